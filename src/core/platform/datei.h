@@ -1,0 +1,49 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace plattform {
+
+// An open file. The destructor closes it on every path; Schliessen() closes it
+// explicitly and reports a failing close. Paths are 8-bit strings; on POSIX a '\'
+// counts as a separator, so "C:\games\" style joins work there too.
+// Failing operations raise Fehler with a German message.
+class Datei {
+public:
+    // Opens an existing file for reading and writing; others may read and write it
+    // meanwhile. A read-only file fails, on POSIX any file without a write permission
+    // bit, even for root. Returns nullptr when the file cannot be opened.
+    static std::unique_ptr<Datei> OeffnenLesenSchreiben(const std::string& pfad);
+    // Creates the file, or truncates an existing one, for writing. nullptr on failure.
+    static std::unique_ptr<Datei> Erzeugen(const std::string& pfad);
+
+    ~Datei();
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+
+    // Seeking beyond the end is no error; the read that follows fails.
+    void Positionieren(std::int64_t position);
+    // Reads exactly anzahl bytes at the current position; fails when fewer are left.
+    void LeseGenau(void* puffer, std::size_t anzahl);
+    // Reads up to anzahl bytes; returns how many came, 0 at the end of the file.
+    std::size_t LeseBlock(void* puffer, std::size_t anzahl);
+    void Schreibe(const void* puffer, std::size_t anzahl);
+    // Forces written bytes to the disk.
+    void Flush();
+    std::int64_t Groesse();
+    // Last modification, in local time, in the 32-bit FAT form; -1 when it cannot be had.
+    std::int32_t LetzteAenderungFat();
+    void Schliessen();
+
+    const std::string& Pfad() const { return pfad_; }
+
+private:
+    Datei(std::intptr_t griff, std::string pfad);
+    std::intptr_t griff_;  // POSIX file descriptor or Win32 HANDLE
+    std::string pfad_;
+    bool offen_ = true;
+};
+
+}  // namespace plattform
