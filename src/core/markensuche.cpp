@@ -1,0 +1,62 @@
+#include "markensuche.h"
+
+#include <cstring>
+#include <limits>
+
+#include "platform/datei.h"
+
+namespace {
+// Longest proper prefix of marke[0..i] that is also its suffix, for each i: lets the
+// search fall back inside a partial match, so "FOLDFOLDINFO" finds "FOLDINFO" at 4.
+std::size_t Rueckfall(const std::string& marke, std::size_t passend, unsigned char byte) {
+    while (passend > 0 && static_cast<unsigned char>(marke[passend]) != byte) {
+        // Recompute the border of marke[0..passend) directly; markers are a few bytes long.
+        std::size_t rand = passend - 1;
+        while (rand > 0 && std::memcmp(marke.data(), marke.data() + passend - rand, rand) != 0) --rand;
+        passend = rand;
+    }
+    return static_cast<unsigned char>(marke[passend]) == byte ? passend + 1 : 0;
+}
+}  // namespace
+
+TMarkenSucher::TMarkenSucher(const std::string& marke) : marke_(marke) {}
+
+bool TMarkenSucher::Fuettern(const unsigned char* daten, std::size_t laenge) {
+    if (fundstelle_ >= 0) return true;
+    if (marke_.empty()) {
+        fundstelle_ = 0;
+        return true;
+    }
+    for (std::size_t i = 0; i < laenge; ++i) {
+        passend_ = Rueckfall(marke_, passend_, daten[i]);
+        ++gesehen_;
+        if (passend_ == marke_.size()) {
+            fundstelle_ = gesehen_ - static_cast<std::int64_t>(marke_.size());
+            return true;
+        }
+    }
+    return false;
+}
+
+std::int32_t MarkeInDateiSuchen(const std::string& marke, plattform::Datei& datei) {
+    // NaechstesByte's buffer: one block of the file at a time, owned by this one search.
+    unsigned char puffer[1024];
+    TMarkenSucher sucher(marke);
+    for (;;) {
+        std::size_t gelesen = datei.LeseBlock(puffer, sizeof puffer);
+        if (gelesen == 0) return -1;
+        if (sucher.Fuettern(puffer, gelesen)) {
+            auto stelle = sucher.Fundstelle();
+            return stelle > std::numeric_limits<std::int32_t>::max() ? -1
+                                                                     : static_cast<std::int32_t>(stelle);
+        }
+    }
+}
+
+std::int32_t MarkeInPufferSuchen(const std::string& marke, const unsigned char* puffer,
+                                 std::size_t laenge) {
+    TMarkenSucher sucher(marke);
+    if (!sucher.Fuettern(puffer, laenge) || laenge == 0) return -1;
+    auto stelle = sucher.Fundstelle();
+    return stelle > std::numeric_limits<std::int32_t>::max() ? -1 : static_cast<std::int32_t>(stelle);
+}

@@ -1,0 +1,214 @@
+#include "replay.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "fehler.h"
+#include "markensuche.h"
+#include "meldungen.h"
+#include "platform/codepage.h"
+#include "platform/datei.h"
+#include "platform/uhr.h"
+
+namespace {
+// Identifiers of the win conditions as stored (little-endian) in the file.
+constexpr std::uint32_t kVernichtung = 0xF6999082;
+constexpr std::uint32_t kSuddenDeath = 0x931DD8F4;
+constexpr std::uint32_t kAttentat = 0xBAF8C0A1;
+constexpr std::uint32_t kOeko = 0xD18450C7;
+constexpr std::uint32_t kKontrollgebiet = 0x2BD05ECA;
+constexpr std::uint32_t kHQ = 0x337F20F5;
+constexpr std::uint32_t kErobern = 0x74C54396;
+
+// Everything the parse needs lies in the first few KiB of a replay; reading them in one
+// block instead of a seek and read per field is what keeps a big library fast.
+constexpr std::size_t kKopfGroesse = 4096;
+
+std::string TeilNachLetztemTrenner(const std::string& pfad) {
+    auto stelle = pfad.find_last_of("\\:/");
+    return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
+}
+}  // namespace
+
+void TSiegbedingungen::Setzen(std::uint32_t kennung) {
+    switch (kennung) {
+        case kVernichtung: Vernichtung = true; break;
+        case kSuddenDeath: SuddenDeath = true; break;
+        case kAttentat: Attentat = true; break;
+        case kOeko: Oeko = true; break;
+        case kKontrollgebiet: Kontrollgebiet = true; break;
+        case kHQ: HQ = true; break;
+        case kErobern: Erobern = true; break;
+        default: break;
+    }
+}
+
+// Exact reads at absolute positions, served from the file's head where it can. Every
+// read is checked against the file size first, so a damaged file fails exactly where a
+// seek and exact read of the same bytes would fail, and nothing is read outside it.
+class TReplay::Leser {
+public:
+    explicit Leser(plattform::Datei& datei) : datei_(datei), groesse_(datei.Groesse()) {
+        kopf_.resize(static_cast<std::size_t>(std::min<std::int64_t>(groesse_, kKopfGroesse)));
+        if (!kopf_.empty()) {
+            datei_.Positionieren(0);
+            datei_.LeseGenau(kopf_.data(), kopf_.size());
+        }
+    }
+
+    void Lese(std::int64_t position, void* ziel, std::size_t anzahl) {
+        if (position < 0 || position > groesse_ || static_cast<std::int64_t>(anzahl) > groesse_ - position)
+            throw Fehler(plattform::AnsiAusUtf8("Lesefehler: über das Dateiende hinaus in ") + datei_.Pfad());
+        if (anzahl == 0) return;
+        if (position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopf_.size())) {
+            std::memcpy(ziel, kopf_.data() + position, anzahl);
+            return;
+        }
+        datei_.Positionieren(position);
+        datei_.LeseGenau(ziel, anzahl);
+    }
+
+    std::uint8_t Byte(std::int64_t position) {
+        std::uint8_t wert = 0;
+        Lese(position, &wert, 1);
+        return wert;
+    }
+
+    std::uint32_t Wort32(std::int64_t position) {
+        unsigned char b[4];
+        Lese(position, b, 4);
+        return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
+               std::uint32_t(b[3]) << 24;
+    }
+
+    std::string Zeichen(std::int64_t position, std::size_t anzahl) {
+        std::string text(anzahl, '\0');
+        Lese(position, text.data(), anzahl);
+        return text;
+    }
+
+    // n UTF-16LE code units, each narrowed on its own to Windows-1252.
+    std::string Utf16Schmal(std::int64_t position, std::size_t einheiten) {
+        std::string roh = Zeichen(position, 2 * einheiten);
+        std::string text(einheiten, '\0');
+        for (std::size_t i = 0; i < einheiten; ++i) {
+            auto einheit = static_cast<char16_t>(static_cast<unsigned char>(roh[2 * i]) |
+                                                 static_cast<unsigned char>(roh[2 * i + 1]) << 8);
+            text[i] = plattform::Cp1252AusUtf16(einheit);
+        }
+        return text;
+    }
+
+    // Same result as MarkeInDateiSuchen started at position: bytes up to the first
+    // occurrence, or -1 when the file ends first.
+    std::int64_t MarkeSuchen(const std::string& marke, std::int64_t position) {
+        TMarkenSucher sucher(marke);
+        std::int64_t weiter = position;
+        if (position < static_cast<std::int64_t>(kopf_.size())) {
+            if (sucher.Fuettern(kopf_.data() + position, kopf_.size() - static_cast<std::size_t>(position)))
+                return sucher.Fundstelle();
+            weiter = static_cast<std::int64_t>(kopf_.size());
+        }
+        datei_.Positionieren(weiter);
+        unsigned char puffer[1024];
+        for (;;) {
+            std::size_t gelesen = datei_.LeseBlock(puffer, sizeof puffer);
+            if (gelesen == 0) return -1;
+            if (sucher.Fuettern(puffer, gelesen)) return sucher.Fundstelle();
+        }
+    }
+
+private:
+    plattform::Datei& datei_;
+    std::int64_t groesse_;
+    std::vector<unsigned char> kopf_;
+};
+
+TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(TeilNachLetztemTrenner(pfad)) {
+    auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
+    if (!datei) {
+        meldungen.Meldung(plattform::AnsiAusUtf8("Fehler beim öffnen der Datei."));
+        return;
+    }
+    // The destructor closes the file when the parse raises; Schliessen reports a failing close.
+    Leser leser(*datei);
+    Einlesen(leser);
+    Datum = DateiDatum(*datei);
+    datei->Schliessen();
+}
+
+TReplay::~TReplay() = default;
+
+void TReplay::Einlesen(Leser& leser) {
+    std::int64_t pos = 194;
+    Spieleranzahl = leser.Byte(pos);
+
+    // Only the low byte of a length field counts, and the map key is what follows the
+    // 18-byte "DATA:Scenarios\MP\" prefix; a shorter path wraps around in 8 bits.
+    pos = 228;
+    std::uint8_t kartenpfad = leser.Byte(pos);
+    auto m = static_cast<std::uint8_t>(kartenpfad - 18);
+    pos = 250;
+    Karte = leser.Zeichen(pos, m);
+    pos += m + 60;  // O: the seven 8-byte option entries
+
+    std::uint8_t* optionen[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6, &Option7};
+    for (auto* option : optionen) {
+        *option = leser.Byte(pos);
+        pos += 8;
+    }
+    Option8 = leser.Byte(pos);  // the byte right after "TRSR"
+    pos += 1;
+
+    std::uint8_t n = leser.Byte(pos);
+    NamensLaenge = 2 * n;
+    pos += 4;
+    Spielname = leser.Utf16Schmal(pos, n);
+    pos += 2 * n + 4;
+
+    std::uint8_t c = leser.Byte(pos);
+    Siegbedingungen = std::make_unique<TSiegbedingungen>();
+    for (int j = 0; j < c; ++j) {
+        pos += 4;
+        Siegbedingungen->Setzen(leser.Wort32(pos));
+    }
+    pos += 4;  // E: the first player's anchor
+
+    // The model has eight slots; players beyond them are not read, but Spieleranzahl keeps
+    // the stored count.
+    const int zuLesen = std::min<int>(Spieleranzahl, static_cast<int>(Spieler.size()));
+    for (int i = 1; i <= zuLesen; ++i) {
+        pos += 40;
+        std::uint8_t p = leser.Byte(pos);
+        pos += 4;
+        std::string name = leser.Utf16Schmal(pos, p);
+        pos += 2 * p;
+        std::uint8_t kennzahl = leser.Byte(pos);
+        pos += 4;
+        std::uint8_t team = leser.Byte(pos);
+        pos += 4;
+        std::uint8_t r = leser.Byte(pos);
+        pos += 4;
+        std::string rasse = leser.Zeichen(pos, r);
+        Spieler[i - 1] = std::make_unique<TSpieler>(std::move(name), std::move(rasse), team,
+                                                    std::to_string(kennzahl));
+        Position = static_cast<std::int32_t>(std::min<std::int64_t>(pos, std::numeric_limits<std::int32_t>::max()));
+
+        // The search after the last player would only move the cursor toward a player
+        // that does not exist, so it is skipped.
+        if (i == zuLesen) break;
+        std::int64_t d = leser.MarkeSuchen("FOLDGPLY", pos + r);
+        // No further player entry: keep the players read so far.
+        if (d < 0) break;
+        pos += d + r;
+    }
+    Position = static_cast<std::int32_t>(std::min<std::int64_t>(pos, std::numeric_limits<std::int32_t>::max()));
+}
+
+TDateTime TReplay::DateiDatum(plattform::Datei& datei) {
+    std::int32_t fat = datei.LetzteAenderungFat();
+    // -1, and every year from 2044 on (the year field sets the top bit), is negative.
+    return fat >= 0 ? FatZuDatum(fat) : plattform::JetztLokal();
+}

@@ -1,0 +1,72 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "datum.h"
+
+class TMeldungen;
+namespace plattform { class Datei; }
+
+// One player of a replay, made once from the four values read from the file.
+class TSpieler {
+public:
+    TSpieler(std::string name, std::string rasse, std::int32_t team, std::string kennzahl)
+        : Name(std::move(name)), Rasse(std::move(rasse)), Team(team), Kennzahl(std::move(kennzahl)) {}
+
+    std::string Name;      // narrowed from UTF-16 to Windows-1252
+    std::string Rasse;     // race key, e.g. "space_marine_race"
+    std::int32_t Team;     // counted from 0
+    std::string Kennzahl;  // decimal text of the byte after the name
+};
+
+// The seven win conditions; all false until the reader meets their identifiers.
+class TSiegbedingungen {
+public:
+    bool Vernichtung = false;
+    bool SuddenDeath = false;
+    bool Attentat = false;
+    bool Oeko = false;
+    bool Kontrollgebiet = false;
+    bool HQ = false;
+    bool Erobern = false;
+
+    // Sets the flag an identifier stands for; other identifiers do nothing.
+    void Setzen(std::uint32_t kennung);
+};
+
+// The parsed contents of one replay file, built once by the constructor and not changed
+// afterwards. It owns its players and its win conditions.
+class TReplay {
+public:
+    // Reads the replay at pfad. A file that cannot be opened gives the message
+    // "Fehler beim öffnen der Datei." through meldungen and a replay with only Dateiname
+    // set; a read that fails raises Fehler.
+    TReplay(const std::string& pfad, TMeldungen& meldungen);
+    ~TReplay();
+    TReplay(const TReplay&) = delete;
+    TReplay& operator=(const TReplay&) = delete;
+
+    // Players live in slots 1 to 8; slots past the players read stay empty.
+    const TSpieler* SpielerInSlot(int slot) const {
+        return slot >= 1 && slot <= 8 ? Spieler[slot - 1].get() : nullptr;
+    }
+
+    std::string Spielname;
+    std::string Dateiname;
+    std::string Karte;
+    std::int32_t Spieleranzahl = 0;
+    TDateTime Datum = 0;
+    std::uint8_t Option1 = 0, Option2 = 0, Option3 = 0, Option4 = 0,
+                 Option5 = 0, Option6 = 0, Option7 = 0, Option8 = 0;
+    std::unique_ptr<TSiegbedingungen> Siegbedingungen;
+    std::int32_t NamensLaenge = 0;
+    std::int32_t Position = 0;
+    std::array<std::unique_ptr<TSpieler>, 8> Spieler;  // index 0 is slot 1
+
+private:
+    class Leser;
+    void Einlesen(Leser& leser);
+    TDateTime DateiDatum(plattform::Datei& datei);
+};

@@ -1,0 +1,70 @@
+// quellarch-demo DIR: writes a demo setup to try the program on:
+// DIR/library/ with 30 varied replays, DIR/game/Playback/ with 3, and an empty
+// DIR/game/W40k.exe.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "replaybauer.h"
+
+namespace {
+const char* const kKarten[] = {"2P_BATTLE_MARSHES", "2P_BLOOD_RIVER", "4P_QUATRA", "6P_MORTALIS",
+                               "8P_LOST_HOPE", "6PTEAM_STREETS_OF_VOGEN", "2P_FALLEN_CITY",
+                               "4P_SAINTS_SQUARE", "MY_OWN_MAP"};
+const char* const kRassen[] = {"space_marine_race", "chaos_marine_race", "eldar_race", "ork_race"};
+const char16_t* const kNamen[] = {u"Gorgutz", u"Indrick", u"Macha", u"Boreale", u"Toth", u"Kyras",
+                                  u"Ännchen", u"Öller", u"Weiß", u"Bluescreen"};
+const char16_t* const kSpiele[] = {u"Finale", u"Revanche", u"Training", u"Turnier Runde",
+                                   u"Clanwar", u"Schnelles Spiel", u"Übung", u"Grüße"};
+const std::uint32_t kBedingungen[] = {0xF6999082, 0x931DD8F4, 0xBAF8C0A1, 0xD18450C7,
+                                      0x2BD05ECA, 0x337F20F5, 0x74C54396};
+
+ReplayBauer DemoReplay(std::uint32_t& zustand, int nummer) {
+    ReplayBauer bau;
+    bau.Name = std::u16string(kSpiele[Zufall(zustand) % std::size(kSpiele)]) + u" " +
+               std::u16string(1, static_cast<char16_t>(u'A' + nummer % 26));
+    bau.KartenSchluessel = kKarten[Zufall(zustand) % std::size(kKarten)];
+    bau.Siegbedingungen.clear();
+    for (auto kennung : kBedingungen)
+        if (Zufall(zustand) % 3 == 0) bau.Siegbedingungen.push_back(kennung);
+    int spieler = 2 + static_cast<int>(Zufall(zustand) % 7);
+    bau.Spieler.clear();
+    for (int i = 0; i < spieler; ++i) {
+        SpielerBau s;
+        s.Name = kNamen[Zufall(zustand) % std::size(kNamen)];
+        s.Rasse = kRassen[Zufall(zustand) % std::size(kRassen)];
+        s.Team = static_cast<std::uint32_t>(i % 2);
+        s.Kennzahl = Zufall(zustand) % 256;
+        s.LueckeDavor = Zufall(zustand) % 200;
+        bau.Spieler.push_back(s);
+    }
+    bau.ZielGroesse = 8192 + Zufall(zustand) % 60000;
+    return bau;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quellarch-demo DIR\n");
+        return 2;
+    }
+    namespace fs = std::filesystem;
+    fs::path wurzel(argv[1]);
+    fs::create_directories(wurzel / "library");
+    fs::create_directories(wurzel / "game" / "Playback");
+    std::uint32_t zustand = 2005;
+    for (int i = 1; i <= 30; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "replay_%02d.rec", i);
+        DemoReplay(zustand, i).Schreiben((wurzel / "library" / name).string());
+    }
+    for (int i = 1; i <= 3; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "neu_%d.rec", i);
+        DemoReplay(zustand, 100 + i).Schreiben((wurzel / "game" / "Playback" / name).string());
+    }
+    std::FILE* exe = std::fopen((wurzel / "game" / "W40k.exe").string().c_str(), "wb");
+    if (exe) std::fclose(exe);
+    std::printf("%s\n", wurzel.string().c_str());
+    return 0;
+}
