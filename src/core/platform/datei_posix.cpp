@@ -1,0 +1,137 @@
+#include "platform/datei.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "fehler.h"
+#include "platform/codepage.h"
+#include "platform/fatzeit.h"
+#include "platform/fehlerplan.h"
+#include "platform/pfad.h"
+
+namespace plattform {
+namespace {
+
+[[noreturn]] void Melden(const char* textUtf8) { throw Fehler(AnsiAusUtf8(textUtf8)); }
+
+[[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
+
+[[noreturn]] void SchreibfehlerMelden(int fehler) {
+    if (fehler == ENOSPC) Melden("Schreibfehler: Der Datenträger ist voll.");
+    Melden("Schreibfehler: Die Datei konnte nicht geschrieben werden.");
+}
+
+int Fd(std::intptr_t griff) { return static_cast<int>(griff); }
+
+}  // namespace
+
+Datei::Datei(std::intptr_t griff, std::string pfad) : griff_(griff), pfad_(std::move(pfad)) {}
+
+Datei::~Datei() {
+    if (offen_) ::close(Fd(griff_));
+}
+
+std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
+    if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
+    // O_NONBLOCK only for the open itself, so a FIFO that happens to match cannot hang us
+    // before it is refused below.
+    int fd = ::open(NativerPfad(pfad).c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    // Windows refuses a file with the read-only attribute even to an administrator;
+    // a file without any write bit plays that part here, and root would open it anyway.
+    // Only regular files: reading a device or a FIFO could block for ever.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    int schalter = ::fcntl(fd, F_GETFL);
+    if (schalter < 0 || ::fcntl(fd, F_SETFL, schalter & ~O_NONBLOCK) < 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<Datei>(new Datei(fd, pfad));
+}
+
+std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
+    if (SollFehlschlagen(Operation::Erzeugen)) return nullptr;
+    int fd;
+    do {
+        fd = ::open(NativerPfad(pfad).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return nullptr;
+    return std::unique_ptr<Datei>(new Datei(fd, pfad));
+}
+
+void Datei::Positionieren(std::int64_t position) {
+    if (position < 0 || ::lseek(Fd(griff_), static_cast<off_t>(position), SEEK_SET) < 0)
+        Melden("Lesefehler: Die Position liegt außerhalb der Datei.");
+}
+
+void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
+    if (LeseBlock(puffer, anzahl) != anzahl) Melden("Lesefehler: Dateiende überschritten.");
+}
+
+std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
+    if (SollFehlschlagen(Operation::Lesen)) LesefehlerMelden();
+    auto* ziel = static_cast<char*>(puffer);
+    std::size_t gelesen = 0;
+    // A regular file may still deliver less than asked (signals, network file systems),
+    // so only a read of 0 counts as the end.
+    while (gelesen < anzahl) {
+        ssize_t n = ::read(Fd(griff_), ziel + gelesen, anzahl - gelesen);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            LesefehlerMelden();
+        }
+        if (n == 0) break;
+        gelesen += static_cast<std::size_t>(n);
+    }
+    return gelesen;
+}
+
+void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
+    if (SollFehlschlagen(Operation::Schreiben)) SchreibfehlerMelden(ENOSPC);
+    const auto* quelle = static_cast<const char*>(puffer);
+    std::size_t geschrieben = 0;
+    while (geschrieben < anzahl) {
+        ssize_t n = ::write(Fd(griff_), quelle + geschrieben, anzahl - geschrieben);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            SchreibfehlerMelden(errno);
+        }
+        if (n == 0) SchreibfehlerMelden(ENOSPC);
+        geschrieben += static_cast<std::size_t>(n);
+    }
+}
+
+void Datei::Flush() {
+    if (SollFehlschlagen(Operation::Flush) || ::fsync(Fd(griff_)) != 0)
+        Melden("Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.");
+}
+
+std::int64_t Datei::Groesse() {
+    struct stat st {};
+    if (::fstat(Fd(griff_), &st) != 0) LesefehlerMelden();
+    return static_cast<std::int64_t>(st.st_size);
+}
+
+std::int32_t Datei::LetzteAenderungFat() {
+    struct stat st {};
+    if (::fstat(Fd(griff_), &st) != 0) return -1;
+    return FatAusZeit(st.st_mtime);
+}
+
+void Datei::Schliessen() {
+    if (!offen_) return;
+    offen_ = false;
+    bool geplant = SollFehlschlagen(Operation::Schliessen);
+    // The descriptor is gone after close() even when it reports an error (also EINTR),
+    // so it is never closed twice.
+    int rc = ::close(Fd(griff_));
+    if (geplant || rc != 0) Melden("Fehler beim Schließen der Datei.");
+}
+
+}  // namespace plattform

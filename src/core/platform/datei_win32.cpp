@@ -1,0 +1,128 @@
+#include "platform/datei.h"
+
+#include <windows.h>
+
+#include "fehler.h"
+#include "platform/codepage.h"
+#include "platform/fehlerplan.h"
+
+namespace plattform {
+namespace {
+
+[[noreturn]] void Melden(const char* textUtf8) { throw Fehler(AnsiAusUtf8(textUtf8)); }
+
+[[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
+
+[[noreturn]] void SchreibfehlerMelden(DWORD fehler) {
+    if (fehler == ERROR_DISK_FULL || fehler == ERROR_HANDLE_DISK_FULL)
+        Melden("Schreibfehler: Der Datenträger ist voll.");
+    Melden("Schreibfehler: Die Datei konnte nicht geschrieben werden.");
+}
+
+HANDLE H(std::intptr_t griff) { return reinterpret_cast<HANDLE>(griff); }
+
+std::intptr_t Griff(HANDLE h) { return reinterpret_cast<std::intptr_t>(h); }
+
+// ReadFile and WriteFile take at most a DWORD per call.
+constexpr std::size_t kHoechstensProAufruf = 0x40000000;
+
+}  // namespace
+
+Datei::Datei(std::intptr_t griff, std::string pfad) : griff_(griff), pfad_(std::move(pfad)) {}
+
+Datei::~Datei() {
+    if (offen_) CloseHandle(H(griff_));
+}
+
+std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
+    if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
+    // GENERIC_WRITE makes a file with the read-only attribute fail, and a directory
+    // fails for want of FILE_FLAG_BACKUP_SEMANTICS.
+    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        CloseHandle(h);
+        return nullptr;
+    }
+    return std::unique_ptr<Datei>(new Datei(Griff(h), pfad));
+}
+
+std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
+    if (SollFehlschlagen(Operation::Erzeugen)) return nullptr;
+    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::unique_ptr<Datei>(new Datei(Griff(h), pfad));
+}
+
+void Datei::Positionieren(std::int64_t position) {
+    LARGE_INTEGER ziel;
+    ziel.QuadPart = position;
+    if (position < 0 || !SetFilePointerEx(H(griff_), ziel, nullptr, FILE_BEGIN))
+        Melden("Lesefehler: Die Position liegt außerhalb der Datei.");
+}
+
+void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
+    if (LeseBlock(puffer, anzahl) != anzahl) Melden("Lesefehler: Dateiende überschritten.");
+}
+
+std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
+    if (SollFehlschlagen(Operation::Lesen)) LesefehlerMelden();
+    auto* ziel = static_cast<char*>(puffer);
+    std::size_t gelesen = 0;
+    while (gelesen < anzahl) {
+        std::size_t rest = anzahl - gelesen;
+        DWORD teil = static_cast<DWORD>(rest < kHoechstensProAufruf ? rest : kHoechstensProAufruf);
+        DWORD n = 0;
+        if (!ReadFile(H(griff_), ziel + gelesen, teil, &n, nullptr)) LesefehlerMelden();
+        if (n == 0) break;
+        gelesen += n;
+    }
+    return gelesen;
+}
+
+void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
+    if (SollFehlschlagen(Operation::Schreiben)) SchreibfehlerMelden(ERROR_DISK_FULL);
+    const auto* quelle = static_cast<const char*>(puffer);
+    std::size_t geschrieben = 0;
+    while (geschrieben < anzahl) {
+        std::size_t rest = anzahl - geschrieben;
+        DWORD teil = static_cast<DWORD>(rest < kHoechstensProAufruf ? rest : kHoechstensProAufruf);
+        DWORD n = 0;
+        if (!WriteFile(H(griff_), quelle + geschrieben, teil, &n, nullptr)) SchreibfehlerMelden(GetLastError());
+        if (n == 0) SchreibfehlerMelden(ERROR_DISK_FULL);
+        geschrieben += n;
+    }
+}
+
+void Datei::Flush() {
+    if (SollFehlschlagen(Operation::Flush) || !FlushFileBuffers(H(griff_)))
+        Melden("Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.");
+}
+
+std::int64_t Datei::Groesse() {
+    LARGE_INTEGER groesse;
+    if (!GetFileSizeEx(H(griff_), &groesse)) LesefehlerMelden();
+    return groesse.QuadPart;
+}
+
+std::int32_t Datei::LetzteAenderungFat() {
+    FILETIME utc, lokal;
+    WORD datum = 0, zeit = 0;
+    if (!GetFileTime(H(griff_), nullptr, nullptr, &utc)) return -1;
+    if (!FileTimeToLocalFileTime(&utc, &lokal)) return -1;
+    // Fails outside the FAT years 1980..2107.
+    if (!FileTimeToDosDateTime(&lokal, &datum, &zeit)) return -1;
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(datum) << 16) | zeit);
+}
+
+void Datei::Schliessen() {
+    if (!offen_) return;
+    offen_ = false;
+    bool geplant = SollFehlschlagen(Operation::Schliessen);
+    BOOL ok = CloseHandle(H(griff_));
+    if (geplant || !ok) Melden("Fehler beim Schließen der Datei.");
+}
+
+}  // namespace plattform

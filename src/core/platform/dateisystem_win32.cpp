@@ -1,0 +1,42 @@
+#include "platform/dateisystem.h"
+
+#include <windows.h>
+
+namespace plattform {
+
+std::vector<std::string> Aufzaehlen(const std::string& muster) {
+    std::vector<std::string> namen;
+    WIN32_FIND_DATAA daten;
+    HANDLE suche = FindFirstFileA(muster.c_str(), &daten);
+    if (suche == INVALID_HANDLE_VALUE) return namen;
+    do {
+        const std::string name = daten.cFileName;
+        if (name != "." && name != "..") namen.push_back(name);
+    } while (FindNextFileA(suche, &daten));
+    FindClose(suche);
+    return namen;
+}
+
+std::int32_t LetzteAenderungFat(const std::string& pfad) {
+    WIN32_FILE_ATTRIBUTE_DATA daten;
+    if (!GetFileAttributesExA(pfad.c_str(), GetFileExInfoStandard, &daten)) return -1;
+    if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
+    FILETIME lokal;
+    WORD datum = 0, zeit = 0;
+    if (!FileTimeToLocalFileTime(&daten.ftLastWriteTime, &lokal)) return -1;
+    // Fails outside the FAT years 1980..2107.
+    if (!FileTimeToDosDateTime(&lokal, &datum, &zeit)) return -1;
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(datum) << 16) | zeit);
+}
+
+bool DateiExistiert(const std::string& pfad) {
+    DWORD attribute = GetFileAttributesA(pfad.c_str());
+    return attribute != INVALID_FILE_ATTRIBUTES && !(attribute & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool VerzeichnisExistiert(const std::string& pfad) {
+    DWORD attribute = GetFileAttributesA(pfad.c_str());
+    return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace plattform

@@ -1,0 +1,9 @@
+#include "platform/pfad.h"
+
+namespace plattform {
+
+std::string NativerPfad(const std::string& pfad) { return pfad; }
+
+bool IstPosix() { return false; }
+
+}  // namespace plattform
