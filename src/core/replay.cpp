@@ -26,11 +26,12 @@ constexpr std::uint32_t kErobern = 0x74C54396;
 // block instead of a seek and read per field is what keeps a big library fast.
 constexpr std::size_t kKopfGroesse = 4096;
 
-std::string TeilNachLetztemTrenner(const std::string& pfad) {
+}  // namespace
+
+std::string DateinameAusPfad(const std::string& pfad) {
     auto stelle = pfad.find_last_of("\\:/");
     return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
 }
-}  // namespace
 
 void TSiegbedingungen::Setzen(std::uint32_t kennung) {
     switch (kennung) {
@@ -126,7 +127,7 @@ private:
     std::vector<unsigned char> kopf_;
 };
 
-TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(TeilNachLetztemTrenner(pfad)) {
+TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(DateinameAusPfad(pfad)) {
     auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
     if (!datei) {
         meldungen.Meldung(plattform::AnsiAusUtf8("Fehler beim öffnen der Datei."));

@@ -9,6 +9,9 @@
 class TMeldungen;
 namespace plattform { class Datei; }
 
+// The part of a path after its last separator ('\\', ':' or '/'): the replay's Dateiname.
+std::string DateinameAusPfad(const std::string& pfad);
+
 // One player of a replay, made once from the four values read from the file.
 class TSpieler {
 public:

@@ -1,0 +1,78 @@
+#include "clitext.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <cstdio>
+
+#include "anzeigenamen.h"
+#include "datum.h"
+#include "platform/codepage.h"
+#include "replay.h"
+
+QString AusAnsi(const std::string& text) { return QString::fromStdString(plattform::Utf8AusAnsi(text)); }
+std::string ZuAnsi(const QString& text) { return plattform::AnsiAusUtf8(text.toStdString()); }
+QString AusPfad(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
+
+void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AusAnsi(text) + "\n"); }
+
+void StdoutSchreiben(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
+}
+void StderrSchreiben(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
+}
+
+QString DatumIso(double datum) {
+    TDatumTeile t = DatumZerlegen(datum);
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", t.Jahr, t.Monat, t.Tag, t.Stunde, t.Minute,
+                             t.Sekunde);
+}
+
+namespace {
+QJsonValue NameOderNull(bool gefunden, const std::string& name) {
+    return gefunden ? QJsonValue(AusAnsi(name)) : QJsonValue(QJsonValue::Null);
+}
+}  // namespace
+
+QJsonObject ReplayAlsJson(const TReplay& r) {
+    QJsonObject o;
+    o["Dateiname"] = AusPfad(r.Dateiname);
+    o["Spielname"] = AusAnsi(r.Spielname);
+    o["Karte"] = AusAnsi(r.Karte);
+    std::string kartenname;
+    o["Kartenname"] = NameOderNull(KartenName(r.Karte, kartenname), kartenname);
+    o["Spieleranzahl"] = r.Spieleranzahl;
+    o["Datum"] = DatumIso(r.Datum);
+    const std::uint8_t optionen[] = {r.Option1, r.Option2, r.Option3, r.Option4,
+                                     r.Option5, r.Option6, r.Option7, r.Option8};
+    for (int k = 0; k < 8; ++k) o[QString("Option%1").arg(k + 1)] = optionen[k];
+    o["NamensLaenge"] = r.NamensLaenge;
+    if (r.Siegbedingungen) {
+        const TSiegbedingungen& s = *r.Siegbedingungen;
+        o["Siegbedingungen"] = QJsonObject{{"Vernichtung", s.Vernichtung}, {"SuddenDeath", s.SuddenDeath},
+                                           {"Attentat", s.Attentat},       {"Oeko", s.Oeko},
+                                           {"Kontrollgebiet", s.Kontrollgebiet}, {"HQ", s.HQ},
+                                           {"Erobern", s.Erobern}};
+    } else {
+        o["Siegbedingungen"] = QJsonValue(QJsonValue::Null);
+    }
+    QJsonArray spieler;
+    for (int slot = 1; slot <= 8; ++slot) {
+        const TSpieler* s = r.SpielerInSlot(slot);
+        if (!s) continue;
+        std::string rassenname;
+        spieler.append(QJsonObject{{"Name", AusAnsi(s->Name)},
+                                   {"Rasse", AusAnsi(s->Rasse)},
+                                   {"Rassenname", NameOderNull(RassenName(s->Rasse, rassenname), rassenname)},
+                                   {"Team", s->Team},
+                                   {"Kennzahl", AusAnsi(s->Kennzahl)}});
+    }
+    o["Spieler"] = spieler;
+    return o;
+}
+
+QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehler) {
+    return QJsonObject{{"Dateiname", AusPfad(dateiname)}, {"Fehler", AusAnsi(fehler)}};
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QJsonObject>
+#include <QString>
+#include <string>
+
+#include "meldungen.h"
+
+class TReplay;
+
+// Windows-1252 text from the core as a QString, and back.
+QString AusAnsi(const std::string& text);
+std::string ZuAnsi(const QString& text);
+// A path component as the file system names it (UTF-8 on POSIX, ANSI on Windows).
+QString AusPfad(const std::string& pfad);
+
+// Notices of the core go to stderr, one line each.
+class TStderrMeldungen : public TMeldungen {
+public:
+    void Meldung(const std::string& text) override;
+};
+
+// The JSON object of one replay; see `show --json`.
+QJsonObject ReplayAlsJson(const TReplay& replay);
+QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehler);
+// "YYYY-MM-DDTHH:MM:SS"
+QString DatumIso(double datum);
+
+void StdoutSchreiben(const QString& text);
+void StderrSchreiben(const QString& text);

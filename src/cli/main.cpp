@@ -1,0 +1,28 @@
+// quellarch-cli: the library's core on the command line, for scripts and for checking
+// what the window will show.
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "befehle.h"
+#include "clitext.h"
+
+namespace {
+int Benutzung() {
+    StderrSchreiben(
+        "usage:\n"
+        "  quellarch-cli show [--json] FILE...\n");
+    return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList argumente = app.arguments().mid(1);
+    if (argumente.isEmpty()) return Benutzung();
+    QString befehl = argumente.takeFirst();
+    // Paths are handed on as the system gave them, byte for byte.
+    std::vector<std::string> roh;
+    for (int i = 2; i < argc; ++i) roh.emplace_back(argv[i]);
+    if (befehl == "show") return BefehlShow(roh);
+    return Benutzung();
+}

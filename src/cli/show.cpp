@@ -1,0 +1,81 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "anzeigenamen.h"
+#include "befehle.h"
+#include "clitext.h"
+#include "fehler.h"
+#include "replay.h"
+
+namespace {
+// Counts the notices, so an unopenable file makes the exit status 1 too.
+class TZaehlendeMeldungen : public TStderrMeldungen {
+public:
+    void Meldung(const std::string& text) override {
+        ++anzahl;
+        TStderrMeldungen::Meldung(text);
+    }
+    int anzahl = 0;
+};
+
+QString Zusammenfassung(const TReplay& r) {
+    QString text = AusPfad(r.Dateiname) + "\n";
+    std::string karte = r.Karte;
+    KartenName(r.Karte, karte);
+    text += "  Spielname:  " + AusAnsi(r.Spielname) + "\n";
+    text += "  Karte:      " + AusAnsi(karte) + " (" + AusAnsi(r.Karte) + ")\n";
+    text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
+    text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
+    for (int slot = 1; slot <= 8; ++slot) {
+        const TSpieler* s = r.SpielerInSlot(slot);
+        if (!s) continue;
+        std::string rasse = s->Rasse;
+        RassenName(s->Rasse, rasse);
+        text += QString("    %1  %2  %3  Team %4\n").arg(slot).arg(AusAnsi(s->Name), -20).arg(AusAnsi(rasse), -14).arg(s->Team + 1);
+    }
+    if (r.Siegbedingungen) {
+        const TSiegbedingungen& s = *r.Siegbedingungen;
+        QStringList an;
+        if (s.Vernichtung) an << "Vernichtung";
+        if (s.Attentat) an << "Attentat";
+        if (s.Kontrollgebiet) an << "Kontrollgebiet";
+        if (s.HQ) an << QString::fromUtf8("HQ zerstören");
+        if (s.Oeko) an << QString::fromUtf8("Ökonomischer Sieg");
+        if (s.Erobern) an << "Erobern und halten";
+        if (s.SuddenDeath) an << "Sudden Death";
+        text += "  Siegbedingungen: " + an.join(", ") + "\n";
+    }
+    return text;
+}
+}  // namespace
+
+int BefehlShow(const std::vector<std::string>& argumente) {
+    bool json = false;
+    std::vector<std::string> dateien;
+    for (const auto& a : argumente) {
+        if (a == "--json") json = true;
+        else dateien.push_back(a);
+    }
+    if (dateien.empty()) {
+        StderrSchreiben("usage: quellarch-cli show [--json] FILE...\n");
+        return 2;
+    }
+    TZaehlendeMeldungen meldungen;
+    bool fehlgeschlagen = false;
+    QJsonArray liste;
+    for (const auto& pfad : dateien) {
+        try {
+            int vorher = meldungen.anzahl;
+            TReplay replay(pfad, meldungen);
+            if (meldungen.anzahl != vorher) fehlgeschlagen = true;
+            if (json) liste.append(ReplayAlsJson(replay));
+            else StdoutSchreiben(Zusammenfassung(replay) + "\n");
+        } catch (const Fehler& f) {
+            fehlgeschlagen = true;
+            if (json) liste.append(FehlerAlsJson(DateinameAusPfad(pfad), f.what()));
+            else StderrSchreiben(AusPfad(pfad) + ": " + AusAnsi(f.what()) + "\n");
+        }
+    }
+    if (json) StdoutSchreiben(QString::fromUtf8(QJsonDocument(liste).toJson(QJsonDocument::Indented)));
+    return fehlgeschlagen ? 1 : 0;
+}
