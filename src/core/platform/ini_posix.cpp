@@ -1,0 +1,216 @@
+#include "platform/ini.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "platform/fehlerplan.h"
+#include "platform/pfad.h"
+
+// minIni reads and writes through a 512-byte line buffer fixed when the library was built:
+// it cuts longer values on reading and, worse, on writing while still reporting success.
+// A 2047-character directory must survive a round trip, so the file is handled here.
+namespace plattform {
+namespace {
+
+enum class Lesestatus { Gelesen, Fehlt, Fehler };
+
+Lesestatus DateiLesen(const std::string& pfad, std::string& inhalt) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? Lesestatus::Fehlt : Lesestatus::Fehler;
+    inhalt.clear();
+    char puffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);  // a folder opens but cannot be read (EISDIR)
+            return Lesestatus::Fehler;
+        }
+        inhalt.append(puffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return Lesestatus::Gelesen;
+}
+
+std::string_view Getrimmt(std::string_view s) {
+    constexpr std::string_view leer = " \t\r\n";
+    const auto anfang = s.find_first_not_of(leer);
+    if (anfang == std::string_view::npos) return {};
+    return s.substr(anfang, s.find_last_not_of(leer) - anfang + 1);
+}
+
+bool GleichOhneFall(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (klein(a[i]) != klein(b[i])) return false;
+    }
+    return true;
+}
+
+// One line of the file, line end included, so a rewrite keeps every other line as it was.
+struct Zeile {
+    std::string_view text;
+    std::optional<std::string_view> abschnitt;  // name, when the line opens a section
+    std::optional<std::string_view> schluessel;
+    std::string_view wert;
+};
+
+std::vector<Zeile> Zerlegen(std::string_view inhalt) {
+    std::vector<Zeile> zeilen;
+    std::size_t pos = 0;
+    while (pos < inhalt.size()) {
+        auto ende = inhalt.find('\n', pos);
+        ende = ende == std::string_view::npos ? inhalt.size() : ende + 1;
+        Zeile z{inhalt.substr(pos, ende - pos), {}, {}, {}};
+        const auto kern = Getrimmt(z.text);
+        if (!kern.empty() && kern[0] == '[') {
+            const auto schluss = kern.find(']');
+            z.abschnitt = Getrimmt(kern.substr(1, schluss == std::string_view::npos ? std::string_view::npos : schluss - 1));
+        } else if (!kern.empty() && kern[0] != ';') {
+            const auto gleich = kern.find('=');
+            if (gleich != std::string_view::npos) {
+                z.schluessel = Getrimmt(kern.substr(0, gleich));
+                z.wert = Getrimmt(kern.substr(gleich + 1));
+            }
+        }
+        zeilen.push_back(z);
+        pos = ende;
+    }
+    return zeilen;
+}
+
+std::string_view OhneAnfuehrung(std::string_view wert) {
+    if (wert.size() >= 2 && (wert.front() == '"' || wert.front() == '\'') && wert.back() == wert.front())
+        return wert.substr(1, wert.size() - 2);
+    return wert;
+}
+
+bool AllesSchreiben(int fd, const std::string& daten) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const ssize_t n = ::write(fd, daten.data() + geschrieben, daten.size() - geschrieben);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes the new contents beside the file and renames it over the old one, so a failure
+// half-way leaves the previous settings intact.
+bool Ersetzen(const std::string& pfad, const std::string& inhalt) {
+    std::string ziel = pfad;
+    struct stat alt {};
+    const bool vorhanden = ::lstat(pfad.c_str(), &alt) == 0;
+    if (vorhanden && S_ISLNK(alt.st_mode)) {
+        // Replace the file a link points to, not the link.
+        char aufgeloest[PATH_MAX];
+        if (::realpath(pfad.c_str(), aufgeloest) == nullptr) return false;
+        ziel = aufgeloest;
+        if (::stat(ziel.c_str(), &alt) != 0) return false;
+    }
+
+    std::string temp;
+    int fd = -1;
+    for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
+        temp = ziel + ".tmp" + std::to_string(versuch);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+
+    bool gut = AllesSchreiben(fd, inhalt);
+    if (gut && vorhanden) gut = ::fchmod(fd, alt.st_mode & 07777) == 0;
+    if (gut) gut = ::fsync(fd) == 0;
+    if (::close(fd) != 0) gut = false;
+    if (gut) gut = ::rename(temp.c_str(), ziel.c_str()) == 0;
+    if (!gut) ::unlink(temp.c_str());
+    return gut;
+}
+
+}  // namespace
+
+std::string IniLesen(const std::string& datei, const std::string& abschnitt,
+                     const std::string& schluessel, const std::string& vorgabe) {
+    std::string inhalt;
+    std::string ergebnis = vorgabe;
+    if (DateiLesen(NativerPfad(datei), inhalt) == Lesestatus::Gelesen) {
+        bool imAbschnitt = false;
+        for (const Zeile& z : Zerlegen(inhalt)) {
+            if (z.abschnitt) {
+                imAbschnitt = GleichOhneFall(*z.abschnitt, abschnitt);
+            } else if (imAbschnitt && z.schluessel && GleichOhneFall(*z.schluessel, schluessel)) {
+                ergebnis = std::string(OhneAnfuehrung(z.wert));
+                break;
+            }
+        }
+    }
+    if (ergebnis.size() >= IniPuffergroesse) ergebnis.resize(IniPuffergroesse - 1);
+    return ergebnis;
+}
+
+bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
+                  const std::string& schluessel, const std::string& wert) {
+    if (SollFehlschlagen(Operation::Schreiben)) return false;
+    const std::string pfad = NativerPfad(datei);
+    std::string inhalt;
+    // A file that exists but cannot be read must not be replaced by one holding only
+    // this key.
+    if (DateiLesen(pfad, inhalt) == Lesestatus::Fehler) return false;
+
+    const auto zeilen = Zerlegen(inhalt);
+    const std::string_view zeilenende = inhalt.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    const std::string neueZeile = schluessel + "=" + wert + std::string(zeilenende);
+
+    // The key's line, else the first matching section, whose last non-blank line the new
+    // key follows.
+    std::optional<std::size_t> ersetzen, einfuegenNach;
+    bool imAbschnitt = false;
+    for (std::size_t i = 0; i < zeilen.size() && !ersetzen; ++i) {
+        const Zeile& z = zeilen[i];
+        if (z.abschnitt) {
+            imAbschnitt = GleichOhneFall(*z.abschnitt, abschnitt);
+            if (imAbschnitt && !einfuegenNach) {
+                einfuegenNach = i;
+                for (std::size_t j = i + 1; j < zeilen.size() && !zeilen[j].abschnitt; ++j)
+                    if (!Getrimmt(zeilen[j].text).empty()) einfuegenNach = j;
+            }
+        } else if (imAbschnitt && z.schluessel && GleichOhneFall(*z.schluessel, schluessel)) {
+            ersetzen = i;
+        }
+    }
+
+    std::string neu;
+    neu.reserve(inhalt.size() + neueZeile.size() + abschnitt.size() + 8);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        if (ersetzen && *ersetzen == i) {
+            neu += neueZeile;
+            continue;
+        }
+        neu += zeilen[i].text;
+        if (!ersetzen && einfuegenNach && *einfuegenNach == i) {
+            if (neu.back() != '\n') neu += zeilenende;
+            neu += neueZeile;
+        }
+    }
+    if (!ersetzen && !einfuegenNach) {
+        if (!neu.empty() && neu.back() != '\n') neu += zeilenende;
+        if (!neu.empty()) neu += zeilenende;
+        neu += "[" + abschnitt + "]" + std::string(zeilenende) + neueZeile;
+    }
+    return Ersetzen(pfad, neu);
+}
+
+}  // namespace plattform

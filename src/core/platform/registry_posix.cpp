@@ -1,0 +1,307 @@
+#include "platform/registry.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "fehler.h"
+#include "platform/codepage.h"
+
+// Wine keeps HKEY_LOCAL_MACHINE in <prefix>/system.reg, a text file of sections
+//   [Software\\THQ\\Dawn of War] 1690000000
+//   "InstallLocation"="C:\\Games\\DoW\\"
+// with key and value names relative to the machine root and C-like escapes in strings.
+namespace plattform {
+namespace {
+
+constexpr std::uint32_t RegSz = 1;
+constexpr std::uint32_t RegExpandSz = 2;
+
+std::string WinePraefix() {
+    if (const char* praefix = std::getenv("WINEPREFIX"); praefix != nullptr && *praefix != '\0')
+        return praefix;
+    const char* heim = std::getenv("HOME");
+    if (heim == nullptr || *heim == '\0') {
+        const passwd* benutzer = getpwuid(getuid());
+        heim = benutzer != nullptr ? benutzer->pw_dir : nullptr;
+    }
+    if (heim == nullptr || *heim == '\0') return {};
+    return std::string(heim) + "/.wine";
+}
+
+bool IstHexZiffer(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+unsigned HexWert(char c) {
+    return c <= '9' ? unsigned(c - '0') : unsigned((c | 0x20) - 'a' + 10);
+}
+
+// One UTF-8 sequence at text[pos]; Wine itself escapes everything past ASCII, so raw
+// bytes only come from hand-edited files. A malformed sequence gives U+FFFD.
+char32_t Utf8Zeichen(std::string_view text, std::size_t& pos) {
+    const auto b = static_cast<unsigned char>(text[pos++]);
+    int folge = b >= 0xF8 ? -1 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+    if (b < 0x80) return b;
+    if (folge < 0) return 0xFFFD;
+    char32_t zeichen = b & (0x3F >> folge);
+    for (; folge > 0; --folge) {
+        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) return 0xFFFD;
+        zeichen = (zeichen << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+    }
+    return zeichen;
+}
+
+void Anhaengen(std::u16string& aus, char32_t zeichen) {
+    if (zeichen < 0x10000) {
+        aus += static_cast<char16_t>(zeichen);
+    } else if (zeichen < 0x110000) {
+        zeichen -= 0x10000;
+        aus += static_cast<char16_t>(0xD800 + (zeichen >> 10));
+        aus += static_cast<char16_t>(0xDC00 + (zeichen & 0x3FF));
+    } else {
+        aus += u'\uFFFD';
+    }
+}
+
+// A string as Wine writes it, from text[pos] up to the unescaped character ende, which
+// pos is left behind. nullopt when the line ends first.
+std::optional<std::u16string> WineZeichenkette(std::string_view text, std::size_t& pos, char ende) {
+    std::u16string aus;
+    while (pos < text.size() && text[pos] != ende) {
+        if (text[pos] != '\\') {
+            Anhaengen(aus, Utf8Zeichen(text, pos));
+            continue;
+        }
+        if (++pos >= text.size()) return std::nullopt;
+        const char c = text[pos++];
+        switch (c) {
+            case 'a': aus += u'\a'; break;
+            case 'b': aus += u'\b'; break;
+            case 'e': aus += u'\x1B'; break;
+            case 'f': aus += u'\f'; break;
+            case 'n': aus += u'\n'; break;
+            case 'r': aus += u'\r'; break;
+            case 't': aus += u'\t'; break;
+            case 'v': aus += u'\v'; break;
+            case 'x': {
+                // Up to four hex digits: one UTF-16 code unit.
+                if (pos >= text.size() || !IstHexZiffer(text[pos])) {
+                    aus += u'x';
+                    break;
+                }
+                unsigned einheit = 0;
+                for (int i = 0; i < 4 && pos < text.size() && IstHexZiffer(text[pos]); ++i)
+                    einheit = einheit * 16 + HexWert(text[pos++]);
+                aus += static_cast<char16_t>(einheit);
+                break;
+            }
+            default:
+                if (c >= '0' && c <= '7') {
+                    unsigned einheit = unsigned(c - '0');
+                    for (int i = 0; i < 2 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7'; ++i)
+                        einheit = einheit * 8 + unsigned(text[pos++] - '0');
+                    aus += static_cast<char16_t>(einheit);
+                } else {
+                    --pos;  // any other escaped character stands for itself: \\ \" \]
+                    Anhaengen(aus, Utf8Zeichen(text, pos));
+                }
+        }
+    }
+    if (pos >= text.size()) return std::nullopt;
+    ++pos;
+    return aus;
+}
+
+// Registry names compare without regard to letter case.
+bool GleichOhneFall(const std::u16string& a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char16_t x = a[i];
+        char16_t y = static_cast<unsigned char>(b[i]);
+        if (x >= u'A' && x <= u'Z') x += 32;
+        if (y >= u'A' && y <= u'Z') y += 32;
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::string_view OhneRandTrenner(std::string_view schluessel) {
+    while (!schluessel.empty() && schluessel.front() == '\\') schluessel.remove_prefix(1);
+    while (!schluessel.empty() && schluessel.back() == '\\') schluessel.remove_suffix(1);
+    return schluessel;
+}
+
+struct Wert {
+    std::uint32_t typ = 0;
+    std::u16string text;  // only for the string types
+};
+
+// "hex(2):41,00,\" continues on the next line, so the caller hands over the remaining lines.
+std::optional<Wert> WertLesen(const std::vector<std::string_view>& zeilen, std::size_t zeile, std::size_t pos) {
+    std::string_view text = zeilen[zeile];
+    auto beginntMit = [&](std::string_view vorsatz) {
+        if (text.substr(pos, vorsatz.size()) != vorsatz) return false;
+        pos += vorsatz.size();
+        return true;
+    };
+    auto typInKlammern = [&](std::uint32_t& typ) {
+        typ = 0;
+        const std::size_t anfang = pos;
+        while (pos < text.size() && IstHexZiffer(text[pos]) && pos - anfang < 8) typ = typ * 16 + HexWert(text[pos++]);
+        return pos > anfang && beginntMit("):");
+    };
+
+    Wert wert;
+    if (beginntMit("\"")) {
+        wert.typ = RegSz;
+    } else if (beginntMit("str(")) {
+        if (!typInKlammern(wert.typ) || !beginntMit("\"")) return std::nullopt;
+    } else if (beginntMit("dword:")) {
+        wert.typ = 4;
+        return wert;
+    } else if (beginntMit("hex:")) {
+        wert.typ = 3;
+        return wert;
+    } else if (beginntMit("hex(")) {
+        if (!typInKlammern(wert.typ)) return std::nullopt;
+        if (wert.typ != RegSz && wert.typ != RegExpandSz) return wert;
+        // A string Wine could not write as text (no closing null): UTF-16LE bytes.
+        std::vector<unsigned char> bytes;
+        for (;;) {
+            while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == ',')) ++pos;
+            if (pos + 1 < text.size() && IstHexZiffer(text[pos]) && IstHexZiffer(text[pos + 1])) {
+                bytes.push_back(static_cast<unsigned char>(HexWert(text[pos]) * 16 + HexWert(text[pos + 1])));
+                pos += 2;
+            } else if (pos < text.size() && text[pos] == '\\' && zeile + 1 < zeilen.size()) {
+                text = zeilen[++zeile];
+                pos = 0;
+            } else {
+                break;
+            }
+        }
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+            wert.text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        return wert;
+    } else {
+        return std::nullopt;
+    }
+    auto zeichenkette = WineZeichenkette(text, pos, '"');
+    if (!zeichenkette) return std::nullopt;
+    wert.text = std::move(*zeichenkette);
+    return wert;
+}
+
+std::vector<std::string_view> Zeilen(std::string_view inhalt) {
+    std::vector<std::string_view> zeilen;
+    std::size_t pos = 0;
+    while (pos < inhalt.size()) {
+        auto ende = inhalt.find('\n', pos);
+        if (ende == std::string_view::npos) ende = inhalt.size();
+        auto zeile = inhalt.substr(pos, ende - pos);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        zeilen.push_back(zeile);
+        pos = ende + 1;
+    }
+    return zeilen;
+}
+
+std::optional<Wert> WertSuchen(const std::string& inhalt, std::string_view schluessel, std::string_view name) {
+    const auto zeilen = Zeilen(inhalt);
+    bool imSchluessel = false;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const std::string_view zeile = zeilen[i];
+        std::size_t pos = 1;
+        if (!zeile.empty() && zeile[0] == '[') {
+            if (imSchluessel) return std::nullopt;  // the key's section ended without the value
+            const auto kname = WineZeichenkette(zeile, pos, ']');
+            imSchluessel = kname && GleichOhneFall(*kname, schluessel);
+        } else if (imSchluessel && !zeile.empty() && zeile[0] == '"') {
+            const auto vname = WineZeichenkette(zeile, pos, '"');
+            if (!vname || !GleichOhneFall(*vname, name) || pos >= zeile.size() || zeile[pos] != '=') continue;
+            return WertLesen(zeilen, i, pos + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+void Utf8Anhaengen(std::string& aus, char32_t z) {
+    if (z < 0x80) {
+        aus += static_cast<char>(z);
+    } else if (z < 0x800) {
+        aus += static_cast<char>(0xC0 | (z >> 6));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    } else if (z < 0x10000) {
+        aus += static_cast<char>(0xE0 | (z >> 12));
+        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+        aus += static_cast<char>(0xF0 | (z >> 18));
+        aus += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
+        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    }
+}
+
+// POSIX file names are UTF-8 bytes, so the path goes there straight from UTF-16.
+std::string Utf8AusUtf16(const std::u16string& text) {
+    std::string aus;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t z = text[i];
+        if (z >= 0xD800 && z < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            z = 0x10000 + ((z - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (z >= 0xD800 && z < 0xE000)
+            z = 0xFFFD;
+        Utf8Anhaengen(aus, z);
+    }
+    return aus;
+}
+
+// "C:\Games\DoW\" -> "<target of dosdevices/c:>/Games/DoW/". A value without a drive, or
+// with a drive the prefix has no link for, is given as stored.
+std::string PosixPfad(const std::string& praefix, const std::u16string& windowsPfad) {
+    std::string pfad = Utf8AusUtf16(windowsPfad);
+    const bool mitLaufwerk = pfad.size() >= 2 && pfad[1] == ':' &&
+                             ((pfad[0] >= 'A' && pfad[0] <= 'Z') || (pfad[0] >= 'a' && pfad[0] <= 'z'));
+    if (!mitLaufwerk) return pfad;
+    const char laufwerk = static_cast<char>(pfad[0] | 0x20);
+    const std::string verweis = praefix + "/dosdevices/" + laufwerk + ":";
+    char ziel[PATH_MAX];
+    if (::realpath(verweis.c_str(), ziel) == nullptr) return pfad;
+
+    std::string rest = pfad.substr(2);
+    for (char& c : rest)
+        if (c == '\\') c = '/';
+    std::string ergebnis = ziel;
+    if (!ergebnis.empty() && ergebnis.back() == '/' && !rest.empty() && rest.front() == '/') rest.erase(0, 1);
+    return ergebnis + rest;
+}
+
+}  // namespace
+
+std::string RegistryPfadLesen(const std::string& schluessel, const std::string& wert) {
+    const std::string praefix = WinePraefix();
+    if (praefix.empty()) return {};
+    std::ifstream datei(praefix + "/system.reg", std::ios::binary);
+    if (!datei) return {};
+    const std::string inhalt{std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+    if (datei.bad()) return {};
+
+    auto gefunden = WertSuchen(inhalt, OhneRandTrenner(schluessel), wert);
+    if (!gefunden) return {};
+    if (gefunden->typ != RegSz && gefunden->typ != RegExpandSz)
+        throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
+    // The program sees the string up to its first null, as RegQueryValueExA gives it.
+    std::u16string& text = gefunden->text;
+    if (const auto null = text.find(u'\0'); null != std::u16string::npos) text.resize(null);
+    return PosixPfad(praefix, text);
+}
+
+}  // namespace plattform

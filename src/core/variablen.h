@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "markensuche.h"
+#include "replay.h"
+
+// The program's shared state. Every part reads and writes these directly; they start
+// empty and live until the program ends. Paths are joined by plain concatenation, so the
+// two directories are expected to end with a separator; nothing here adds or removes one.
+
+// Folder of the running executable, without a trailing separator except at a root.
+extern std::string Programmverzeichnis;
+// Programmverzeichnis + "\config.ini".
+extern std::string ConfigDatei;
+// The game's installation directory; empty means not configured.
+extern std::string DOWVerzeichnis;
+// The replay library folder; empty means not configured.
+extern std::string ReplayVerzeichnis;
+// Files counted by the last library scan.
+extern std::int32_t ReplayAnzahl;
+// Result code of the last library scan: 0, 101 or 102.
+extern std::int32_t LadeStatus;
+// One replay per file of the library folder, in the order the last scan met them; the
+// next scan releases and replaces them.
+extern std::vector<std::unique_ptr<TReplay>> Replays;
+
+// Fixes Programmverzeichnis and ConfigDatei and reads both directories. True when one of
+// them is still empty afterwards. Raises Fehler when the registry value has a wrong type.
+bool VariablenInitialisieren();
+
+// DOWVerzeichnis and ReplayVerzeichnis from config.ini; when "DOW" is empty, the game
+// directory comes from the registry value "InstallLocation" instead. Nothing is written back.
+void VerzeichnisseLesen();
+
+// Writes "DOW" and then "Replays" to config.ini. A failed write raises
+// "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.
+void VerzeichnisseSchreiben();
