@@ -1,0 +1,72 @@
+#include "anzeigenamen.h"
+
+#include <string_view>
+
+namespace {
+
+struct TEintrag {
+    std::string_view Schluessel;
+    const char* Name;  // Windows-1252
+};
+
+// Races show under their English names.
+constexpr TEintrag kRassen[] = {
+    {"space_marine_race", "Space Marines"},
+    {"chaos_marine_race", "Chaos Marines"},
+    {"eldar_race", "Eldar"},
+    {"ork_race", "Orkz"},
+};
+
+// Maps show under their German names. The literals are split after each escape,
+// since a hex escape would swallow a following 'b' or 'e'.
+constexpr TEintrag kKarten[] = {
+    {"2P_BATTLE_MARSHES", "Sumpfgebiete"},
+    {"2P_BLOOD_RIVER", "Blutfluss"},
+    {"2P_DEADMANS_CROSSING", "Das Flusstal"},
+    {"2P_FALLEN_CITY", "Gefallene Stade"},
+    {"2P_MEETING_OF_MINDS", "Zusammenkunft"},
+    {"2P_OUTER_REACHES", "Randgebiete"},
+    {"2P_RAILWAY", "Bahnhof"},
+    {"2P_TAINTED_PAIR", "Verfluchtes Land"},
+    {"2P_VALLEY_OF_KHORNE", "Tal des Khorne"},
+    {"4P_BIFFYS_PERIL", "Biffys Wagnis"},
+    {"4P_MOUNTAIN_TRAIL", "Der Bergpass"},
+    {"4P_QUATRA", "Quatra"},
+    {"4P_SAINTS_SQUARE", "Heiliges Quadrat"},
+    {"4P_TAINTED_PLACE", "Verfluchter Ort"},
+    {"4P_TAINTED_SOUL", "Verdorbene Seele"},
+    {"4P_TARTARUS_CENTER", "Zentrum von Tartarus"},
+    {"4P_VOLCANIC_REACTION", "Der Vulkan"},
+    {"6P_BLOODSHED_ALLEY", "Die Allee des Blutvergie\xDF" "ens"},
+    {"6P_CROSSROADS", "Kreuzweg"},
+    {"6P_KASYR_LUTIEN", "Kasyr Lutien"},
+    {"6P_MORTALIS", "Mortalis"},
+    {"6P_TESTING_GROUNDS", "Testgel\xE4" "nde"},
+    {"6PTEAM_STREETS_OF_VOGEN", "Stra\xDF" "en von Vogen"},
+    {"8P_BURIAL_GROUNDS", "Die Gr\xE4" "ber"},
+    {"8P_DATURIAS_PITS", "Daturias"},
+    {"8P_DOOM_CHAMBER", "Vorhof zur H\xF6" "lle"},
+    {"8P_LOST_HOPE", "Letzte Hoffnung"},
+    {"8P_PENAL_COLONY", "Penal-Kolonie"},
+};
+
+template <std::size_t N>
+bool Nachschlagen(const TEintrag (&tabelle)[N], const std::string& schluessel, std::string& text) {
+    for (const TEintrag& eintrag : tabelle) {
+        if (eintrag.Schluessel == schluessel) {
+            text = eintrag.Name;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool RassenName(const std::string& schluessel, std::string& text) {
+    return Nachschlagen(kRassen, schluessel, text);
+}
+
+bool KartenName(const std::string& schluessel, std::string& text) {
+    return Nachschlagen(kKarten, schluessel, text);
+}

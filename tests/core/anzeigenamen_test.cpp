@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "anzeigenamen.h"
+#include "platform/codepage.h"
+
+namespace {
+
+struct Zeile {
+    const char* schluessel;
+    const char* nameUtf8;
+};
+
+constexpr Zeile kRassen[] = {
+    {"space_marine_race", "Space Marines"},
+    {"chaos_marine_race", "Chaos Marines"},
+    {"eldar_race", "Eldar"},
+    {"ork_race", "Orkz"},
+};
+
+constexpr Zeile kKarten[] = {
+    {"2P_BATTLE_MARSHES", "Sumpfgebiete"},
+    {"2P_BLOOD_RIVER", "Blutfluss"},
+    {"2P_DEADMANS_CROSSING", "Das Flusstal"},
+    {"2P_FALLEN_CITY", "Gefallene Stade"},
+    {"2P_MEETING_OF_MINDS", "Zusammenkunft"},
+    {"2P_OUTER_REACHES", "Randgebiete"},
+    {"2P_RAILWAY", "Bahnhof"},
+    {"2P_TAINTED_PAIR", "Verfluchtes Land"},
+    {"2P_VALLEY_OF_KHORNE", "Tal des Khorne"},
+    {"4P_BIFFYS_PERIL", "Biffys Wagnis"},
+    {"4P_MOUNTAIN_TRAIL", "Der Bergpass"},
+    {"4P_QUATRA", "Quatra"},
+    {"4P_SAINTS_SQUARE", "Heiliges Quadrat"},
+    {"4P_TAINTED_PLACE", "Verfluchter Ort"},
+    {"4P_TAINTED_SOUL", "Verdorbene Seele"},
+    {"4P_TARTARUS_CENTER", "Zentrum von Tartarus"},
+    {"4P_VOLCANIC_REACTION", "Der Vulkan"},
+    {"6P_BLOODSHED_ALLEY", "Die Allee des Blutvergießens"},
+    {"6P_CROSSROADS", "Kreuzweg"},
+    {"6P_KASYR_LUTIEN", "Kasyr Lutien"},
+    {"6P_MORTALIS", "Mortalis"},
+    {"6P_TESTING_GROUNDS", "Testgelände"},
+    {"6PTEAM_STREETS_OF_VOGEN", "Straßen von Vogen"},
+    {"8P_BURIAL_GROUNDS", "Die Gräber"},
+    {"8P_DATURIAS_PITS", "Daturias"},
+    {"8P_DOOM_CHAMBER", "Vorhof zur Hölle"},
+    {"8P_LOST_HOPE", "Letzte Hoffnung"},
+    {"8P_PENAL_COLONY", "Penal-Kolonie"},
+};
+
+using Nachschlagen = bool (*)(const std::string&, std::string&);
+
+void JedeZeilePasst(Nachschlagen nachschlagen, const Zeile* zeilen, std::size_t anzahl) {
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        SCOPED_TRACE(zeilen[i].schluessel);
+        std::string text = "vorher";
+        EXPECT_TRUE(nachschlagen(zeilen[i].schluessel, text));
+        EXPECT_EQ(text, plattform::AnsiAusUtf8(zeilen[i].nameUtf8));
+    }
+}
+
+}  // namespace
+
+TEST(Anzeigenamen, JedeRasse) { JedeZeilePasst(RassenName, kRassen, std::size(kRassen)); }
+
+TEST(Anzeigenamen, JedeKarte) { JedeZeilePasst(KartenName, kKarten, std::size(kKarten)); }
+
+TEST(Anzeigenamen, UmlauteSindWindows1252) {
+    std::string text;
+    ASSERT_TRUE(KartenName("6PTEAM_STREETS_OF_VOGEN", text));
+    EXPECT_EQ(text, "Stra\xDF" "en von Vogen");
+}
+
+TEST(Anzeigenamen, OhneTrefferBleibtDerTextStehen) {
+    struct Fall {
+        Nachschlagen nachschlagen;
+        const char* schluessel;
+    };
+    const Fall kFaelle[] = {
+        {KartenName, "6P_TEAM_STREETS_OF_VOGEN"},
+        {KartenName, "2p_battle_marshes"},
+        {KartenName, "2P_BATTLE_MARSHES "},
+        {KartenName, "2P_BATTLE"},
+        {KartenName, ""},
+        {KartenName, "ork_race"},  // the tables do not mix
+        {RassenName, "Ork_race"},
+        {RassenName, ""},
+        {RassenName, "2P_RAILWAY"},
+    };
+    for (const Fall& f : kFaelle) {
+        SCOPED_TRACE(f.schluessel);
+        std::string text = "unver\xE4ndert";
+        EXPECT_FALSE(f.nachschlagen(f.schluessel, text));
+        EXPECT_EQ(text, "unver\xE4ndert");
+    }
+    // An embedded NUL is part of the key, so a longer key never matches by its prefix.
+    std::string text = "x";
+    EXPECT_FALSE(RassenName(std::string("ork_race\0", 9), text));
+    EXPECT_EQ(text, "x");
+}

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "datum.h"
+#include "fehler.h"
+#include "nurposix.h"
+#include "platform/codepage.h"
+#include "platform/datei.h"
+#include "platform/dateisystem.h"
+#include "platform/fatzeit.h"
+#include "platform/fehlerplan.h"
+#include "tempverzeichnis.h"
+#include "testdateien.h"
+
+using namespace plattform;
+
+namespace {
+
+class DateiTest : public testing::Test {
+protected:
+    void TearDown() override { FehlerplanLeeren(); }
+    TempVerzeichnis temp;
+};
+
+std::string Meldung(const Fehler& f) { return Utf8AusAnsi(f.what()); }
+
+}  // namespace
+
+TEST_F(DateiTest, OeffnenVerweigert) {
+    const std::string lesbar = temp.DateiSchreiben("lesbar.rec", "abc");
+    const std::string geschuetzt = temp.DateiSchreiben("geschuetzt.rec", "abc");
+    SchreibschutzSetzen(geschuetzt, true);
+    std::filesystem::create_directory(temp.Pfad() + "ordner.rec");
+
+    struct Fall {
+        std::string pfad;
+        bool geht;
+    };
+    const Fall kFaelle[] = {
+        {lesbar, true},
+        // Read-only counts even for root, who could write it on POSIX.
+        {geschuetzt, false},
+        {temp.Pfad() + "ordner.rec", false},
+        {temp.Pfad() + "fehlt.rec", false},
+        {temp.Pfad() + "fehlt/x.rec", false},
+        {"", false},
+    };
+    for (const Fall& f : kFaelle) {
+        SCOPED_TRACE(f.pfad);
+        EXPECT_EQ(Datei::OeffnenLesenSchreiben(f.pfad) != nullptr, f.geht);
+    }
+}
+
+TEST_F(DateiTest, OhneSchreibbitAuchFuerRootVerweigert) {
+    NUR_UNTER_POSIX();
+    const std::string pfad = temp.DateiSchreiben("a.rec", "abc");
+    std::filesystem::permissions(pfad, std::filesystem::perms(0444));
+    EXPECT_EQ(Datei::OeffnenLesenSchreiben(pfad), nullptr);
+    // One write bit is enough, whoever owns it.
+    std::filesystem::permissions(pfad, std::filesystem::perms(0404 | 0020));
+    EXPECT_NE(Datei::OeffnenLesenSchreiben(pfad), nullptr);
+}
+
+TEST_F(DateiTest, RueckstrichAlsTrenner) {
+    NUR_UNTER_POSIX();
+    std::filesystem::create_directory(temp.Pfad() + "Playback");
+    temp.DateiSchreiben("Playback/a.rec", "abc");
+    std::string pfad = temp.Pfad() + "Playback\\a.rec";
+    auto datei = Datei::OeffnenLesenSchreiben(pfad);
+    ASSERT_NE(datei, nullptr);
+    EXPECT_EQ(datei->Pfad(), pfad);
+    EXPECT_EQ(datei->Groesse(), 3);
+}
+
+TEST_F(DateiTest, GenauLesenUndBlockLesen) {
+    auto datei = Datei::OeffnenLesenSchreiben(temp.DateiSchreiben("a.rec", "0123456789"));
+    ASSERT_NE(datei, nullptr);
+    EXPECT_EQ(datei->Groesse(), 10);
+
+    std::array<char, 16> puffer{};
+    datei->Positionieren(6);
+    datei->LeseGenau(puffer.data(), 4);
+    EXPECT_EQ(std::string(puffer.data(), 4), "6789");
+    datei->LeseGenau(puffer.data(), 0);  // nothing asked, nothing missing
+
+    datei->Positionieren(8);
+    try {
+        datei->LeseGenau(puffer.data(), 3);
+        ADD_FAILURE() << "read past the end did not fail";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(Meldung(f), "Lesefehler: Dateiende überschritten.");
+    }
+
+    datei->Positionieren(7);
+    EXPECT_EQ(datei->LeseBlock(puffer.data(), puffer.size()), 3u);
+    EXPECT_EQ(std::string(puffer.data(), 3), "789");
+    EXPECT_EQ(datei->LeseBlock(puffer.data(), puffer.size()), 0u);
+
+    // Beyond the end seeking is allowed; the read after it fails or gives nothing.
+    datei->Positionieren(1000);
+    EXPECT_THROW(datei->LeseGenau(puffer.data(), 1), Fehler);
+    EXPECT_EQ(datei->LeseBlock(puffer.data(), 1), 0u);
+    EXPECT_THROW(datei->Positionieren(-1), Fehler);
+    EXPECT_NO_THROW(datei->Schliessen());
+    EXPECT_NO_THROW(datei->Schliessen());
+}
+
+TEST_F(DateiTest, ErzeugenSchreibenUndKuerzen) {
+    const std::string pfad = temp.DateiSchreiben("neu.tmp", "alter langer Inhalt");
+    {
+        auto datei = Datei::Erzeugen(pfad);
+        ASSERT_NE(datei, nullptr);
+        datei->Schreibe("neu", 3);
+        datei->Schreibe("", 0);
+        datei->Flush();
+        datei->Schliessen();
+    }
+    auto datei = Datei::OeffnenLesenSchreiben(pfad);
+    ASSERT_NE(datei, nullptr);
+    EXPECT_EQ(datei->Groesse(), 3);
+    EXPECT_EQ(Datei::Erzeugen(temp.Pfad() + "fehlt/neu.tmp"), nullptr);
+    EXPECT_EQ(Datei::Erzeugen(temp.Pfad()), nullptr);
+}
+
+TEST_F(DateiTest, FehlerplanTrifftDenNtenAufruf) {
+    const std::string pfad = temp.Pfad() + "ziel.tmp";
+    auto datei = Datei::Erzeugen(pfad);
+    ASSERT_NE(datei, nullptr);
+    FehlerEinplanen(Operation::Schreiben, 3);
+    datei->Schreibe("aa", 2);
+    datei->Schreibe("bb", 2);
+    EXPECT_THROW(datei->Schreibe("cc", 2), Fehler);
+    datei->Schreibe("dd", 2);  // only the third call fails
+    datei->Schliessen();
+    auto gelesen = Datei::OeffnenLesenSchreiben(pfad);
+    ASSERT_NE(gelesen, nullptr);
+    std::array<char, 8> puffer{};
+    ASSERT_EQ(gelesen->LeseBlock(puffer.data(), puffer.size()), 6u);
+    EXPECT_EQ(std::string(puffer.data(), 6), "aabbdd");
+
+    FehlerEinplanen(Operation::Lesen, 1);
+    gelesen->Positionieren(0);
+    EXPECT_THROW(gelesen->LeseBlock(puffer.data(), 1), Fehler);
+    FehlerEinplanen(Operation::Flush, 1);
+    EXPECT_THROW(gelesen->Flush(), Fehler);
+    FehlerEinplanen(Operation::Schliessen, 1);
+    EXPECT_THROW(gelesen->Schliessen(), Fehler);
+    EXPECT_NO_THROW(gelesen->Schliessen());  // already closed; the destructor leaves it too
+
+    FehlerEinplanen(Operation::Oeffnen, 1);
+    EXPECT_EQ(Datei::OeffnenLesenSchreiben(pfad), nullptr);
+    EXPECT_NE(Datei::OeffnenLesenSchreiben(pfad), nullptr);
+    FehlerEinplanen(Operation::Erzeugen, 2);
+    EXPECT_NE(Datei::Erzeugen(temp.Pfad() + "b.tmp"), nullptr);
+    EXPECT_EQ(Datei::Erzeugen(temp.Pfad() + "c.tmp"), nullptr);
+    EXPECT_FALSE(DateiExistiert(temp.Pfad() + "c.tmp"));
+}
+
+TEST_F(DateiTest, AenderungszeitInFatForm) {
+    struct Fall {
+        int jahr, monat, tag, stunde, minute, sekunde;
+        bool negativ;
+    };
+    // Mid-day times in winter and summer keep clear of daylight-saving switches.
+    const Fall kFaelle[] = {
+        {1979, 12, 31, 12, 0, 0, true},
+        {1980, 1, 2, 12, 0, 0, false},
+        {2003, 7, 14, 12, 0, 1, false},  // odd second: stored as 12:00:00
+        {2021, 1, 31, 23, 59, 59, false},
+        {2043, 12, 30, 12, 0, 0, false},
+        {2044, 1, 2, 12, 0, 0, true},
+        {2099, 6, 1, 12, 30, 0, true},
+    };
+    for (const Fall& f : kFaelle) {
+        SCOPED_TRACE(testing::Message() << f.jahr << "-" << f.monat << "-" << f.tag);
+        const std::string pfad = temp.DateiSchreiben("zeit.rec", "x");
+        AenderungszeitSetzen(pfad, f.jahr, f.monat, f.tag, f.stunde, f.minute, f.sekunde);
+        const std::int32_t erwartet =
+            f.jahr < 1980 ? -1 : FatAusTeilen(f.jahr, f.monat, f.tag, f.stunde, f.minute, f.sekunde);
+        auto datei = Datei::OeffnenLesenSchreiben(pfad);
+        ASSERT_NE(datei, nullptr);
+        EXPECT_EQ(datei->LetzteAenderungFat(), erwartet);
+        EXPECT_EQ(LetzteAenderungFat(pfad), erwartet);
+        EXPECT_EQ(erwartet < 0, f.negativ);
+        if (!f.negativ) {
+            TDatumTeile t = DatumZerlegen(FatZuDatum(erwartet));
+            EXPECT_EQ(t.Sekunde, f.sekunde / 2 * 2);
+            EXPECT_EQ(t.Tag, f.tag);
+        }
+    }
+}

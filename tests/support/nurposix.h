@@ -1,0 +1,11 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "platform/pfad.h"
+
+// Ends a test that needs POSIX (permission bits, '\' in file names, utimensat) as
+// skipped when it runs on Windows or under Wine.
+#define NUR_UNTER_POSIX()                                              \
+    do {                                                              \
+        if (!plattform::IstPosix()) GTEST_SKIP() << "nur unter POSIX"; \
+    } while (false)
