@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <limits>
 #include <random>
+#include <string>
 
 #include "datum.h"
 #include "platform/fatzeit.h"

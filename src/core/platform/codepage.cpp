@@ -21,9 +21,9 @@ constexpr std::array<char16_t, 32> kObereSteuerzone = {
 // Only the round trip counts, as with WC_NO_BEST_FIT_CHARS: no best-fit guesses.
 constexpr std::array<unsigned char, 256> BaueLatin1Tabelle() {
     std::array<unsigned char, 256> t{};
-    for (int i = 0; i < 256; ++i) t[i] = static_cast<unsigned char>(i);
-    for (int i = 0x80; i < 0xA0; ++i) t[i] = 0;
-    for (int i = 0; i < 32; ++i)
+    for (std::size_t i = 0; i < 256; ++i) t[i] = static_cast<unsigned char>(i);
+    for (std::size_t i = 0x80; i < 0xA0; ++i) t[i] = 0;
+    for (std::size_t i = 0; i < 32; ++i)
         if (kObereSteuerzone[i] < 0x100) t[kObereSteuerzone[i]] = static_cast<unsigned char>(0x80 + i);
     return t;
 }
