@@ -5,3 +5,4 @@
 // Each sub-command takes its arguments as raw bytes (paths stay as the system gave them)
 // and returns the exit status: 0 done, 1 failed, 2 usage error.
 int BefehlShow(const std::vector<std::string>& argumente);
+int BefehlList(const std::vector<std::string>& argumente);

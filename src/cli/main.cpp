@@ -10,7 +10,8 @@ namespace {
 int Benutzung() {
     StderrSchreiben(
         "usage:\n"
-        "  quellarch-cli show [--json] FILE...\n");
+        "  quellarch-cli show [--json] FILE...\n"
+        "  quellarch-cli list [--json] DIR\n");
     return 2;
 }
 }  // namespace
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
     std::vector<std::string> roh;
     for (int i = 2; i < argc; ++i) roh.emplace_back(argv[i]);
     if (befehl == "show") return BefehlShow(roh);
+    if (befehl == "list") return BefehlList(roh);
     return Benutzung();
 }

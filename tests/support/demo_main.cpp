@@ -6,6 +6,7 @@
 #include <string>
 
 #include "replaybauer.h"
+#include "testdateien.h"
 
 namespace {
 const char* const kKarten[] = {"2P_BATTLE_MARSHES", "2P_BLOOD_RIVER", "4P_QUATRA", "6P_MORTALIS",
@@ -56,7 +57,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= 30; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "replay_%02d.rec", i);
-        DemoReplay(zustand, i).Schreiben((wurzel / "library" / name).string());
+        auto pfad = (wurzel / "library" / name).string();
+        DemoReplay(zustand, i).Schreiben(pfad);
+        // Spread the dates over a few years so the list has something to sort.
+        AenderungszeitSetzen(pfad, 2004 + static_cast<int>(Zufall(zustand) % 6), 1 + static_cast<int>(Zufall(zustand) % 12),
+                             1 + static_cast<int>(Zufall(zustand) % 28), static_cast<int>(Zufall(zustand) % 24),
+                             static_cast<int>(Zufall(zustand) % 60), static_cast<int>(Zufall(zustand) % 60));
     }
     for (int i = 1; i <= 3; ++i) {
         char name[32];

@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+class TMeldungen;
+
+// Result codes of ReplaysLaden.
+constexpr std::int32_t kLadenOk = 0;
+constexpr std::int32_t kLadenZaehlenFehlgeschlagen = 101;
+constexpr std::int32_t kLadenEinlesenFehlgeschlagen = 102;
+
+// Rebuilds Replays and ReplayAnzahl from Verzeichnis + "*.rec" (letter case ignored,
+// folders named like replays included). Verzeichnis is used unchanged, so it should end
+// with a separator. Returns 0, 101 when counting failed (Replays left as it was) or 102
+// when a file could not be parsed; such a file is left out and the scan goes on, so one
+// damaged file never hides the rest of the library. Replays never holds an empty slot.
+// Files that cannot be opened get their message through meldungen, in scan order.
+std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen);

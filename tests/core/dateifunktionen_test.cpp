@@ -1,0 +1,142 @@
+// The library scan over builder-made folders: what lands in Replays, in which order,
+// with which result code and which messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "dateifunktionen.h"
+#include "nurposix.h"
+#include "platform/codepage.h"
+#include "replaybauer.h"
+#include "tempverzeichnis.h"
+#include "testdateien.h"
+#include "variablen.h"
+
+namespace {
+
+std::vector<std::string> Dateinamen() {
+    std::vector<std::string> namen;
+    for (const auto& r : Replays) namen.push_back(r->Dateiname);
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+void Replay(const std::string& pfad, const std::u16string& name = u"Spiel") {
+    ReplayBauer bau;
+    bau.Name = name;
+    bau.Schreiben(pfad);
+}
+
+void Kaputt(const std::string& pfad) {
+    ReplayBauer bau;
+    bau.AbschneidenAuf = 150;
+    bau.Schreiben(pfad);
+}
+
+const std::string kOeffnen = plattform::AnsiAusUtf8("Fehler beim öffnen der Datei.");
+
+struct Scanfall {
+    const char* name;
+    std::function<void(const std::string& ordner)> anlegen;
+    std::string unterordner;  // appended to the temp folder to form Verzeichnis
+    std::int32_t ergebnis;
+    std::vector<std::string> dateinamen;  // sorted
+    int meldungen;
+    bool nurPosix = false;
+};
+
+std::vector<Scanfall> Scanfaelle() {
+    return {
+        {"an empty folder", [](const std::string&) {}, "", 0, {}, 0},
+        {"a missing folder", [](const std::string&) {}, "fehlt/", 0, {}, 0},
+        {"names in capitals and mixed case are found",
+         [](const std::string& o) {
+             Replay(o + "GROSS.REC");
+             Replay(o + "klein.rec");
+             Replay(o + "Mix.Rec");
+             Replay(o + "keins.txt");
+             Replay(o + "fast.rec.bak");
+         },
+         "", 0, {"GROSS.REC", "Mix.Rec", "klein.rec"}, 0},
+        {"a folder named like a replay is listed and cannot be opened",
+         [](const std::string& o) {
+             std::filesystem::create_directory(o + "ordner.rec");
+             Replay(o + "a.rec");
+         },
+         "", 0, {"a.rec", "ordner.rec"}, 1},
+        {"a read-only replay gives the message and an entry",
+         [](const std::string& o) {
+             Replay(o + "a.rec");
+             Replay(o + "schreibgeschuetzt.rec");
+             SchreibschutzSetzen(o + "schreibgeschuetzt.rec", true);
+         },
+         "", 0, {"a.rec", "schreibgeschuetzt.rec"}, 1},
+        {"a damaged file between good ones is left out, the rest is listed",
+         [](const std::string& o) {
+             Replay(o + "a.rec");
+             Kaputt(o + "b.rec");
+             Replay(o + "c.rec");
+         },
+         "", 102, {"a.rec", "c.rec"}, 0},
+        {"ten unreadable files give ten messages",
+         [](const std::string& o) {
+             for (int i = 0; i < 10; ++i) std::filesystem::create_directory(o + "d" + std::to_string(i) + ".rec");
+         },
+         "", 0, {"d0.rec", "d1.rec", "d2.rec", "d3.rec", "d4.rec", "d5.rec", "d6.rec", "d7.rec", "d8.rec", "d9.rec"},
+         10},
+        // The entries are found beside the folder, but joined onto "lib" again they name
+        // files that do not exist: each gives the message and an empty entry.
+        {"without a trailing separator the pattern is glued onto the last name",
+         [](const std::string& o) {
+             std::filesystem::create_directory(o + "lib");
+             Replay(o + "lib/innen.rec");
+             Replay(o + "libA.rec");
+             Replay(o + "libB.rec");
+             Replay(o + "andere.rec");
+         },
+         "lib", 0, {"liblibA.rec", "liblibB.rec"}, 2},
+        {"a backslash-joined folder works on every platform",
+         [](const std::string& o) {
+             std::filesystem::create_directory(o + "sub");
+             Replay(o + "sub/x.rec");
+         },
+         "sub\\", 0, {"x.rec"}, 0, true},
+    };
+}
+
+TEST(ReplaysLaden, Table) {
+    for (const auto& fall : Scanfaelle()) {
+        SCOPED_TRACE(fall.name);
+        if (fall.nurPosix && !plattform::IstPosix()) continue;
+        TempVerzeichnis ordner;
+        fall.anlegen(ordner.Pfad());
+        TAufgezeichneteMeldungen meldungen;
+        EXPECT_EQ(ReplaysLaden(ordner.Pfad() + fall.unterordner, meldungen), fall.ergebnis);
+        EXPECT_EQ(Dateinamen(), fall.dateinamen);
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>(static_cast<std::size_t>(fall.meldungen), kOeffnen));
+        EXPECT_EQ(ReplayAnzahl, static_cast<std::int32_t>(fall.dateinamen.size() + (fall.ergebnis == 102 ? 1 : 0)));
+        for (const auto& r : Replays) EXPECT_NE(r, nullptr);
+        for (const auto& pfad : std::filesystem::recursive_directory_iterator(ordner.Pfad()))
+            if (pfad.is_regular_file()) SchreibschutzSetzen(pfad.path().string(), false);
+    }
+}
+
+TEST(ReplaysLaden, OrderFollowsTheEnumerationAndAnEmptiedLibraryEmptiesReplays) {
+    TempVerzeichnis ordner;
+    Replay(ordner.Pfad() + "eins.rec", u"Eins");
+    Replay(ordner.Pfad() + "zwei.rec", u"Zwei");
+    TAufgezeichneteMeldungen meldungen;
+    ASSERT_EQ(ReplaysLaden(ordner.Pfad(), meldungen), 0);
+    ASSERT_EQ(Replays.size(), 2u);
+    for (const auto& r : Replays) EXPECT_EQ(r->Spielname, r->Dateiname == "eins.rec" ? "Eins" : "Zwei");
+
+    std::filesystem::remove(ordner.Pfad() + "eins.rec");
+    std::filesystem::remove(ordner.Pfad() + "zwei.rec");
+    EXPECT_EQ(ReplaysLaden(ordner.Pfad(), meldungen), 0);
+    EXPECT_EQ(ReplayAnzahl, 0);
+    EXPECT_TRUE(Replays.empty());
+}
+
+}  // namespace
