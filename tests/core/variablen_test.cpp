@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "fehler.h"
+#include "nurposix.h"
+#include "platform/codepage.h"
+#include "platform/fehlerplan.h"
+#include "platform/ini.h"
+#include "platform/programmpfad.h"
+#include "tempverzeichnis.h"
+#include "variablen.h"
+#include "wineprefix.h"
+
+namespace {
+
+const std::string kTaste = "[Software\\\\THQ\\\\Dawn of War] 1690000000\n";
+
+class VariablenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ConfigDatei = ordner.Pfad() + "config.ini";
+        DOWVerzeichnis = "vorher";
+        ReplayVerzeichnis = "vorher";
+    }
+    void TearDown() override { plattform::FehlerplanLeeren(); }
+
+    std::string Lesen(const char* schluessel) const {
+        return plattform::IniLesen(ConfigDatei, "Verzeichnisse", schluessel, "<fehlt>");
+    }
+
+    TempVerzeichnis ordner;
+    WinePrefix prefix;  // so the registry is this test's own
+};
+
+struct LeseFall {
+    const char* name;
+    std::optional<std::string> config;  // contents of config.ini; nullopt: no file
+    std::string registry;               // lines of the Dawn of War key; empty: no key
+    std::string dow;                    // "$C" stands for the real path behind C:
+    std::string replays;
+    bool nurMitWine;  // the registry is consulted, which only a Wine prefix lets a test arrange
+};
+
+TEST_F(VariablenTest, VerzeichnisseLesen) {
+    const std::string imRegister = "\"InstallLocation\"=\"C:\\\\Games\\\\DoW\"\n";
+    const std::string lang(3000, 'l');
+    const LeseFall faelle[] = {
+        {"keine config.ini, kein Registry-Wert", std::nullopt, "", "", "", true},
+        {"keine config.ini, Registry-Wert unveraendert", std::nullopt, imRegister, "$C/Games/DoW", "", true},
+        {"DOW leer fragt die Registry", "[Verzeichnisse]\nDOW=\nReplays=R\\\n", imRegister, "$C/Games/DoW", "R\\",
+         true},
+        {"Schluessel ohne Wert bleibt leer", "[Verzeichnisse]\nReplays=R\\\n", "\"Version\"=\"1\"\n", "", "R\\", true},
+        {"DOW gesetzt, Registry nicht gefragt", "[Verzeichnisse]\nDOW=X:\\gibt\\es\\nicht\\\n", imRegister,
+         "X:\\gibt\\es\\nicht\\", "", false},
+        {"Werte ohne Trenner unveraendert", "[Verzeichnisse]\nDOW=C:\\DoW\nReplays=/r\n", "", "C:\\DoW", "/r",
+         false},
+        {"langer Wert auf 2047 Zeichen", "[Verzeichnisse]\nDOW=" + lang + "\nReplays=" + lang.substr(0, 2047) + "\n",
+         "", lang.substr(0, 2047), lang.substr(0, 2047), false},
+    };
+    for (const LeseFall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        if (fall.nurMitWine && !plattform::IstPosix()) continue;
+        std::filesystem::remove(ConfigDatei);
+        if (fall.config) ordner.DateiSchreiben("config.ini", *fall.config);
+        prefix.SystemRegSchreiben(fall.registry.empty() ? "" : kTaste + fall.registry);
+        VerzeichnisseLesen();
+        std::string dow = fall.dow;
+        if (dow.rfind("$C", 0) == 0) dow.replace(0, 2, prefix.LaufwerkC());
+        EXPECT_EQ(DOWVerzeichnis, dow);
+        EXPECT_EQ(ReplayVerzeichnis, fall.replays);
+    }
+}
+
+TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
+    NUR_UNTER_POSIX();
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nReplays=R\\\n");
+    prefix.SystemRegSchreiben(kTaste + "\"InstallLocation\"=dword:00000001\n");
+    try {
+        VerzeichnisseLesen();
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+    }
+    EXPECT_EQ(ReplayVerzeichnis, "R\\");
+}
+
+TEST_F(VariablenTest, FalscherRegistryTypStoertNichtWennDOWGesetzt) {
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=D\\\n");
+    prefix.SystemRegSchreiben(kTaste + "\"InstallLocation\"=dword:00000001\n");
+    EXPECT_NO_THROW(VerzeichnisseLesen());
+    EXPECT_EQ(DOWVerzeichnis, "D\\");
+}
+
+TEST_F(VariablenTest, SchreibenUndWiederLesen) {
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=alt\nReplays=alt\n");
+    DOWVerzeichnis = "C:\\Spiele\\DoW";
+    ReplayVerzeichnis = "";  // written as an empty value, not left out
+    VerzeichnisseSchreiben();
+    EXPECT_EQ(Lesen("DOW"), "C:\\Spiele\\DoW");
+    EXPECT_EQ(Lesen("Replays"), "");
+}
+
+TEST_F(VariablenTest, SchreibfehlerBrichtNachDemFehlschlagAb) {
+    // The n-th write fails: DOW is written first, so a failing first write leaves
+    // "Replays" untouched as well.
+    const struct {
+        int fehlschlag;
+        const char* dow;
+        const char* replays;
+    } faelle[] = {{1, "alt", "alt"}, {2, "neu-dow", "alt"}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.fehlschlag);
+        ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=alt\nReplays=alt\n");
+        DOWVerzeichnis = "neu-dow";
+        ReplayVerzeichnis = "neu-replays";
+        plattform::FehlerEinplanen(plattform::Operation::Schreiben, fall.fehlschlag);
+        try {
+            VerzeichnisseSchreiben();
+            ADD_FAILURE() << "kein Fehler";
+        } catch (const Fehler& f) {
+            EXPECT_EQ(f.what(), "In " + ConfigDatei + " kann nicht geschrieben werden");
+        }
+        plattform::FehlerplanLeeren();
+        EXPECT_EQ(Lesen("DOW"), fall.dow);
+        EXPECT_EQ(Lesen("Replays"), fall.replays);
+        EXPECT_EQ(DOWVerzeichnis, "neu-dow");
+        EXPECT_EQ(ReplayVerzeichnis, "neu-replays");
+    }
+}
+
+TEST_F(VariablenTest, ConfigDateiInFehlendemOrdner) {
+    ConfigDatei = ordner.Pfad() + "fehlt/config.ini";
+    try {
+        VerzeichnisseSchreiben();
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.what(), "In " + ordner.Pfad() + "fehlt/config.ini kann nicht geschrieben werden");
+    }
+}
+
+// VariablenInitialisieren looks beside the running program, here the test executable.
+TEST_F(VariablenTest, VariablenInitialisierenLiestNebenDemProgramm) {
+    const std::string programmordner = plattform::VerzeichnisTeil(plattform::ProgrammPfad());
+    ASSERT_FALSE(programmordner.empty());
+    const std::string config = programmordner + "/config.ini";
+    if (std::filesystem::exists(config)) GTEST_SKIP() << "config.ini liegt schon neben dem Testprogramm";
+    struct Aufraeumen {
+        std::string pfad;
+        ~Aufraeumen() { std::filesystem::remove(pfad); }
+    } aufraeumen{config};
+
+    const struct {
+        const char* inhalt;
+        bool fehlt;
+    } faelle[] = {
+        {"[Verzeichnisse]\nDOW=D\\\nReplays=R\\\n", false},
+        {"[Verzeichnisse]\nDOW=D\\\n", true},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.inhalt);
+        std::ofstream(config, std::ios::binary | std::ios::trunc) << fall.inhalt;
+        ReplayAnzahl = 7;
+        LadeStatus = 102;
+        EXPECT_EQ(VariablenInitialisieren(), fall.fehlt);
+        EXPECT_EQ(Programmverzeichnis, programmordner);
+        EXPECT_EQ(ConfigDatei, programmordner + "\\config.ini");
+        EXPECT_EQ(ReplayAnzahl, 0);
+        EXPECT_EQ(LadeStatus, 0);
+    }
+}
+
+TEST(VerzeichnisTeil, KeinTrennerAmEndeAusserAnDerWurzel) {
+    const struct {
+        const char* pfad;
+        const char* trenner;
+        const char* erwartet;
+    } faelle[] = {
+        {"C:\\Programme\\Quellarch\\quellarch.exe", "\\:", "C:\\Programme\\Quellarch"},
+        {"C:\\quellarch.exe", "\\:", "C:\\"},
+        {"C:quellarch.exe", "\\:", "C:"},
+        {"\\\\server\\share\\q.exe", "\\:", "\\\\server\\share"},
+        {"quellarch.exe", "\\:", ""},
+        {"/opt/quellarch/quellarch", "/", "/opt/quellarch"},
+        {"/quellarch", "/", "/"},
+        {"quellarch", "/", ""},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.pfad);
+        EXPECT_EQ(plattform::VerzeichnisTeil(fall.pfad, fall.trenner), fall.erwartet);
+    }
+}
+
+}  // namespace
