@@ -1,0 +1,195 @@
+#include "umbenennen.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "fehler.h"
+#include "markensuche.h"
+#include "meldungen.h"
+#include "platform/codepage.h"
+#include "platform/datei.h"
+#include "platform/dateisystem.h"
+#include "platform/ersetzen.h"
+#include "platform/pfad.h"
+#include "replay.h"
+#include "variablen.h"
+
+namespace {
+
+constexpr std::size_t kHoechsteNamenslaenge = 25;
+// Replays are a few hundred kilobytes; anything this large is not one, and the rewrite
+// holds the file twice in memory.
+constexpr std::int64_t kHoechsteDateigroesse = 256LL * 1024 * 1024;
+const char* const kTempName = "NeuerName.tmp";
+
+std::uint32_t Lies32(const std::vector<unsigned char>& b, std::size_t stelle) {
+    return static_cast<std::uint32_t>(b[stelle]) | static_cast<std::uint32_t>(b[stelle + 1]) << 8 |
+           static_cast<std::uint32_t>(b[stelle + 2]) << 16 | static_cast<std::uint32_t>(b[stelle + 3]) << 24;
+}
+
+void Schreib32(std::vector<unsigned char>& b, std::size_t stelle, std::uint32_t wert) {
+    for (int i = 0; i < 4; ++i) b[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
+}
+
+std::int64_t Suchen(const char* marke, const std::vector<unsigned char>& b) {
+    return MarkeInPufferSuchen(marke, b.data(), b.size());
+}
+
+// Half-open byte ranges [a, a + al) and [b, b + bl).
+bool Ueberlappen(std::int64_t a, std::int64_t al, std::int64_t b, std::int64_t bl) {
+    return a < b + bl && b < a + al;
+}
+
+struct TMarken {
+    std::int64_t F, D, T;
+};
+
+TMarken MarkenSuchen(const std::vector<unsigned char>& b) {
+    return {Suchen("FOLDINFO", b), Suchen("DATABASE", b), Suchen("TRSR", b)};
+}
+
+bool IstTempName(const std::string& dateiname) {
+    const std::string temp = kTempName;
+    if (dateiname.size() != temp.size()) return false;
+    for (std::size_t i = 0; i < temp.size(); ++i) {
+        auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (klein(dateiname[i]) != klein(temp[i])) return false;
+    }
+    return true;
+}
+
+// Removes "NeuerName.tmp" when the rewrite stops before the replace, unless the replay
+// itself has gone missing meanwhile: then the temporary file may be the only copy left.
+class TTempAufraeumer {
+public:
+    TTempAufraeumer(std::string temp, std::string replay) : temp_(std::move(temp)), replay_(std::move(replay)) {}
+    ~TTempAufraeumer() {
+        if (angelegt_ && plattform::DateiExistiert(replay_)) std::remove(plattform::NativerPfad(temp_).c_str());
+    }
+    TTempAufraeumer(const TTempAufraeumer&) = delete;
+    TTempAufraeumer& operator=(const TTempAufraeumer&) = delete;
+    void Angelegt() { angelegt_ = true; }
+    void Erledigt() { angelegt_ = false; }
+
+private:
+    std::string temp_, replay_;
+    bool angelegt_ = false;
+};
+
+void Melden(TMeldungen& meldungen, const char* textUtf8) { meldungen.Meldung(plattform::AnsiAusUtf8(textUtf8)); }
+
+void FormatAblehnen(TMeldungen& meldungen) {
+    Melden(meldungen, "Die Datei hat ein unerwartetes Format und wurde nicht geändert.");
+}
+
+}  // namespace
+
+bool NeuerNameGueltig(const std::string& ansiText) {
+    return !ansiText.empty() && ansiText.size() <= kHoechsteNamenslaenge;
+}
+
+std::optional<std::vector<unsigned char>> UmbenanntenInhaltBauen(std::vector<unsigned char> alt,
+                                                                 std::int32_t namensLaenge,
+                                                                 const std::u16string& neuerName) {
+    const std::int64_t S = static_cast<std::int64_t>(alt.size());
+    const std::int64_t L = namensLaenge;
+    const std::int64_t n = static_cast<std::int64_t>(neuerName.size());
+    if (L < 0 || L % 2 != 0 || n < 1 || n > static_cast<std::int64_t>(kHoechsteNamenslaenge)) return std::nullopt;
+    if (S > kHoechsteDateigroesse) return std::nullopt;
+
+    const TMarken m = MarkenSuchen(alt);
+    if (m.F < 0 || m.D < 0 || m.T < 0) return std::nullopt;
+    if (m.F + 16 > S || m.D + 16 > S || m.T + 9 + L > S) return std::nullopt;
+    // The reader takes only the low byte of the length field, but the game reads all four:
+    // a name of 256 characters or more would leave its tail behind the new name, so the
+    // whole field must match what the scan saw. A mismatch also means the list was stale.
+    if (Lies32(alt, static_cast<std::size_t>(m.T + 5)) != static_cast<std::uint32_t>(L / 2)) return std::nullopt;
+    // A chunk header inside the stretch that is cut out and rebuilt would lose its patch
+    // or damage the marker and length field.
+    const std::int64_t schnitt = m.T, schnittLaenge = 9 + L;
+    if (Ueberlappen(m.F, 16, schnitt, schnittLaenge) || Ueberlappen(m.D, 16, schnitt, schnittLaenge))
+        return std::nullopt;
+
+    // Both sizes count a stretch holding the name; they wrap at 32 bits like the game's.
+    const std::uint32_t differenz = static_cast<std::uint32_t>(2 * n) - static_cast<std::uint32_t>(L);
+    const auto F = static_cast<std::size_t>(m.F), D = static_cast<std::size_t>(m.D), T = static_cast<std::size_t>(m.T);
+    Schreib32(alt, F + 12, Lies32(alt, F + 12) + differenz);
+    Schreib32(alt, D + 12, Lies32(alt, D + 12) + differenz);
+    // A patch that lands on another marker would make the next rename patch elsewhere.
+    const TMarken gepatcht = MarkenSuchen(alt);
+    if (gepatcht.F != m.F || gepatcht.D != m.D || gepatcht.T != m.T) return std::nullopt;
+
+    const auto altL = static_cast<std::size_t>(L), neuL = static_cast<std::size_t>(2 * n);
+    std::vector<unsigned char> neu(alt.size() - altL + neuL, 0);
+    std::memcpy(neu.data(), alt.data(), T + 5);
+    Schreib32(neu, T + 5, static_cast<std::uint32_t>(n));
+    for (std::size_t i = 0; i < neuerName.size(); ++i) {
+        neu[T + 9 + 2 * i] = static_cast<unsigned char>(neuerName[i] & 0xFF);
+        neu[T + 9 + 2 * i + 1] = static_cast<unsigned char>(neuerName[i] >> 8);
+    }
+    std::memcpy(neu.data() + T + 9 + neuL, alt.data() + T + 9 + altL, alt.size() - (T + 9 + altL));
+
+    // The new name must not bring a marker of its own in front of the real ones, or the
+    // next rename would patch the wrong bytes.
+    const std::int64_t verschiebung = 2 * n - L;
+    const TMarken erwartet{m.F < m.T ? m.F : m.F + verschiebung, m.D < m.T ? m.D : m.D + verschiebung, m.T};
+    const TMarken gefunden = MarkenSuchen(neu);
+    if (gefunden.F != erwartet.F || gefunden.D != erwartet.D || gefunden.T != erwartet.T) return std::nullopt;
+    return neu;
+}
+
+void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TMeldungen& meldungen) {
+    if (neuerName.empty() || neuerName.size() > kHoechsteNamenslaenge)
+        throw Fehler(plattform::AnsiAusUtf8("Der neue Name muss 1 bis 25 Zeichen lang sein."));
+    const std::string pfad = ReplayVerzeichnis + replay.Dateiname;
+    if (!plattform::DateiExistiert(pfad)) {
+        Melden(meldungen, "Datei existiert nicht.");
+        return;
+    }
+    // The temporary file must never be the replay itself: creating it would truncate it.
+    if (IstTempName(replay.Dateiname)) {
+        FormatAblehnen(meldungen);
+        return;
+    }
+
+    std::vector<unsigned char> alt;
+    {
+        auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
+        if (!datei) {
+            Melden(meldungen, "Fehler beim öffnen der Datei.");
+            return;
+        }
+        const std::int64_t groesse = datei->Groesse();
+        if (groesse > kHoechsteDateigroesse) {
+            FormatAblehnen(meldungen);
+            return;
+        }
+        alt.resize(static_cast<std::size_t>(groesse));
+        if (!alt.empty()) datei->LeseGenau(alt.data(), alt.size());
+        // Closed before the replace: Windows cannot replace a file that is still open.
+        datei->Schliessen();
+    }
+
+    auto neu = UmbenanntenInhaltBauen(std::move(alt), replay.NamensLaenge, neuerName);
+    if (!neu) {
+        FormatAblehnen(meldungen);
+        return;
+    }
+
+    const std::string tempPfad = ReplayVerzeichnis + kTempName;
+    // Declared before the file, so the file is closed before it is removed.
+    TTempAufraeumer aufraeumer(tempPfad, pfad);
+    auto temp = plattform::Datei::Erzeugen(tempPfad);
+    if (!temp) {
+        Melden(meldungen, "Fehler beim öffnen der Datei.");
+        return;
+    }
+    aufraeumer.Angelegt();
+    temp->Schreibe(neu->data(), neu->size());
+    temp->Flush();
+    temp->Schliessen();
+    temp.reset();
+    if (!plattform::Ersetzen(tempPfad, pfad))
+        throw Fehler(plattform::AnsiAusUtf8("Die Datei konnte nicht durch die umbenannte ersetzt werden."));
+    aufraeumer.Erledigt();
+}
