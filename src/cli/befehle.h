@@ -6,3 +6,4 @@
 // and returns the exit status: 0 done, 1 failed, 2 usage error.
 int BefehlShow(const std::vector<std::string>& argumente);
 int BefehlList(const std::vector<std::string>& argumente);
+int BefehlImport(const std::vector<std::string>& argumente);

@@ -11,7 +11,8 @@ int Benutzung() {
     StderrSchreiben(
         "usage:\n"
         "  quellarch-cli show [--json] FILE...\n"
-        "  quellarch-cli list [--json] DIR\n");
+        "  quellarch-cli list [--json] DIR\n"
+        "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n");
     return 2;
 }
 }  // namespace
@@ -26,5 +27,6 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) roh.emplace_back(argv[i]);
     if (befehl == "show") return BefehlShow(roh);
     if (befehl == "list") return BefehlList(roh);
+    if (befehl == "import") return BefehlImport(roh);
     return Benutzung();
 }

@@ -1,0 +1,24 @@
+#include "befehle.h"
+#include "clitext.h"
+#include "transfers.h"
+
+// The import the tool button runs, with --remove as the answer Yes to "Replays
+// anschließend entfernen?". Both folders are used exactly as given, as the settings
+// would hold them: a missing trailing separator is not added.
+int BefehlImport(const std::vector<std::string>& argumente) {
+    bool entfernen = false;
+    bool unbekannt = false;
+    std::vector<std::string> ordner;
+    for (const auto& a : argumente) {
+        if (a == "--remove") entfernen = true;
+        else if (a.rfind("--", 0) == 0) unbekannt = true;
+        else ordner.push_back(a);
+    }
+    if (unbekannt || ordner.size() != 2) {
+        StderrSchreiben("usage: quellarch-cli import GAMEDIR LIBDIR [--remove]\n");
+        return 2;
+    }
+    const int anzahl = PlaybackImportieren(ordner[0], ordner[1], entfernen);
+    StdoutSchreiben(AusAnsi(KopiertText(anzahl)) + "\n");
+    return 0;
+}

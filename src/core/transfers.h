@@ -1,0 +1,47 @@
+#pragma once
+#include <string>
+
+// The file work of the three replay transfers: the import from the game's Playback
+// folder, the copy of chosen replays into it, and the move of the whole library. No
+// questions and no messages here; the windows ask, call these and report the counts.
+//
+// Folder strings are joined to file names by plain concatenation, unchanged. A replay
+// file is every entry matching folder + "*.rec" as the library scan enumerates them.
+// Nothing raises in ordinary use: failed copies and deletes only show in the folders.
+//
+// No replay is ever lost. A source is deleted only when the target folder holds a
+// byte-identical copy that is a different file from the source:
+// - a target of the same name with the same bytes counts as the finished copy;
+// - a target of the same name with other bytes is a different replay, so the source is
+//   brought in under the first free name "name (2).rec", "name (3).rec" ...;
+// - a copy that failed (folder missing, not writable, disk full) keeps the source;
+// - two folder strings reaching the same folder copy nothing and delete nothing.
+
+// The game's Playback folder: dowVerzeichnis + "\Playback\", whatever dowVerzeichnis ends
+// with. It is never created.
+std::string PlaybackOrdner(const std::string& dowVerzeichnis);
+
+// The import (`NeueReplaysKopieren`, after its question): every Playback replay into the
+// library, and with entfernen each one whose copy is safe there is deleted from Playback.
+// Returns the number of enumerated replay files, whatever their copies did.
+int PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis, bool entfernen);
+
+// Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every Playback
+// replay into the library, no count.
+void PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis);
+
+// Step 2 of "Replays kopieren", once per checked row: copies the library file dateiname
+// (`Dateiname` of the row's replay) into the Playback folder.
+void ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                        const std::string& dateiname);
+
+// The first pass of `AlleReplaysKopieren(Alt, Neu)`: every replay of alt into neu.
+// Returns the number of enumerated replay files, whatever their copies did.
+int BibliothekKopieren(const std::string& alt, const std::string& neu);
+
+// The deletion pass after "Alte Replays löschen?" was answered Yes: deletes each replay
+// of alt that neu holds a safe copy of. Copies nothing itself.
+void BibliothekLeeren(const std::string& alt, const std::string& neu);
+
+// The message after an import: "<anzahl> Replays wurden kopiert." (also for 0).
+std::string KopiertText(int anzahl);
