@@ -1,0 +1,332 @@
+#include "grid.h"
+
+#include <QFontMetrics>
+#include <QMetaObject>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "gridmodell.h"
+#include "platform/codepage.h"
+
+TCheckSortGrid::TCheckSortGrid(QWidget* parent)
+    : QAbstractScrollArea(parent), modell_(new TGridModell(this)), regional_(Regionaleinstellungen::AusSystem()) {
+    zellenSchrift_ = font();
+    festeSchrift_ = font();
+    farbe_ = palette().color(QPalette::Base);
+    festeFarbe_ = palette().color(QPalette::Button);
+    linienFarbe_ = QColor(192, 192, 192);
+    auswahlFarbe_ = palette().color(QPalette::Highlight);
+    auswahlTextFarbe_ = palette().color(QPalette::HighlightedText);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto zeilenGeaendert = [this] {
+        zeilenVeraltet_ = true;
+        GeometrieVormerken();
+        viewport()->update();
+    };
+    connect(modell_, &QAbstractItemModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
+    connect(modell_, &QAbstractItemModel::rowsInserted, this, zeilenGeaendert);
+    connect(modell_, &QAbstractItemModel::rowsRemoved, this, zeilenGeaendert);
+    connect(modell_, &QAbstractItemModel::layoutChanged, this, zeilenGeaendert);
+    connect(modell_, &QAbstractItemModel::modelReset, this, zeilenGeaendert);
+    connect(modell_, &QAbstractItemModel::headerDataChanged, this, zeilenGeaendert);
+
+    SetColCount(5);
+    SetRowCount(5);
+    auswahl_ = QRect(QPoint(1, 1), QPoint(1, 1));
+}
+
+TCheckSortGrid::~TCheckSortGrid() = default;
+
+// ---- Operations
+
+std::string TCheckSortGrid::CellStr(int ACol, int ARow) const {
+    return modell_->Zelle(ACol, ARow).Text;
+}
+
+void TCheckSortGrid::CellStr(int ACol, int ARow, const std::string& Text) {
+    modell_->TextSetzen(ACol, ARow, Text);
+}
+
+void TCheckSortGrid::PlaceCheckBox(int ACol, int ARow, bool State, bool /*DataBound*/) {
+    modell_->CheckboxSetzen(ACol, ARow, State);
+}
+
+bool TCheckSortGrid::ReadCheckBox(int ACol, int ARow, bool& State) const {
+    const TZelle& zelle = modell_->Zelle(ACol, ARow);
+    if (!zelle.HatCheckbox) return false;
+    State = zelle.Checked;
+    return true;
+}
+
+void TCheckSortGrid::ClearCell(int ACol, int ARow) {
+    modell_->ZelleLeeren(ACol, ARow);
+}
+
+void TCheckSortGrid::RemoveRowRange(int RowIndex, int Count) {
+    if (RowCount() < RowIndex || Count <= 0) return;
+    // The header row stays; 64-bit so that a huge Count cannot overflow.
+    long long ab = std::max(RowIndex, 1);
+    long long bis = std::min<long long>(static_cast<long long>(RowIndex) + Count, RowCount());
+    if (ab >= bis) return;
+    modell_->ZeilenEntfernen(static_cast<int>(ab), static_cast<int>(bis - ab));
+    if (aktZeile_ >= RowCount()) aktZeile_ = RowCount() > 1 ? RowCount() - 1 : -1;
+    ankerZeile_ = std::min(ankerZeile_, std::max(1, RowCount() - 1));
+    if (aktZeile_ > 0) {
+        auswahl_.setBottom(std::min(auswahl_.bottom(), RowCount() - 1));
+        auswahl_.setTop(std::min(auswahl_.top(), auswahl_.bottom()));
+    } else {
+        auswahl_ = QRect();
+    }
+    Umgestaltet();
+}
+
+void TCheckSortGrid::AppendRow() {
+    modell_->ZeileAnhaengen(standardHoehe_);
+    if (aktZeile_ < 1) SetCurrentCell(aktSpalte_, 1);
+}
+
+int TCheckSortGrid::RowCount() const { return modell_->Zeilen(); }
+
+void TCheckSortGrid::SetRowCount(int Anzahl) {
+    bool leer = modell_->Zeilen() == 0;
+    modell_->ZeilenzahlSetzen(std::max(1, Anzahl), standardHoehe_);
+    if (leer) modell_->ZeilenhoeheSetzen(0, festeHoehe_);
+    if (RowCount() < 2) {
+        aktZeile_ = -1;
+        auswahl_ = QRect();
+    } else if (aktZeile_ < 1 || aktZeile_ >= RowCount()) {
+        SetCurrentCell(aktSpalte_, std::clamp(aktZeile_, 1, RowCount() - 1));
+    }
+    Umgestaltet();
+}
+
+int TCheckSortGrid::ColCount() const { return modell_->Spalten(); }
+
+void TCheckSortGrid::SetColCount(int Anzahl) {
+    Anzahl = std::max(1, Anzahl);
+    modell_->SpaltenzahlSetzen(Anzahl);
+    breiten_.resize(static_cast<size_t>(Anzahl), standardBreite_);
+    if (aktSpalte_ >= Anzahl) aktSpalte_ = Anzahl > 1 ? Anzahl - 1 : 1;
+    if (auswahl_.isValid() && auswahl_.right() >= Anzahl) auswahl_ = QRect(aktSpalte_, aktZeile_, 1, 1);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetCurrentCell(int ACol, int ARow) {
+    if (RowCount() < 2 || ColCount() < 2) return;
+    AktuelleZelle(ACol, ARow, false);
+}
+
+// ---- Layout and look
+
+void TCheckSortGrid::SetOptions(TGridOptions Optionen) {
+    optionen_ = Optionen;
+    if (aktZeile_ > 0) AktuelleZelle(aktSpalte_, aktZeile_, false);
+    viewport()->update();
+}
+
+void TCheckSortGrid::SetColumnHeaders(const std::vector<std::string>& Texte) {
+    for (size_t i = 0; i < Texte.size() && static_cast<int>(i) < ColCount(); ++i)
+        CellStr(static_cast<int>(i), 0, Texte[i]);
+}
+
+int TCheckSortGrid::ColWidth(int ACol) const {
+    if (ACol < 0 || ACol >= ColCount()) return 0;
+    return breiten_[static_cast<size_t>(ACol)];
+}
+
+void TCheckSortGrid::SetColWidth(int ACol, int Breite) {
+    if (ACol < 0 || ACol >= ColCount()) return;
+    breiten_[static_cast<size_t>(ACol)] = std::max(0, Breite);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetColWidths(const std::vector<int>& Breiten) {
+    for (size_t i = 0; i < Breiten.size() && i < breiten_.size(); ++i) breiten_[i] = std::max(0, Breiten[i]);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetDefaultColWidth(int Breite) {
+    standardBreite_ = std::max(0, Breite);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetDefaultRowHeight(int Hoehe) {
+    standardHoehe_ = std::max(0, Hoehe);
+    for (int r = 1; r < RowCount(); ++r) modell_->ZeilenhoeheSetzen(r, standardHoehe_);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetFixedRowHeight(int Hoehe) {
+    festeHoehe_ = std::max(0, Hoehe);
+    modell_->ZeilenhoeheSetzen(0, festeHoehe_);
+    Umgestaltet();
+}
+
+int TCheckSortGrid::RowHeight(int ARow) const { return modell_->Zeilenhoehe(ARow); }
+
+void TCheckSortGrid::SetStretchLastColumn(bool An) {
+    strecken_ = An;
+    Umgestaltet();
+}
+
+void TCheckSortGrid::SetCellFont(const QFont& Schrift) {
+    zellenSchrift_ = Schrift;
+    viewport()->update();
+}
+
+void TCheckSortGrid::SetFixedFont(const QFont& Schrift) {
+    festeSchrift_ = Schrift;
+    viewport()->update();
+}
+
+void TCheckSortGrid::SetColor(const QColor& Farbe) { farbe_ = Farbe; viewport()->update(); }
+void TCheckSortGrid::SetFixedColor(const QColor& Farbe) { festeFarbe_ = Farbe; viewport()->update(); }
+void TCheckSortGrid::SetGridLineColor(const QColor& Farbe) { linienFarbe_ = Farbe; viewport()->update(); }
+void TCheckSortGrid::SetGridLineWidth(int Breite) { linienBreite_ = std::max(0, Breite); viewport()->update(); }
+void TCheckSortGrid::SetSelectionColor(const QColor& Farbe) { auswahlFarbe_ = Farbe; viewport()->update(); }
+void TCheckSortGrid::SetSelectionTextColor(const QColor& Farbe) { auswahlTextFarbe_ = Farbe; viewport()->update(); }
+
+void TCheckSortGrid::SetRegionaleinstellungen(const Regionaleinstellungen& Regional) {
+    regional_ = Regional;
+}
+
+// ---- Geometry
+
+QRect TCheckSortGrid::CellRect(int ACol, int ARow) const {
+    if (!modell_->Gueltig(ACol, ARow)) return {};
+    return QRect(SpaltenX(ACol), ZeilenY(ARow), ColWidth(ACol), RowHeight(ARow));
+}
+
+QRect TCheckSortGrid::CheckBoxRect(int ACol, int ARow) const {
+    QRect zelle = CellRect(ACol, ARow);
+    if (zelle.isNull()) return {};
+    return QRect(zelle.left() + 2, zelle.top() + 2, CheckBoxSize, CheckBoxSize);
+}
+
+bool TCheckSortGrid::SortMarkerVisible() const {
+    return SortOptions.Show && RowCount() > 2 && SortOptions.Column >= 0 && SortOptions.Column < ColCount();
+}
+
+int TCheckSortGrid::SpaltenX(int spalte) const {
+    if (spalte <= 0) return 0;
+    int x = ColWidth(0) - horizontalScrollBar()->value();
+    for (int s = 1; s < spalte; ++s) x += ColWidth(s);
+    return x;
+}
+
+void TCheckSortGrid::ZeilenPositionen() const {
+    if (!zeilenVeraltet_) return;
+    int daten = std::max(0, RowCount() - 1);
+    zeilenY_.resize(static_cast<size_t>(daten) + 1);
+    zeilenY_[0] = 0;
+    for (int i = 0; i < daten; ++i) zeilenY_[static_cast<size_t>(i) + 1] = zeilenY_[static_cast<size_t>(i)] + RowHeight(i + 1);
+    zeilenVeraltet_ = false;
+}
+
+int TCheckSortGrid::ZeilenY(int zeile) const {
+    if (zeile <= 0) return 0;
+    ZeilenPositionen();
+    size_t i = std::min(static_cast<size_t>(zeile - 1), zeilenY_.size() - 1);
+    return RowHeight(0) + zeilenY_[i] - verticalScrollBar()->value();
+}
+
+int TCheckSortGrid::SpalteBei(int x) const {
+    if (x < 0) return -1;
+    if (x < ColWidth(0)) return 0;
+    for (int s = 1; s < ColCount(); ++s) {
+        int links = SpaltenX(s);
+        if (x >= links && x < links + ColWidth(s)) return s;
+    }
+    return -1;
+}
+
+int TCheckSortGrid::ZeileBei(int y) const {
+    if (y < 0 || RowCount() == 0) return -1;
+    if (y < RowHeight(0)) return 0;
+    ZeilenPositionen();
+    int innen = y - RowHeight(0) + verticalScrollBar()->value();
+    auto it = std::upper_bound(zeilenY_.begin(), zeilenY_.end(), innen);
+    if (it == zeilenY_.begin() || it == zeilenY_.end()) return -1;
+    return static_cast<int>(it - zeilenY_.begin());  // row numbers count from 1 here
+}
+
+// Row and column changes can come 60,000 times during a list fill; the scroll bars are
+// brought up to date once, when control returns to the event loop or an event needs them.
+void TCheckSortGrid::GeometrieVormerken() {
+    if (geometrieVorgemerkt_) return;
+    geometrieVorgemerkt_ = true;
+    QMetaObject::invokeMethod(this, [this] { if (geometrieVorgemerkt_) GeometrieAktualisieren(); },
+                              Qt::QueuedConnection);
+}
+
+void TCheckSortGrid::GeometrieAktualisieren() {
+    geometrieVorgemerkt_ = false;
+    ZeilenPositionen();
+    int sichtHoehe = std::max(0, viewport()->height() - RowHeight(0));
+    QScrollBar* senkrecht = verticalScrollBar();
+    senkrecht->setRange(0, std::max(0, zeilenY_.back() - sichtHoehe));
+    senkrecht->setPageStep(std::max(1, sichtHoehe));
+    senkrecht->setSingleStep(std::max(1, standardHoehe_));
+    int datenBreite = 0;
+    for (int s = 1; s < ColCount(); ++s) datenBreite += ColWidth(s);
+    int sichtBreite = std::max(0, viewport()->width() - ColWidth(0));
+    QScrollBar* waagerecht = horizontalScrollBar();
+    waagerecht->setRange(0, std::max(0, datenBreite - sichtBreite));
+    waagerecht->setPageStep(std::max(1, sichtBreite));
+    waagerecht->setSingleStep(20);
+}
+
+// S = the other columns' widths, W = the client width: the last column gets W - S - 1
+// when the others leave room, else DefaultColWidth unless the grid is scrolled sideways.
+void TCheckSortGrid::LetzteSpalteStrecken() {
+    if (!strecken_ || ColCount() < 1 || imStrecken_) return;
+    imStrecken_ = true;
+    int andere = 0;
+    for (int s = 0; s + 1 < ColCount(); ++s) andere += ColWidth(s);
+    int w = viewport()->width();
+    if (andere < w) breiten_.back() = w - andere - 1;
+    else if (horizontalScrollBar()->value() == 0) breiten_.back() = standardBreite_;
+    imStrecken_ = false;
+}
+
+void TCheckSortGrid::Umgestaltet() {
+    zeilenVeraltet_ = true;
+    LetzteSpalteStrecken();
+    GeometrieVormerken();
+    viewport()->update();
+}
+
+int TCheckSortGrid::SpaltenInhaltsbreite(int spalte) const {
+    QFontMetrics zellen(zellenSchrift_), feste(festeSchrift_);
+    int breiteste = 0;
+    for (int r = 0; r < RowCount(); ++r) {
+        const TZelle& zelle = modell_->Zelle(spalte, r);
+        std::u16string text = plattform::Utf16AusAnsi(zelle.Text);
+        QString qtext = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(qtext) + 4;
+        if (zelle.HatCheckbox) b += CheckBoxSize + 4;
+        breiteste = std::max(breiteste, b);
+    }
+    return breiteste + linienBreite_;
+}
+
+void TCheckSortGrid::resizeEvent(QResizeEvent* e) {
+    QAbstractScrollArea::resizeEvent(e);
+    LetzteSpalteStrecken();
+    GeometrieAktualisieren();
+}
+
+void TCheckSortGrid::showEvent(QShowEvent* e) {
+    QAbstractScrollArea::showEvent(e);
+    LetzteSpalteStrecken();
+    GeometrieAktualisieren();
+}
+
+void TCheckSortGrid::scrollContentsBy(int, int) {
+    viewport()->update();
+}

@@ -1,0 +1,208 @@
+#pragma once
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gridoptionen.h"
+#include "regionaleinstellungen.h"
+
+class TGridModell;
+
+// TCheckSortGrid: a table of Windows-1252 text cells with a header row (row 0) and a
+// fixed first column (column 0), check boxes in cells, a check-all box in a header cell,
+// sorting by a header click, and column sizing and moving by mouse. Cells live in a
+// TGridModell; the grid paints only the visible cells, so filling 10,000 rows is cheap.
+// Cell texts are always painted literally (never as mark-up), whatever MarkupInCells says:
+// replay and player names come from files made by strangers.
+//
+// Setting up the two grids of the main window:
+//
+//   grdReplays->SetColCount(6);  grdReplays->SetRowCount(2);
+//   grdReplays->SetColumnHeaders({"", "", "Spielname", "#", "Karte", "Datum"});
+//   grdReplays->SetColWidths({30, 40, 75, 23, 139, 137});
+//   grdReplays->SetDefaultRowHeight(21);  grdReplays->SetFixedRowHeight(21);
+//   grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
+//   grdReplays->SortOptions.Show = true;  grdReplays->SortOptions.FixedCols = true;
+//   grdReplays->CheckAllInHeader = true;  grdReplays->PreciseCheckBoxHit = true;
+//   grdReplays->HideFocusRect = true;
+//   grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) { grdReplaysClickCell(s, r, c); };
+//   grdReplays->OnCanEditCell = ...grdReplaysCanEditCell...;  OnColumnMove = ...grdReplaysColumnMove...;
+//
+//   grdSpieler->SetColCount(4);  grdSpieler->SetRowCount(2);
+//   grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
+//   grdSpieler->SetColWidths({30, 86, 152, 48});
+//   grdSpieler->SetDefaultRowHeight(21);  grdSpieler->SetFixedRowHeight(21);
+//   grdSpieler->SetOptions(goColSizing | goColMoving | goRangeSelect);
+//   (SortOptions.Show, CheckAllInHeader, PreciseCheckBoxHit, HideFocusRect stay false)
+//
+// Both: SetStretchLastColumn(true) (the default), SetCellFont(Tahoma 11 px),
+// SetFixedFont(Tahoma 11 px bold), SetGridLineColor(silver), SetSelectionColor(182, 202, 234),
+// SetSelectionTextColor(black), and SetRegionaleinstellungen(the window's settings).
+class TCheckSortGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TCheckSortGrid(QWidget* parent = nullptr);
+    ~TCheckSortGrid() override;
+
+    // ---- Operations. Addresses are (column, row) from 0, the header row included.
+    // Outside the table a read gives an empty text (no box) and a write does nothing.
+    std::string CellStr(int ACol, int ARow) const;
+    void CellStr(int ACol, int ARow, const std::string& Text);
+    // Replaces whatever the cell holds with a new box of the given state; the text stays.
+    // DataBound (a box kept as the cell's text) is not supported: every box is plain.
+    void PlaceCheckBox(int ACol, int ARow, bool State, bool DataBound);
+    // True with State set when the cell holds a box; false, State untouched, otherwise.
+    bool ReadCheckBox(int ACol, int ARow, bool& State) const;
+    void ClearCell(int ACol, int ARow);
+    // Removes Count rows from RowIndex on; nothing when RowIndex > RowCount or Count <= 0.
+    // The header row is never removed. The current row keeps its number if it still
+    // exists, else the last data row becomes current.
+    void RemoveRowRange(int RowIndex, int Count);
+    // One empty row of DefaultRowHeight at the end; the current row does not change.
+    void AppendRow();
+    int RowCount() const;  // header row included
+    void SetRowCount(int Anzahl);  // at least 1 (the header row)
+    int ColCount() const;
+    void SetColCount(int Anzahl);  // at least 1 (the fixed column)
+    // The current row; -1 while the grid has no data row.
+    int CurrentRow() const { return aktZeile_; }
+    int CurrentCol() const { return aktSpalte_; }
+    // Makes a data cell current (no notification); with goRowSelect the column is 1.
+    void SetCurrentCell(int ACol, int ARow);
+
+    // ---- Notifications. Sender is this grid.
+    // A left click on a cell, fixed or not, except within 3 pixels of a cell's side
+    // border while goColSizing is on; not raised by the keyboard or by a box toggle.
+    std::function<void(TCheckSortGrid* Sender, int ARow, int ACol)> OnClickCell;
+    // Asked when a cell becomes current and before every box toggle; CanEdit comes in
+    // false and the handler's answer decides whether a box may toggle.
+    std::function<void(TCheckSortGrid* Sender, int ARow, int ACol, bool& CanEdit)> OnCanEditCell;
+    // Asked when the user starts dragging the header of column ACol; Allow comes in true,
+    // and false cancels the move.
+    std::function<void(TCheckSortGrid* Sender, int ACol, bool& Allow)> OnColumnMove;
+
+    // ---- Behaviour, read whenever the grid needs it (call update() after a change at
+    // run time if it affects the look, e.g. SortOptions.Show).
+    TSortOptions SortOptions;
+    bool CheckAllInHeader = false;    // a header box sets the boxes of its whole column
+    bool PreciseCheckBoxHit = false;  // a box is hit only inside its square
+    int CheckBoxSize = 15;
+    bool FloatingColumnMove = true;   // the dragged caption follows the mouse
+    bool HideFocusRect = false;
+    bool MarkupInCells = false;       // ignored: texts are always plain
+    // A dragged column may be dropped only at this position or further right. The
+    // commands expect the number column at 0 and the check-box column at 1.
+    int MinDropColumn = 2;
+
+    // ---- Layout and look.
+    TGridOptions Options() const { return optionen_; }
+    void SetOptions(TGridOptions Optionen);
+    void SetColumnHeaders(const std::vector<std::string>& Texte);  // Windows-1252
+    int ColWidth(int ACol) const;
+    void SetColWidth(int ACol, int Breite);
+    void SetColWidths(const std::vector<int>& Breiten);  // from column 0 on
+    int FixedColWidth() const { return ColWidth(0); }
+    int DefaultColWidth() const { return standardBreite_; }
+    void SetDefaultColWidth(int Breite);
+    int DefaultRowHeight() const { return standardHoehe_; }
+    void SetDefaultRowHeight(int Hoehe);  // sets every data row's height
+    int FixedRowHeight() const { return festeHoehe_; }
+    void SetFixedRowHeight(int Hoehe);
+    int RowHeight(int ARow) const;
+    bool StretchLastColumn() const { return strecken_; }
+    void SetStretchLastColumn(bool An);
+    void SetCellFont(const QFont& Schrift);
+    void SetFixedFont(const QFont& Schrift);
+    void SetColor(const QColor& Farbe);  // background of normal cells
+    void SetFixedColor(const QColor& Farbe);
+    void SetGridLineColor(const QColor& Farbe);
+    void SetGridLineWidth(int Breite);
+    void SetSelectionColor(const QColor& Farbe);
+    void SetSelectionTextColor(const QColor& Farbe);
+    // Numbers and dates in the sort are read with these settings.
+    void SetRegionaleinstellungen(const Regionaleinstellungen& Regional);
+    const Regionaleinstellungen& Regional() const { return regional_; }
+
+    // ---- For tests and the window's own use.
+    // A cell's rectangle in viewport coordinates (the grid line on its right and bottom
+    // included); empty outside the table.
+    QRect CellRect(int ACol, int ARow) const;
+    // The square a check box occupies in its cell, in viewport coordinates.
+    QRect CheckBoxRect(int ACol, int ARow) const;
+    bool SortMarkerVisible() const;
+    // The selected data cells, as columns left..right and rows top..bottom.
+    QRect Selection() const { return auswahl_; }
+    TGridModell& Modell() { return *modell_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    enum class TMauszustand { Normal, Groesse, VerschiebenBereit, Verschieben, Auswaehlen };
+
+    // Geometry (grid.cpp).
+    int SpaltenX(int spalte) const;
+    int ZeilenY(int zeile) const;
+    int SpalteBei(int x) const;
+    int ZeileBei(int y) const;
+    void ZeilenPositionen() const;
+    void GeometrieVormerken();
+    void GeometrieAktualisieren();
+    void LetzteSpalteStrecken();
+    void Umgestaltet();
+    int SpaltenInhaltsbreite(int spalte) const;
+
+    // Behaviour (gridmaus.cpp).
+    bool DarfAendern(int zeile, int spalte, bool vorgabe);
+    bool CheckboxGetroffen(int spalte, int zeile, QPoint punkt) const;
+    void CheckboxUmschalten(int spalte, int zeile);
+    void AktuelleZelle(int spalte, int zeile, bool erweitern);
+    void AuswahlErweitern(int spalte, int zeile);
+    void Sichtbar(int zeile);
+    void KopfGeklickt(int spalte);
+    void SpalteVerschieben(int von, int nach);
+    bool Abgelegt(int ziel) const;
+
+    // Painting (gridzeichnen.cpp).
+    void ZelleZeichnen(class QPainter& p, int spalte, int zeile, const QRect& r) const;
+    void MarkerZeichnen(class QPainter& p, const QRect& r) const;
+    void VerschiebenZeichnen(class QPainter& p) const;
+
+    TGridModell* modell_;  // owned as a Qt child
+    Regionaleinstellungen regional_;
+    TGridOptions optionen_ = goColSizing | goRangeSelect;
+    std::vector<int> breiten_;
+    int standardBreite_ = 64;
+    int standardHoehe_ = 24;
+    int festeHoehe_ = 24;
+    bool strecken_ = true;
+    QFont zellenSchrift_, festeSchrift_;
+    QColor farbe_, festeFarbe_, linienFarbe_, auswahlFarbe_, auswahlTextFarbe_;
+    int linienBreite_ = 1;
+
+    int aktZeile_ = 1, aktSpalte_ = 1;
+    QRect auswahl_;
+    int ankerZeile_ = 1, ankerSpalte_ = 1;
+
+    TMauszustand zustand_ = TMauszustand::Normal;
+    int druckZeile_ = -1;
+    bool keinSortieren_ = false;  // the release after a double-click on a border
+    int groesseSpalte_ = -1, groesseStartX_ = 0, groesseStartBreite_ = 0;
+    int verschiebenSpalte_ = -1, verschiebenZiel_ = -1, verschiebenX_ = 0, druckX_ = 0;
+
+    mutable std::vector<int> zeilenY_;  // tops of the data rows from row 1; size rows
+    mutable bool zeilenVeraltet_ = true;
+    bool geometrieVorgemerkt_ = false;
+    bool imStrecken_ = false;
+};

@@ -1,0 +1,274 @@
+// Mouse and keyboard behaviour of TCheckSortGrid: box toggles, clicks, header sorting,
+// column sizing and moving, and the current cell.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "grid.h"
+#include "gridmodell.h"
+
+namespace {
+// A press this close to a cell's side border belongs to the column-sizing zone.
+constexpr int randZone = 3;
+// How far a header must be dragged before it counts as a column move.
+constexpr int verschiebenAb = 4;
+}  // namespace
+
+bool TCheckSortGrid::DarfAendern(int zeile, int spalte, bool vorgabe) {
+    bool canEdit = vorgabe;
+    if (OnCanEditCell) OnCanEditCell(this, zeile, spalte, canEdit);
+    return canEdit;
+}
+
+bool TCheckSortGrid::CheckboxGetroffen(int spalte, int zeile, QPoint punkt) const {
+    if (spalte < 1 || zeile < 0) return false;
+    if (zeile == 0 && !CheckAllInHeader) return false;
+    if (!modell_->Zelle(spalte, zeile).HatCheckbox) return false;
+    // QRect::contains leaves the right and bottom edges of the square outside.
+    return !PreciseCheckBoxHit || CheckBoxRect(spalte, zeile).contains(punkt);
+}
+
+void TCheckSortGrid::CheckboxUmschalten(int spalte, int zeile) {
+    bool neu = !modell_->Zelle(spalte, zeile).Checked;
+    modell_->ZustandSetzen(spalte, zeile, neu);
+    setFocus(Qt::MouseFocusReason);
+    if (zeile > 0) {
+        AktuelleZelle(spalte, zeile, false);
+    } else if (CheckAllInHeader) {
+        // Rows without a box are skipped and not asked about.
+        for (int r = 1; r < RowCount(); ++r) modell_->ZustandSetzen(spalte, r, neu);
+    }
+}
+
+void TCheckSortGrid::AktuelleZelle(int spalte, int zeile, bool erweitern) {
+    if (RowCount() < 2 || ColCount() < 2) return;
+    zeile = std::clamp(zeile, 1, RowCount() - 1);
+    spalte = (optionen_ & goRowSelect) ? 1 : std::clamp(spalte, 1, ColCount() - 1);
+    bool neu = zeile != aktZeile_ || spalte != aktSpalte_;
+    aktZeile_ = zeile;
+    aktSpalte_ = spalte;
+    if (!erweitern) {
+        ankerZeile_ = zeile;
+        ankerSpalte_ = spalte;
+    }
+    AuswahlErweitern(spalte, zeile);
+    // Neither grid edits text, so the answer only matters to a box toggle.
+    if (neu) DarfAendern(zeile, spalte, false);
+    Sichtbar(zeile);
+    viewport()->update();
+}
+
+void TCheckSortGrid::AuswahlErweitern(int spalte, int zeile) {
+    QRect r = QRect(QPoint(std::min(ankerSpalte_, spalte), std::min(ankerZeile_, zeile)),
+                    QPoint(std::max(ankerSpalte_, spalte), std::max(ankerZeile_, zeile)));
+    if (optionen_ & goRowSelect) {
+        r.setLeft(1);
+        r.setRight(ColCount() - 1);
+    }
+    auswahl_ = r;
+    viewport()->update();
+}
+
+void TCheckSortGrid::Sichtbar(int zeile) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
+    QRect r = CellRect(0, zeile);
+    int oben = RowHeight(0), unten = viewport()->height();
+    QScrollBar* leiste = verticalScrollBar();
+    if (r.top() < oben) leiste->setValue(leiste->value() - (oben - r.top()));
+    else if (r.bottom() >= unten && r.height() <= unten - oben) leiste->setValue(leiste->value() + r.bottom() - unten + 1);
+}
+
+bool TCheckSortGrid::Abgelegt(int ziel) const {
+    return ziel >= std::max(1, MinDropColumn) && ziel < ColCount() && ziel != verschiebenSpalte_;
+}
+
+void TCheckSortGrid::SpalteVerschieben(int von, int nach) {
+    modell_->SpalteVerschieben(von, nach);
+    auto anfang = breiten_.begin();
+    if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
+    else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    Umgestaltet();
+}
+
+void TCheckSortGrid::KopfGeklickt(int spalte) {
+    if (spalte == SortOptions.Column) {
+        SortOptions.Direction = SortOptions.Direction == sdAscending ? sdDescending : sdAscending;
+    } else {
+        SortOptions.Column = spalte;
+        SortOptions.Direction = SortOptions.InitSortDirection;
+    }
+    // The current row keeps its number, so it now shows another row's contents.
+    modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
+}
+
+void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
+    zustand_ = TMauszustand::Normal;
+    keinSortieren_ = false;
+    if (e->button() != Qt::LeftButton) return;
+    QPoint p = e->position().toPoint();
+    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    druckZeile_ = zeile;
+    druckX_ = p.x();
+    if (spalte < 0 || zeile < 0) return;
+    QRect zelle = CellRect(spalte, zeile);
+    bool nahLinks = p.x() - zelle.left() <= randZone, nahRechts = zelle.right() - p.x() <= randZone;
+    bool amRand = (optionen_ & goColSizing) && (nahLinks || nahRechts);
+
+    if (amRand && zeile == 0) {
+        int links = nahLinks ? spalte - 1 : spalte;  // the border sizes the column on its left
+        if (links >= 0) {
+            zustand_ = TMauszustand::Groesse;
+            groesseSpalte_ = links;
+            groesseStartX_ = p.x();
+            groesseStartBreite_ = ColWidth(links);
+            return;
+        }
+    }
+    if (CheckboxGetroffen(spalte, zeile, p) && DarfAendern(zeile, spalte, false)) {
+        CheckboxUmschalten(spalte, zeile);
+        return;
+    }
+    if (zeile == 0 && spalte >= 1 && (optionen_ & goColMoving)) {
+        zustand_ = TMauszustand::VerschiebenBereit;
+        verschiebenSpalte_ = spalte;
+        verschiebenZiel_ = -1;
+    }
+    if (zeile >= 1 && spalte >= 1) {
+        bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
+        AktuelleZelle(spalte, zeile, erweitern);
+        if (optionen_ & goRangeSelect) zustand_ = TMauszustand::Auswaehlen;
+    }
+    if (!amRand && OnClickCell) OnClickCell(this, zeile, spalte);
+}
+
+void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
+    QPoint p = e->position().toPoint();
+    switch (zustand_) {
+    case TMauszustand::Groesse:
+        breiten_[static_cast<size_t>(groesseSpalte_)] = std::max(1, groesseStartBreite_ + p.x() - groesseStartX_);
+        Umgestaltet();
+        return;
+    case TMauszustand::VerschiebenBereit: {
+        if (std::abs(p.x() - druckX_) < verschiebenAb) return;
+        bool allow = true;
+        if (OnColumnMove) OnColumnMove(this, verschiebenSpalte_, allow);
+        zustand_ = allow ? TMauszustand::Verschieben : TMauszustand::Normal;
+        [[fallthrough]];
+    }
+    case TMauszustand::Verschieben:
+        if (zustand_ != TMauszustand::Verschieben) return;
+        verschiebenX_ = p.x();
+        verschiebenZiel_ = SpalteBei(p.x());
+        viewport()->update();
+        return;
+    case TMauszustand::Auswaehlen: {
+        int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+        if (spalte >= 1 && zeile >= 1) AuswahlErweitern((optionen_ & goRowSelect) ? 1 : spalte, zeile);
+        return;
+    }
+    case TMauszustand::Normal:
+        break;
+    }
+    // Show where a border can be dragged.
+    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    bool rand = false;
+    if ((optionen_ & goColSizing) && zeile == 0 && spalte >= 0) {
+        QRect zelle = CellRect(spalte, 0);
+        rand = zelle.right() - p.x() <= randZone || (spalte > 0 && p.x() - zelle.left() <= randZone);
+    }
+    viewport()->setCursor(rand ? Qt::SplitHCursor : Qt::ArrowCursor);
+}
+
+void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    TMauszustand war = zustand_;
+    zustand_ = TMauszustand::Normal;
+    if (war == TMauszustand::Groesse) return;
+    if (war == TMauszustand::Verschieben) {
+        int ziel = SpalteBei(e->position().toPoint().x());
+        if (Abgelegt(ziel)) SpalteVerschieben(verschiebenSpalte_, ziel);
+        verschiebenSpalte_ = verschiebenZiel_ = -1;
+        viewport()->update();
+        return;
+    }
+    if (keinSortieren_) {
+        keinSortieren_ = false;
+        return;
+    }
+    QPoint p = e->position().toPoint();
+    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    const int sortZeile = SortOptions.Row;
+    if (sortZeile != 0 || zeile != sortZeile || druckZeile_ != sortZeile) return;
+    if (!SortOptions.Show || RowCount() <= 2 || spalte < 0) return;
+    if (spalte == 0 && !SortOptions.FixedCols) return;
+    QRect zelle = CellRect(spalte, zeile);
+    if (p.x() - zelle.left() <= randZone || zelle.right() - p.x() <= randZone) return;
+    KopfGeklickt(spalte);
+}
+
+void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    QPoint p = e->position().toPoint();
+    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    if (e->button() == Qt::LeftButton && (optionen_ & goColSizing) && zeile == 0 && spalte >= 0) {
+        QRect zelle = CellRect(spalte, 0);
+        bool links = p.x() - zelle.left() <= randZone, rechts = zelle.right() - p.x() <= randZone;
+        if (links || rechts) {
+            // Fits the column left of the border; the fixed column is never fitted.
+            int ziel = links ? spalte - 1 : spalte;
+            if (ziel >= 1) {
+                breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
+                Umgestaltet();
+            }
+            zustand_ = TMauszustand::Normal;
+            keinSortieren_ = true;
+            return;
+        }
+    }
+    // Any other double-click is a second press.
+    mousePressEvent(e);
+}
+
+void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
+    if (RowCount() < 2 || ColCount() < 2) {
+        QAbstractScrollArea::keyPressEvent(e);
+        return;
+    }
+    int zeile = std::max(aktZeile_, 1), spalte = aktSpalte_;
+    int seite = std::max(1, (viewport()->height() - RowHeight(0)) / std::max(1, standardHoehe_));
+    bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
+    switch (e->key()) {
+    case Qt::Key_Space:
+        if (modell_->Zelle(spalte, zeile).HatCheckbox && DarfAendern(zeile, spalte, false)) {
+            modell_->ZustandSetzen(spalte, zeile, !modell_->Zelle(spalte, zeile).Checked);
+        }
+        return;
+    case Qt::Key_Up: zeile -= 1; break;
+    case Qt::Key_Down: zeile += 1; break;
+    case Qt::Key_PageUp: zeile -= seite; break;
+    case Qt::Key_PageDown: zeile += seite; break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (optionen_ & goRowSelect) {
+            QScrollBar* leiste = horizontalScrollBar();
+            leiste->setValue(leiste->value() + (e->key() == Qt::Key_Left ? -1 : 1) * leiste->singleStep());
+            return;
+        }
+        spalte += e->key() == Qt::Key_Left ? -1 : 1;
+        break;
+    case Qt::Key_Home:
+        if (e->modifiers() & Qt::ControlModifier) zeile = 1;
+        else spalte = 1;
+        break;
+    case Qt::Key_End:
+        if (e->modifiers() & Qt::ControlModifier) zeile = RowCount() - 1;
+        else spalte = ColCount() - 1;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(e);
+        return;
+    }
+    AktuelleZelle(spalte, zeile, erweitern);
+}

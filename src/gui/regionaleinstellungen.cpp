@@ -1,0 +1,231 @@
+#include "regionaleinstellungen.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+#include <cmath>
+
+#include "platform/codepage.h"
+
+namespace {
+
+const QDate nullDatum(1899, 12, 30);
+constexpr double msProTag = 86400000.0;
+
+QString AlsQString(const std::string& ansi) {
+    std::u16string utf16 = plattform::Utf16AusAnsi(ansi);
+    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+}
+
+std::string AlsAnsi(const QString& text) {
+    return plattform::AnsiAusUtf16(std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                  static_cast<size_t>(text.size())));
+}
+
+// A separator the code page lacks (some locales group digits with a narrow no-break
+// space) becomes a plain blank rather than '?', which would make '?' a digit separator.
+char Trennzeichen(const QString& zeichen, char ersatz) {
+    if (zeichen.isEmpty()) return ersatz;
+    char c = plattform::Cp1252AusUtf16(zeichen.at(0).unicode());
+    if (c == '?' && zeichen.at(0) != u'?') return ' ';
+    return c;
+}
+
+// The first character of a pattern that is no pattern letter and no quote.
+QChar ErstesTrennzeichen(const QString& format, QChar ersatz) {
+    for (QChar c : format) {
+        if (!c.isLetter() && c != u'\'' && !c.isSpace()) return c;
+    }
+    return ersatz;
+}
+
+// Windows shows the short date with a four-digit year even where the locale's own short
+// pattern has two digits.
+QString VierstelligesJahr(QString format) {
+    if (format.contains(QLatin1String("yyyy"))) return format;
+    qsizetype pos = format.indexOf(QLatin1String("yy"));
+    if (pos >= 0) format.replace(pos, 2, QLatin1String("yyyy"));
+    return format;
+}
+
+// Removes the time-zone letter 't' (outside quotes) and the blanks it leaves behind.
+QString OhneZeitzone(const QString& format) {
+    QString ergebnis;
+    bool zitat = false;
+    for (QChar c : format) {
+        if (c == u'\'') zitat = !zitat;
+        if (!zitat && c == u't') continue;
+        ergebnis += c;
+    }
+    return ergebnis.trimmed();
+}
+
+class Leser {
+public:
+    explicit Leser(std::string_view text) : text_(text) {}
+    void Leerzeichen() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    }
+    bool Ende() const { return pos_ >= text_.size(); }
+    bool Zeichen(char c) {
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    // Up to nine decimal digits; false when none stands here.
+    bool Zahl(int& wert, int& stellen) {
+        wert = 0;
+        stellen = 0;
+        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9' && stellen < 9) {
+            wert = wert * 10 + (text_[pos_] - '0');
+            ++stellen;
+            ++pos_;
+        }
+        return stellen > 0;
+    }
+    bool Wort(std::string_view wort) {
+        if (text_.size() - pos_ < wort.size()) return false;
+        for (size_t i = 0; i < wort.size(); ++i) {
+            char c = text_[pos_ + i];
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            if (c != wort[i]) return false;
+        }
+        pos_ += wort.size();
+        return true;
+    }
+    size_t Position() const { return pos_; }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// The order of day, month and year in a short-date pattern, as indices 0..2 of the three
+// numbers: reihenfolge[0] is the position of the day, [1] the month, [2] the year.
+void Reihenfolge(const std::string& format, int reihenfolge[3]) {
+    size_t d = format.find('d'), m = format.find('M'), y = format.find('y');
+    if (d == std::string::npos || m == std::string::npos || y == std::string::npos) {
+        reihenfolge[0] = 0, reihenfolge[1] = 1, reihenfolge[2] = 2;  // day first, as German
+        return;
+    }
+    reihenfolge[0] = (d > m) + (d > y);
+    reihenfolge[1] = (m > d) + (m > y);
+    reihenfolge[2] = (y > d) + (y > m);
+}
+
+bool DatumLesen(Leser& leser, const Regionaleinstellungen& r, QDate& datum) {
+    int zahlen[3] = {0, 0, 0}, stellen[3] = {0, 0, 0};
+    int anzahl = 0;
+    while (anzahl < 3) {
+        if (!leser.Zahl(zahlen[anzahl], stellen[anzahl])) return false;
+        ++anzahl;
+        if (!leser.Zeichen(r.Datumstrenner)) break;
+    }
+    if (anzahl < 2) return false;
+    int reihenfolge[3];
+    Reihenfolge(r.KurzesDatumsformat, reihenfolge);
+    int tag, monat, jahr;
+    if (anzahl == 3) {
+        tag = zahlen[reihenfolge[0]];
+        monat = zahlen[reihenfolge[1]];
+        jahr = zahlen[reihenfolge[2]];
+        if (stellen[reihenfolge[2]] <= 2) jahr += jahr < 50 ? 2000 : 1900;
+    } else {
+        // Day and month only, in the pattern's order; the year is this year's.
+        bool tagZuerst = reihenfolge[0] < reihenfolge[1];
+        tag = zahlen[tagZuerst ? 0 : 1];
+        monat = zahlen[tagZuerst ? 1 : 0];
+        jahr = QDate::currentDate().year();
+    }
+    if (!QDate::isValid(jahr, monat, tag)) return false;
+    datum = QDate(jahr, monat, tag);
+    return true;
+}
+
+bool ZeitLesen(Leser& leser, const Regionaleinstellungen& r, int& ms) {
+    int teile[4] = {0, 0, 0, 0}, stellen = 0;
+    if (!leser.Zahl(teile[0], stellen)) return false;
+    int anzahl = 1;
+    while (anzahl < 3 && leser.Zeichen(r.Zeittrenner)) {
+        if (!leser.Zahl(teile[anzahl], stellen)) return false;
+        ++anzahl;
+    }
+    if (anzahl == 3 && leser.Zeichen('.')) {
+        if (!leser.Zahl(teile[3], stellen) || stellen > 3) return false;
+    }
+    leser.Leerzeichen();
+    bool am = false, pm = false;
+    if (leser.Wort("AM")) am = true;
+    else if (leser.Wort("PM")) pm = true;
+    else if (leser.Wort("A")) am = true;
+    else if (leser.Wort("P")) pm = true;
+    if (anzahl == 1 && !am && !pm) return false;
+    if (am || pm) {
+        if (teile[0] > 12) return false;
+        if (teile[0] == 12) teile[0] = 0;
+        if (pm) teile[0] += 12;
+    }
+    if (teile[0] > 23 || teile[1] > 59 || teile[2] > 59) return false;
+    ms = ((teile[0] * 60 + teile[1]) * 60 + teile[2]) * 1000 + teile[3];
+    return true;
+}
+
+}  // namespace
+
+Regionaleinstellungen Regionaleinstellungen::AusSystem() {
+    QLocale system = QLocale::system();
+    Regionaleinstellungen r;
+    QString datum = VierstelligesJahr(system.dateFormat(QLocale::ShortFormat));
+    QString zeit = OhneZeitzone(system.timeFormat(QLocale::LongFormat));
+    r.KurzesDatumsformat = AlsAnsi(datum);
+    r.LangesZeitformat = AlsAnsi(zeit);
+    r.Datumstrenner = Trennzeichen(QString(ErstesTrennzeichen(datum, u'/')), '/');
+    r.Zeittrenner = Trennzeichen(QString(ErstesTrennzeichen(zeit, u':')), ':');
+    r.Dezimaltrenner = Trennzeichen(system.decimalPoint(), '.');
+    r.Tausendertrenner = Trennzeichen(system.groupSeparator(), ',');
+    return r;
+}
+
+Regionaleinstellungen Regionaleinstellungen::Deutsch() {
+    return Regionaleinstellungen{};
+}
+
+std::string Regionaleinstellungen::DatumZeitText(TDateTime datum) const {
+    // Beyond a few million days QDate and the millisecond arithmetic stop being exact.
+    if (!std::isfinite(datum) || std::fabs(datum) > 3.0e6) return {};
+    // A negative value keeps its time of day in the magnitude of the fraction.
+    double tage = std::trunc(datum);
+    double ms = std::round(std::fabs(datum - tage) * msProTag);
+    if (ms >= msProTag) ms = msProTag - 1;
+    QDate tag = nullDatum.addDays(static_cast<qint64>(tage));
+    std::string text = AlsAnsi(tag.toString(AlsQString(KurzesDatumsformat)));
+    if (ms > 0) {
+        QTime zeit = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
+        text += ' ';
+        text += AlsAnsi(zeit.toString(AlsQString(LangesZeitformat)));
+    }
+    return text;
+}
+
+bool Regionaleinstellungen::TextZuDatum(std::string_view text, TDateTime& datum) const {
+    Leser leser(text);
+    leser.Leerzeichen();
+    QDate tag = nullDatum;
+    int ms = 0;
+    if (text.find(Datumstrenner) != std::string_view::npos) {
+        if (!DatumLesen(leser, *this, tag)) return false;
+        leser.Leerzeichen();
+        if (!leser.Ende() && !ZeitLesen(leser, *this, ms)) return false;
+    } else if (!ZeitLesen(leser, *this, ms)) {
+        return false;
+    }
+    leser.Leerzeichen();
+    if (!leser.Ende()) return false;
+    double tage = static_cast<double>(nullDatum.daysTo(tag));
+    double anteil = ms / msProTag;
+    datum = tage < 0 ? tage - anteil : tage + anteil;
+    return true;
+}
