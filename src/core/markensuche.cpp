@@ -27,7 +27,19 @@ bool TMarkenSucher::Fuettern(const unsigned char* daten, std::size_t laenge) {
         fundstelle_ = 0;
         return true;
     }
+    const auto erstes = static_cast<unsigned char>(marke_[0]);
     for (std::size_t i = 0; i < laenge; ++i) {
+        // Outside a partial match only the marker's first byte can start one: skip to it.
+        if (passend_ == 0) {
+            const void* treffer = std::memchr(daten + i, erstes, laenge - i);
+            if (!treffer) {
+                gesehen_ += static_cast<std::int64_t>(laenge - i);
+                return false;
+            }
+            auto sprung = static_cast<std::size_t>(static_cast<const unsigned char*>(treffer) - (daten + i));
+            gesehen_ += static_cast<std::int64_t>(sprung);
+            i += sprung;
+        }
         passend_ = Rueckfall(marke_, passend_, daten[i]);
         ++gesehen_;
         if (passend_ == marke_.size()) {

@@ -52,18 +52,16 @@ void TSiegbedingungen::Setzen(std::uint32_t kennung) {
 class TReplay::Leser {
 public:
     explicit Leser(plattform::Datei& datei) : datei_(datei), groesse_(datei.Groesse()) {
-        kopf_.resize(static_cast<std::size_t>(std::min<std::int64_t>(groesse_, kKopfGroesse)));
-        if (!kopf_.empty()) {
-            datei_.Positionieren(0);
-            datei_.LeseGenau(kopf_.data(), kopf_.size());
-        }
+        kopfLaenge_ = static_cast<std::size_t>(std::min<std::int64_t>(groesse_, kKopfGroesse));
+        // A freshly opened file stands at 0, so no seek.
+        if (kopfLaenge_ > 0) datei_.LeseGenau(kopf_.data(), kopfLaenge_);
     }
 
     void Lese(std::int64_t position, void* ziel, std::size_t anzahl) {
         if (position < 0 || position > groesse_ || static_cast<std::int64_t>(anzahl) > groesse_ - position)
             throw Fehler(plattform::AnsiAusUtf8("Lesefehler: über das Dateiende hinaus in ") + datei_.Pfad());
         if (anzahl == 0) return;
-        if (position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopf_.size())) {
+        if (position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopfLaenge_)) {
             std::memcpy(ziel, kopf_.data() + position, anzahl);
             return;
         }
@@ -71,33 +69,37 @@ public:
         datei_.LeseGenau(ziel, anzahl);
     }
 
-    std::uint8_t Byte(std::int64_t position) {
-        std::uint8_t wert = 0;
-        Lese(position, &wert, 1);
-        return wert;
+    // The bytes at position: straight from the head when they lie in it, else read into
+    // a scratch buffer that stays valid until the next call.
+    const unsigned char* Bytes(std::int64_t position, std::size_t anzahl) {
+        if (position >= 0 && position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopfLaenge_))
+            return kopf_.data() + position;
+        ablage_.resize(anzahl);
+        Lese(position, ablage_.data(), anzahl);
+        return ablage_.data();
     }
 
+    std::uint8_t Byte(std::int64_t position) { return *Bytes(position, 1); }
+
     std::uint32_t Wort32(std::int64_t position) {
-        unsigned char b[4];
-        Lese(position, b, 4);
+        const unsigned char* b = Bytes(position, 4);
         return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
                std::uint32_t(b[3]) << 24;
     }
 
     std::string Zeichen(std::int64_t position, std::size_t anzahl) {
-        std::string text(anzahl, '\0');
-        Lese(position, text.data(), anzahl);
-        return text;
+        const unsigned char* b = Bytes(position, anzahl);
+        return std::string(reinterpret_cast<const char*>(b), anzahl);
     }
 
     // n UTF-16LE code units, each narrowed on its own to Windows-1252.
     std::string Utf16Schmal(std::int64_t position, std::size_t einheiten) {
-        std::string roh = Zeichen(position, 2 * einheiten);
+        const unsigned char* roh = Bytes(position, 2 * einheiten);
         std::string text(einheiten, '\0');
         for (std::size_t i = 0; i < einheiten; ++i) {
-            auto einheit = static_cast<char16_t>(static_cast<unsigned char>(roh[2 * i]) |
-                                                 static_cast<unsigned char>(roh[2 * i + 1]) << 8);
-            text[i] = plattform::Cp1252AusUtf16(einheit);
+            auto einheit = static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8);
+            // Plain ASCII, nearly every name, is the same in both; skip the table call.
+            text[i] = einheit < 0x80 ? static_cast<char>(einheit) : plattform::Cp1252AusUtf16(einheit);
         }
         return text;
     }
@@ -107,10 +109,10 @@ public:
     std::int64_t MarkeSuchen(const std::string& marke, std::int64_t position) {
         TMarkenSucher sucher(marke);
         std::int64_t weiter = position;
-        if (position < static_cast<std::int64_t>(kopf_.size())) {
-            if (sucher.Fuettern(kopf_.data() + position, kopf_.size() - static_cast<std::size_t>(position)))
+        if (position < static_cast<std::int64_t>(kopfLaenge_)) {
+            if (sucher.Fuettern(kopf_.data() + position, kopfLaenge_ - static_cast<std::size_t>(position)))
                 return sucher.Fundstelle();
-            weiter = static_cast<std::int64_t>(kopf_.size());
+            weiter = static_cast<std::int64_t>(kopfLaenge_);
         }
         datei_.Positionieren(weiter);
         unsigned char puffer[1024];
@@ -124,7 +126,9 @@ public:
 private:
     plattform::Datei& datei_;
     std::int64_t groesse_;
-    std::vector<unsigned char> kopf_;
+    std::array<unsigned char, kKopfGroesse> kopf_;  // not zeroed: only kopfLaenge_ bytes count
+    std::size_t kopfLaenge_ = 0;
+    std::vector<unsigned char> ablage_;
 };
 
 TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(DateinameAusPfad(pfad)) {
@@ -170,7 +174,7 @@ void TReplay::Einlesen(Leser& leser) {
     pos += 2 * n + 4;
 
     std::uint8_t c = leser.Byte(pos);
-    Siegbedingungen = std::make_unique<TSiegbedingungen>();
+    Siegbedingungen.emplace();
     for (int j = 0; j < c; ++j) {
         pos += 4;
         Siegbedingungen->Setzen(leser.Wort32(pos));
@@ -193,8 +197,7 @@ void TReplay::Einlesen(Leser& leser) {
         std::uint8_t r = leser.Byte(pos);
         pos += 4;
         std::string rasse = leser.Zeichen(pos, r);
-        Spieler[i - 1] = std::make_unique<TSpieler>(std::move(name), std::move(rasse), team,
-                                                    std::to_string(kennzahl));
+        Spieler[i - 1].emplace(std::move(name), std::move(rasse), team, std::to_string(kennzahl));
         Position = static_cast<std::int32_t>(std::min<std::int64_t>(pos, std::numeric_limits<std::int32_t>::max()));
 
         // The search after the last player would only move the cursor toward a player

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "datum.h"
@@ -53,7 +54,7 @@ public:
 
     // Players live in slots 1 to 8; slots past the players read stay empty.
     const TSpieler* SpielerInSlot(int slot) const {
-        return slot >= 1 && slot <= 8 ? Spieler[slot - 1].get() : nullptr;
+        return slot >= 1 && slot <= 8 && Spieler[slot - 1] ? &*Spieler[slot - 1] : nullptr;
     }
 
     std::string Spielname;
@@ -63,10 +64,12 @@ public:
     TDateTime Datum = 0;
     std::uint8_t Option1 = 0, Option2 = 0, Option3 = 0, Option4 = 0,
                  Option5 = 0, Option6 = 0, Option7 = 0, Option8 = 0;
-    std::unique_ptr<TSiegbedingungen> Siegbedingungen;
+    // Held by value: a big library holds tens of thousands of replays, and one
+    // allocation per player and per win-condition set shows in the scan.
+    std::optional<TSiegbedingungen> Siegbedingungen;
     std::int32_t NamensLaenge = 0;
     std::int32_t Position = 0;
-    std::array<std::unique_ptr<TSpieler>, 8> Spieler;  // index 0 is slot 1
+    std::array<std::optional<TSpieler>, 8> Spieler;  // index 0 is slot 1
 
 private:
     class Leser;

@@ -44,6 +44,12 @@ private:
     std::intptr_t griff_;  // POSIX file descriptor or Win32 HANDLE
     std::string pfad_;
     bool offen_ = true;
+    // Size and modification time as the open found them; the library scan asks for both
+    // once per file, and a system call saved per replay shows on big libraries. A write
+    // makes them stale.
+    bool merkerGueltig_ = false;
+    std::int64_t gemerkteGroesse_ = 0;
+    std::int64_t gemerkteAenderung_ = 0;
 };
 
 }  // namespace plattform

@@ -47,12 +47,13 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
         ::close(fd);
         return nullptr;
     }
-    int schalter = ::fcntl(fd, F_GETFL);
-    if (schalter < 0 || ::fcntl(fd, F_SETFL, schalter & ~O_NONBLOCK) < 0) {
-        ::close(fd);
-        return nullptr;
-    }
-    return std::unique_ptr<Datei>(new Datei(fd, pfad));
+    // O_NONBLOCK stays: it has no effect on a regular file, and clearing it would cost two
+    // more system calls per replay of the library scan.
+    std::unique_ptr<Datei> datei(new Datei(fd, pfad));
+    datei->merkerGueltig_ = true;
+    datei->gemerkteGroesse_ = static_cast<std::int64_t>(st.st_size);
+    datei->gemerkteAenderung_ = static_cast<std::int64_t>(st.st_mtime);
+    return datei;
 }
 
 std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
@@ -94,6 +95,7 @@ std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
 
 void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
     if (SollFehlschlagen(Operation::Schreiben)) SchreibfehlerMelden(ENOSPC);
+    merkerGueltig_ = false;
     const auto* quelle = static_cast<const char*>(puffer);
     std::size_t geschrieben = 0;
     while (geschrieben < anzahl) {
@@ -113,12 +115,14 @@ void Datei::Flush() {
 }
 
 std::int64_t Datei::Groesse() {
+    if (merkerGueltig_) return gemerkteGroesse_;
     struct stat st {};
     if (::fstat(Fd(griff_), &st) != 0) LesefehlerMelden();
     return static_cast<std::int64_t>(st.st_size);
 }
 
 std::int32_t Datei::LetzteAenderungFat() {
+    if (merkerGueltig_) return FatAusZeit(static_cast<std::time_t>(gemerkteAenderung_));
     struct stat st {};
     if (::fstat(Fd(griff_), &st) != 0) return -1;
     return FatAusZeit(st.st_mtime);

@@ -1,0 +1,29 @@
+#include "benchbibliothek.h"
+
+#include <filesystem>
+
+#include "replaybauer.h"
+
+std::string BenchBibliothek(int anzahl, std::vector<std::string>* dateien) {
+    namespace fs = std::filesystem;
+    fs::path ordner = fs::temp_directory_path() / ("quellarch_bench_" + std::to_string(anzahl));
+    fs::create_directories(ordner);
+    std::uint32_t zustand = 7;
+    for (int i = 0; i < anzahl; ++i) {
+        auto pfad = (ordner / ("r" + std::to_string(i) + ".rec")).string();
+        if (dateien) dateien->push_back(pfad);
+        if (fs::exists(pfad)) continue;
+        ReplayBauer bau;
+        bau.Name = u"Benchmark " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26));
+        bau.Spieler.clear();
+        for (int s = 0; s < 2 + i % 7; ++s) {
+            SpielerBau spieler;
+            spieler.Name = u"Spieler";
+            spieler.LueckeDavor = Zufall(zustand) % 300;
+            bau.Spieler.push_back(spieler);
+        }
+        bau.ZielGroesse = 64 * 1024;
+        bau.Schreiben(pfad);
+    }
+    return ordner.string() + "/";
+}
