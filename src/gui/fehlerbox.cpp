@@ -1,0 +1,17 @@
+#include "fehlerbox.h"
+
+#include <exception>
+
+#include "dialoge.h"
+#include "fehler.h"
+
+void MitFehlerbox(TDialoge& dialoge, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const Fehler& f) {
+        dialoge.Nachricht(f.what());
+    } catch (const std::exception& e) {
+        // Not ours (bad_alloc and the like): still no exception may reach Qt's event loop.
+        dialoge.Nachricht(e.what());
+    }
+}
