@@ -1,0 +1,375 @@
+// The rename rewrite against builder-made replays: the patched sizes and the spliced name,
+// the files it must refuse, and a failure at every step of the write and the replace.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "fehler.h"
+#include "nurposix.h"
+#include "platform/codepage.h"
+#include "platform/dateisystem.h"
+#include "platform/fehlerplan.h"
+#include "replay.h"
+#include "replaybauer.h"
+#include "tempverzeichnis.h"
+#include "testdateien.h"
+#include "umbenennen.h"
+#include "variablen.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+using Chunks = ReplayBauer::Chunks;
+
+std::uint32_t Wort(const Bytes& b, std::size_t stelle) {
+    return b[stelle] | b[stelle + 1] << 8 | b[stelle + 2] << 16 | static_cast<std::uint32_t>(b[stelle + 3]) << 24;
+}
+
+void WortSetzen(Bytes& b, std::size_t stelle, std::uint32_t wert) {
+    for (int i = 0; i < 4; ++i) b[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
+}
+
+std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }
+
+ReplayBauer Vorlage(Chunks lage) {
+    ReplayBauer bau;
+    bau.Name = u"Testspiel";  // L = 18
+    bau.ChunkLage = lage;
+    bau.KartenSchluessel = "4P_QUATRA";
+    bau.Optionen = {11, 12, 13, 14, 15, 16, 17, 18};
+    bau.Siegbedingungen = {0xF6999082, 0x74C54396};
+    SpielerBau a, b;
+    a.Name = u"Gorgutz";
+    a.Rasse = "ork_race";
+    b.Name = u"Indrick";
+    b.Rasse = "eldar_race";
+    b.Team = 1;
+    b.Kennzahl = 7;
+    b.LueckeDavor = 12;
+    bau.Spieler = {a, b};
+    return bau;
+}
+
+class Umbenennen : public ::testing::Test {
+protected:
+    TempVerzeichnis ordner;
+    TAufgezeichneteMeldungen meldungen;
+    std::string vorher;
+
+    void SetUp() override {
+        vorher = ReplayVerzeichnis;
+        ReplayVerzeichnis = ordner.Pfad();
+    }
+    void TearDown() override {
+        plattform::FehlerplanLeeren();
+        ReplayVerzeichnis = vorher;
+    }
+
+    std::string Pfad(const std::string& name = "spiel.rec") const { return ordner.Pfad() + name; }
+    std::string TempPfad() const { return ordner.Pfad() + "NeuerName.tmp"; }
+
+    // Writes the replay and reads it as the scan would.
+    std::unique_ptr<TReplay> Anlegen(const ReplayBauer& bau, ReplayLage* lage = nullptr,
+                                     const std::string& name = "spiel.rec") {
+        ReplayLage l = bau.Schreiben(Pfad(name));
+        if (lage) *lage = l;
+        auto replay = std::make_unique<TReplay>(Pfad(name), meldungen);
+        EXPECT_TRUE(meldungen.Texte.empty());
+        return replay;
+    }
+};
+
+struct NamensFall {
+    const char* titel;
+    std::u16string name;
+};
+
+const NamensFall kNamen[] = {
+    {"same byte length", u"Finale123"},
+    {"shorter", u"Kurz"},
+    {"one character", u"X"},
+    {"longer", u"Ein deutlich laengerer"},
+    {"25 characters", u"ABCDEFGHIJKLMNOPQRSTUVWXY"},
+    {"characters beyond ASCII", u"\u00DCber \u20AC \u00E4\u00F6\u00FC\u00DF"},
+};
+
+const Chunks kLagen[] = {Chunks::InfoVorDatabase, Chunks::DatabaseVorInfo, Chunks::DatabaseImSchwanz};
+
+TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
+    for (Chunks chunkLage : kLagen) {
+        for (const NamensFall& fall : kNamen) {
+            SCOPED_TRACE(std::string(fall.titel) + ", chunk layout " + std::to_string(static_cast<int>(chunkLage)));
+            meldungen.Texte.clear();
+            ReplayLage lage;
+            auto alt = Anlegen(Vorlage(chunkLage), &lage);
+            const Bytes vorherBytes = DateiLesen(Pfad());
+            const std::size_t L = 18, n = fall.name.size(), T = lage.T;
+            const std::int64_t d = static_cast<std::int64_t>(2 * n) - static_cast<std::int64_t>(L);
+
+            ReplayUmbenennen(*alt, fall.name, meldungen);
+
+            EXPECT_TRUE(meldungen.Texte.empty());
+            EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+            const Bytes b = DateiLesen(Pfad());
+            ASSERT_EQ(b.size(), vorherBytes.size() - L + 2 * n);
+            const std::size_t neuesD = lage.D > T ? lage.D + d : lage.D;
+            EXPECT_EQ(Wort(b, lage.F + 12), Wort(vorherBytes, lage.F + 12) + static_cast<std::uint32_t>(d));
+            EXPECT_EQ(Wort(b, neuesD + 12), Wort(vorherBytes, lage.D + 12) + static_cast<std::uint32_t>(d));
+            EXPECT_EQ(Wort(b, T + 5), n);
+
+            // Every other byte: the head up to and including the one after "TRSR", and the
+            // whole stretch after the old name, shifted by the difference.
+            Bytes erwartetKopf(vorherBytes.begin(), vorherBytes.begin() + T + 5);
+            Bytes erwartetRest(vorherBytes.begin() + T + 9 + L, vorherBytes.end());
+            for (std::size_t feld : {lage.F + 12, lage.D + 12}) {
+                if (feld < T) WortSetzen(erwartetKopf, feld, Wort(b, feld));
+                else WortSetzen(erwartetRest, feld - (T + 9 + L), Wort(b, feld + d));
+            }
+            EXPECT_EQ(Bytes(b.begin(), b.begin() + T + 5), erwartetKopf);
+            EXPECT_EQ(Bytes(b.begin() + T + 9 + 2 * n, b.end()), erwartetRest);
+
+            TReplay neu(Pfad(), meldungen);
+            EXPECT_EQ(neu.Spielname, plattform::AnsiAusUtf16(fall.name));
+            EXPECT_EQ(neu.NamensLaenge, static_cast<std::int32_t>(2 * n));
+            EXPECT_EQ(neu.Dateiname, "spiel.rec");
+            EXPECT_EQ(neu.Karte, alt->Karte);
+            EXPECT_EQ(neu.Spieleranzahl, alt->Spieleranzahl);
+            EXPECT_EQ((std::array{neu.Option1, neu.Option2, neu.Option3, neu.Option4, neu.Option5, neu.Option6,
+                                  neu.Option7, neu.Option8}),
+                      (std::array{alt->Option1, alt->Option2, alt->Option3, alt->Option4, alt->Option5,
+                                  alt->Option6, alt->Option7, alt->Option8}));
+            ASSERT_TRUE(neu.Siegbedingungen);
+            EXPECT_TRUE(neu.Siegbedingungen->Vernichtung && neu.Siegbedingungen->Erobern);
+            EXPECT_FALSE(neu.Siegbedingungen->SuddenDeath || neu.Siegbedingungen->Attentat ||
+                         neu.Siegbedingungen->Oeko || neu.Siegbedingungen->Kontrollgebiet || neu.Siegbedingungen->HQ);
+            for (int slot = 1; slot <= 8; ++slot) {
+                const TSpieler *s = neu.SpielerInSlot(slot), *a = alt->SpielerInSlot(slot);
+                ASSERT_EQ(s == nullptr, a == nullptr) << slot;
+                if (!s) continue;
+                EXPECT_EQ(std::tie(s->Name, s->Rasse, s->Team, s->Kennzahl),
+                          std::tie(a->Name, a->Rasse, a->Team, a->Kennzahl));
+            }
+            EXPECT_TRUE(meldungen.Texte.empty());
+        }
+    }
+}
+
+TEST_F(Umbenennen, SizeFieldsWrapAtThirtyTwoBits) {
+    struct Fall {
+        std::uint32_t feld;
+        std::u16string name;
+        std::uint32_t erwartet;
+    } faelle[] = {
+        {4, u"Ab", 0xFFFFFFF6},           // 18 -> 4 bytes: 4 - 14 wraps below zero
+        {0xFFFFFFFE, u"Testspiel12", 2},  // 18 -> 22 bytes: wraps above 2^32
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.feld);
+        ReplayLage lage;
+        auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase), &lage);
+        Bytes b = DateiLesen(Pfad());
+        WortSetzen(b, lage.F + 12, fall.feld);
+        WortSetzen(b, lage.D + 12, fall.feld);
+        DateiSchreiben(Pfad(), b);
+        ReplayUmbenennen(*alt, fall.name, meldungen);
+        Bytes nachher = DateiLesen(Pfad());
+        EXPECT_EQ(Wort(nachher, lage.F + 12), fall.erwartet);
+        EXPECT_EQ(Wort(nachher, lage.D + 12), fall.erwartet);
+        EXPECT_TRUE(meldungen.Texte.empty());
+    }
+}
+
+TEST_F(Umbenennen, TheReplayBecomesANewFileWithItsPermissionsAndALeftoverTempFileGoes) {
+    NUR_UNTER_POSIX();
+    namespace fs = std::filesystem;
+    auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
+    AenderungszeitSetzen(Pfad(), 2001, 5, 6, 7, 8, 10);
+    fs::permissions(Pfad(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ordner.DateiSchreiben("NeuerName.tmp", "left behind by someone");
+
+    ReplayUmbenennen(*alt, u"Neu", meldungen);
+
+    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+    // FAT form: the year field starts at bit 25, counted from 1980.
+    EXPECT_GT(plattform::LetzteAenderungFat(Pfad()) >> 25, 2020 - 1980);
+    EXPECT_EQ(fs::status(Pfad()).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
+    {
+        auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
+        std::filesystem::remove(Pfad());
+        ReplayUmbenennen(*alt, u"Neu", meldungen);
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{"Datei existiert nicht."});
+        EXPECT_FALSE(plattform::DateiExistiert(Pfad()));
+        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+    }
+    {
+        meldungen.Texte.clear();
+        auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
+        const Bytes vorherBytes = DateiLesen(Pfad());
+        SchreibschutzSetzen(Pfad(), true);
+        ReplayUmbenennen(*alt, u"Neu", meldungen);
+        SchreibschutzSetzen(Pfad(), false);
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi("Fehler beim öffnen der Datei.")});
+        EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
+        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+    }
+}
+
+// Each case builds a replay, reads it as the scan would, then lets the file or the scan's
+// view of it drift before the rename.
+struct Ablehnung {
+    const char* titel;
+    std::function<void(ReplayBauer&)> bauen = nullptr;
+    std::function<void(Bytes&, const ReplayLage&)> danach = nullptr;
+    std::function<void(TReplay&)> veralten = nullptr;
+    std::u16string neuerName = u"Neu";
+    std::string dateiname = "spiel.rec";
+};
+
+TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
+    const std::u16string databaseAlsName = u"\u4144\u4154\u4142\u4553";  // the bytes "DATABASE"
+    const Ablehnung faelle[] = {
+        {"no FOLDINFO", [](ReplayBauer& b) { b.ChunkLage = Chunks::OhneInfo; }},
+        {"no DATABASE", [](ReplayBauer& b) { b.ChunkLage = Chunks::OhneDatabase; }},
+        {"no TRSR", [](ReplayBauer& b) { b.OhneTrsr = true; }},
+        {"file ends inside the old name", {}, [](Bytes& b, const ReplayLage& l) { b.resize(l.NamePos + 17); }},
+        {"file ends inside the length field", {}, [](Bytes& b, const ReplayLage& l) { b.resize(l.T + 7); }},
+        {"DATABASE size field past the end",
+         [](ReplayBauer& b) { b.ChunkLage = Chunks::DatabaseImSchwanz; },
+         [](Bytes& b, const ReplayLage& l) { b.resize(l.D + 15); }},
+        {"another replay under the same file name",
+         {},
+         [](Bytes& b, const ReplayLage&) {
+             ReplayBauer anderer = Vorlage(Chunks::InfoVorDatabase);
+             anderer.Name = u"Ganz anderer Name";
+             b = anderer.Bauen();
+         }},
+        {"stale length", {}, {}, [](TReplay& r) { r.NamensLaenge = 20; }},
+        {"odd length", {}, {}, [](TReplay& r) { r.NamensLaenge = 17; }},
+        {"a name of 265 characters read as 9", [](ReplayBauer& b) { b.NamensLaengeFeld = 256 + 9; }},
+        {"a replay that failed to open at the scan", {}, {}, [](TReplay& r) { r.NamensLaenge = 0; }},
+        {"DATABASE inside the old name",
+         [&](ReplayBauer& b) {
+             b.ChunkLage = Chunks::DatabaseImSchwanz;
+             b.Name = databaseAlsName + u"12345";
+         }},
+        {"a new name that would put DATABASE in front of the real one",
+         [](ReplayBauer& b) { b.ChunkLage = Chunks::DatabaseImSchwanz; }, {}, {}, databaseAlsName},
+        {"a patch that would hit the FOLDINFO marker",
+         {},
+         [](Bytes& b, const ReplayLage& l) {
+             // "DATABASE" four bytes after the chunk's own marker: its size field covers FOLDINFO.
+             std::copy_n("DATABASE", 8, b.begin() + l.D);
+             std::copy_n("FOLDINFO", 8, b.begin() + l.D + 12);
+             std::copy_n("XXXXXXXX", 8, b.begin() + l.F);
+         }},
+        {"FOLDINFO right before TRSR, its size field on the name length",
+         {},
+         [](Bytes& b, const ReplayLage& l) {
+             std::copy_n("XXXXXXXX", 8, b.begin() + l.F);
+             std::copy_n("FOLDINFO", 8, b.begin() + l.T - 8);
+         }},
+        {"the library's own temporary file", {}, {}, {}, u"Neu", "NeuerName.tmp"},
+    };
+    for (const Ablehnung& fall : faelle) {
+        SCOPED_TRACE(fall.titel);
+        meldungen.Texte.clear();
+        ReplayBauer bau = Vorlage(Chunks::InfoVorDatabase);
+        if (fall.bauen) fall.bauen(bau);
+        ReplayLage lage;
+        auto alt = Anlegen(bau, &lage, fall.dateiname);
+        Bytes inhalt = DateiLesen(Pfad(fall.dateiname));
+        if (fall.danach) fall.danach(inhalt, lage);
+        DateiSchreiben(Pfad(fall.dateiname), inhalt);
+        if (fall.veralten) fall.veralten(*alt);
+
+        ReplayUmbenennen(*alt, fall.neuerName, meldungen);
+
+        EXPECT_EQ(meldungen.Texte,
+                  std::vector<std::string>{Ansi("Die Datei hat ein unerwartetes Format und wurde nicht geändert.")});
+        EXPECT_EQ(DateiLesen(Pfad(fall.dateiname)), inhalt);
+        if (fall.dateiname != "NeuerName.tmp") {
+            EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+        }
+        std::filesystem::remove(Pfad(fall.dateiname));
+    }
+}
+
+TEST_F(Umbenennen, ANameOutsideOneToTwentyFiveCodeUnitsIsNotWritten) {
+    auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
+    const Bytes vorherBytes = DateiLesen(Pfad());
+    for (const std::u16string& name : {std::u16string(), std::u16string(26, u'x')}) {
+        EXPECT_THROW(ReplayUmbenennen(*alt, name, meldungen), Fehler);
+        EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
+    }
+}
+
+TEST(NeuerNameGueltig, AcceptsOneToTwentyFiveCharactersAsTyped) {
+    const struct {
+        std::string text;
+        bool gueltig;
+    } faelle[] = {
+        {"", false},
+        {"a", true},
+        {" ", true},
+        {std::string(25, 'x'), true},
+        {std::string(26, 'x'), false},
+        {" " + std::string(24, 'x') + " ", false},  // no trimming: 26 as typed
+        {std::string(25, '\xE4'), true},             // one Windows-1252 byte per character
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.text);
+        EXPECT_EQ(NeuerNameGueltig(fall.text), fall.gueltig);
+    }
+}
+
+TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
+    using plattform::Operation;
+    const struct {
+        const char* titel;
+        Operation op;
+        int nterAufruf;
+        bool meldung;  // a notice instead of an escaping Fehler
+    } faelle[] = {
+        {"opening the replay", Operation::Oeffnen, 1, true},
+        {"reading the replay", Operation::Lesen, 1, false},
+        {"closing the replay", Operation::Schliessen, 1, false},
+        {"creating the temporary file", Operation::Erzeugen, 1, true},
+        {"writing the temporary file", Operation::Schreiben, 1, false},
+        {"flushing the temporary file", Operation::Flush, 1, false},
+        {"closing the temporary file", Operation::Schliessen, 2, false},
+        {"replacing the replay", Operation::Ersetzen, 1, false},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.titel);
+        meldungen.Texte.clear();
+        auto alt = Anlegen(Vorlage(Chunks::DatabaseImSchwanz));
+        const Bytes vorherBytes = DateiLesen(Pfad());
+
+        plattform::FehlerEinplanen(fall.op, fall.nterAufruf);
+        if (fall.meldung) {
+            ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
+            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi("Fehler beim öffnen der Datei.")});
+        } else {
+            EXPECT_THROW(ReplayUmbenennen(*alt, u"Neuer Name", meldungen), Fehler);
+        }
+        plattform::FehlerplanLeeren();
+
+        EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
+        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+
+        // Nothing of the failed attempt stands in the way of the next one.
+        meldungen.Texte.clear();
+        ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
+        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_EQ(DateiLesen(Pfad()), UmbenanntenInhaltBauen(vorherBytes, 18, u"Neuer Name"));
+    }
+}
+
+}  // namespace
