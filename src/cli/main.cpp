@@ -12,7 +12,8 @@ int Benutzung() {
         "usage:\n"
         "  quellarch-cli show [--json] FILE...\n"
         "  quellarch-cli list [--json] DIR\n"
-        "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n");
+        "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n"
+        "  quellarch-cli rename FILE NEWNAME\n");
     return 2;
 }
 }  // namespace
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
     if (befehl == "show") return BefehlShow(roh);
     if (befehl == "list") return BefehlList(roh);
     if (befehl == "import") return BefehlImport(roh);
+    if (befehl == "rename") return BefehlRename(roh);
     return Benutzung();
 }
