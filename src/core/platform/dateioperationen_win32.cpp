@@ -57,7 +57,7 @@ constexpr DWORD kBlock = 64 * 1024;
 bool Kopieren(const std::string& quelle, const std::string& ziel) {
     if (SollFehlschlagen(Operation::Kopieren)) return false;
     // TRUE: fail when the target exists. CopyFileA keeps the attributes and the
-    // last-write time, and removes a target it could not finish.
+    // last-write time itself.
     return CopyFileA(quelle.c_str(), ziel.c_str(), TRUE) != 0;
 }
 
