@@ -1,0 +1,153 @@
+// quellarch-cli run as a process on builder-made replays: the JSON contracts of show and
+// list, the exit codes, and where messages go.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <filesystem>
+
+#include "replaybauer.h"
+#include "tempverzeichnis.h"
+#include "testdateien.h"
+
+namespace {
+
+struct Lauf {
+    int status;
+    QByteArray aus, fehler;
+};
+
+Lauf Ausfuehren(const QStringList& argumente) {
+    QProcess p;
+    p.start(QUELLARCH_CLI, argumente);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString Q(const std::string& pfad) { return QString::fromStdString(pfad); }
+
+class Cli : public ::testing::Test {
+protected:
+    TempVerzeichnis ordner;
+
+    std::string Replay(const std::string& name) {
+        ReplayBauer bau;
+        bau.Name = u"Grüße";
+        bau.KartenSchluessel = "UNBEKANNT";
+        SpielerBau eins;
+        eins.Name = u"Öller";
+        eins.Rasse = "ork_race";
+        eins.Team = 1;
+        eins.Kennzahl = 42;
+        SpielerBau zwei;
+        zwei.Rasse = "tau_race";
+        bau.Spieler = {eins, zwei};
+        bau.Siegbedingungen = {0x2BD05ECA};
+        bau.Schreiben(ordner.Pfad() + name);
+        AenderungszeitSetzen(ordner.Pfad() + name, 2005, 3, 12, 14, 22, 11);
+        return ordner.Pfad() + name;
+    }
+};
+
+TEST_F(Cli, ShowJsonFollowsTheContract) {
+    std::string gut = Replay("gut.rec");
+    ReplayBauer kaputt;
+    kaputt.AbschneidenAuf = 100;
+    kaputt.Schreiben(ordner.Pfad() + "kaputt.rec");
+
+    Lauf lauf = Ausfuehren({"show", "--json", Q(gut), Q(ordner.Pfad() + "kaputt.rec"), Q(ordner.Pfad() + "fehlt.rec")});
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_TRUE(lauf.fehler.contains("Fehler beim öffnen der Datei.")) << lauf.fehler.toStdString();
+    QJsonArray liste = QJsonDocument::fromJson(lauf.aus).array();
+    ASSERT_EQ(liste.size(), 3);
+
+    QJsonObject r = liste[0].toObject();
+    EXPECT_EQ(r["Dateiname"].toString(), "gut.rec");
+    EXPECT_EQ(r["Spielname"].toString(), QString::fromUtf8("Grüße"));
+    EXPECT_EQ(r["Karte"].toString(), "UNBEKANNT");
+    EXPECT_TRUE(r["Kartenname"].isNull());
+    EXPECT_EQ(r["Spieleranzahl"].toInt(), 2);
+    EXPECT_EQ(r["Datum"].toString(), "2005-03-12T14:22:10");
+    EXPECT_EQ(r["Option8"].toInt(), 8);
+    EXPECT_EQ(r["NamensLaenge"].toInt(), 10);
+    EXPECT_TRUE(r["Siegbedingungen"].toObject()["Kontrollgebiet"].toBool());
+    EXPECT_FALSE(r["Siegbedingungen"].toObject()["Vernichtung"].toBool());
+    QJsonArray spieler = r["Spieler"].toArray();
+    ASSERT_EQ(spieler.size(), 2);
+    EXPECT_EQ(spieler[0].toObject(), (QJsonObject{{"Name", QString::fromUtf8("Öller")},
+                                                  {"Rasse", "ork_race"},
+                                                  {"Rassenname", "Orkz"},
+                                                  {"Team", 1},
+                                                  {"Kennzahl", "42"}}));
+    EXPECT_TRUE(spieler[1].toObject()["Rassenname"].isNull());
+
+    QJsonObject defekt = liste[1].toObject();
+    EXPECT_EQ(defekt.keys(), (QStringList{"Dateiname", "Fehler"}));
+    EXPECT_EQ(defekt["Dateiname"].toString(), "kaputt.rec");
+
+    QJsonObject fehlt = liste[2].toObject();
+    EXPECT_EQ(fehlt["Datum"].toString(), "1899-12-30T00:00:00");
+    EXPECT_TRUE(fehlt["Siegbedingungen"].isNull());
+    EXPECT_EQ(fehlt["Spieler"].toArray().size(), 0);
+}
+
+TEST_F(Cli, ListJsonNumbersTheReplaysAndKeepsTheResultCode) {
+    Replay("a.rec");
+    Replay("b.rec");
+    ReplayBauer kaputt;
+    kaputt.AbschneidenAuf = 100;
+    kaputt.Schreiben(ordner.Pfad() + "c.rec");
+    Lauf lauf = Ausfuehren({"list", "--json", Q(ordner.Pfad())});
+    EXPECT_EQ(lauf.status, 0);
+    QJsonObject o = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_EQ(o["LadeStatus"].toInt(), 102);
+    QJsonArray replays = o["Replays"].toArray();
+    ASSERT_EQ(replays.size(), 2);
+    EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), 1);
+    EXPECT_EQ(replays[1].toObject()["Nummer"].toInt(), 2);
+}
+
+TEST_F(Cli, ExitCodes) {
+    std::string gut = Replay("gut.rec");
+    struct Fall {
+        QStringList argumente;
+        int status;
+    };
+    const Fall faelle[] = {
+        {{}, 2},
+        {{"unbekannt"}, 2},
+        {{"show"}, 2},
+        {{"show", Q(gut)}, 0},
+        {{"list"}, 2},
+        {{"list", Q(ordner.Pfad() + "fehlt/")}, 0},
+        {{"import", Q(ordner.Pfad())}, 2},
+        {{"rename", Q(gut)}, 2},
+        {{"rename", Q(gut), ""}, 2},
+        {{"rename", Q(gut), QString(26, 'x')}, 2},
+        {{"rename", Q(ordner.Pfad() + "fehlt.rec"), "Neu"}, 1},
+        {{"rename", Q(gut), QString::fromUtf8("Gegen Orks €")}, 0},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.argumente.join(' ').toStdString());
+        EXPECT_EQ(Ausfuehren(fall.argumente).status, fall.status);
+    }
+    Lauf nachher = Ausfuehren({"show", "--json", Q(gut)});
+    EXPECT_EQ(QJsonDocument::fromJson(nachher.aus).array()[0].toObject()["Spielname"].toString(),
+              QString::fromUtf8("Gegen Orks €"));
+}
+
+TEST_F(Cli, ImportPrintsTheCountAndMovesWithRemove) {
+    TempVerzeichnis spiel;
+    std::filesystem::create_directory(spiel.Pfad() + "Playback");
+    ReplayBauer().Schreiben(spiel.Pfad() + "Playback/neu.rec");
+    Lauf lauf = Ausfuehren({"import", Q(spiel.Pfad()), Q(ordner.Pfad()), "--remove"});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.aus.trimmed(), "1 Replays wurden kopiert.");
+    EXPECT_TRUE(std::filesystem::exists(ordner.Pfad() + "neu.rec"));
+    EXPECT_FALSE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
+}
+
+}  // namespace
