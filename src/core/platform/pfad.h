@@ -12,4 +12,12 @@ std::string NativerPfad(const std::string& pfad);
 // platform can set up (permission bits, backslashes in file names).
 bool IstPosix();
 
+// The separator the options dialog appends to a chosen folder: a backslash on Windows,
+// '/' on POSIX.
+char Trenner();
+
+// The top of the file system, where choosers start when no folder is known:
+// "C:\" on Windows, "/" on POSIX.
+std::string DateisystemWurzel();
+
 }  // namespace plattform

@@ -12,4 +12,8 @@ std::string NativerPfad(const std::string& pfad) {
 
 bool IstPosix() { return true; }
 
+char Trenner() { return '/'; }
+
+std::string DateisystemWurzel() { return "/"; }
+
 }  // namespace plattform

@@ -6,4 +6,8 @@ std::string NativerPfad(const std::string& pfad) { return pfad; }
 
 bool IstPosix() { return false; }
 
+char Trenner() { return '\\'; }
+
+std::string DateisystemWurzel() { return "C:\\"; }
+
 }  // namespace plattform

@@ -1,0 +1,187 @@
+#include "optionenunit.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "dialoge.h"
+#include "fehlerbox.h"
+#include "glyphen.h"
+#include "platform/codepage.h"
+#include "platform/pfad.h"
+#include "transfers.h"
+#include "variablen.h"
+
+namespace {
+
+// The edits show paths, and paths are the file system's own bytes, not Windows-1252 text.
+QString PfadText(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
+std::string PfadAus(const QLineEdit* edit) { return QFile::encodeName(edit->text()).toStdString(); }
+
+bool IstTrenner(char c) { return c == plattform::Trenner() || c == '/'; }
+
+// The directory part of a full name with its trailing separator; empty when it has none.
+std::string OrdnerTeil(const std::string& name) {
+    for (std::size_t i = name.size(); i > 0; --i)
+        if (IstTrenner(name[i - 1])) return name.substr(0, i);
+    return {};
+}
+
+// "\\server\share\" or "//server/share/": a folder on another machine.
+bool IstNetzwerkpfad(const std::string& pfad) {
+    return pfad.size() >= 2 && IstTrenner(pfad[0]) && IstTrenner(pfad[1]);
+}
+
+QGroupBox* Gruppe(QWidget* eltern, const char* titel, int top) {
+    auto* gruppe = new QGroupBox(QString::fromLatin1(titel), eltern);
+    gruppe->setGeometry(8, top, 617, 57);
+    return gruppe;
+}
+
+QLineEdit* Verzeichnisfeld(QGroupBox* gruppe) {
+    auto* edit = new QLineEdit(gruppe);
+    edit->setGeometry(8, 24, 569, 21);
+    return edit;
+}
+
+QToolButton* Ordnerknopf(QGroupBox* gruppe) {
+    auto* knopf = new QToolButton(gruppe);
+    knopf->setGeometry(584, 24, 23, 22);
+    knopf->setIcon(GlyphOrdner());
+    knopf->setIconSize(QSize(16, 16));
+    knopf->setAutoRaise(false);
+    knopf->setFocusPolicy(Qt::NoFocus);
+    return knopf;
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* text, int left, int top) {
+    auto* knopf = new QPushButton(QString::fromLatin1(text), eltern);
+    knopf->setGeometry(left, top, 83, 25);
+    knopf->setDefault(false);
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+}  // namespace
+
+TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      dialoge_(dialoge) {
+    setObjectName("frmOptionen");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Optionen");
+    setFixedSize(632, 166);
+    setSizeGripEnabled(false);
+    QPalette farben = palette();
+    farben.setColor(QPalette::Window, farben.color(QPalette::Button));
+    setPalette(farben);
+    setAutoFillBackground(true);
+    QFont schrift("MS Sans Serif");
+    schrift.setPixelSize(11);
+    setFont(schrift);
+
+    grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
+    grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
+    btnOk = Knopf(this, "&OK", 456, 136);
+    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 135);
+    edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
+    edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
+    sbtDOWWechseln = Ordnerknopf(grpDOW);
+    sbtReplayWechseln = Ordnerknopf(grpReplay);
+    grpDOW->setObjectName("grpDOW");
+    grpReplay->setObjectName("grpReplay");
+    btnOk->setObjectName("btnOk");
+    btnAbbrechen->setObjectName("btnAbbrechen");
+    edtDOWVerzeichnis->setObjectName("edtDOWVerzeichnis");
+    edtReplayVerzeichnis->setObjectName("edtReplayVerzeichnis");
+    sbtDOWWechseln->setObjectName("sbtDOWWechseln");
+    sbtReplayWechseln->setObjectName("sbtReplayWechseln");
+
+    setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
+    setTabOrder(edtReplayVerzeichnis, btnOk);
+    setTabOrder(btnOk, btnAbbrechen);
+
+    const auto verbinden = [this](QAbstractButton* knopf, void (TfrmOptionen::*handler)()) {
+        connect(knopf, &QAbstractButton::clicked, this,
+                [this, handler] { MitFehlerbox(dialoge_, [this, handler] { (this->*handler)(); }); });
+    };
+    verbinden(sbtDOWWechseln, &TfrmOptionen::sbtDOWWechselnClick);
+    verbinden(sbtReplayWechseln, &TfrmOptionen::sbtReplayWechselnClick);
+    verbinden(btnOk, &TfrmOptionen::btnOkClick);
+    verbinden(btnAbbrechen, &TfrmOptionen::btnAbbrechenClick);
+
+    MitFehlerbox(dialoge_, [this] { FormCreate(); });
+    edtDOWVerzeichnis->setFocus();
+}
+
+void TfrmOptionen::FormCreate() {
+    edtDOWVerzeichnis->setText(PfadText(DOWVerzeichnis));
+    edtReplayVerzeichnis->setText(PfadText(ReplayVerzeichnis));
+}
+
+// However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
+void TfrmOptionen::FormClose() { setAttribute(Qt::WA_DeleteOnClose); }
+
+void TfrmOptionen::closeEvent(QCloseEvent* event) {
+    MitFehlerbox(dialoge_, [this] { FormClose(); });
+    QDialog::closeEvent(event);
+}
+
+void TfrmOptionen::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void TfrmOptionen::sbtDOWWechselnClick() {
+    std::string ordner;
+    if (!dialoge_.OrdnerWaehlen(plattform::AnsiAusUtf8("Verzeichnis auswählen..."), ordner)) return;
+    // The chooser gives a root with its separator already, so a root ends doubled.
+    edtDOWVerzeichnis->setText(PfadText(ordner + plattform::Trenner()));
+}
+
+void TfrmOptionen::sbtReplayWechselnClick() {
+    const std::string start = ReplayVerzeichnis.empty() ? plattform::DateisystemWurzel() : ReplayVerzeichnis;
+    std::string dateiname;
+    if (!dialoge_.DateiOeffnen(start, dateiname)) return;
+    const std::string pfad = OrdnerTeil(dateiname);
+    if (IstNetzwerkpfad(pfad)) {
+        dialoge_.Nachricht(plattform::AnsiAusUtf8("Netzlaufwerke werden nicht unterstützt"));
+        return;
+    }
+    edtReplayVerzeichnis->setText(PfadText(pfad));
+}
+
+void TfrmOptionen::btnOkClick() {
+    DOWVerzeichnis = PfadAus(edtDOWVerzeichnis);
+    const std::string neu = PfadAus(edtReplayVerzeichnis);
+    if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
+        dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
+        const int anzahl = AlleReplaysKopieren(ReplayVerzeichnis, neu);
+        dialoge_.Nachricht(std::to_string(anzahl) + " Replays kopiert");
+    }
+    ReplayVerzeichnis = neu;
+    VerzeichnisseSchreiben();
+    close();
+}
+
+void TfrmOptionen::btnAbbrechenClick() { close(); }
+
+int TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
+    const int anzahl = BibliothekKopieren(Alt, Neu);
+    if (dialoge_.Frage(plattform::AnsiAusUtf8("Alte Replays löschen?"), plattform::AnsiAusUtf8("Replays löschen")))
+        BibliothekLeeren(Alt, Neu);
+    return anzahl;
+}
