@@ -133,6 +133,9 @@ public:
     // The square a check box occupies in its cell, in viewport coordinates.
     QRect CheckBoxRect(int ACol, int ARow) const;
     bool SortMarkerVisible() const;
+    // What a sorting header click on ACol does: the direction rule, then the sort of all
+    // data rows. Ignores SortOptions.Show and the row count; the mouse checks those.
+    void SortByHeaderClick(int ACol);
     // The selected data cells, as columns left..right and rows top..bottom.
     QRect Selection() const { return auswahl_; }
     TGridModell& Modell() { return *modell_; }
@@ -170,7 +173,6 @@ private:
     void AktuelleZelle(int spalte, int zeile, bool erweitern);
     void AuswahlErweitern(int spalte, int zeile);
     void Sichtbar(int zeile);
-    void KopfGeklickt(int spalte);
     void SpalteVerschieben(int von, int nach);
     bool Abgelegt(int ziel) const;
 
@@ -196,7 +198,7 @@ private:
     int ankerZeile_ = 1, ankerSpalte_ = 1;
 
     TMauszustand zustand_ = TMauszustand::Normal;
-    int druckZeile_ = -1;
+    int druckZeile_ = -1, druckSpalte_ = -1;
     bool keinSortieren_ = false;  // the release after a double-click on a border
     int groesseSpalte_ = -1, groesseStartX_ = 0, groesseStartBreite_ = 0;
     int verschiebenSpalte_ = -1, verschiebenZiel_ = -1, verschiebenX_ = 0, druckX_ = 0;

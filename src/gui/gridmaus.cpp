@@ -91,7 +91,8 @@ void TCheckSortGrid::SpalteVerschieben(int von, int nach) {
     Umgestaltet();
 }
 
-void TCheckSortGrid::KopfGeklickt(int spalte) {
+void TCheckSortGrid::SortByHeaderClick(int spalte) {
+    if (spalte < 0 || spalte >= ColCount()) return;
     if (spalte == SortOptions.Column) {
         SortOptions.Direction = SortOptions.Direction == sdAscending ? sdDescending : sdAscending;
     } else {
@@ -110,6 +111,7 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     QPoint p = e->position().toPoint();
     int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
     druckZeile_ = zeile;
+    druckSpalte_ = spalte;
     druckX_ = p.x();
     if (spalte < 0 || zeile < 0) return;
     QRect zelle = CellRect(spalte, zeile);
@@ -202,10 +204,12 @@ void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
     const int sortZeile = SortOptions.Row;
     if (sortZeile != 0 || zeile != sortZeile || druckZeile_ != sortZeile) return;
     if (!SortOptions.Show || RowCount() <= 2 || spalte < 0) return;
+    // A drag from one header to another is no click, even when its move was refused.
+    if (spalte != druckSpalte_) return;
     if (spalte == 0 && !SortOptions.FixedCols) return;
     QRect zelle = CellRect(spalte, zeile);
     if (p.x() - zelle.left() <= randZone || zelle.right() - p.x() <= randZone) return;
-    KopfGeklickt(spalte);
+    SortByHeaderClick(spalte);
 }
 
 void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -226,8 +230,7 @@ void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
             return;
         }
     }
-    // Any other double-click is a second press.
-    mousePressEvent(e);
+    // Qt has already delivered the second press of any other double-click.
 }
 
 void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {

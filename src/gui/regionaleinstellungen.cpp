@@ -32,12 +32,21 @@ char Trennzeichen(const QString& zeichen, char ersatz) {
     return c;
 }
 
-// The first character of a pattern that is no pattern letter and no quote.
+// The first character of a pattern that is no pattern letter and no quote; a blank only
+// when nothing else separates the fields.
 QChar ErstesTrennzeichen(const QString& format, QChar ersatz) {
     for (QChar c : format) {
         if (!c.isLetter() && c != u'\'' && !c.isSpace()) return c;
     }
-    return ersatz;
+    return format.contains(u' ') ? QChar(u' ') : ersatz;
+}
+
+// A Windows short date is all digits: month names ("MMM") become month numbers, so that
+// the sort's parser can read what the list shows.
+QString NurZiffern(QString format) {
+    format.replace(QLatin1String("MMMM"), QLatin1String("MM"));
+    format.replace(QLatin1String("MMM"), QLatin1String("MM"));
+    return format;
 }
 
 // Windows shows the short date with a four-digit year even where the locale's own short
@@ -178,7 +187,7 @@ bool ZeitLesen(Leser& leser, const Regionaleinstellungen& r, int& ms) {
 Regionaleinstellungen Regionaleinstellungen::AusSystem() {
     QLocale system = QLocale::system();
     Regionaleinstellungen r;
-    QString datum = VierstelligesJahr(system.dateFormat(QLocale::ShortFormat));
+    QString datum = NurZiffern(VierstelligesJahr(system.dateFormat(QLocale::ShortFormat)));
     QString zeit = OhneZeitzone(system.timeFormat(QLocale::LongFormat));
     r.KurzesDatumsformat = AlsAnsi(datum);
     r.LangesZeitformat = AlsAnsi(zeit);

@@ -1,0 +1,216 @@
+// Clicks, box toggles, keyboard and column sizing and moving, with real events.
+#include "grid_testhilfe.h"
+
+namespace {
+
+struct Klick {
+    int zeile, spalte;
+    bool operator==(const Klick&) const = default;
+};
+
+std::vector<TReplayZeile> DreiReplays() {
+    return {{"beta", "2", "Kanal", "05.01.2006 10:00:00"},
+            {"Alpha", "10", "Wueste", "30.12.2005 09:00:00"},
+            {"alpha", "1", "Berg", "01.01.2006"}};
+}
+
+class GridMaus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = ReplayGrid();
+        Fuellen(*grid, DreiReplays());
+        grid->OnClickCell = [this](TCheckSortGrid* sender, int ARow, int ACol) {
+            EXPECT_EQ(sender, grid.get());
+            klicks.push_back({ARow, ACol});
+        };
+    }
+    bool Haken(int zeile) {
+        bool zustand = false;
+        EXPECT_TRUE(grid->ReadCheckBox(1, zeile, zustand));
+        return zustand;
+    }
+    std::unique_ptr<TCheckSortGrid> grid;
+    std::vector<Klick> klicks;
+};
+
+TEST_F(GridMaus, KlickzonenAnDenSeitenraendern) {
+    struct Fall {
+        const char* name;
+        bool vonRechts;  // measured from QRect::right() instead of QRect::left()
+        int abstand;
+        bool klick;
+    } faelle[] = {
+        {"LinksNull", false, 0, false}, {"LinksDrei", false, 3, false}, {"LinksVier", false, 4, true},
+        {"RechtsNull", true, 0, false}, {"RechtsDrei", true, 3, false}, {"RechtsVier", true, 4, true},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        klicks.clear();
+        QRect zelle = grid->CellRect(4, 2);
+        int x = fall.vonRechts ? zelle.right() - fall.abstand : zelle.left() + fall.abstand;
+        Klicken(*grid, QPoint(x, zelle.center().y()));
+        EXPECT_EQ(klicks.size(), fall.klick ? 1u : 0u);
+        if (fall.klick) EXPECT_EQ(klicks[0], (Klick{2, 4}));
+    }
+    // Without column sizing every press is a click.
+    grid->SetOptions(goRowSelect);
+    klicks.clear();
+    Klicken(*grid, QPoint(grid->CellRect(4, 2).left() + 1, grid->CellRect(4, 2).center().y()));
+    EXPECT_EQ(klicks.size(), 1u);
+}
+
+TEST_F(GridMaus, FesteZellenMeldenKlickOhneAktuelleZeileZuVerschieben) {
+    grid->SetCurrentCell(1, 3);
+    Klicken(*grid, grid->CellRect(0, 2).center());
+    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 0}}));
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    klicks.clear();
+    Klicken(*grid, grid->CellRect(4, 0).center());  // header: sorts, row stays
+    EXPECT_EQ(klicks, (std::vector<Klick>{{0, 4}}));
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    klicks.clear();
+    Klicken(*grid, grid->CellRect(4, 2).center());
+    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 4}}));
+    EXPECT_EQ(grid->CurrentRow(), 2);
+    EXPECT_EQ(grid->CurrentCol(), 1);  // whole-row selection keeps column 1 current
+}
+
+TEST_F(GridMaus, GenauerBoxTreffer) {
+    struct Fall {
+        const char* name;
+        int dx, dy;  // from the cell's top-left corner
+        bool umgeschaltet;
+    } faelle[] = {
+        {"Ecke", 2, 2, true},          {"UntenRechtsInnen", 16, 16, true},
+        {"RechterRandAussen", 17, 8, false}, {"UntererRandAussen", 8, 17, false},
+        {"VorDerBox", 1, 8, false},     {"Mitte", 9, 9, true},
+        {"RechtsDaneben", 30, 9, false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        klicks.clear();
+        bool vorher = Haken(2);
+        QRect zelle = grid->CellRect(1, 2);
+        Klicken(*grid, zelle.topLeft() + QPoint(fall.dx, fall.dy));
+        EXPECT_EQ(Haken(2) != vorher, fall.umgeschaltet);
+        // A toggle raises no click; a miss is an ordinary click unless in a border zone.
+        bool rand = fall.dx <= 3 || zelle.width() - 1 - fall.dx <= 3;
+        EXPECT_EQ(klicks.size(), fall.umgeschaltet || rand ? 0u : 1u);
+    }
+}
+
+TEST_F(GridMaus, UngenauerTrefferUeberallInDerZelle) {
+    grid->PreciseCheckBoxHit = false;
+    Klicken(*grid, grid->CellRect(1, 3).topLeft() + QPoint(30, 15));
+    EXPECT_TRUE(Haken(3));
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    EXPECT_TRUE(klicks.empty());
+}
+
+TEST_F(GridMaus, CanEditEntscheidetUeberDasUmschalten) {
+    std::vector<Klick> gefragt;
+    bool antwort = false;
+    grid->OnCanEditCell = [&](TCheckSortGrid*, int ARow, int ACol, bool& CanEdit) {
+        EXPECT_FALSE(CanEdit);  // comes in with the grid's default
+        gefragt.push_back({ARow, ACol});
+        CanEdit = antwort;
+    };
+    QPoint box = grid->CheckBoxRect(1, 2).center();
+    Klicken(*grid, box);
+    EXPECT_FALSE(Haken(2));
+    ASSERT_FALSE(gefragt.empty());
+    EXPECT_EQ(gefragt.front(), (Klick{2, 1}));
+    EXPECT_EQ(klicks.size(), 1u);  // refused: the press is an ordinary click
+    antwort = true;
+    Klicken(*grid, grid->CheckBoxRect(1, 3).center());
+    EXPECT_TRUE(Haken(3));
+}
+
+TEST_F(GridMaus, LeertasteSchaltetOhneKlick) {
+    grid->SetCurrentCell(1, 2);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_TRUE(Haken(2));
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_FALSE(Haken(3));
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    QTest::keyClick(grid.get(), Qt::Key_Up);  // stops at the first data row
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    EXPECT_TRUE(klicks.empty());
+    grid->OnCanEditCell = [](TCheckSortGrid*, int, int, bool& CanEdit) { CanEdit = false; };
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_FALSE(Haken(1));
+}
+
+TEST_F(GridMaus, SpaltenVerschieben) {
+    struct Fall {
+        const char* name;
+        int von, nach;
+        std::vector<std::string> koepfe;
+    } faelle[] = {
+        {"KarteNachVorn", 4, 2, {"", "", "Karte", "Spielname", "#", "Datum"}},
+        {"SpielnameNachHinten", 2, 5, {"", "", "#", "Karte", "Datum", "Spielname"}},
+        {"NummerVeto", 0, 3, {"", "", "Spielname", "#", "Karte", "Datum"}},
+        {"BoxspalteVeto", 1, 4, {"", "", "Spielname", "#", "Karte", "Datum"}},
+        {"AblegenAufBoxspalte", 3, 1, {"", "", "Spielname", "#", "Karte", "Datum"}},
+        {"AblegenAufNummer", 4, 0, {"", "", "Spielname", "#", "Karte", "Datum"}},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        auto g = ReplayGrid();
+        Fuellen(*g, DreiReplays());
+        g->PlaceCheckBox(1, 0, false, false);
+        std::vector<int> gefragt;
+        auto handler = g->OnColumnMove;
+        g->OnColumnMove = [&](TCheckSortGrid* s, int ACol, bool& Allow) {
+            EXPECT_TRUE(Allow);
+            gefragt.push_back(ACol);
+            handler(s, ACol, Allow);
+        };
+        int breite = g->ColWidth(fall.von);
+        std::string zelle = g->CellStr(fall.von, 2);
+        Ziehen(*g, g->CellRect(fall.von, 0).center(), g->CellRect(fall.nach, 0).center());
+        std::vector<std::string> koepfe;
+        for (int s = 0; s < g->ColCount(); ++s) koepfe.push_back(g->CellStr(s, 0));
+        EXPECT_EQ(koepfe, fall.koepfe);
+        if (fall.von >= 1) EXPECT_EQ(gefragt, std::vector<int>{fall.von});
+        if (fall.koepfe[2] != "Spielname" || fall.koepfe[5] != "Datum") {
+            EXPECT_EQ(g->CellStr(fall.nach, 2), zelle);  // cells travel with the column
+            if (fall.nach != 5) EXPECT_EQ(g->ColWidth(fall.nach), breite);
+        }
+        bool zustand;
+        EXPECT_TRUE(g->ReadCheckBox(1, 0, zustand));  // the box column stays at 1
+        EXPECT_EQ(g->SortOptions.Column, 0);          // a move is no sort
+    }
+}
+
+TEST_F(GridMaus, SpaltenbreiteZiehenUndAnpassen) {
+    QRect kopf = grid->CellRect(2, 0);
+    int rand = kopf.right() - 1;
+    Ziehen(*grid, QPoint(rand, kopf.center().y()), QPoint(rand + 25, kopf.center().y()));
+    EXPECT_EQ(grid->ColWidth(2), 75 + 25);
+    EXPECT_EQ(grid->SortOptions.Column, 0);  // the release ends a resize, not a sort
+    // A double-click on the left border of "#" fits "Spielname" to its widest text.
+    grid->CellStr(2, 3, "ein sehr langer Spielname");
+    kopf = grid->CellRect(3, 0);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    EXPECT_GT(grid->ColWidth(2), QFontMetrics(grid->font()).horizontalAdvance("ein sehr langer Spielname"));
+    EXPECT_EQ(grid->SortOptions.Column, 0);
+    // The fixed column is never fitted.
+    kopf = grid->CellRect(1, 0);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    EXPECT_EQ(grid->ColWidth(0), 30);
+}
+
+TEST_F(GridMaus, BereichAuswaehlenMitDerMaus) {
+    Druecken(*grid, grid->CellRect(3, 1).center());
+    Bewegen(*grid, grid->CellRect(4, 3).center());
+    Loslassen(*grid, grid->CellRect(4, 3).center());
+    EXPECT_EQ(grid->Selection(), QRect(QPoint(1, 1), QPoint(5, 3)));  // whole rows
+    EXPECT_EQ(grid->CurrentRow(), 1);
+}
+
+}  // namespace
