@@ -1,0 +1,114 @@
+#include "qtdialoge.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ansitext.h"
+
+namespace {
+
+// The core words its line breaks as "\r\n"; a label would show the '\r' as a box.
+QString Anzeigetext(const std::string& ansi) {
+    QString text = AusAnsi(ansi);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// Under the offscreen platform (tests, screenshots) there is no desktop to host a native
+// chooser; Qt's own one works everywhere.
+QFileDialog::Options ChooserOptionen() {
+    QFileDialog::Options o;
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) o |= QFileDialog::DontUseNativeDialog;
+    return o;
+}
+
+}  // namespace
+
+void TQtDialoge::Nachricht(const std::string& text) {
+    QMessageBox box(eltern_);
+    box.setObjectName(QStringLiteral("Nachricht"));
+    box.setWindowTitle(QString::fromLatin1(kAnwendungstitel));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(Anzeigetext(text));
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
+    QMessageBox box(eltern_);
+    box.setObjectName(QStringLiteral("Frage"));
+    box.setWindowTitle(AusAnsi(titel));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(Anzeigetext(text));
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    ja->setObjectName(QStringLiteral("Ja"));
+    nein->setObjectName(QStringLiteral("Nein"));
+    box.setDefaultButton(ja);
+    box.setEscapeButton(nein);
+    box.exec();
+    // Closing the box by its title bar counts as "Nein", like Esc.
+    return box.clickedButton() == ja;
+}
+
+bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, std::string& text) {
+    QDialog dlg(eltern_);
+    dlg.setObjectName(QStringLiteral("Eingabe"));
+    dlg.setWindowTitle(AusAnsi(titel));
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* lbl = new QLabel(&dlg);
+    lbl->setTextFormat(Qt::PlainText);
+    lbl->setText(AusAnsi(prompt));
+    auto* edt = new QLineEdit(&dlg);
+    edt->setObjectName(QStringLiteral("edtEingabe"));
+    edt->setText(AusAnsi(text));
+    edt->selectAll();
+    lbl->setBuddy(edt);
+    auto* knoepfe = new QDialogButtonBox(&dlg);
+    QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* abbrechen = knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("OK"));
+    abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    ok->setDefault(true);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    layout->addWidget(lbl);
+    layout->addWidget(edt);
+    layout->addWidget(knoepfe);
+    dlg.setMinimumWidth(300);
+    edt->setFocus();
+    if (dlg.exec() != QDialog::Accepted) return false;
+    text = NachAnsi(edt->text());
+    return true;
+}
+
+bool TQtDialoge::OrdnerWaehlen(const std::string& titel, std::string& ordner) {
+    QString gewaehlt = QFileDialog::getExistingDirectory(eltern_, AusAnsi(titel), QDir::rootPath(),
+                                                         ChooserOptionen() | QFileDialog::ShowDirsOnly);
+    if (gewaehlt.isEmpty()) return false;
+    ordner = NachPfad(QDir::toNativeSeparators(gewaehlt));
+    return true;
+}
+
+bool TQtDialoge::DateiOeffnen(const std::string& startordner, std::string& dateiname) {
+    QFileDialog dlg(eltern_, QStringLiteral("Öffnen"), AusPfad(startordner));
+    dlg.setOptions(ChooserOptionen());
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    // The typed name need not exist: the dialog is used to point at a folder by a name in it.
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setNameFilter(QStringLiteral("Verzeichnis (*)"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    dateiname = NachPfad(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
+    return true;
+}

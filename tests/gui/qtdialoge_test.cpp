@@ -1,0 +1,138 @@
+// The real boxes, one test each: title, text, buttons, plain-text format, default and
+// escape answers. The box is answered from a timer while it runs modally.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "platform/codepage.h"
+#include "qtdialoge.h"
+
+namespace {
+
+class QtUmgebung : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "qtdialoge_test";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+::testing::Environment* const qtUmgebung = ::testing::AddGlobalTestEnvironment(new QtUmgebung);
+
+// Runs pruefen on the modal box as soon as it is up; the check must close the box.
+void WennOffen(std::function<void(QWidget*)> pruefen) {
+    QTimer::singleShot(5, [pruefen]() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) {
+            WennOffen(pruefen);
+            return;
+        }
+        pruefen(w);
+    });
+}
+
+QStringList Knopftexte(QWidget* w) {
+    QStringList texte;
+    for (auto* k : w->findChildren<QPushButton*>()) texte << k->text();
+    texte.sort();
+    return texte;
+}
+
+const std::string kRoh = "<b>x</b><img src=\"a.png\">";
+
+TEST(QtDialoge, NachrichtHatDenAnwendungstitelUndNurOkUndZeigtTextWoertlich) {
+    TQtDialoge dialoge;
+    bool geprueft = false;
+    WennOffen([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Quellarch"));
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->text(), QString::fromUtf8(kRoh.c_str()));
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(Knopftexte(box), QStringList{QStringLiteral("OK")});
+        geprueft = true;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    dialoge.Nachricht(kRoh);
+    EXPECT_TRUE(geprueft);
+}
+
+TEST(QtDialoge, FrageHatJaAlsVorgabeUndEscGiltAlsNein) {
+    struct Fall {
+        const char* name;
+        Qt::Key taste;
+        bool erwartet;
+    };
+    const Fall faelle[] = {{"Enter", Qt::Key_Return, true}, {"Esc", Qt::Key_Escape, false}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TQtDialoge dialoge;
+        bool geprueft = false;
+        WennOffen([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QString::fromUtf8("Replays löschen"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            // The core's "\r\n" becomes one line break; the mark-up stays text.
+            EXPECT_EQ(box->text(), QString::fromUtf8("Zeile 1\n<i>Zeile</i> 2"));
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            EXPECT_EQ(Knopftexte(box), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+            ASSERT_NE(box->defaultButton(), nullptr);
+            EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Ja"));
+            geprueft = true;
+            QTest::keyClick(box, f.taste);
+        });
+        bool antwort = dialoge.Frage("Zeile 1\r\n<i>Zeile</i> 2", plattform::AnsiAusUtf8("Replays löschen"));
+        EXPECT_TRUE(geprueft);
+        EXPECT_EQ(antwort, f.erwartet);
+    }
+}
+
+TEST(QtDialoge, EingabeBeginntVollMarkiertUndGibtDenTextZurueck) {
+    TQtDialoge dialoge;
+    bool geprueft = false;
+    WennOffen([&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Replay umbenennen"));
+        auto* edt = w->findChild<QLineEdit*>(QStringLiteral("edtEingabe"));
+        ASSERT_NE(edt, nullptr);
+        EXPECT_EQ(edt->text(), QString::fromUtf8("Alt <b>ä</b>"));
+        EXPECT_EQ(edt->selectedText(), edt->text());
+        QStringList prompts;
+        for (auto* l : w->findChildren<QLabel*>()) {
+            EXPECT_EQ(l->textFormat(), Qt::PlainText);
+            prompts << l->text();
+        }
+        EXPECT_TRUE(prompts.contains(QStringLiteral("Neuer Replayname (1-25 Zeichen):")));
+        EXPECT_EQ(Knopftexte(w), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+        geprueft = true;
+        // Typing replaces the selection; a character the code page lacks becomes '?'.
+        edt->insert(QString::fromUtf8("Neu ö€Ω"));
+        QTest::keyClick(edt, Qt::Key_Return);
+    });
+    std::string text = plattform::AnsiAusUtf8("Alt <b>ä</b>");
+    EXPECT_TRUE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text));
+    EXPECT_TRUE(geprueft);
+    EXPECT_EQ(text, plattform::AnsiAusUtf8("Neu ö€?"));
+
+    WennOffen([&](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    std::string unveraendert = "bleibt";
+    EXPECT_FALSE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", unveraendert));
+    EXPECT_EQ(unveraendert, "bleibt");
+}
+
+}  // namespace
