@@ -33,10 +33,6 @@ const std::string& Ordner() {
     static const std::string ordner = [] {
         std::string o = "/tmp/quellarch_umbenennen_fuzz_" + std::to_string(getpid()) + "/";
         ::mkdir(o.c_str(), 0700);
-        std::atexit([] {
-            std::remove((Ordner() + "spiel.rec").c_str());
-            ::rmdir(Ordner().c_str());
-        });
         return o;
     }();
     return ordner;
@@ -113,6 +109,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const Bytes alt(daten + 6 + 2 * k, daten + groesse);
 
     ReplayVerzeichnis = Ordner();
+    // Registered after the folder's name exists, so it runs before that name is destroyed.
+    static const bool aufraeumen = [] {
+        std::atexit([] {
+            std::remove((Ordner() + "spiel.rec").c_str());
+            ::rmdir(Ordner().c_str());
+        });
+        return true;
+    }();
+    (void)aufraeumen;
     const std::string pfad = Ordner() + "spiel.rec", temp = Ordner() + "NeuerName.tmp";
     std::remove(pfad.c_str());
     TZaehlendeMeldungen meldungen;
