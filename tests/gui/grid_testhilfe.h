@@ -99,6 +99,7 @@ inline void Bewegen(TCheckSortGrid& grid, QPoint p) {
     QMouseEvent e(QEvent::MouseMove, QPointF(p), QPointF(grid.viewport()->mapToGlobal(p)), Qt::NoButton,
                   Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(grid.viewport(), &e);
+    grid.viewport()->repaint();  // paints the floating caption and the drop marker
 }
 inline void Ziehen(TCheckSortGrid& grid, QPoint von, QPoint nach) {
     Druecken(grid, von);
