@@ -1,0 +1,58 @@
+// quellarch-screenshot DIR: renders the main window, on the library config.ini beside the
+// program names, into DIR/main.png and the options dialog into DIR/options.png, offscreen.
+// For reviewing the look; the start-up question is answered No, so nothing is moved.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+#include "dialoge.h"
+#include "mainunit.h"
+#include "optionenunit.h"
+#include "platform/codepage.h"
+#include "qtdialoge.h"
+
+namespace {
+
+class StilleDialoge : public TDialoge {
+public:
+    void Nachricht(const std::string& text) override {
+        std::fprintf(stderr, "%s\n", plattform::Utf8AusAnsi(text).c_str());
+    }
+    bool Frage(const std::string&, const std::string&) override { return false; }
+    bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
+    bool OrdnerWaehlen(const std::string&, std::string&) override { return false; }
+    bool DateiOeffnen(const std::string&, std::string&) override { return false; }
+};
+
+bool Speichern(QWidget& fenster, const QString& datei) {
+    fenster.show();
+    QApplication::processEvents();
+    const bool ok = fenster.grab().save(datei);
+    std::printf("%s\n", qPrintable(datei));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quellarch-screenshot DIR\n");
+        return 2;
+    }
+    const QString ordner = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(ordner);
+
+    StilleDialoge dialoge;
+    TfrmMain frmMain(dialoge);
+    bool ok = Speichern(frmMain, ordner + QStringLiteral("/main.png"));
+
+    auto* frmOptionen = new TfrmOptionen(&frmMain, dialoge);
+    ok = Speichern(*frmOptionen, ordner + QStringLiteral("/options.png")) && ok;
+    frmOptionen->close();
+    QApplication::processEvents();
+    return ok ? 0 : 1;
+}

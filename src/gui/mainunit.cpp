@@ -1,0 +1,283 @@
+#include "mainunit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "ansitext.h"
+#include "dialoge.h"
+#include "fehlerbox.h"
+#include "glyphen.h"
+#include "grid.h"
+#include "platform/codepage.h"
+#include "platform/dateisystem.h"
+#include "transfers.h"
+#include "variablen.h"
+
+namespace {
+
+constexpr int kBreite = 796;
+constexpr int kHoehe = 549;
+
+// The first family of the list the system has; the later ones look closest to the first
+// where the Windows fonts are missing.
+QFont Schrift(const QStringList& familien, int pixel, bool fett = false) {
+    QFont f;
+    const QStringList vorhanden = QFontDatabase::families();
+    for (const QString& familie : familien) {
+        if (vorhanden.contains(familie, Qt::CaseInsensitive)) {
+            f.setFamily(familie);
+            break;
+        }
+    }
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    return f;
+}
+
+QFont FensterSchrift(int pixel, bool fett = false) {
+    return Schrift({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Helvetica",
+                    "DejaVu Sans"},
+                   pixel, fett);
+}
+
+QFont TahomaSchrift(bool fett) {
+    return Schrift({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans", "DejaVu Sans"}, 11, fett);
+}
+
+QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int top) {
+    auto* box = new QCheckBox(AusAnsi(plattform::AnsiAusUtf8(text)), gruppe);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(8, top, 137, 17);
+    box->setEnabled(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(TDialoge& dialoge, Regionaleinstellungen regional, std::function<bool()> initialisieren,
+                   QWidget* parent)
+    : QMainWindow(parent),
+      dialoge_(dialoge),
+      regional_(std::move(regional)),
+      initialisieren_(initialisieren ? std::move(initialisieren) : std::function<bool()>(VariablenInitialisieren)) {
+    FormularAufbauen();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormularAufbauen() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quellarch v0.25"));
+    // A fixed single border: system menu and minimise box, no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(FensterSchrift(11));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(kBreite, kHoehe);
+    setCentralWidget(client);
+
+    tlbMain = new QFrame(client);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setGeometry(0, 0, kBreite, 29);
+    tbtRefresh = new QToolButton(tlbMain);
+    tbtKopieren = new QToolButton(tlbMain);
+    struct Werkzeug {
+        QToolButton* knopf;
+        const char* name;
+        const char* hinweis;
+        QIcon glyph;
+        int left;
+    };
+    for (const Werkzeug& w : {Werkzeug{tbtRefresh, "tbtRefresh", "Liste aktualisieren", GlyphAktualisieren(), 0},
+                              Werkzeug{tbtKopieren, "tbtKopieren", "Replays aus Playback-Verzeichnis kopieren",
+                                       GlyphKopieren(), 23}}) {
+        w.knopf->setObjectName(QString::fromLatin1(w.name));
+        w.knopf->setGeometry(w.left, 2, 23, 23);
+        w.knopf->setToolTip(QString::fromUtf8(w.hinweis));
+        w.knopf->setIcon(w.glyph);
+        w.knopf->setIconSize(QSize(16, 16));
+        w.knopf->setAutoRaise(true);
+        w.knopf->setFocusPolicy(Qt::NoFocus);
+    }
+
+    ListeAufbauen();
+    DetailsAufbauen();
+    MenueAufbauen();
+
+    btnKopieren = new QPushButton(QStringLiteral("Replays kopieren"), client);
+    btnKopieren->setObjectName(QStringLiteral("btnKopieren"));
+    btnKopieren->setGeometry(456, 520, 97, 25);
+    btnUmbenennen = new QPushButton(QStringLiteral("Umbenennen"), client);
+    btnUmbenennen->setObjectName(QStringLiteral("btnUmbenennen"));
+    btnUmbenennen->setGeometry(560, 520, 97, 25);
+    btnDOW = new QPushButton(QStringLiteral("DOW starten"), client);
+    btnDOW->setObjectName(QStringLiteral("btnDOW"));
+    btnDOW->setGeometry(664, 520, 97, 25);
+
+    setTabOrder(grdReplays, grdSpieler);
+    setTabOrder(grdSpieler, btnKopieren);
+    setTabOrder(btnKopieren, btnDOW);
+    setTabOrder(btnDOW, btnUmbenennen);
+
+    Verbinden(tbtRefresh, &TfrmMain::tbtRefreshClick);
+    Verbinden(tbtKopieren, &TfrmMain::tbtKopierenClick);
+    Verbinden(btnKopieren, &TfrmMain::btnKopierenClick);
+    Verbinden(btnUmbenennen, &TfrmMain::btnUmbenennenClick);
+    Verbinden(btnDOW, &TfrmMain::btnDOWClick);
+    Verbinden(mbtOptionen, &TfrmMain::mbtOptionenClick);
+    Verbinden(Beenden1, &TfrmMain::Beenden1Click);
+
+    // The client area is fixed at 796 x 549; the menu bar comes on top of it.
+    setFixedSize(kBreite, kHoehe + menuBar()->sizeHint().height());
+    move(245, 182);
+}
+
+void TfrmMain::GridEinrichten(TCheckSortGrid* grid) {
+    grid->SetDefaultRowHeight(21);
+    grid->SetFixedRowHeight(21);
+    grid->SetStretchLastColumn(true);
+    grid->SetCellFont(TahomaSchrift(false));
+    grid->SetFixedFont(TahomaSchrift(true));
+    grid->SetGridLineColor(QColor(192, 192, 192));
+    grid->SetGridLineWidth(1);
+    grid->SetSelectionColor(QColor(182, 202, 234));
+    grid->SetSelectionTextColor(Qt::black);
+    grid->SetRegionaleinstellungen(regional_);
+}
+
+void TfrmMain::ListeAufbauen() {
+    grdReplays = new TCheckSortGrid(centralWidget());
+    grdReplays->setObjectName(QStringLiteral("grdReplays"));
+    grdReplays->setGeometry(0, 29, 449, 520);
+    grdReplays->SetColCount(6);
+    grdReplays->SetRowCount(2);
+    grdReplays->SetColumnHeaders({"", "", "Spielname", "#", "Karte", "Datum"});
+    grdReplays->SetColWidths({30, 40, 75, 23, 139, 137});
+    GridEinrichten(grdReplays);
+    grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
+    grdReplays->SortOptions.Show = true;
+    grdReplays->SortOptions.FixedCols = true;
+    grdReplays->CheckAllInHeader = true;
+    grdReplays->PreciseCheckBoxHit = true;
+    grdReplays->HideFocusRect = true;
+    grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
+        Behandeln([&] { grdReplaysClickCell(s, r, c); });
+    };
+    grdReplays->OnCanEditCell = [this](TCheckSortGrid* s, int r, int c, bool& CanEdit) {
+        Behandeln([&] { grdReplaysCanEditCell(s, r, c, CanEdit); });
+    };
+    grdReplays->OnColumnMove = [this](TCheckSortGrid* s, int c, bool& Allow) {
+        Behandeln([&] { grdReplaysColumnMove(s, c, Allow); });
+    };
+}
+
+void TfrmMain::DetailsAufbauen() {
+    pnlRechts = new QFrame(centralWidget());
+    pnlRechts->setObjectName(QStringLiteral("pnlRechts"));
+    pnlRechts->setGeometry(456, 29, 337, 484);
+    pnlRechts->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlRechts->setAutoFillBackground(true);
+    QPalette creme = pnlRechts->palette();
+    creme.setColor(QPalette::Window, QColor(255, 251, 240));  // clCream
+    pnlRechts->setPalette(creme);
+
+    lblReplayname = new QLabel(pnlRechts);
+    lblReplayname->setObjectName(QStringLiteral("lblReplayname"));
+    lblReplayname->setTextFormat(Qt::PlainText);
+    lblReplayname->setFont(FensterSchrift(20, true));
+    lblReplayname->setText(QStringLiteral("lblReplayname"));
+    lblReplayname->move(8, 8);
+    lblReplayname->adjustSize();
+    lblDateiname = new QLabel(pnlRechts);
+    lblDateiname->setObjectName(QStringLiteral("lblDateiname"));
+    lblDateiname->setTextFormat(Qt::PlainText);
+    lblDateiname->setText(QStringLiteral("lblDateiname"));
+    lblDateiname->move(8, 40);
+    lblDateiname->adjustSize();
+
+    grdSpieler = new TCheckSortGrid(pnlRechts);
+    grdSpieler->setObjectName(QStringLiteral("grdSpieler"));
+    grdSpieler->setGeometry(8, 64, 321, 193);
+    grdSpieler->SetColCount(4);
+    grdSpieler->SetRowCount(2);
+    grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
+    grdSpieler->SetColWidths({30, 86, 152, 48});
+    GridEinrichten(grdSpieler);
+    grdSpieler->SetOptions(goColSizing | goColMoving | goRangeSelect);
+
+    grpSiegbedingungen = new QGroupBox(QStringLiteral(" Siegbedingungen "), pnlRechts);
+    grpSiegbedingungen->setObjectName(QStringLiteral("grpSiegbedingungen"));
+    grpSiegbedingungen->setGeometry(9, 263, 153, 210);
+    chkVernichtung = Bedingung(grpSiegbedingungen, "chkVernichtung", "Vernichtung", 24);
+    chkAttentat = Bedingung(grpSiegbedingungen, "chkAttentat", "Attentat", 50);
+    chkKontrollgebiet = Bedingung(grpSiegbedingungen, "chkKontrollgebiet", "Kontrollgebiet", 77);
+    chkHQ = Bedingung(grpSiegbedingungen, "chkHQ", "HQ zerstören", 104);
+    chkOeko = Bedingung(grpSiegbedingungen, "chkOeko", "Ökonomischer Sieg", 130);
+    chkErobern = Bedingung(grpSiegbedingungen, "chkErobern", "Erobern und halten", 157);
+    chkSuddenDeath = Bedingung(grpSiegbedingungen, "chkSuddenDeath", "Sudden Death", 184);
+}
+
+void TfrmMain::MenueAufbauen() {
+    QMenuBar* z = menuBar();
+    z->setObjectName(QStringLiteral("z"));
+    // No native (global) menu bar: the menu belongs to the fixed window like its controls.
+    z->setNativeMenuBar(false);
+    Datei1 = z->addMenu(QStringLiteral("Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    Beenden1 = Datei1->addAction(QStringLiteral("Beenden"));
+    Beenden1->setObjectName(QStringLiteral("Beenden1"));
+    // A top-level entry that is itself the command, and one that does nothing.
+    mbtOptionen = z->addAction(QStringLiteral("Optionen"));
+    mbtOptionen->setObjectName(QStringLiteral("mbtOptionen"));
+    Hilfe1 = z->addAction(QStringLiteral("Hilfe"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+}
+
+void TfrmMain::Behandeln(const std::function<void()>& handler) { MitFehlerbox(dialoge_, handler); }
+
+void TfrmMain::Verbinden(QToolButton* knopf, void (TfrmMain::*handler)()) {
+    connect(knopf, &QToolButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
+}
+
+void TfrmMain::Verbinden(QPushButton* knopf, void (TfrmMain::*handler)()) {
+    connect(knopf, &QPushButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
+}
+
+void TfrmMain::Verbinden(QAction* eintrag, void (TfrmMain::*handler)()) {
+    connect(eintrag, &QAction::triggered, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
+}
+
+void TfrmMain::FormCreate() {
+    try {
+        if (initialisieren_()) {
+            dialoge_.Nachricht("Bitte unter Optionen die Verzeichnisse eintragen!");
+            return;
+        }
+        KopfCheckboxSetzen();
+        if (!DOWVerzeichnis.empty() && !ReplayVerzeichnis.empty() &&
+            !plattform::Aufzaehlen(PlaybackOrdner(DOWVerzeichnis) + "*.rec").empty() &&
+            dialoge_.Frage("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?",
+                           "Neue Replays kopieren")) {
+            NeueReplaysKopieren();
+        }
+        ListeAktualisieren();
+    } catch (const std::exception&) {
+        // The window opens with whatever the sequence reached; the user can refresh or
+        // set the directories under "Optionen".
+    }
+}
+
+void TfrmMain::KopfCheckboxSetzen() { grdReplays->PlaceCheckBox(1, 0, false, false); }

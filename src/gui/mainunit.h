@@ -1,0 +1,111 @@
+#pragma once
+#include <QMainWindow>
+#include <functional>
+#include <string>
+
+#include "regionaleinstellungen.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class TCheckSortGrid;
+class TDialoge;
+
+// frmMain, the program's one window: the replay list on the left, the selected replay in
+// detail on the right, a tool bar, three buttons and a menu. Controls and handlers are
+// declared together and named after each other (grdReplays -> grdReplaysClickCell).
+// Every handler connected to a control runs through the default error box (MitFehlerbox).
+//
+// The window keeps no replay data of its own: the grids hold texts and check boxes, and
+// column 0 of each list row holds the number n of Replays[n - 1].
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The start-up sequence (FormCreate) runs here, before the window is first shown.
+    // dialoge must outlive the window. initialisieren reads the settings; tests hand in a
+    // function that sets DOWVerzeichnis and ReplayVerzeichnis directly. regional gives the
+    // date text of the list and the grids' sort.
+    explicit TfrmMain(TDialoge& dialoge,
+                      Regionaleinstellungen regional = Regionaleinstellungen::AusSystem(),
+                      std::function<bool()> initialisieren = {}, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // ---- Controls (owned by Qt as children of the window).
+    QFrame* tlbMain;
+    QToolButton* tbtRefresh;
+    QToolButton* tbtKopieren;
+    TCheckSortGrid* grdReplays;
+    QFrame* pnlRechts;
+    QLabel* lblReplayname;
+    QLabel* lblDateiname;
+    TCheckSortGrid* grdSpieler;
+    QGroupBox* grpSiegbedingungen;
+    QCheckBox* chkVernichtung;
+    QCheckBox* chkAttentat;
+    QCheckBox* chkKontrollgebiet;
+    QCheckBox* chkHQ;
+    QCheckBox* chkOeko;
+    QCheckBox* chkErobern;
+    QCheckBox* chkSuddenDeath;
+    QPushButton* btnKopieren;
+    QPushButton* btnUmbenennen;
+    QPushButton* btnDOW;
+    QMenu* Datei1;
+    QAction* Beenden1;
+    QAction* mbtOptionen;
+    QAction* Hilfe1;
+
+    // ---- Start-up and list (mainunit.cpp, mainunit_liste.cpp).
+    // Reads the settings, then either asks for them or sets up the header box, offers the
+    // Playback import and fills the list. Every error ends it silently.
+    void FormCreate();
+    void KopfCheckboxSetzen();
+    // Rescans the library and refills the list and, when it is not empty, the panel.
+    void ListeAktualisieren();
+    // Shows Replays[Index]; an index outside Replays changes nothing.
+    void DetailsAnzeigen(int Index);
+    void grdReplaysClickCell(TCheckSortGrid* Sender, int ARow, int ACol);
+    void grdReplaysCanEditCell(TCheckSortGrid* Sender, int ARow, int ACol, bool& CanEdit);
+    void grdReplaysColumnMove(TCheckSortGrid* Sender, int ACol, bool& Allow);
+    // The display name of a race or map key; the key itself when there is none.
+    static std::string RassenName(const std::string& Schluessel);
+    static std::string KartenName(const std::string& Schluessel);
+
+    // ---- Commands (mainunit_befehle.cpp).
+    void tbtRefreshClick();
+    void tbtKopierenClick();
+    void btnKopierenClick();
+    void btnUmbenennenClick();
+    void btnDOWClick();
+    void mbtOptionenClick();
+    void Beenden1Click();
+    // The import from the game's Playback folder, with its question and count message.
+    void NeueReplaysKopieren();
+    // "Replays kopieren": Playback emptied into the library, then the checked replays in.
+    void AuswahlNachPlaybackKopieren();
+
+private:
+    void FormularAufbauen();
+    void ListeAufbauen();
+    void DetailsAufbauen();
+    void MenueAufbauen();
+    void GridEinrichten(TCheckSortGrid* grid);
+    // Connects a control's signal to a handler through the default error box.
+    void Verbinden(QToolButton* knopf, void (TfrmMain::*handler)());
+    void Verbinden(QPushButton* knopf, void (TfrmMain::*handler)());
+    void Verbinden(QAction* eintrag, void (TfrmMain::*handler)());
+    void Behandeln(const std::function<void()>& handler);
+    // The replay the number in column 0 of row ARow names; nullptr when the number lies
+    // outside Replays. Raises Fehler when the cell holds no number.
+    const class TReplay* ReplayInZeile(int ARow) const;
+
+    TDialoge& dialoge_;
+    Regionaleinstellungen regional_;
+    std::function<bool()> initialisieren_;
+};

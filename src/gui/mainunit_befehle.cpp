@@ -1,0 +1,68 @@
+// The commands of the tool bar, the buttons and the menu, and the two replay transfers
+// the window runs. The file work lies in the core; the questions and messages are here.
+#include <QPointer>
+
+#include "dialoge.h"
+#include "grid.h"
+#include "mainunit.h"
+#include "optionenunit.h"
+#include "platform/codepage.h"
+#include "platform/programmstart.h"
+#include "transfers.h"
+#include "umbenennen.h"
+#include "variablen.h"
+
+void TfrmMain::tbtRefreshClick() { ListeAktualisieren(); }
+
+void TfrmMain::tbtKopierenClick() {
+    if (DOWVerzeichnis.empty() || ReplayVerzeichnis.empty()) return;
+    NeueReplaysKopieren();
+    ListeAktualisieren();
+}
+
+void TfrmMain::btnKopierenClick() { AuswahlNachPlaybackKopieren(); }
+
+void TfrmMain::btnUmbenennenClick() {
+    // With an empty library no row names a replay.
+    if (Replays.empty()) return;
+    std::string text;
+    do {
+        if (!dialoge_.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text)) return;
+    } while (!NeuerNameGueltig(text));
+    const TReplay* replay = ReplayInZeile(grdReplays->CurrentRow());
+    if (!replay) return;
+    // The notices ("Datei existiert nicht." and the like) come through dialoge_ and are
+    // followed by the refresh; an escaping Fehler skips it and reaches the error box.
+    ReplayUmbenennen(*replay, plattform::Utf16AusAnsi(text), dialoge_);
+    ListeAktualisieren();
+}
+
+void TfrmMain::btnDOWClick() { plattform::ProgrammStarten(DOWVerzeichnis + "W40k.exe", DOWVerzeichnis); }
+
+void TfrmMain::mbtOptionenClick() {
+    // The dialog frees itself when it closes; nothing is refreshed afterwards.
+    QPointer<TfrmOptionen> frmOptionen = new TfrmOptionen(this, dialoge_);
+    frmOptionen->exec();
+}
+
+void TfrmMain::Beenden1Click() { close(); }
+
+void TfrmMain::NeueReplaysKopieren() {
+    const bool entfernen = dialoge_.Frage(plattform::AnsiAusUtf8("Replays anschließend entfernen?"),
+                                          plattform::AnsiAusUtf8("Replays löschen"));
+    const int anzahl = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen);
+    dialoge_.Nachricht(KopiertText(anzahl));
+}
+
+void TfrmMain::AuswahlNachPlaybackKopieren() {
+    PlaybackLeeren(DOWVerzeichnis, ReplayVerzeichnis);
+    const int zeilen = grdReplays->RowCount();
+    for (int r = 1; r < zeilen; ++r) {
+        bool markiert = false;
+        if (!grdReplays->ReadCheckBox(1, r, markiert) || !markiert) continue;
+        // Rows reach their replay through the number in column 0, never their position:
+        // the user may have sorted them.
+        if (const TReplay* replay = ReplayInZeile(r))
+            ReplayNachPlayback(DOWVerzeichnis, ReplayVerzeichnis, replay->Dateiname);
+    }
+}

@@ -1,0 +1,106 @@
+// The replay list and the detail panel: filling both from Replays, and the list's clicks.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "anzeigenamen.h"
+#include "ansitext.h"
+#include "dateifunktionen.h"
+#include "dialoge.h"
+#include "grid.h"
+#include "mainunit.h"
+#include "variablen.h"
+#include "zahl.h"
+
+void TfrmMain::ListeAktualisieren() {
+    // The list shows what the scan produced whatever its code; the scan's notices (a
+    // file that cannot be opened) come as message boxes.
+    LadeStatus = ReplaysLaden(ReplayVerzeichnis, dialoge_);
+
+    grdReplays->RemoveRowRange(2, grdReplays->RowCount() - 2);
+    if (Replays.empty()) {
+        for (int spalte = 0; spalte < grdReplays->ColCount(); ++spalte) grdReplays->ClearCell(spalte, 1);
+        return;
+    }
+    const int hoechster = static_cast<int>(Replays.size()) - 1;
+    for (int i = 0; i <= hoechster; ++i) {
+        const TReplay& r = *Replays[static_cast<size_t>(i)];
+        const int n = i + 1;
+        grdReplays->CellStr(0, n, std::to_string(n));
+        grdReplays->PlaceCheckBox(1, n, false, false);
+        grdReplays->CellStr(2, n, r.Spielname);
+        grdReplays->CellStr(3, n, std::to_string(r.Spieleranzahl));
+        grdReplays->CellStr(4, n, KartenName(r.Karte));
+        grdReplays->CellStr(5, n, regional_.DatumZeitText(r.Datum));
+        if (i < hoechster) grdReplays->AppendRow();
+    }
+    DetailsAnzeigen(0);
+}
+
+void TfrmMain::DetailsAnzeigen(int Index) {
+    if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
+    const TReplay& r = *Replays[static_cast<size_t>(Index)];
+    lblReplayname->setText(AusAnsi(r.Spielname));
+    lblReplayname->adjustSize();
+    lblDateiname->setText(AusAnsi(r.Dateiname));
+    lblDateiname->adjustSize();
+
+    grdSpieler->RemoveRowRange(1, grdSpieler->RowCount() - 2);
+    // Only slots that hold a player are shown; the count is the file's low byte and may
+    // claim more players than the eight slots the reader fills.
+    int zeile = 0;
+    for (int k = 1; k <= r.Spieleranzahl && k <= 8; ++k) {
+        const TSpieler* s = r.SpielerInSlot(k);
+        if (!s) continue;
+        if (++zeile > 1) grdSpieler->AppendRow();
+        grdSpieler->CellStr(0, zeile, std::to_string(k));
+        grdSpieler->CellStr(1, zeile, s->Name);
+        grdSpieler->CellStr(2, zeile, RassenName(s->Rasse));
+        grdSpieler->CellStr(3, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
+    }
+    // Without players the one remaining row would still show the previous replay's
+    // first player.
+    if (zeile == 0)
+        for (int spalte = 0; spalte < grdSpieler->ColCount(); ++spalte) grdSpieler->ClearCell(spalte, 1);
+
+    const TSiegbedingungen keine;
+    const TSiegbedingungen& b = r.Siegbedingungen ? *r.Siegbedingungen : keine;
+    chkVernichtung->setChecked(b.Vernichtung);
+    chkAttentat->setChecked(b.Attentat);
+    chkKontrollgebiet->setChecked(b.Kontrollgebiet);
+    chkHQ->setChecked(b.HQ);
+    chkOeko->setChecked(b.Oeko);
+    chkErobern->setChecked(b.Erobern);
+    chkSuddenDeath->setChecked(b.SuddenDeath);
+}
+
+const TReplay* TfrmMain::ReplayInZeile(int ARow) const {
+    const std::int32_t n = StrToInt(grdReplays->CellStr(0, ARow));
+    if (n < 1 || static_cast<size_t>(n) > Replays.size()) return nullptr;
+    return Replays[static_cast<size_t>(n) - 1].get();
+}
+
+void TfrmMain::grdReplaysClickCell(TCheckSortGrid*, int ARow, int) {
+    if (ARow <= 0) return;  // a header click is the grid's sorting
+    const std::int32_t n = StrToInt(grdReplays->CellStr(0, ARow));
+    DetailsAnzeigen(n - 1);
+}
+
+void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEdit) {
+    CanEdit = static_cast<unsigned>(ACol) < 2u;
+}
+
+void TfrmMain::grdReplaysColumnMove(TCheckSortGrid*, int ACol, bool& Allow) {
+    Allow = static_cast<unsigned>(ACol) - 2u < 4u;
+}
+
+std::string TfrmMain::RassenName(const std::string& Schluessel) {
+    std::string text = Schluessel;
+    ::RassenName(Schluessel, text);
+    return text;
+}
+
+std::string TfrmMain::KartenName(const std::string& Schluessel) {
+    std::string text = Schluessel;
+    ::KartenName(Schluessel, text);
+    return text;
+}
