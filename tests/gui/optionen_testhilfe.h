@@ -1,0 +1,114 @@
+#pragma once
+// Shared by the options dialog's tests: a QApplication for the whole program, a stand-in
+// main window as owner, config.ini in a fresh folder, and real clicks and keystrokes.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "optionenunit.h"
+#include "platform/fehlerplan.h"
+#include "skriptdialoge.h"
+#include "tempverzeichnis.h"
+#include "variablen.h"
+
+class OptionenQtUmgebung : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "optionen_test";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+inline ::testing::Environment* const optionenQtUmgebung =
+    ::testing::AddGlobalTestEnvironment(new OptionenQtUmgebung);
+
+class OptionenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // No registry fallback from the machine's own Wine prefix.
+        setenv("WINEPREFIX", (tmp.Pfad() + "keinwine").c_str(), 1);
+        ConfigDatei = tmp.Pfad() + "config.ini";
+        DOWVerzeichnis.clear();
+        ReplayVerzeichnis.clear();
+        plattform::FehlerplanLeeren();
+        // Inside the offscreen screen's 800 x 600, which Qt keeps dialogs within.
+        owner.setGeometry(40, 30, 720, 540);
+        owner.show();
+    }
+    void TearDown() override {
+        plattform::FehlerplanLeeren();
+        if (dialog) delete dialog.data();
+        ConfigDatei.clear();
+        DOWVerzeichnis.clear();
+        ReplayVerzeichnis.clear();
+    }
+
+    // Opened the way the main window opens it, but without the modal loop so the test
+    // can click; exec() itself is tested once.
+    TfrmOptionen* Oeffnen() {
+        dialog = new TfrmOptionen(&owner, dlg);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        return dialog;
+    }
+
+    static void Klick(QAbstractButton* knopf) { QTest::mouseClick(knopf, Qt::LeftButton); }
+
+    // Replaces the edit's whole text by typing, as the user would.
+    static void Eintippen(QLineEdit* edit, const QString& text) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        // keyClicks knows only ASCII; an umlaut comes as a key event carrying its text.
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    // A mnemonic (Alt+O, Alt+A) clicks its button only after the button's short press
+    // animation, so wait for the dialog to go.
+    bool SchliesstSich() {
+        QTest::qWaitFor([this] { return dialog.isNull() || !dialog->isVisible(); }, 2000);
+        return Freigegeben();
+    }
+
+    // True when the dialog has freed itself once the pending deletions ran.
+    bool Freigegeben() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return dialog.isNull();
+    }
+
+    static QString Text(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
+
+    static std::string Ordner(const std::string& pfad) {
+        std::filesystem::create_directories(pfad);
+        return pfad;
+    }
+
+    // config.ini as the next start would see it.
+    static std::pair<std::string, std::string> Gespeichert() {
+        DOWVerzeichnis = "nicht gelesen";
+        ReplayVerzeichnis = "nicht gelesen";
+        VerzeichnisseLesen();
+        return {DOWVerzeichnis, ReplayVerzeichnis};
+    }
+
+    TempVerzeichnis tmp;
+    QWidget owner;
+    SkriptDialoge dlg;
+    QPointer<TfrmOptionen> dialog;
+};
