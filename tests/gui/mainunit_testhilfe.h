@@ -1,0 +1,137 @@
+#pragma once
+// Shared by the main window's widget tests: a QApplication for the whole program, a game
+// folder and a library folder in a fresh temporary folder, builder-made replays, the
+// window opened with the scripted dialogs, and real clicks at exact cell pixels.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QLabel>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fehler.h"
+#include "grid.h"
+#include "mainunit.h"
+#include "platform/codepage.h"
+#include "platform/fehlerplan.h"
+#include "replaybauer.h"
+#include "skriptdialoge.h"
+#include "tempverzeichnis.h"
+#include "variablen.h"
+
+class MainQtUmgebung : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "mainunit_test";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+inline ::testing::Environment* const mainQtUmgebung = ::testing::AddGlobalTestEnvironment(new MainQtUmgebung);
+
+class MainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // No registry fallback from the machine's own Wine prefix.
+        setenv("WINEPREFIX", (tmp.Pfad() + "keinwine").c_str(), 1);
+        std::filesystem::create_directories(Playback());
+        std::filesystem::create_directories(Bibliothek());
+        plattform::FehlerplanLeeren();
+    }
+    void TearDown() override {
+        fenster.reset();
+        plattform::FehlerplanLeeren();
+        DOWVerzeichnis.clear();
+        ReplayVerzeichnis.clear();
+        Replays.clear();
+    }
+
+    std::string Spiel() const { return tmp.Pfad() + "game/"; }
+    std::string Playback() const { return tmp.Pfad() + "game/Playback/"; }
+    std::string Bibliothek() const { return tmp.Pfad() + "library/"; }
+
+    // A replay named name (UTF-8) with the given number of players on map karte.
+    static ReplayBauer Bau(const std::string& name, int spieler = 2, const std::string& karte = "2P_BLOOD_RIVER") {
+        ReplayBauer bau;
+        std::string ansi = plattform::AnsiAusUtf8(name);
+        bau.Name = plattform::Utf16AusAnsi(ansi);
+        bau.KartenSchluessel = karte;
+        bau.Spieler.clear();
+        for (int i = 0; i < spieler; ++i) {
+            SpielerBau s;
+            s.Name = u"Spieler " + std::u16string(1, static_cast<char16_t>(u'A' + i));
+            s.Rasse = i % 2 ? "ork_race" : "eldar_race";
+            s.Team = static_cast<std::uint32_t>(i % 2);
+            bau.Spieler.push_back(s);
+        }
+        return bau;
+    }
+    std::string InBibliothek(const std::string& datei, const ReplayBauer& bau) const {
+        bau.Schreiben(Bibliothek() + datei);
+        return Bibliothek() + datei;
+    }
+
+    // Opens the window as the program does, with both directories set unless told otherwise;
+    // the start-up sequence runs in the constructor, answered by dlg.
+    TfrmMain& Oeffnen(bool eingerichtet = true) {
+        std::string dow = eingerichtet ? Spiel() : std::string();
+        std::string bib = eingerichtet ? Bibliothek() : std::string();
+        fenster = std::make_unique<TfrmMain>(dlg, Regionaleinstellungen::Deutsch(), [dow, bib] {
+            DOWVerzeichnis = dow;
+            ReplayVerzeichnis = bib;
+            return DOWVerzeichnis.empty() || ReplayVerzeichnis.empty();
+        });
+        fenster->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+        return *fenster;
+    }
+
+    // ---- Reading what the user sees.
+    std::string Zelle(int spalte, int zeile) const { return fenster->grdReplays->CellStr(spalte, zeile); }
+    std::string Spielerzelle(int spalte, int zeile) const { return fenster->grdSpieler->CellStr(spalte, zeile); }
+    std::string Angezeigt() const { return plattform::AnsiAusUtf8(fenster->lblReplayname->text().toStdString()); }
+    bool Box(int zeile, bool* haken = nullptr) const {
+        bool h = false;
+        bool da = fenster->grdReplays->ReadCheckBox(1, zeile, h);
+        if (haken) *haken = h;
+        return da;
+    }
+    // The row whose name column reads name (Windows-1252), or -1.
+    int ZeileMit(const std::string& name) const {
+        for (int r = 1; r < fenster->grdReplays->RowCount(); ++r)
+            if (Zelle(2, r) == name) return r;
+        return -1;
+    }
+
+    // ---- Real clicks.
+    static void Klick(TCheckSortGrid* grid, int spalte, int zeile) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->CellRect(spalte, zeile).center());
+    }
+    void ZelleKlicken(int spalte, int zeile) { Klick(fenster->grdReplays, spalte, zeile); }
+    void BoxKlicken(int zeile) {
+        QTest::mouseClick(fenster->grdReplays->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          fenster->grdReplays->CheckBoxRect(1, zeile).center());
+    }
+
+    TempVerzeichnis tmp;
+    SkriptDialoge dlg;
+    std::unique_ptr<TfrmMain> fenster;
+};
+
+inline std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }
