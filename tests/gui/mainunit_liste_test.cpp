@@ -1,0 +1,205 @@
+// The replay list and the detail panel as the user sees them after refreshes and clicks.
+#include <QAbstractButton>
+
+#include "mainunit_testhilfe.h"
+#include "platform/dateisystem.h"
+#include "testdateien.h"
+
+namespace {
+
+TEST_F(MainTest, DreiReplaysInScanReihenfolgeNummeriert) {
+    InBibliothek("a.rec", Bau("Alpha", 2, "2P_BLOOD_RIVER"));
+    InBibliothek("b.rec", Bau("Beta", 3, "MY_OWN_MAP"));
+    InBibliothek("c.rec", Bau("Gamma", 4));
+    AenderungszeitSetzen(Bibliothek() + "a.rec", 2005, 3, 12, 14, 22, 10);
+    AenderungszeitSetzen(Bibliothek() + "b.rec", 2005, 3, 12, 0, 0, 0);
+    auto& f = Oeffnen();
+    ASSERT_EQ(Replays.size(), 3u);
+    ASSERT_EQ(f.grdReplays->RowCount(), 4);
+    for (int r = 1; r <= 3; ++r) {
+        SCOPED_TRACE(r);
+        const TReplay& replay = *Replays[static_cast<size_t>(r - 1)];
+        EXPECT_EQ(Zelle(0, r), std::to_string(r));
+        bool haken = true;
+        EXPECT_TRUE(Box(r, &haken));
+        EXPECT_FALSE(haken);
+        EXPECT_EQ(Zelle(2, r), replay.Spielname);
+        EXPECT_EQ(Zelle(3, r), std::to_string(replay.Spieleranzahl));
+        if (replay.Dateiname == "a.rec") {
+            EXPECT_EQ(Zelle(4, r), "Blutfluss");
+            EXPECT_EQ(Zelle(5, r), "12.03.2005 14:22:10");
+        }
+        if (replay.Dateiname == "b.rec") {
+            EXPECT_EQ(Zelle(4, r), "MY_OWN_MAP") << "a key without a display name shows itself";
+            EXPECT_EQ(Zelle(5, r), "12.03.2005") << "no time at exactly midnight";
+        }
+    }
+    EXPECT_EQ(f.grdReplays->CurrentRow(), 1);
+    EXPECT_EQ(Angezeigt(), Replays[0]->Spielname);
+    EXPECT_EQ(f.lblDateiname->text().toStdString(), Replays[0]->Dateiname);
+}
+
+TEST_F(MainTest, NachDemSortierenZeigtEinKlickDasReplayDerNummer) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    // Two clicks on "Spielname": ascending, then descending.
+    Klick(f.grdReplays, 2, 0);
+    Klick(f.grdReplays, 2, 0);
+    ASSERT_EQ(Zelle(2, 1), "Gamma");
+    ASSERT_EQ(Zelle(2, 2), "Beta");
+    ZelleKlicken(3, 2);
+    const int n = std::stoi(Zelle(0, 2));
+    EXPECT_EQ(Replays[static_cast<size_t>(n - 1)]->Spielname, "Beta");
+    EXPECT_EQ(Angezeigt(), "Beta");
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+TEST_F(MainTest, AktualisierenLoeschtHakenUndLaesstDieKopfboxStehen) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    // The header box checks every row (and sorts by the box column).
+    BoxKlicken(0);
+    bool haken = false;
+    ASSERT_TRUE(Box(0, &haken));
+    ASSERT_TRUE(haken);
+    BoxKlicken(2);
+    ASSERT_TRUE(Box(1, &haken) && haken);
+    const std::string panelVorher = Angezeigt();
+
+    QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+    for (int r = 1; r <= 3; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_TRUE(Box(r, &haken));
+        EXPECT_FALSE(haken);
+        EXPECT_EQ(Zelle(0, r), std::to_string(r));
+    }
+    EXPECT_TRUE(Box(0, &haken));
+    EXPECT_TRUE(haken) << "the header box keeps its state";
+    EXPECT_EQ(panelVorher, Angezeigt());
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+TEST_F(MainTest, GeleerteBibliothekLaesstEineLeereZeileUndDasPanel) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    auto& f = Oeffnen();
+    ZelleKlicken(2, 2);
+    const std::string gezeigt = Angezeigt();
+    std::filesystem::remove(Bibliothek() + "a.rec");
+    std::filesystem::remove(Bibliothek() + "b.rec");
+    QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+    EXPECT_EQ(f.grdReplays->RowCount(), 2);
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(Zelle(c, 1), "") << c;
+    EXPECT_FALSE(Box(1));
+    EXPECT_EQ(Angezeigt(), gezeigt);
+
+    // A click on that empty row fails in the number conversion and reaches the error box.
+    ZelleKlicken(2, 1);
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"'' ist kein g\xFCltiger Integerwert"});
+    EXPECT_EQ(Angezeigt(), gezeigt);
+}
+
+TEST_F(MainTest, SpielerrasterFolgtDerSpielerzahl) {
+    InBibliothek("a.rec", Bau("Vier", 4));
+    InBibliothek("b.rec", Bau("Zwei", 2));
+    InBibliothek("c.rec", Bau("Keiner", 0));
+    auto& f = Oeffnen();
+    struct Schritt {
+        const char* name;
+        int zeilen;
+    };
+    for (const Schritt& s : {Schritt{"Vier", 5}, Schritt{"Zwei", 3}, Schritt{"Keiner", 2}}) {
+        SCOPED_TRACE(s.name);
+        ZelleKlicken(2, ZeileMit(s.name));
+        EXPECT_EQ(Angezeigt(), s.name);
+        EXPECT_EQ(f.grdSpieler->RowCount(), s.zeilen);
+        if (std::string(s.name) == "Keiner") {
+            for (int c = 0; c < 4; ++c) EXPECT_EQ(Spielerzelle(c, 1), "") << "no player left from before";
+            continue;
+        }
+        EXPECT_EQ(Spielerzelle(0, 1), "1");
+        EXPECT_EQ(Spielerzelle(1, 1), "Spieler A");
+        EXPECT_EQ(Spielerzelle(2, 1), "Eldar");
+        EXPECT_EQ(Spielerzelle(3, 1), "1") << "teams count from 1";
+        EXPECT_EQ(Spielerzelle(2, 2), "Orkz");
+        EXPECT_EQ(Spielerzelle(3, 2), "2");
+    }
+}
+
+TEST_F(MainTest, NurBoxenSpaltenAenderbarUndNurDatenspaltenVerschiebbar) {
+    auto& f = Oeffnen();
+    for (int spalte = -2; spalte <= 7; ++spalte) {
+        SCOPED_TRACE(spalte);
+        bool canEdit = false;
+        f.grdReplays->OnCanEditCell(f.grdReplays, 1, spalte, canEdit);
+        EXPECT_EQ(canEdit, spalte == 0 || spalte == 1);
+        bool allow = true;
+        f.grdReplays->OnColumnMove(f.grdReplays, spalte, allow);
+        EXPECT_EQ(allow, spalte >= 2 && spalte <= 5);
+    }
+}
+
+TEST_F(MainTest, KopfklickAendertDasPanelNieUndNummernklickNichtDieZeile) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    auto& f = Oeffnen();
+    const std::string vorher = Angezeigt();
+    for (int c = 0; c < 6; ++c) {
+        if (c == 1) continue;  // the header box: checks every row, tested above
+        Klick(f.grdReplays, c, 0);
+        EXPECT_EQ(Angezeigt(), vorher) << c;
+    }
+    const int aktuell = f.grdReplays->CurrentRow();
+    const int andere = aktuell == 1 ? 2 : 1;
+    ZelleKlicken(0, andere);
+    EXPECT_EQ(Angezeigt(), Zelle(2, andere));
+    EXPECT_EQ(f.grdReplays->CurrentRow(), aktuell);
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
+    // A folder named like a replay is listed but cannot be opened as a file.
+    std::filesystem::create_directories(Bibliothek() + "kaputt.rec");
+    auto& f = Oeffnen();
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"Fehler beim \xF6" "ffnen der Datei."});
+    ASSERT_EQ(f.grdReplays->RowCount(), 2);
+    EXPECT_EQ(Zelle(2, 1), "");
+    EXPECT_EQ(Zelle(3, 1), "0");
+    EXPECT_EQ(Zelle(4, 1), "");
+    EXPECT_EQ(Zelle(5, 1), "30.12.1899");
+    EXPECT_EQ(f.lblDateiname->text(), QStringLiteral("kaputt.rec"));
+    for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isChecked());
+}
+
+TEST_F(MainTest, SiegbedingungenSpiegelnDasGezeigteReplay) {
+    ReplayBauer alle = Bau("Alle");
+    alle.Siegbedingungen = {0xF6999082, 0x931DD8F4, 0xBAF8C0A1, 0xD18450C7, 0x2BD05ECA, 0x337F20F5, 0x74C54396};
+    ReplayBauer keine = Bau("Keine");
+    keine.Siegbedingungen.clear();
+    InBibliothek("a.rec", alle);
+    InBibliothek("b.rec", keine);
+    auto& f = Oeffnen();
+    const auto boxen = f.grpSiegbedingungen->findChildren<QCheckBox*>();
+    ASSERT_EQ(boxen.size(), 7);
+    for (const char* name : {"Alle", "Keine", "Alle"}) {
+        ZelleKlicken(2, ZeileMit(name));
+        for (auto* chk : boxen) EXPECT_EQ(chk->isChecked(), std::string(name) == "Alle") << name;
+    }
+}
+
+TEST_F(MainTest, NamenBleibenKlartext) {
+    const std::string roh = "<b>x</b><img src=a.png>";
+    InBibliothek("<u>datei&amp;.rec", Bau(roh));
+    auto& f = Oeffnen();
+    EXPECT_EQ(f.lblReplayname->textFormat(), Qt::PlainText);
+    EXPECT_EQ(f.lblDateiname->textFormat(), Qt::PlainText);
+    EXPECT_EQ(f.lblReplayname->text().toStdString(), roh);
+    EXPECT_EQ(f.lblDateiname->text().toStdString(), "<u>datei&amp;.rec");
+    EXPECT_EQ(Zelle(2, 1), roh);
+}
+
+}  // namespace
