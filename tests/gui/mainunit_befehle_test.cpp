@@ -1,0 +1,227 @@
+// The commands: the two copy buttons, the rename command, and the menu.
+#include <QMenuBar>
+#include <QTimer>
+
+#include "mainunit_testhilfe.h"
+#include "optionenunit.h"
+#include "platform/dateisystem.h"
+#include "testdateien.h"
+
+namespace {
+
+std::string Name(size_t n, char c = 'x') { return std::string(n, c); }
+
+TEST_F(MainTest, ImportknopfTutOhneVerzeichnisseNichts) {
+    Bau("P").Schreiben(Playback() + "p.rec");
+    dlg.Nein();
+    auto& f = Oeffnen();
+    dlg.Vergessen();
+    struct Fall {
+        const char* name;
+        std::string dow, bib;
+    };
+    for (const Fall& fall : {Fall{"ohne Spiel", "", Bibliothek()}, Fall{"ohne Bibliothek", Spiel(), ""}}) {
+        SCOPED_TRACE(fall.name);
+        DOWVerzeichnis = fall.dow;
+        ReplayVerzeichnis = fall.bib;
+        QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
+        EXPECT_TRUE(dlg.Aufrufe.empty());
+        EXPECT_TRUE(plattform::DateiExistiert(Playback() + "p.rec"));
+    }
+}
+
+TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    auto& f = Oeffnen();
+    // Empty Playback: the question still comes, then the count 0, then the refresh.
+    dlg.Nein();
+    QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
+    EXPECT_EQ(dlg.Fragen(), std::vector<std::string>{Ansi("Replays anschließend entfernen?")});
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"0 Replays wurden kopiert."});
+
+    dlg.Vergessen();
+    Bau("Eins").Schreiben(Playback() + "eins.rec");
+    Bau("Zwei").Schreiben(Playback() + "zwei.rec");
+    dlg.Ja();
+    QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"2 Replays wurden kopiert."});
+    EXPECT_TRUE(plattform::Aufzaehlen(Playback() + "*.rec").empty());
+    EXPECT_EQ(f.grdReplays->RowCount(), 4) << "refreshed after the import";
+    EXPECT_NE(ZeileMit("Zwei"), -1);
+}
+
+TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    Klick(f.grdReplays, 2, 0);
+    Klick(f.grdReplays, 2, 0);  // descending: Gamma, Beta, Alpha
+    ASSERT_EQ(Zelle(2, 1), "Gamma");
+    // A replay the game left behind goes into the library first.
+    Bau("Alt").Schreiben(Playback() + "alt.rec");
+    BoxKlicken(ZeileMit("Alpha"));
+    BoxKlicken(ZeileMit("Gamma"));
+
+    QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
+    auto inPlayback = plattform::Aufzaehlen(Playback() + "*.rec");
+    std::sort(inPlayback.begin(), inPlayback.end());
+    EXPECT_EQ(inPlayback, (std::vector<std::string>{"a.rec", "c.rec"}));
+    EXPECT_TRUE(plattform::DateiExistiert(Bibliothek() + "alt.rec"));
+    EXPECT_TRUE(dlg.Aufrufe.empty()) << "no message of its own";
+    EXPECT_EQ(ZeileMit("Alt"), -1) << "no refresh afterwards";
+
+    // Pressed again with the same rows checked: Playback ends with exactly those.
+    QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
+    inPlayback = plattform::Aufzaehlen(Playback() + "*.rec");
+    std::sort(inPlayback.begin(), inPlayback.end());
+    EXPECT_EQ(inPlayback, (std::vector<std::string>{"a.rec", "c.rec"}));
+}
+
+TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
+    struct Fall {
+        const char* name;
+        std::vector<std::string> eingaben;  // the last one is followed by Cancel unless valid
+        bool umbenannt;
+    };
+    const Fall faelle[] = {
+        {"25 Zeichen", {Name(25)}, true},
+        {"26 Zeichen kommen zurueck", {Name(26)}, false},
+        {"leer kommt zurueck", {""}, false},
+        {"26, dann 1", {Name(26), "y"}, true},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fenster.reset();
+        std::filesystem::remove_all(Bibliothek());
+        std::filesystem::create_directories(Bibliothek());
+        InBibliothek("a.rec", Bau("Alpha"));
+        dlg.Vergessen();
+        auto& f = Oeffnen();
+        for (const auto& e : fall.eingaben) dlg.Eingeben(e);
+        if (!fall.umbenannt) dlg.EingabeAbbrechen();
+        QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+
+        auto anfragen = dlg.Von(SkriptDialoge::Art::Eingabe);
+        ASSERT_EQ(anfragen.size(), fall.eingaben.size() + (fall.umbenannt ? 0 : 1));
+        for (size_t i = 0; i < anfragen.size(); ++i) {
+            EXPECT_EQ(anfragen[i].titel, "Replay umbenennen");
+            EXPECT_EQ(anfragen[i].text, "Neuer Replayname (1-25 Zeichen):");
+            EXPECT_EQ(anfragen[i].vorgabe, i == 0 ? std::string() : fall.eingaben[i - 1]) << i;
+        }
+        EXPECT_EQ(Zelle(2, 1), fall.umbenannt ? fall.eingaben.back() : "Alpha");
+        EXPECT_EQ(Angezeigt(), fall.umbenannt ? fall.eingaben.back() : "Alpha");
+        EXPECT_TRUE(dlg.Nachrichten().empty());
+    }
+}
+
+TEST_F(MainTest, UmbenennenTrifftImSortiertenRasterDasReplayDerZeile) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    Klick(f.grdReplays, 2, 0);
+    Klick(f.grdReplays, 2, 0);  // Gamma, Beta, Alpha
+    ZelleKlicken(2, 3);
+    ASSERT_EQ(Angezeigt(), "Alpha");
+    dlg.EingebenUtf8("Größer");
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    EXPECT_NE(ZeileMit(Ansi("Größer")), -1);
+    EXPECT_EQ(ZeileMit("Alpha"), -1);
+    EXPECT_NE(ZeileMit("Beta"), -1);
+    EXPECT_NE(ZeileMit("Gamma"), -1);
+    TAufgezeichneteMeldungen m;
+    EXPECT_EQ(TReplay(Bibliothek() + "a.rec", m).Spielname, Ansi("Größer"));
+}
+
+TEST_F(MainTest, UmbenennenMeldetUndAktualisiertDanach) {
+    struct Fall {
+        const char* name;
+        std::string meldung;
+    };
+    const Fall faelle[] = {{"schreibgeschuetzt", "Fehler beim \xF6" "ffnen der Datei."},
+                           {"verschwunden", "Datei existiert nicht."}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fenster.reset();
+        std::filesystem::remove_all(Bibliothek());
+        std::filesystem::create_directories(Bibliothek());
+        const std::string pfad = InBibliothek("a.rec", Bau("Alpha"));
+        InBibliothek("b.rec", Bau("Beta"));
+        dlg.Vergessen();
+        auto& f = Oeffnen();
+        ZelleKlicken(2, ZeileMit("Alpha"));
+        const auto vorher = DateiLesen(pfad);
+        InBibliothek("c.rec", Bau("Gamma"));  // shows only after a refresh
+        const bool fehlt = fall.meldung == "Datei existiert nicht.";
+        if (fehlt) std::filesystem::remove(pfad);
+        else SchreibschutzSetzen(pfad, true);
+        dlg.Eingeben("Neu");
+        QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+
+        EXPECT_NE(ZeileMit("Gamma"), -1) << "refreshed after the message";
+        EXPECT_EQ(ZeileMit("Neu"), -1);
+        EXPECT_EQ(ZeileMit("Alpha"), -1);
+        if (fehlt) {
+            EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{fall.meldung});
+            EXPECT_EQ(f.grdReplays->RowCount(), 3) << "the missing replay dropped out";
+        } else {
+            // The scan opens replays for writing too, so the refresh meets the same refusal
+            // and lists the replay without its contents.
+            EXPECT_EQ(dlg.Nachrichten(), (std::vector<std::string>{fall.meldung, fall.meldung}));
+            EXPECT_EQ(f.grdReplays->RowCount(), 4);
+            SchreibschutzSetzen(pfad, false);
+            EXPECT_EQ(DateiLesen(pfad), vorher);
+        }
+    }
+}
+
+TEST_F(MainTest, UmbenennenOhneAktualisierenWennEinFehlerEntkommt) {
+    const std::string pfad = InBibliothek("a.rec", Bau("Alpha"));
+    auto& f = Oeffnen();
+    const auto inhalt = DateiLesen(pfad);
+    InBibliothek("c.rec", Bau("Gamma"));  // shows only after a refresh
+    plattform::FehlerEinplanen(plattform::Operation::Schreiben, 1);
+    dlg.Eingeben("Neu");
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    plattform::FehlerplanLeeren();
+    ASSERT_EQ(dlg.Nachrichten().size(), 1u) << "the error box";
+    EXPECT_EQ(ZeileMit("Gamma"), -1) << "no refresh after an escaped error";
+    EXPECT_EQ(Zelle(2, 1), "Alpha");
+    EXPECT_EQ(DateiLesen(pfad), inhalt);
+    EXPECT_FALSE(plattform::DateiExistiert(Bibliothek() + "NeuerName.tmp"));
+}
+
+TEST_F(MainTest, UmbenennenInLeererBibliothekTutNichts) {
+    auto& f = Oeffnen();
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+TEST_F(MainTest, OptionenOeffnetDenDialogModalUndAktualisiertNicht) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    auto& f = Oeffnen();
+    const TReplay* vorher = Replays[0].get();
+    QPointer<QWidget> gesehen;
+    bool warOptionen = false;
+    QTimer::singleShot(50, [&] {
+        gesehen = QApplication::activeModalWidget();
+        warOptionen = qobject_cast<TfrmOptionen*>(gesehen.data()) && gesehen->parentWidget() == &f;
+        if (gesehen) gesehen->close();
+    });
+    f.mbtOptionen->trigger();
+    EXPECT_TRUE(warOptionen);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gesehen.isNull()) << "the dialog frees itself";
+    EXPECT_TRUE(f.findChildren<TfrmOptionen*>().isEmpty());
+    EXPECT_EQ(Replays[0].get(), vorher);
+}
+
+TEST_F(MainTest, BeendenSchliesstDasFenster) {
+    auto& f = Oeffnen();
+    dlg.Vergessen();
+    f.Beenden1->trigger();
+    EXPECT_FALSE(f.isVisible());
+}
+
+}  // namespace
