@@ -60,7 +60,17 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
         EXPECT_TRUE(b->text().isEmpty());
         EXPECT_FALSE(b->icon().pixmap(16, 16).isNull());
-        EXPECT_FALSE(b->icon().pixmap(16, 16, QIcon::Disabled).isNull());
+        const QImage grau = b->icon().pixmap(16, 16, QIcon::Disabled).toImage();
+        ASSERT_FALSE(grau.isNull());
+        bool sichtbar = false;
+        for (int y = 0; y < grau.height(); ++y)
+            for (int x = 0; x < grau.width(); ++x) {
+                const QColor c = grau.pixelColor(x, y);
+                if (c.alpha() == 0) continue;
+                sichtbar = true;
+                EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
+            }
+        EXPECT_TRUE(sichtbar);
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -41,7 +40,7 @@ class OptionenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // No registry fallback from the machine's own Wine prefix.
-        setenv("WINEPREFIX", (tmp.Pfad() + "keinwine").c_str(), 1);
+        qputenv("WINEPREFIX", QByteArray::fromStdString(tmp.Pfad() + "keinwine"));
         ConfigDatei = tmp.Pfad() + "config.ini";
         DOWVerzeichnis.clear();
         ReplayVerzeichnis.clear();
