@@ -27,6 +27,7 @@ struct LeseFall {
 
 TEST(IniLesen, WieGetPrivateProfileString) {
     const std::string lang2047(2047, 'a');
+    const std::string datei3000 = "[Verzeichnisse]\nDOW=" + std::string(3000, 'a') + "\nReplays=r\n";
     const LeseFall faelle[] = {
         {"keine Datei", nullptr, "vorgabe"},
         {"kein Abschnitt", "[Andere]\nDOW=x\n", "vorgabe"},
@@ -40,6 +41,33 @@ TEST(IniLesen, WieGetPrivateProfileString) {
         {"erster von zweien", "[Verzeichnisse]\nDOW=eins\nDOW=zwei\n", "eins"},
         {"anderer Abschnitt danach", "[Verzeichnisse]\n[Andere]\nDOW=x\n", "vorgabe"},
         {"ohne Zeilenende", "[Verzeichnisse]\nDOW=x", "x"},
+        // Hand-written files: the same expectations hold natively and against the real
+        // GetPrivateProfileStringA under Wine.
+        {"Semikolon im Wert", "[Verzeichnisse]\nDOW=C:\\a;b\\ ; kein Kommentar\n", "C:\\a;b\\ ; kein Kommentar"},
+        {"Gleichheitszeichen im Wert", "[Verzeichnisse]\nDOW=a=b\n", "a=b"},
+        {"einfache Anfuehrungszeichen", "[Verzeichnisse]\nDOW='C:\\x\\'\n", "C:\\x\\"},
+        {"Anfuehrungszeichen mit Leerzeichen", "[Verzeichnisse]\nDOW=  \" C:\\x \"  \n", " C:\\x "},
+        {"leere Anfuehrungszeichen", "[Verzeichnisse]\nDOW=\"\"\n", ""},
+        {"nur ein Anfuehrungszeichen", "[Verzeichnisse]\nDOW=\"\n", "\""},
+        {"Anfuehrungszeichen nur vorn", "[Verzeichnisse]\nDOW=\"C:\\x\n", "\"C:\\x"},
+        {"verschiedene Anfuehrungszeichen", "[Verzeichnisse]\nDOW=\"C:\\x'\n", "\"C:\\x'"},
+        {"Anfuehrungszeichen innen", "[Verzeichnisse]\nDOW=a \"b\" c\n", "a \"b\" c"},
+        {"Tabulatoren", "[Verzeichnisse]\n\tDOW\t=\tC:\\x\\\t\n", "C:\\x\\"},
+        {"Leerzeichen im Wert", "[Verzeichnisse]\nDOW=C:\\Program Files\\DoW\\\n", "C:\\Program Files\\DoW\\"},
+        {"GROSS geschrieben", "[VERZEICHNISSE]\nDOW=gross\n", "gross"},
+        {"Schluessel mit Leerzeichen davor", "[Verzeichnisse]\nReplays=r\n   dow=x\n", "x"},
+        {"Leerzeilen", "\n\n[Verzeichnisse]\n\n\nDOW=x\n\n", "x"},
+        {"Zeilen ohne Gleichheitszeichen", "[Verzeichnisse]\nirgendwas\nDOW=x\n", "x"},
+        {"Abschnitt fehlt, Schluessel vorhanden", "DOW=x\n[Andere]\nDOW=y\n", "vorgabe"},
+        {"Schluessel vor jedem Abschnitt", "DOW=x\n[Verzeichnisse]\nReplays=r\n", "vorgabe"},
+        {"anderer Schluessel mit gleichem Anfang", "[Verzeichnisse]\nDOWX=x\nDO=y\n", "vorgabe"},
+        {"3000 Zeichen", datei3000.c_str(), lang2047},
+        {"Abschnitt doppelt", "[Verzeichnisse]\nReplays=r\n[Andere]\n[Verzeichnisse]\nDOW=x\n", "vorgabe"},
+        {"Abschnitt doppelt, Schluessel im ersten", "[Verzeichnisse]\nDOW=x\n[Verzeichnisse]\nDOW=y\n", "x"},
+        {"Text nach der Klammer", "[Verzeichnisse] ; Pfade\nDOW=x\n", "x"},
+        {"Klammer fehlt", "[Verzeichnisse\nDOW=x\n", "vorgabe"},
+        {"Kommentar eingerueckt", "[Verzeichnisse]\n  ;DOW=x\n", "vorgabe"},
+        {"nur Leerzeichen", "[Verzeichnisse]\nDOW=   \n", ""},
     };
     for (const LeseFall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -82,6 +110,34 @@ TEST(IniSchreiben, LangerWertKommtGanzZurueck) {
     EXPECT_NE(Inhalt(pfad).find("DOW=" + wert), std::string::npos);
     EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), wert.substr(0, 2047));
     EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "r");
+}
+
+// What a write leaves is read back alike on both platforms, whatever the file looked like.
+TEST(IniSchreiben, WieDerWertZurueckkommt) {
+    const struct {
+        const char* name;
+        const char* vorher;  // nullptr: no file
+        std::string wert;
+        std::string erwartet;
+    } faelle[] = {
+        {"Leerzeichen aussen", nullptr, "  C:\\x\\  ", "C:\\x\\"},
+        {"Anfuehrungszeichen", nullptr, "\"C:\\x \\\"", "C:\\x \\"},
+        {"Semikolon", nullptr, "a;b ;c", "a;b ;c"},
+        {"leer", "[Verzeichnisse]\nDOW=alt\n", "", ""},
+        {"Abschnitt doppelt", "[Verzeichnisse]\nReplays=r\n[Verzeichnisse]\nDOW=alt\n", "neu", "neu"},
+        {"Klammer fehlt", "[Verzeichnisse\nDOW=alt\n", "neu", "neu"},
+        {"anders geschrieben", "[VERZEICHNISSE]\ndow = alt\n", "neu", "neu"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        TempVerzeichnis ordner;
+        const std::string pfad = ordner.Pfad() + "config.ini";
+        if (fall.vorher) ordner.DateiSchreiben("config.ini", fall.vorher);
+        ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", fall.wert));
+        EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", "vorgabe"), fall.erwartet);
+        if (fall.vorher && std::string(fall.vorher).find("Replays=r") != std::string::npos)
+            EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "r");
+    }
 }
 
 struct SchreibFall {

@@ -73,9 +73,11 @@ std::vector<Zeile> Zerlegen(std::string_view inhalt) {
         ende = ende == std::string_view::npos ? inhalt.size() : ende + 1;
         Zeile z{inhalt.substr(pos, ende - pos), {}, {}, {}};
         const auto kern = Getrimmt(z.text);
-        if (!kern.empty() && kern[0] == '[') {
-            const auto schluss = kern.find(']');
-            z.abschnitt = Getrimmt(kern.substr(1, schluss == std::string_view::npos ? std::string_view::npos : schluss - 1));
+        // A '[' without its ']' opens no section: Windows reads that line as a key line of
+        // the section before it.
+        const auto schluss = kern.empty() || kern[0] != '[' ? std::string_view::npos : kern.find(']');
+        if (schluss != std::string_view::npos) {
+            z.abschnitt = Getrimmt(kern.substr(1, schluss - 1));
         } else if (!kern.empty() && kern[0] != ';') {
             const auto gleich = kern.find('=');
             if (gleich != std::string_view::npos) {
@@ -147,9 +149,12 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
     std::string inhalt;
     std::string ergebnis = vorgabe;
     if (DateiLesen(NativerPfad(datei), inhalt) == Lesestatus::Gelesen) {
+        // Only the first section of the name counts, as for GetPrivateProfileStringA; a
+        // later one of the same name is never searched.
         bool imAbschnitt = false;
         for (const Zeile& z : Zerlegen(inhalt)) {
             if (z.abschnitt) {
+                if (imAbschnitt) break;
                 imAbschnitt = GleichOhneFall(*z.abschnitt, abschnitt);
             } else if (imAbschnitt && z.schluessel && GleichOhneFall(*z.schluessel, schluessel)) {
                 ergebnis = std::string(OhneAnfuehrung(z.wert));
@@ -181,8 +186,9 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
     for (std::size_t i = 0; i < zeilen.size() && !ersetzen; ++i) {
         const Zeile& z = zeilen[i];
         if (z.abschnitt) {
-            imAbschnitt = GleichOhneFall(*z.abschnitt, abschnitt);
-            if (imAbschnitt && !einfuegenNach) {
+            // The first section of the name is the one written to, as it is the one read.
+            imAbschnitt = !einfuegenNach && GleichOhneFall(*z.abschnitt, abschnitt);
+            if (imAbschnitt) {
                 einfuegenNach = i;
                 for (std::size_t j = i + 1; j < zeilen.size() && !zeilen[j].abschnitt; ++j)
                     if (!Getrimmt(zeilen[j].text).empty()) einfuegenNach = j;
