@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "nurposix.h"
 #include "platform/codepage.h"
+#include "systemtest.h"
 
 using namespace plattform;
 
@@ -94,4 +96,31 @@ TEST(Codepage, AnsiUeberUtf8UndZurueck) {
     for (int b = 1; b < 256; ++b) alle += static_cast<char>(b);
     EXPECT_EQ(AnsiAusUtf8(Utf8AusAnsi(alle)), alle);
     EXPECT_EQ(Utf8AusAnsi("\x80\xE4"), "\xE2\x82\xAC\xC3\xA4");
+}
+
+// The table against the system's own conversion, every code unit and every byte.
+TEST(Codepage, WieWindows) {
+    NUR_UNTER_WINDOWS();
+    std::u16string alle(0x10000, u'\0');
+    for (std::size_t i = 0; i < alle.size(); ++i) alle[i] = static_cast<char16_t>(i);
+    // One call per unit: a surrogate pair must not merge into one character.
+    int abweichungen = 0;
+    for (std::size_t i = 0; i < alle.size() && abweichungen < 20; ++i) {
+        const std::string windows = WindowsAnsiAusUtf16(alle.substr(i, 1));
+        const std::string unsere(1, Cp1252AusUtf16(alle[i]));
+        if (windows != unsere) {
+            ++abweichungen;
+            ADD_FAILURE() << "U+" << std::hex << i << ": Windows " << testing::PrintToString(windows)
+                          << ", wir " << testing::PrintToString(unsere);
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        SCOPED_TRACE(b);
+        const std::u16string windows = WindowsUtf16AusAnsi(std::string(1, static_cast<char>(b)));
+        ASSERT_EQ(windows.size(), 1u);
+        EXPECT_EQ(static_cast<unsigned>(windows[0]), static_cast<unsigned>(Utf16AusCp1252(static_cast<unsigned char>(b))));
+    }
+    // Whole texts as the reader narrows names: unit by unit, same as one system call.
+    const std::u16string text = u"Sp\u00E4ler \u20AC \u4E2D \u0160";
+    EXPECT_EQ(AnsiAusUtf16(text), WindowsAnsiAusUtf16(text));
 }

@@ -7,10 +7,12 @@
 #include "nurposix.h"
 #include "platform/codepage.h"
 #include "platform/registry.h"
+#include "systemtest.h"
 #include "wineprefix.h"
 
 // On POSIX the game directory comes from a Wine prefix's system.reg; these cases build
-// one per test. Windows reads the real registry, which a test cannot arrange.
+// one per test. On Windows the cases write the value into the real registry (under Wine:
+// the prefix the tests run in) and remove the key afterwards.
 namespace {
 
 const char* const kSchluessel = "SOFTWARE\\THQ\\Dawn of War\\";
@@ -99,6 +101,103 @@ TEST(RegistryPfadLesen, LaufwerksverweisAufAbsolutenPfad) {
     prefix.SystemRegSchreiben("[Software\\\\THQ\\\\Dawn of War] 1\n\"InstallLocation\"=\"D:\\\\DoW\\\\\"\n");
     EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert),
               std::filesystem::canonical(prefix.Pfad() + "spiele").string() + "/DoW/");
+}
+
+// Writes the game's key for one case and removes it again, in both views. On a machine
+// where the game is installed the real key stays untouched and the case is skipped.
+class WindowsRegistry : public testing::Test {
+protected:
+    static constexpr const char* kOhneTrenner = "SOFTWARE\\THQ\\Dawn of War";
+    static constexpr const char* kFirma = "SOFTWARE\\THQ";
+
+    void SetUp() override {
+        NUR_UNTER_WINDOWS();
+        for (const RegistrySicht sicht : {RegistrySicht::Bit32, RegistrySicht::Bit64})
+            if (RegistrySchluesselVorhanden(kFirma, sicht)) GTEST_SKIP() << "THQ-Schluessel vorhanden";
+        eigen_ = true;
+    }
+    void TearDown() override { Aufraeumen(); }
+    void Aufraeumen() {
+        if (!eigen_) return;
+        for (const RegistrySicht sicht : {RegistrySicht::Bit32, RegistrySicht::Bit64})
+            RegistrySchluesselLoeschen(kFirma, sicht);
+    }
+    bool Setzen(const std::string& wert, unsigned long typ, const std::string& bytes,
+                RegistrySicht sicht = RegistrySicht::Bit32) {
+        return RegistryWertSetzen(kOhneTrenner, wert, typ, bytes, sicht);
+    }
+
+private:
+    bool eigen_ = false;  // the keys are ours to remove
+};
+
+std::string MitNull(const std::string& text) { return text + '\0'; }
+
+constexpr unsigned long kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4, kRegMultiSz = 7;
+
+TEST_F(WindowsRegistry, ZeichenkettenKommenWieGespeichert) {
+    const std::string lang(3000, 'x');
+    const struct {
+        const char* name;
+        unsigned long typ;
+        std::string bytes;
+        std::string erwartet;
+    } faelle[] = {
+        {"Zeichenkette", kRegSz, MitNull("C:\\Games\\DoW\\"), "C:\\Games\\DoW\\"},
+        {"ohne abschliessende Null", kRegSz, "C:\\Games\\DoW\\", "C:\\Games\\DoW\\"},
+        {"leer", kRegSz, MitNull(""), ""},
+        {"ohne ein Byte", kRegSz, "", ""},
+        {"erweiterbar, nicht erweitert", kRegExpandSz, MitNull("%ProgramFiles%\\THQ\\"),
+         "%ProgramFiles%\\THQ\\"},
+        {"Umlaut", kRegSz, "C:\\Sp\xE4le\\", "C:\\Sp\xE4le\\"},
+        {"lang", kRegSz, lang, lang},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        if (!Setzen(kWert, fall.typ, fall.bytes)) GTEST_SKIP() << "keine Administratorrechte";
+        EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert), fall.erwartet);
+        // The key as the program names it ends in a separator; without one it is the same key.
+        EXPECT_EQ(plattform::RegistryPfadLesen(kOhneTrenner, kWert), fall.erwartet);
+        Aufraeumen();
+    }
+}
+
+TEST_F(WindowsRegistry, AndereDatentypenSindEinFehler) {
+    const struct {
+        const char* name;
+        unsigned long typ;
+        std::string bytes;
+    } faelle[] = {
+        {"DWORD", kRegDword, std::string("\x01\0\0\0", 4)},
+        {"binaer", kRegBinary, std::string("C\0:\0\0\0", 6)},
+        {"mehrere Zeichenketten", kRegMultiSz, std::string("A\0\0", 3)},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        if (!Setzen(kWert, fall.typ, fall.bytes)) GTEST_SKIP() << "keine Administratorrechte";
+        try {
+            plattform::RegistryPfadLesen(kSchluessel, kWert);
+            ADD_FAILURE() << "kein Fehler";
+        } catch (const Fehler& f) {
+            EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+        }
+        Aufraeumen();
+    }
+}
+
+TEST_F(WindowsRegistry, FehlenderSchluesselOderWertGibtLeer) {
+    EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert), "");
+    if (!Setzen("Version", kRegSz, "1.51")) GTEST_SKIP() << "keine Administratorrechte";
+    EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert), "");
+}
+
+// The game's 32-bit installer writes into the 32-bit view; a 64-bit build must still find
+// the value there, and falls back to the 64-bit view.
+TEST_F(WindowsRegistry, BeideSichten) {
+    if (!Setzen(kWert, kRegSz, "C:\\64\\", RegistrySicht::Bit64)) GTEST_SKIP() << "keine Administratorrechte";
+    EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert), "C:\\64\\");
+    ASSERT_TRUE(Setzen(kWert, kRegSz, "C:\\32\\", RegistrySicht::Bit32));
+    EXPECT_EQ(plattform::RegistryPfadLesen(kSchluessel, kWert), "C:\\32\\");
 }
 
 }  // namespace

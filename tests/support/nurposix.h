@@ -9,3 +9,10 @@
     do {                                                              \
         if (!plattform::IstPosix()) GTEST_SKIP() << "nur unter POSIX"; \
     } while (false)
+
+// Ends a test that checks against the real Win32 functions (registry, code-page
+// conversion) as skipped on POSIX.
+#define NUR_UNTER_WINDOWS()                                              \
+    do {                                                                \
+        if (plattform::IstPosix()) GTEST_SKIP() << "nur unter Windows"; \
+    } while (false)

@@ -41,15 +41,29 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
     HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
-    if (GetFileType(h) != FILE_TYPE_DISK) {
+    // Wine lets an administrator (root) open a read-only file for writing anyway, so the
+    // attribute is checked once more on the open handle.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         CloseHandle(h);
         return nullptr;
     }
-    return std::unique_ptr<Datei>(new Datei(Griff(h), pfad));
+    std::unique_ptr<Datei> datei(new Datei(Griff(h), pfad));
+    datei->merkerGueltig_ = true;
+    datei->gemerkteGroesse_ =
+        static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    datei->gemerkteAenderung_ = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
+    return datei;
 }
 
 std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Erzeugen)) return nullptr;
+    // CREATE_ALWAYS would truncate a read-only file under Wine running as root before any
+    // check on the handle could refuse it; Windows itself refuses with access denied.
+    const DWORD attribute = GetFileAttributesA(pfad.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_READONLY)) return nullptr;
     HANDLE h = CreateFileA(pfad.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
@@ -83,6 +97,7 @@ std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
 }
 
 void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
+    merkerGueltig_ = false;
     if (SollFehlschlagen(Operation::Schreiben)) SchreibfehlerMelden(ERROR_DISK_FULL);
     const auto* quelle = static_cast<const char*>(puffer);
     std::size_t geschrieben = 0;
@@ -102,6 +117,7 @@ void Datei::Flush() {
 }
 
 std::int64_t Datei::Groesse() {
+    if (merkerGueltig_) return gemerkteGroesse_;
     LARGE_INTEGER groesse;
     if (!GetFileSizeEx(H(griff_), &groesse)) LesefehlerMelden();
     return groesse.QuadPart;
@@ -110,7 +126,12 @@ std::int64_t Datei::Groesse() {
 std::int32_t Datei::LetzteAenderungFat() {
     FILETIME utc, lokal;
     WORD datum = 0, zeit = 0;
-    if (!GetFileTime(H(griff_), nullptr, nullptr, &utc)) return -1;
+    if (merkerGueltig_) {
+        utc.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(gemerkteAenderung_) & 0xFFFFFFFFu);
+        utc.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(gemerkteAenderung_) >> 32);
+    } else if (!GetFileTime(H(griff_), nullptr, nullptr, &utc)) {
+        return -1;
+    }
     if (!FileTimeToLocalFileTime(&utc, &lokal)) return -1;
     // Fails outside the FAT years 1980..2107.
     if (!FileTimeToDosDateTime(&lokal, &datum, &zeit)) return -1;

@@ -22,34 +22,44 @@ private:
     HKEY griff_;
 };
 
+[[noreturn]] void FalscherTyp(const std::string& wert) {
+    throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
+}
+
 }  // namespace
 
 std::string RegistryPfadLesen(const std::string& schluessel, const std::string& wert) {
-    HKEY griff = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), 0, KEY_QUERY_VALUE, &griff) != ERROR_SUCCESS)
-        return {};
-    const Schluessel offen(griff);
+    // The game's installer is a 32-bit program, so on 64-bit Windows its key lives in the
+    // 32-bit view (Wow6432Node), which a 64-bit build does not see unless asked to. The
+    // native 64-bit view follows for installers of the later kind.
+    for (const REGSAM sicht : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        HKEY griff = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), 0, KEY_QUERY_VALUE | sicht, &griff) !=
+            ERROR_SUCCESS)
+            continue;
+        const Schluessel offen(griff);
 
-    DWORD typ = 0;
-    DWORD groesse = 0;
-    LONG ergebnis = RegQueryValueExA(offen.Griff(), wert.c_str(), nullptr, &typ, nullptr, &groesse);
-    if (ergebnis != ERROR_SUCCESS) return {};
-    if (typ != REG_SZ && typ != REG_EXPAND_SZ)
-        throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
+        DWORD typ = 0;
+        DWORD groesse = 0;
+        LONG ergebnis = RegQueryValueExA(offen.Griff(), wert.c_str(), nullptr, &typ, nullptr, &groesse);
+        if (ergebnis == ERROR_FILE_NOT_FOUND) continue;
+        if (ergebnis != ERROR_SUCCESS) return {};
+        if (typ != REG_SZ && typ != REG_EXPAND_SZ) FalscherTyp(wert);
 
-    // The value may grow between the two queries; ask again until it fits.
-    std::vector<char> puffer;
-    do {
-        puffer.assign(static_cast<std::size_t>(groesse) + 1, '\0');
-        groesse = static_cast<DWORD>(puffer.size() - 1);
-        ergebnis = RegQueryValueExA(offen.Griff(), wert.c_str(), nullptr, &typ,
-                                    reinterpret_cast<BYTE*>(puffer.data()), &groesse);
-    } while (ergebnis == ERROR_MORE_DATA);
-    if (ergebnis != ERROR_SUCCESS) return {};
-    if (typ != REG_SZ && typ != REG_EXPAND_SZ)
-        throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
-    // Stored strings need not end in a null; the extra byte guarantees one.
-    return std::string(puffer.data());
+        // The value may grow between the two queries; ask again until it fits.
+        std::vector<char> puffer;
+        do {
+            puffer.assign(static_cast<std::size_t>(groesse) + 1, '\0');
+            groesse = static_cast<DWORD>(puffer.size() - 1);
+            ergebnis = RegQueryValueExA(offen.Griff(), wert.c_str(), nullptr, &typ,
+                                        reinterpret_cast<BYTE*>(puffer.data()), &groesse);
+        } while (ergebnis == ERROR_MORE_DATA);
+        if (ergebnis != ERROR_SUCCESS) return {};
+        if (typ != REG_SZ && typ != REG_EXPAND_SZ) FalscherTyp(wert);
+        // Stored strings need not end in a null; the extra byte guarantees one.
+        return std::string(puffer.data());
+    }
+    return {};
 }
 
 }  // namespace plattform

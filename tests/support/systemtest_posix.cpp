@@ -1,0 +1,15 @@
+#include "systemtest.h"
+
+#include <stdexcept>
+
+namespace {
+[[noreturn]] void NurUnterWindows() { throw std::logic_error("nur unter Windows"); }
+}  // namespace
+
+bool RegistrySchluesselVorhanden(const std::string&, RegistrySicht) { NurUnterWindows(); }
+bool RegistryWertSetzen(const std::string&, const std::string&, unsigned long, const std::string&, RegistrySicht) {
+    NurUnterWindows();
+}
+void RegistrySchluesselLoeschen(const std::string&, RegistrySicht) { NurUnterWindows(); }
+std::string WindowsAnsiAusUtf16(const std::u16string&) { NurUnterWindows(); }
+std::u16string WindowsUtf16AusAnsi(const std::string&) { NurUnterWindows(); }
