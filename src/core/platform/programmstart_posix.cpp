@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plattform {
@@ -24,14 +25,14 @@ std::string Posixpfad(std::string pfad) {
 std::string AufPfadSuchen(const std::string& name) {
     const char* pfad = std::getenv("PATH");
     if (!pfad) return {};
-    std::string liste = pfad;
+    const std::string_view liste = pfad;
     std::size_t anfang = 0;
     while (anfang <= liste.size()) {
         std::size_t ende = liste.find(':', anfang);
-        if (ende == std::string::npos) ende = liste.size();
-        std::string ordner = liste.substr(anfang, ende - anfang);
-        if (ordner.empty()) ordner = ".";
-        std::string kandidat = ordner + "/" + name;
+        if (ende == std::string_view::npos) ende = liste.size();
+        // An empty entry stands for the current folder.
+        std::string kandidat(ende > anfang ? liste.substr(anfang, ende - anfang) : std::string_view("."));
+        kandidat.append("/").append(name);
         struct stat info {};
         if (stat(kandidat.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(kandidat.c_str(), X_OK) == 0)
             return kandidat;
