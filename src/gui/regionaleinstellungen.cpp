@@ -186,6 +186,9 @@ bool ZeitLesen(Leser& leser, const Regionaleinstellungen& r, int& ms) {
 
 Regionaleinstellungen Regionaleinstellungen::AusSystem() {
     QLocale system = QLocale::system();
+    // The C locale of a bare Linux session has no real date format ("d MMM yyyy"); the
+    // program speaks German, so it shows German dates there.
+    if (system.language() == QLocale::C) return Deutsch();
     Regionaleinstellungen r;
     QString datum = NurZiffern(VierstelligesJahr(system.dateFormat(QLocale::ShortFormat)));
     QString zeit = OhneZeitzone(system.timeFormat(QLocale::LongFormat));
