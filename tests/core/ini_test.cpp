@@ -96,6 +96,16 @@ TEST(IniLesen, HoechstensPuffergroesseMinusEins) {
     }
 }
 
+// GetPrivateProfileStringA drops blanks at the end of the default, not at its start.
+TEST(IniLesen, VorgabeOhneLeerzeichenAmEnde) {
+    TempVerzeichnis ordner;
+    const std::string pfad = ordner.Pfad() + "config.ini";
+    EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", " C:\\x\\  "), " C:\\x\\");
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nReplays=r\n");
+    EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", "vorgabe "), "vorgabe");
+    EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), "");
+}
+
 TEST(IniLesen, OrdnerStattDateiGibtVorgabe) {
     TempVerzeichnis ordner;
     EXPECT_EQ(plattform::IniLesen(ordner.Pfad(), "Verzeichnisse", "DOW", "vorgabe"), "vorgabe");
@@ -135,8 +145,9 @@ TEST(IniSchreiben, WieDerWertZurueckkommt) {
         if (fall.vorher) ordner.DateiSchreiben("config.ini", fall.vorher);
         ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", fall.wert));
         EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", "vorgabe"), fall.erwartet);
-        if (fall.vorher && std::string(fall.vorher).find("Replays=r") != std::string::npos)
+        if (fall.vorher && std::string(fall.vorher).find("Replays=r") != std::string::npos) {
             EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "r");
+        }
     }
 }
 

@@ -147,7 +147,10 @@ bool Ersetzen(const std::string& pfad, const std::string& inhalt) {
 std::string IniLesen(const std::string& datei, const std::string& abschnitt,
                      const std::string& schluessel, const std::string& vorgabe) {
     std::string inhalt;
+    // GetPrivateProfileStringA drops the blanks that end the default (a first character
+    // stays even when it is one).
     std::string ergebnis = vorgabe;
+    while (ergebnis.size() > 1 && ergebnis.back() == ' ') ergebnis.pop_back();
     if (DateiLesen(NativerPfad(datei), inhalt) == Lesestatus::Gelesen) {
         // Only the first section of the name counts, as for GetPrivateProfileStringA; a
         // later one of the same name is never searched.
