@@ -357,7 +357,9 @@ TEST_F(TransfersTest, ZweiSchreibweisenDesselbenOrdnersVerlierenNichts) {
         BibliothekLeeren(n, bib);
         EXPECT_EQ(Lesen(bib), inhalt);
     }
-    // A library set to the game's Playback folder itself.
+    // A library set to the game's Playback folder itself, reached through a link (which
+    // MinGW's std::filesystem cannot make on Windows).
+    if (!plattform::IstPosix()) return;
     fs::create_directory(spiel);
     fs::create_directory_symlink(t + "bib", t + "spiel/Playback");
     EXPECT_EQ(PlaybackImportieren(spiel, bib, true), 2);
