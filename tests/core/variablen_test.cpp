@@ -11,6 +11,7 @@
 #include "platform/fehlerplan.h"
 #include "platform/ini.h"
 #include "platform/programmpfad.h"
+#include "systemtest.h"
 #include "tempverzeichnis.h"
 #include "variablen.h"
 #include "wineprefix.h"
@@ -73,6 +74,43 @@ TEST_F(VariablenTest, VerzeichnisseLesen) {
         EXPECT_EQ(DOWVerzeichnis, dow);
         EXPECT_EQ(ReplayVerzeichnis, fall.replays);
     }
+}
+
+// Windows: the fallback asks the real registry (under Wine: the prefix the tests run in).
+// The case writes the game's key and removes it again; a machine where the game is
+// installed is left alone.
+TEST_F(VariablenTest, RegistryUnterWindows) {
+    NUR_UNTER_WINDOWS();
+    const std::string firma = "SOFTWARE\\THQ", taste = firma + "\\Dawn of War";
+    for (const RegistrySicht sicht : {RegistrySicht::Bit32, RegistrySicht::Bit64})
+        if (RegistrySchluesselVorhanden(firma, sicht)) GTEST_SKIP() << "THQ-Schluessel vorhanden";
+    struct Aufraeumen {
+        std::string firma;
+        ~Aufraeumen() {
+            try {
+                for (const RegistrySicht sicht : {RegistrySicht::Bit32, RegistrySicht::Bit64})
+                    RegistrySchluesselLoeschen(firma, sicht);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << e.what();
+            }
+        }
+    } aufraeumen{firma};
+
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=\nReplays=R\\\n");
+    if (!RegistryWertSetzen(taste, "InstallLocation", 1, std::string("C:\\Games\\DoW\\") + '\0', RegistrySicht::Bit32))
+        GTEST_SKIP() << "keine Administratorrechte";
+    VerzeichnisseLesen();
+    EXPECT_EQ(DOWVerzeichnis, "C:\\Games\\DoW\\");
+    EXPECT_EQ(ReplayVerzeichnis, "R\\");
+
+    ASSERT_TRUE(RegistryWertSetzen(taste, "InstallLocation", 4, std::string("\x01\0\0\0", 4), RegistrySicht::Bit32));
+    try {
+        VerzeichnisseLesen();
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+    }
+    EXPECT_EQ(ReplayVerzeichnis, "R\\");
 }
 
 TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
