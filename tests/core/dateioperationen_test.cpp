@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "nurposix.h"
+#include "platform/datei.h"
 #include "platform/dateioperationen.h"
 #include "platform/dateisystem.h"
 #include "platform/fehlerplan.h"
@@ -136,6 +137,22 @@ TEST_F(DateioperationenTest, LoeschenNurVonDateien) {
     EXPECT_TRUE(VerzeichnisExistiert(t + "ordner"));
     EXPECT_TRUE(Loeschen(MitRueckstrichen(quelle)));
     EXPECT_FALSE(NameBelegt(quelle));
+}
+
+// What Windows refuses to delete, and the import then meets again next time.
+TEST_F(DateioperationenTest, WindowsLoeschtKeineSchreibgeschuetztenOderOffenenDateien) {
+    NUR_UNTER_WINDOWS();
+    SchreibschutzSetzen(quelle, true);
+    EXPECT_FALSE(Loeschen(quelle));
+    EXPECT_TRUE(DateiExistiert(quelle));
+    SchreibschutzSetzen(quelle, false);
+    {
+        const auto offen = Datei::OeffnenLesenSchreiben(quelle);
+        ASSERT_NE(offen, nullptr);
+        EXPECT_FALSE(Loeschen(quelle));
+        EXPECT_TRUE(DateiExistiert(quelle));
+    }
+    EXPECT_TRUE(Loeschen(quelle));
 }
 
 TEST_F(DateioperationenTest, GleicherInhalt) {
