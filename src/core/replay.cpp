@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "fehler.h"
@@ -93,20 +94,28 @@ public:
     }
 
     // n UTF-16LE code units, each narrowed on its own to Windows-1252.
-    std::string Utf16Schmal(std::int64_t position, std::size_t einheiten) {
+    std::string Utf16Schmal(std::int64_t position, std::uint8_t einheiten) {
         const unsigned char* roh = Bytes(position, 2 * einheiten);
-        std::string text(einheiten, '\0');
+        // Length fields hold at most 255 units. Narrowing into a stack buffer and building
+        // the string once avoids zero-filling it first, which showed in the scan.
+        char schmal[256];
         for (std::size_t i = 0; i < einheiten; ++i) {
             auto einheit = static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8);
             // Plain ASCII, nearly every name, is the same in both; skip the table call.
-            text[i] = einheit < 0x80 ? static_cast<char>(einheit) : plattform::Cp1252AusUtf16(einheit);
+            schmal[i] = einheit < 0x80 ? static_cast<char>(einheit) : plattform::Cp1252AusUtf16(einheit);
         }
-        return text;
+        return std::string(schmal, einheiten);
     }
 
     // Same result as MarkeInDateiSuchen started at position: bytes up to the first
     // occurrence, or -1 when the file ends first.
     std::int64_t MarkeSuchen(const std::string& marke, std::int64_t position) {
+        // The next player's entry nearly always lies in the head already.
+        if (position >= 0 && position < static_cast<std::int64_t>(kopfLaenge_)) {
+            std::string_view kopf(reinterpret_cast<const char*>(kopf_.data()), kopfLaenge_);
+            auto fund = kopf.find(marke, static_cast<std::size_t>(position));
+            if (fund != std::string_view::npos) return static_cast<std::int64_t>(fund) - position;
+        }
         TMarkenSucher sucher(marke);
         std::int64_t weiter = position;
         if (position < static_cast<std::int64_t>(kopfLaenge_)) {
