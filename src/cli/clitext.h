@@ -19,6 +19,16 @@ public:
     void Meldung(const std::string& text) override;
 };
 
+// Notices to stderr, counted: each one means a file was not read or not changed.
+class TZaehlendeMeldungen : public TStderrMeldungen {
+public:
+    void Meldung(const std::string& text) override {
+        ++anzahl;
+        TStderrMeldungen::Meldung(text);
+    }
+    int anzahl = 0;
+};
+
 // The JSON object of one replay; see `show --json`.
 QJsonObject ReplayAlsJson(const TReplay& replay);
 QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehler);

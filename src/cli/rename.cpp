@@ -9,18 +9,6 @@
 #include "umbenennen.h"
 #include "variablen.h"
 
-namespace {
-// Counts the notices: each of them means the replay was left as it was.
-class TZaehlendeMeldungen : public TStderrMeldungen {
-public:
-    void Meldung(const std::string& text) override {
-        ++anzahl;
-        TStderrMeldungen::Meldung(text);
-    }
-    int anzahl = 0;
-};
-}  // namespace
-
 int BefehlRename(const std::vector<std::string>& argumente) {
     if (argumente.size() != 2) {
         StderrSchreiben("usage: quellarch-cli rename FILE NEWNAME\n");

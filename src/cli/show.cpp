@@ -8,15 +8,6 @@
 #include "replay.h"
 
 namespace {
-// Counts the notices, so an unopenable file makes the exit status 1 too.
-class TZaehlendeMeldungen : public TStderrMeldungen {
-public:
-    void Meldung(const std::string& text) override {
-        ++anzahl;
-        TStderrMeldungen::Meldung(text);
-    }
-    int anzahl = 0;
-};
 
 QString Zusammenfassung(const TReplay& r) {
     QString text = AusPfad(r.Dateiname) + "\n";

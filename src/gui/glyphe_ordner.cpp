@@ -46,31 +46,6 @@ QImage Ordnerbild() {
     return bild;
 }
 
-// The greyed picture of a disabled speed button: the dark strokes in grey with a white
-// shadow one pixel to the lower right; the bright areas drop out.
-QImage Ausgegraut(const QImage& bild) {
-    QImage grau(bild.size(), QImage::Format_ARGB32);
-    grau.fill(Qt::transparent);
-    const auto dunkel = [&](int x, int y) {
-        const QColor c = bild.pixelColor(x, y);
-        return c.alpha() > 0 && qGray(c.rgb()) < 128;
-    };
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (dunkel(x, y) && x + 1 < bild.width() && y + 1 < bild.height())
-                grau.setPixelColor(x + 1, y + 1, Qt::white);
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (dunkel(x, y)) grau.setPixelColor(x, y, QColor(128, 128, 128));
-    return grau;
-}
-
 }  // namespace
 
-QIcon GlyphOrdner() {
-    const QImage bild = Ordnerbild();
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(bild), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(Ausgegraut(bild)), QIcon::Disabled);
-    return icon;
-}
+QIcon GlyphOrdner() { return GlyphMitGrau(Ordnerbild()); }

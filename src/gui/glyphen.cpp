@@ -70,9 +70,15 @@ QImage Bild(const Raster& raster) {
     return bild;
 }
 
-// The greyed picture of a disabled tool button, drawn the way Windows greys a glyph: the
+QIcon Glyph(const Raster& raster) {
+    return GlyphMitGrau(Bild(raster));
+}
+
+}  // namespace
+
+// The greyed picture for the disabled state is drawn the way Windows greys a glyph: the
 // dark parts in grey over a white shadow one pixel to the lower right; bright parts drop out.
-QImage Ausgegraut(const QImage& bild) {
+QIcon GlyphMitGrau(const QImage& bild) {
     QImage grau(bild.size(), QImage::Format_ARGB32);
     grau.fill(Qt::transparent);
     const auto dunkel = [&](int x, int y) {
@@ -85,18 +91,11 @@ QImage Ausgegraut(const QImage& bild) {
     for (int y = 0; y < bild.height(); ++y)
         for (int x = 0; x < bild.width(); ++x)
             if (dunkel(x, y)) grau.setPixelColor(x, y, QColor(128, 128, 128));
-    return grau;
-}
-
-QIcon Glyph(const Raster& raster) {
-    const QImage bild = Bild(raster);
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(bild), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(Ausgegraut(bild)), QIcon::Disabled);
+    icon.addPixmap(QPixmap::fromImage(grau), QIcon::Disabled);
     return icon;
 }
-
-}  // namespace
 
 QIcon GlyphAktualisieren() { return Glyph(kAktualisieren); }
 QIcon GlyphKopieren() { return Glyph(kKopieren); }
