@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "nurposix.h"
+#include "platform/dateioperationen.h"
 #include "platform/programmstart.h"
 #include "tempverzeichnis.h"
 
@@ -92,6 +93,25 @@ TEST_F(ProgrammstartTest, FehlendeDateiMeldetNichtsUndHinterlaesstKeinKind) {
     // The middle process was reaped inside and the grandchild belongs to init: this thread
     // has no child left, not even a zombie.
     EXPECT_EQ(Lesen("/proc/thread-self/children"), "");
+}
+
+}  // namespace
+
+namespace {
+
+// Windows: the shell opens a batch file, which writes its working directory; a missing
+// file starts nothing and comes back at once.
+TEST_F(ProgrammstartTest, WindowsStartetImSpielordner) {
+    NUR_UNTER_WINDOWS();
+    std::string spiel = tmp.Pfad() + "spiel\\";
+    for (char& c : spiel)
+        if (c == '/') c = '\\';
+    std::ofstream(spiel + "W40k.bat") << "@cd>ort.txt\r\n";
+    plattform::ProgrammStarten(spiel + "W40k.bat", spiel);
+    const std::string ort = Warten(spiel + "ort.txt");
+    ASSERT_FALSE(ort.empty()) << "nicht gestartet";
+    EXPECT_TRUE(plattform::GleicheDatei(ort.substr(0, ort.find_last_not_of(" \r\n") + 1), spiel)) << ort;
+    plattform::ProgrammStarten(spiel + "fehlt.exe", spiel);
 }
 
 }  // namespace
