@@ -192,7 +192,9 @@ void TReplay::Einlesen(Leser& leser) {
 
     // The model has eight slots; players beyond them are not read, but Spieleranzahl keeps
     // the stored count.
-    const int zuLesen = std::min<int>(Spieleranzahl, static_cast<int>(Spieler.size()));
+    constexpr int kSlots = 8;
+    const int zuLesen = std::min<int>(Spieleranzahl, kSlots);
+    Spieler.reserve(static_cast<std::size_t>(zuLesen));
     for (int i = 1; i <= zuLesen; ++i) {
         pos += 40;
         std::uint8_t p = leser.Byte(pos);
@@ -206,7 +208,7 @@ void TReplay::Einlesen(Leser& leser) {
         std::uint8_t r = leser.Byte(pos);
         pos += 4;
         std::string rasse = leser.Zeichen(pos, r);
-        Spieler[i - 1].emplace(std::move(name), std::move(rasse), team, std::to_string(kennzahl));
+        Spieler.emplace_back(std::move(name), std::move(rasse), team, std::to_string(kennzahl));
         Position = static_cast<std::int32_t>(std::min<std::int64_t>(pos, std::numeric_limits<std::int32_t>::max()));
 
         // The search after the last player would only move the cursor toward a player

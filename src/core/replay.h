@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "datum.h"
 
@@ -54,7 +55,7 @@ public:
 
     // Players live in slots 1 to 8; slots past the players read stay empty.
     const TSpieler* SpielerInSlot(int slot) const {
-        return slot >= 1 && slot <= 8 && Spieler[slot - 1] ? &*Spieler[slot - 1] : nullptr;
+        return slot >= 1 && static_cast<std::size_t>(slot) <= Spieler.size() ? &Spieler[slot - 1] : nullptr;
     }
 
     std::string Spielname;
@@ -69,7 +70,9 @@ public:
     std::optional<TSiegbedingungen> Siegbedingungen;
     std::int32_t NamensLaenge = 0;
     std::int32_t Position = 0;
-    std::array<std::optional<TSpieler>, 8> Spieler;  // index 0 is slot 1
+    // The filled slots in order: slot k is Spieler[k - 1], at most 8 of them. Only as
+    // many as were read are held, so a two-player replay does not carry eight.
+    std::vector<TSpieler> Spieler;
 
 private:
     class Leser;

@@ -9,6 +9,7 @@
 #include "dateifunktionen.h"
 #include "nurposix.h"
 #include "platform/codepage.h"
+#include "platform/dateisystem.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
@@ -137,6 +138,41 @@ TEST(ReplaysLaden, OrderFollowsTheEnumerationAndAnEmptiedLibraryEmptiesReplays) 
     EXPECT_EQ(ReplaysLaden(ordner.Pfad(), meldungen), 0);
     EXPECT_EQ(ReplayAnzahl, 0);
     EXPECT_TRUE(Replays.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A folder big enough to be read on several threads gives what one thread would:
+// Replays in enumeration order without the damaged files, one notice per unreadable entry.
+TEST(ReplaysLaden, ABigFolderReadInParallelKeepsTheEnumerationOrder) {
+    TempVerzeichnis ordner;
+    for (int i = 0; i < 1200; ++i) {
+        std::string name = "r" + std::to_string(i) + ".rec";
+        if (i % 97 == 5) std::filesystem::create_directory(ordner.Pfad() + name);
+        else if (i % 89 == 7) Kaputt(ordner.Pfad() + name);
+        else Replay(ordner.Pfad() + name, u"Nr " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+    }
+    std::vector<std::string> erwartet;
+    int verzeichnisse = 0;
+    for (const auto& name : plattform::Aufzaehlen(ordner.Pfad() + "*.rec")) {
+        int i = std::stoi(name.substr(1));
+        if (i % 89 == 7 && i % 97 != 5) continue;
+        if (i % 97 == 5) ++verzeichnisse;
+        erwartet.push_back(name);
+    }
+    TAufgezeichneteMeldungen meldungen;
+    EXPECT_EQ(ReplaysLaden(ordner.Pfad(), meldungen), 102);
+    EXPECT_EQ(ReplayAnzahl, 1200);
+    std::vector<std::string> gelesen;
+    for (const auto& r : Replays) gelesen.push_back(r->Dateiname);
+    EXPECT_EQ(gelesen, erwartet);
+    EXPECT_EQ(meldungen.Texte.size(), static_cast<std::size_t>(verzeichnisse));
+    for (const auto& r : Replays) {
+        int i = std::stoi(r->Dateiname.substr(1));
+        if (i % 97 != 5) EXPECT_EQ(r->Spielname, "Nr " + std::string(1, static_cast<char>('A' + i % 26)));
+    }
 }
 
 }  // namespace

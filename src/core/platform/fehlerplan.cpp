@@ -30,4 +30,11 @@ bool SollFehlschlagen(Operation op) {
     return ++p.gezaehlt[i] == p.ziel[i];
 }
 
+
+bool FehlerGeplant() {
+    for (int ziel : plan().ziel)
+        if (ziel != 0) return true;
+    return false;
+}
+
 }  // namespace plattform

@@ -24,5 +24,8 @@ void FehlerEinplanen(Operation op, int nterAufruf);
 void FehlerplanLeeren();
 // Called by the platform files: counts the call and says whether it must fail.
 bool SollFehlschlagen(Operation op);
+// True while any failure is planned. Work that could run on several threads stays on
+// one then, so "the n-th call" keeps its meaning.
+bool FehlerGeplant();
 
 }  // namespace plattform
