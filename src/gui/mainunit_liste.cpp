@@ -41,7 +41,8 @@ void TfrmMain::DetailsAnzeigen(int Index) {
     const TReplay& r = *Replays[static_cast<size_t>(Index)];
     lblReplayname->setText(AusAnsi(r.Spielname));
     lblReplayname->adjustSize();
-    lblDateiname->setText(AusAnsi(r.Dateiname));
+    // The file name is the file system's, not a name stored in the replay.
+    lblDateiname->setText(AusPfad(r.Dateiname));
     lblDateiname->adjustSize();
 
     grdSpieler->RemoveRowRange(1, grdSpieler->RowCount() - 2);
