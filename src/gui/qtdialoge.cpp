@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ QFileDialog::Options ChooserOptionen() {
 }  // namespace
 
 void TQtDialoge::Nachricht(const std::string& text) {
-    QMessageBox box(eltern_);
+    QMessageBox box(Besitzer());
     box.setObjectName(QStringLiteral("Nachricht"));
     box.setWindowTitle(QString::fromLatin1(kAnwendungstitel));
     box.setTextFormat(Qt::PlainText);
@@ -45,7 +46,7 @@ void TQtDialoge::Nachricht(const std::string& text) {
 }
 
 bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
-    QMessageBox box(eltern_);
+    QMessageBox box(Besitzer());
     box.setObjectName(QStringLiteral("Frage"));
     box.setWindowTitle(AusAnsi(titel));
     box.setTextFormat(Qt::PlainText);
@@ -63,7 +64,7 @@ bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
 }
 
 bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, std::string& text) {
-    QDialog dlg(eltern_);
+    QDialog dlg(Besitzer());
     dlg.setObjectName(QStringLiteral("Eingabe"));
     dlg.setWindowTitle(AusAnsi(titel));
     auto* layout = new QVBoxLayout(&dlg);
@@ -94,7 +95,7 @@ bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, st
 }
 
 bool TQtDialoge::OrdnerWaehlen(const std::string& titel, std::string& ordner) {
-    QString gewaehlt = QFileDialog::getExistingDirectory(eltern_, AusAnsi(titel), QDir::rootPath(),
+    QString gewaehlt = QFileDialog::getExistingDirectory(Besitzer(), AusAnsi(titel), QDir::rootPath(),
                                                          ChooserOptionen() | QFileDialog::ShowDirsOnly);
     if (gewaehlt.isEmpty()) return false;
     ordner = NachPfad(QDir::toNativeSeparators(gewaehlt));
@@ -102,7 +103,7 @@ bool TQtDialoge::OrdnerWaehlen(const std::string& titel, std::string& ordner) {
 }
 
 bool TQtDialoge::DateiOeffnen(const std::string& startordner, std::string& dateiname) {
-    QFileDialog dlg(eltern_, QStringLiteral("Öffnen"), AusPfad(startordner));
+    QFileDialog dlg(Besitzer(), QStringLiteral("Öffnen"), AusPfad(startordner));
     dlg.setOptions(ChooserOptionen());
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     // The typed name need not exist: the dialog is used to point at a folder by a name in it.
@@ -111,4 +112,9 @@ bool TQtDialoge::DateiOeffnen(const std::string& startordner, std::string& datei
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
     dateiname = NachPfad(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
     return true;
+}
+
+QWidget* TQtDialoge::Besitzer() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return eltern_;
 }

@@ -24,5 +24,8 @@ public:
     bool DateiOeffnen(const std::string& startordner, std::string& dateiname) override;
 
 private:
+    // The open modal dialog when there is one (the options dialog stays on top of other
+    // windows, so a box owned by the main window could open behind it), else eltern_.
+    QWidget* Besitzer() const;
     QPointer<QWidget> eltern_;
 };
