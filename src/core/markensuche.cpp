@@ -17,7 +17,22 @@ std::size_t Rueckfall(const std::string& marke, std::size_t passend, unsigned ch
     }
     return static_cast<unsigned char>(marke[passend]) == byte ? passend + 1 : 0;
 }
-}  // namespace
+// The first occurrence of a marker in bytes handed over block by block, so an occurrence
+// may straddle two blocks.
+class TMarkenSucher {
+public:
+    explicit TMarkenSucher(const std::string& marke);
+    // Feeds the next bytes; returns true once a whole occurrence has been seen.
+    bool Fuettern(const unsigned char* daten, std::size_t laenge);
+    // Bytes before the occurrence's first byte, counted from the first fed byte.
+    std::int64_t Fundstelle() const { return fundstelle_; }
+
+private:
+    std::string marke_;
+    std::size_t passend_ = 0;  // bytes of marke matched so far
+    std::int64_t gesehen_ = 0;
+    std::int64_t fundstelle_ = -1;
+};
 
 TMarkenSucher::TMarkenSucher(const std::string& marke) : marke_(marke) {}
 
@@ -49,6 +64,8 @@ bool TMarkenSucher::Fuettern(const unsigned char* daten, std::size_t laenge) {
     }
     return false;
 }
+
+}  // namespace
 
 std::int32_t MarkeInDateiSuchen(const std::string& marke, plattform::Datei& datei) {
     // NaechstesByte's buffer: one block of the file at a time, owned by this one search.

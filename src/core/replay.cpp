@@ -107,8 +107,8 @@ public:
         return std::string(schmal, einheiten);
     }
 
-    // Same result as MarkeInDateiSuchen started at position: bytes up to the first
-    // occurrence, or -1 when the file ends first.
+    // MarkeInDateiSuchen started at position: bytes up to the first occurrence, or -1
+    // when the file ends first.
     std::int64_t MarkeSuchen(const std::string& marke, std::int64_t position) {
         // The next player's entry nearly always lies in the head already.
         if (position >= 0 && position < static_cast<std::int64_t>(kopfLaenge_)) {
@@ -116,20 +116,9 @@ public:
             auto fund = kopf.find(marke, static_cast<std::size_t>(position));
             if (fund != std::string_view::npos) return static_cast<std::int64_t>(fund) - position;
         }
-        TMarkenSucher sucher(marke);
-        std::int64_t weiter = position;
-        if (position < static_cast<std::int64_t>(kopfLaenge_)) {
-            if (sucher.Fuettern(kopf_.data() + position, kopfLaenge_ - static_cast<std::size_t>(position)))
-                return sucher.Fundstelle();
-            weiter = static_cast<std::int64_t>(kopfLaenge_);
-        }
-        datei_.Positionieren(weiter);
-        unsigned char puffer[1024];
-        for (;;) {
-            std::size_t gelesen = datei_.LeseBlock(puffer, sizeof puffer);
-            if (gelesen == 0) return -1;
-            if (sucher.Fuettern(puffer, gelesen)) return sucher.Fundstelle();
-        }
+        // Otherwise the search goes on in the file itself, block by block, from the same place.
+        datei_.Positionieren(position);
+        return MarkeInDateiSuchen(marke, datei_);
     }
 
 private:
