@@ -71,10 +71,6 @@ void Datei::Positionieren(std::int64_t position) {
         Melden("Lesefehler: Die Position liegt außerhalb der Datei.");
 }
 
-void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
-    if (LeseBlock(puffer, anzahl) != anzahl) Melden("Lesefehler: Dateiende überschritten.");
-}
-
 std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
     if (SollFehlschlagen(Operation::Lesen)) LesefehlerMelden();
     auto* ziel = static_cast<char*>(puffer);

@@ -1,0 +1,13 @@
+// The parts of Datei that are the same on every platform.
+#include "platform/datei.h"
+
+#include "fehler.h"
+#include "platform/codepage.h"
+
+namespace plattform {
+
+void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
+    if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler(AnsiAusUtf8("Lesefehler: Dateiende überschritten."));
+}
+
+}  // namespace plattform
