@@ -171,7 +171,9 @@ TEST(ReplaysLaden, ABigFolderReadInParallelKeepsTheEnumerationOrder) {
     EXPECT_EQ(meldungen.Texte.size(), static_cast<std::size_t>(verzeichnisse));
     for (const auto& r : Replays) {
         int i = std::stoi(r->Dateiname.substr(1));
-        if (i % 97 != 5) EXPECT_EQ(r->Spielname, "Nr " + std::string(1, static_cast<char>('A' + i % 26)));
+        if (i % 97 != 5) {
+            EXPECT_EQ(r->Spielname, "Nr " + std::string(1, static_cast<char>('A' + i % 26)));
+        }
     }
 }
 

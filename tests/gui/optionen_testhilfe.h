@@ -81,7 +81,8 @@ protected:
     // A mnemonic (Alt+O, Alt+A) clicks its button only after the button's short press
     // animation, so wait for the dialog to go.
     bool SchliesstSich() {
-        QTest::qWaitFor([this] { return dialog.isNull() || !dialog->isVisible(); }, 2000);
+        // The wait's own answer is not needed: Freigegeben() is what the tests check.
+        (void)QTest::qWaitFor([this] { return dialog.isNull() || !dialog->isVisible(); }, 2000);
         return Freigegeben();
     }
 
