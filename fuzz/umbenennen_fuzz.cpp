@@ -1,12 +1,14 @@
 // Feeds arbitrary files, name lengths, new names and failing platform steps to the rename
 // rewrite. It must never crash, never leave "NeuerName.tmp" or lose the replay, and never
 // write a file that the rewrite's checks should have refused: a changed file is compared
-// against a rename worked out here on its own terms.
+// against a rename worked out here on its own terms, and whenever a rename succeeds the
+// reader reads the new name from the result.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +16,7 @@
 
 #include "fehler.h"
 #include "meldungen.h"
+#include "platform/codepage.h"
 #include "platform/fehlerplan.h"
 #include "replay.h"
 #include "replaybauer.h"
@@ -66,6 +69,7 @@ void GeaendertePruefen(const Bytes& alt, const Bytes& neu, std::int32_t L, const
     Pruefen(L >= 0 && L % 2 == 0 && n >= 1 && n <= 25, "lengths in range");
     const std::int64_t F = Finden(alt, "FOLDINFO"), D = Finden(alt, "DATABASE"), T = Finden(alt, "TRSR");
     Pruefen(F >= 0 && D >= 0 && T >= 0, "all three markers in the old file");
+    Pruefen(S > 228 && T == TrsrStelle(alt[228]), "the first TRSR is the one the reader's name follows");
     Pruefen(F + 16 <= S && D + 16 <= S && T + 9 + L <= S, "all fields inside the old file");
     Pruefen(Wort(alt, T + 5) == static_cast<std::uint32_t>(L / 2), "length field held L / 2");
     Pruefen(static_cast<std::int64_t>(neu.size()) == S - L + 2 * n, "new size S - L + 2n");
@@ -95,18 +99,38 @@ const plattform::Operation kFehlerStellen[] = {
 };
 }  // namespace
 
-// Input: 4 bytes NamensLaenge, 1 byte fault choice, 1 byte name length k, 2k bytes name,
-// then the file.
+// The property the rewrite exists for: the reader takes the result for the replay under
+// its new name.
+void NeuenNamenPruefen(const std::string& pfad, const std::u16string& name) {
+    TZaehlendeMeldungen meldungen;
+    try {
+        TReplay neu(pfad, meldungen);
+        Pruefen(meldungen.anzahl == 0, "the renamed replay opens");
+        Pruefen(neu.Spielname == plattform::AnsiAusUtf16(name), "the reader reads the new name");
+        Pruefen(neu.NamensLaenge == static_cast<std::int32_t>(2 * name.size()), "the reader reads the new length");
+    } catch (const Fehler&) {
+        Pruefen(false, "the renamed replay reads");
+    }
+}
+
+// Input: the file, then a trailer read from the end: 2k bytes name, 1 byte name length k,
+// 1 byte fault choice, 4 bytes NamensLaenge. A seed replay thus stays a replay that reads,
+// its zero tail the trailer, and one changed byte gives it a name to take. The replay
+// handed to the rename is the file as the scan reads it; with bit 5 of the fault choice,
+// or when the file does not read, its name length is the input's instead, as from a
+// stale list.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse < 6) return 0;
+    const std::uint8_t* ende = daten + groesse;
     std::int32_t namensLaenge;
-    std::memcpy(&namensLaenge, daten, 4);
-    const std::uint8_t fehlerWahl = daten[4];
-    const std::size_t k = daten[5] % 32;
+    std::memcpy(&namensLaenge, ende - 4, 4);
+    const std::uint8_t fehlerWahl = ende[-5];
+    const std::size_t k = ende[-6] % 32;
     if (groesse < 6 + 2 * k) return 0;
+    const std::uint8_t* roh = ende - 6 - 2 * k;
     std::u16string name;
-    for (std::size_t i = 0; i < k; ++i) name.push_back(static_cast<char16_t>(daten[6 + 2 * i] | daten[7 + 2 * i] << 8));
-    const Bytes alt(daten + 6 + 2 * k, daten + groesse);
+    for (std::size_t i = 0; i < k; ++i) name.push_back(static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8));
+    const Bytes alt(daten, roh);
 
     ReplayVerzeichnis = Ordner();
     // Registered after the folder's name exists, so it runs before that name is destroyed.
@@ -121,16 +145,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string pfad = Ordner() + "spiel.rec", temp = Ordner() + "NeuerName.tmp";
     std::remove(pfad.c_str());
     TZaehlendeMeldungen meldungen;
-    // The only way to a replay without parsing a file: one that fails to open gives a replay
-    // holding just its Dateiname; the scan's name length is then set by hand.
-    TReplay replay(pfad, meldungen);
-    replay.NamensLaenge = namensLaenge;
+    plattform::FehlerplanLeeren();
+    std::unique_ptr<TReplay> gelesen;
     DateiSchreiben(pfad, alt);
+    try {
+        gelesen = std::make_unique<TReplay>(pfad, meldungen);
+    } catch (const Fehler&) {
+        // The only way to a replay without parsing a file: one that fails to open gives a
+        // replay holding just its Dateiname.
+        std::remove(pfad.c_str());
+        gelesen = std::make_unique<TReplay>(pfad, meldungen);
+        DateiSchreiben(pfad, alt);
+        gelesen->NamensLaenge = namensLaenge;
+    }
+    TReplay& replay = *gelesen;
+    if (fehlerWahl & 0x20) replay.NamensLaenge = namensLaenge;
+    namensLaenge = replay.NamensLaenge;
     meldungen.anzahl = 0;
 
     plattform::FehlerplanLeeren();
+    // 0 plans nothing, so a seed's zero trailer renames without a failure.
     const std::size_t stelle = fehlerWahl % 16;
-    if (stelle < std::size(kFehlerStellen)) plattform::FehlerEinplanen(kFehlerStellen[stelle], 1 + fehlerWahl / 16 % 2);
+    if (stelle >= 1 && stelle <= std::size(kFehlerStellen))
+        plattform::FehlerEinplanen(kFehlerStellen[stelle - 1], 1 + fehlerWahl / 16 % 2);
 
     bool fehler = false;
     try {
@@ -143,8 +180,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Pruefen(Existiert(pfad), "the replay still exists");
     Pruefen(!Existiert(temp), "no temporary file left");
     const Bytes neu = DateiLesen(pfad);
-    if (neu != alt) GeaendertePruefen(alt, neu, namensLaenge, name);
-    else if (!fehler && meldungen.anzahl == 0) GeaendertePruefen(alt, neu, namensLaenge, name);
+    const bool erfolg = !fehler && meldungen.anzahl == 0;
+    if (neu != alt || erfolg) GeaendertePruefen(alt, neu, namensLaenge, name);
+    if (erfolg) NeuenNamenPruefen(pfad, name);
     if (fehler || meldungen.anzahl > 0) Pruefen(neu == alt, "a failure leaves the old content");
     if (name.empty() || name.size() > 25) Pruefen(fehler, "a name outside 1..25 is refused");
     return 0;

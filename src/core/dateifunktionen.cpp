@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "fehler.h"
 #include "meldungen.h"
 #include "platform/dateisystem.h"
+#include "platform/faden.h"
 #include "platform/fehlerplan.h"
 #include "replay.h"
 #include "variablen.h"
@@ -32,10 +34,12 @@ private:
     std::vector<std::string>& ziel_;
 };
 
-void Einlesen(const std::string& pfad, Ergebnis& ergebnis) {
+void Einlesen(const std::string& Verzeichnis, const std::string& name, Ergebnis& ergebnis) {
     TGesammelteMeldungen meldungen(ergebnis.meldungen);
+    // The path is made inside the guard too: an error escaping a helper thread would end
+    // the program.
     try {
-        ergebnis.replay = std::make_unique<TReplay>(pfad, meldungen);
+        ergebnis.replay = std::make_unique<TReplay>(Verzeichnis + name, meldungen);
     } catch (const std::exception&) {
         ergebnis.fehlgeschlagen = true;
     }
@@ -58,12 +62,23 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
     std::atomic<std::size_t> naechster{0};
     auto arbeiten = [&] {
         for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++)
-            Einlesen(Verzeichnis + eintraege[i], ergebnisse[i]);
+            Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
     };
-    std::vector<std::thread> helfer;
-    for (unsigned n = Faeden(eintraege.size()); n > 1; --n) helfer.emplace_back(arbeiten);
+    // A thread the system refuses is no failure of the scan: the threads that did start
+    // share the work, down to this one alone. Every started thread is joined when helfer
+    // goes, on every path, so none is ever left joinable.
+    std::vector<std::jthread> helfer;
+    const unsigned faeden = Faeden(eintraege.size());
+    helfer.reserve(faeden - 1);
+    for (unsigned n = faeden; n > 1; --n) {
+        try {
+            helfer.push_back(plattform::FadenStarten(arbeiten));
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     arbeiten();
-    for (auto& faden : helfer) faden.join();
+    helfer.clear();  // joined before the results are handed on
     return ergebnisse;
 }
 

@@ -11,6 +11,7 @@
 #include "meldungen.h"
 #include "platform/codepage.h"
 #include "platform/datei.h"
+#include "platform/pfad.h"
 #include "platform/uhr.h"
 
 namespace {
@@ -29,9 +30,14 @@ constexpr std::size_t kKopfGroesse = 4096;
 
 }  // namespace
 
-std::string DateinameAusPfad(const std::string& pfad) {
-    auto stelle = pfad.find_last_of("\\:/");
-    return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
+std::string DateinameAusPfad(const std::string& pfad) { return plattform::DateiTeil(pfad); }
+
+std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge) {
+    // The map key is what follows the 18-byte "DATA:Scenarios\MP\" prefix, m bytes at 250; a
+    // shorter path wraps around in 8 bits. 60 opaque bytes later, at O, come the seven
+    // 8-byte option entries, and "TRSR" ends the seventh.
+    const auto m = static_cast<std::uint8_t>(kartenpfadLaenge - 18);
+    return 250 + m + 60 + 52;
 }
 
 void TSiegbedingungen::Setzen(std::uint32_t kennung) {
@@ -148,14 +154,14 @@ void TReplay::Einlesen(Leser& leser) {
     std::int64_t pos = 194;
     Spieleranzahl = leser.Byte(pos);
 
-    // Only the low byte of a length field counts, and the map key is what follows the
-    // 18-byte "DATA:Scenarios\MP\" prefix; a shorter path wraps around in 8 bits.
+    // Only the low byte of a length field counts. The rename finds the name through
+    // TrsrStelle, so both take the block after the map path from the same rule.
     pos = 228;
     std::uint8_t kartenpfad = leser.Byte(pos);
     auto m = static_cast<std::uint8_t>(kartenpfad - 18);
     pos = 250;
     Karte = leser.Zeichen(pos, m);
-    pos += m + 60;  // O: the seven 8-byte option entries
+    pos = TrsrStelle(kartenpfad) - 52;  // O = 310 + m: the seven 8-byte option entries
 
     std::uint8_t* optionen[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6, &Option7};
     for (auto* option : optionen) {

@@ -11,8 +11,13 @@
 class TMeldungen;
 namespace plattform { class Datei; }
 
-// The part of a path after its last separator ('\\', ':' or '/'): the replay's Dateiname.
+// The part of a path after its last separator, by the platform's rule (plattform::DateiTeil):
+// the replay's Dateiname.
 std::string DateinameAusPfad(const std::string& pfad);
+
+// Where the reader takes "TRSR" to stand (Part 1.1: O + 52), from the low byte of the
+// map-path length field at 228; the replay name's length field follows it at + 5.
+std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge);
 
 // One player of a replay, made once from the four values read from the file.
 class TSpieler {

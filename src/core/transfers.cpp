@@ -2,6 +2,7 @@
 
 #include "platform/dateioperationen.h"
 #include "platform/dateisystem.h"
+#include "platform/pfad.h"
 
 namespace {
 
@@ -66,7 +67,10 @@ bool Angekommen(const std::string& quelle, const std::string& zielOrdner, const 
 
 }  // namespace
 
-std::string PlaybackOrdner(const std::string& dowVerzeichnis) { return dowVerzeichnis + "\\Playback\\"; }
+std::string PlaybackOrdner(const std::string& dowVerzeichnis) {
+    const char t = plattform::Trenner();
+    return dowVerzeichnis + t + "Playback" + t;
+}
 
 int PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis, bool entfernen) {
     const std::string playback = PlaybackOrdner(dowVerzeichnis);

@@ -17,8 +17,8 @@
 // - a copy that failed (folder missing, not writable, disk full) keeps the source;
 // - two folder strings reaching the same folder copy nothing and delete nothing.
 
-// The game's Playback folder: dowVerzeichnis + "\Playback\", whatever dowVerzeichnis ends
-// with. It is never created.
+// The game's Playback folder: dowVerzeichnis + "\Playback\" (on POSIX "/Playback/"),
+// whatever dowVerzeichnis ends with. It is never created.
 std::string PlaybackOrdner(const std::string& dowVerzeichnis);
 
 // The import (`NeueReplaysKopieren`, after its question): every Playback replay into the

@@ -1,7 +1,10 @@
 #include "umbenennen.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "fehler.h"
 #include "markensuche.h"
@@ -10,7 +13,6 @@
 #include "platform/datei.h"
 #include "platform/dateisystem.h"
 #include "platform/ersetzen.h"
-#include "platform/pfad.h"
 #include "replay.h"
 #include "variablen.h"
 
@@ -64,7 +66,7 @@ class TTempAufraeumer {
 public:
     TTempAufraeumer(std::string temp, std::string replay) : temp_(std::move(temp)), replay_(std::move(replay)) {}
     ~TTempAufraeumer() {
-        if (angelegt_ && plattform::DateiExistiert(replay_)) std::remove(plattform::NativerPfad(temp_).c_str());
+        if (angelegt_ && plattform::DateiExistiert(replay_)) std::remove(temp_.c_str());
     }
     TTempAufraeumer(const TTempAufraeumer&) = delete;
     TTempAufraeumer& operator=(const TTempAufraeumer&) = delete;
@@ -77,6 +79,48 @@ private:
 };
 
 void Melden(TMeldungen& meldungen, const char* textUtf8) { meldungen.Meldung(plattform::AnsiAusUtf8(textUtf8)); }
+
+class TZaehlendeMeldungen : public TMeldungen {
+public:
+    void Meldung(const std::string&) override { ++anzahl; }
+    int anzahl = 0;
+};
+
+bool GleicheSpieler(const TSpieler& a, const TSpieler& b) {
+    return a.Name == b.Name && a.Rasse == b.Rasse && a.Team == b.Team && a.Kennzahl == b.Kennzahl;
+}
+
+bool GleicheSiegbedingungen(const TSiegbedingungen& a, const TSiegbedingungen& b) {
+    return a.Vernichtung == b.Vernichtung && a.SuddenDeath == b.SuddenDeath && a.Attentat == b.Attentat &&
+           a.Oeko == b.Oeko && a.Kontrollgebiet == b.Kontrollgebiet && a.HQ == b.HQ && a.Erobern == b.Erobern;
+}
+
+// Whether the reader takes the written file for the old replay under its new name: the
+// name, and the same map, options, players, teams, races and win conditions. This holds
+// whatever the rewrite and the reader come to disagree on in the future.
+bool GibtUmbenanntesReplay(const std::string& pfad, const TReplay& alt, const std::u16string& neuerName) {
+    TZaehlendeMeldungen meldungen;
+    std::unique_ptr<TReplay> neu;
+    // The one catch beside the three places: a file that the reader cannot read back, or a
+    // read that fails, answers "no" here, and the rename is refused like any other file it
+    // cannot vouch for; the replay is untouched either way.
+    try {
+        neu = std::make_unique<TReplay>(pfad, meldungen);
+    } catch (const Fehler&) {
+        return false;
+    }
+    if (meldungen.anzahl > 0) return false;
+    const auto optionen = [](const TReplay& r) {
+        return std::array{r.Option1, r.Option2, r.Option3, r.Option4, r.Option5, r.Option6, r.Option7, r.Option8};
+    };
+    return neu->Spielname == plattform::AnsiAusUtf16(neuerName) &&
+           neu->NamensLaenge == static_cast<std::int32_t>(2 * neuerName.size()) && neu->Karte == alt.Karte &&
+           neu->Spieleranzahl == alt.Spieleranzahl && optionen(*neu) == optionen(alt) &&
+           neu->Siegbedingungen && alt.Siegbedingungen &&
+           GleicheSiegbedingungen(*neu->Siegbedingungen, *alt.Siegbedingungen) &&
+           std::equal(neu->Spieler.begin(), neu->Spieler.end(), alt.Spieler.begin(), alt.Spieler.end(),
+                      GleicheSpieler);
+}
 
 void FormatAblehnen(TMeldungen& meldungen) {
     Melden(meldungen, "Die Datei hat ein unerwartetes Format und wurde nicht geändert.");
@@ -99,6 +143,10 @@ std::optional<std::vector<unsigned char>> UmbenanntenInhaltBauen(std::vector<uns
 
     const TMarken m = MarkenSuchen(alt);
     if (m.F < 0 || m.D < 0 || m.T < 0) return std::nullopt;
+    // The name is rewritten where the reader finds it. A stray "TRSR" in front of the
+    // reader's one would put the new name where nothing reads it and shift everything
+    // after it, also when a byte and the old count happen to follow it.
+    if (S <= 228 || m.T != TrsrStelle(alt[228])) return std::nullopt;
     if (m.F + 16 > S || m.D + 16 > S || m.T + 9 + L > S) return std::nullopt;
     // The reader takes only the low byte of the length field, but the game reads all four:
     // a name of 256 characters or more would leave its tail behind the new name, so the
@@ -189,6 +237,11 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
     temp->Flush();
     temp->Schliessen();
     temp.reset();
+    // The file goes in only when it reads back as the replay the list showed, renamed.
+    if (!GibtUmbenanntesReplay(tempPfad, replay, neuerName)) {
+        FormatAblehnen(meldungen);
+        return;
+    }
     if (!plattform::Ersetzen(tempPfad, pfad))
         throw Fehler(plattform::AnsiAusUtf8("Die Datei konnte nicht durch die umbenannte ersetzt werden."));
     aufraeumer.Erledigt();

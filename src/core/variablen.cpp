@@ -2,6 +2,7 @@
 
 #include "fehler.h"
 #include "platform/ini.h"
+#include "platform/pfad.h"
 #include "platform/programmpfad.h"
 #include "platform/registry.h"
 
@@ -30,7 +31,7 @@ bool VariablenInitialisieren() {
     LadeStatus = 0;
     Programmverzeichnis = plattform::VerzeichnisTeil(plattform::ProgrammPfad());
     // A root folder gives a doubled separator here, which every path layer accepts.
-    ConfigDatei = Programmverzeichnis + "\\config.ini";
+    ConfigDatei = Programmverzeichnis + plattform::Trenner() + "config.ini";
     VerzeichnisseLesen();
     return DOWVerzeichnis.empty() || ReplayVerzeichnis.empty();
 }

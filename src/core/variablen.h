@@ -13,7 +13,7 @@
 
 // Folder of the running executable, without a trailing separator except at a root.
 extern std::string Programmverzeichnis;
-// Programmverzeichnis + "\config.ini".
+// Programmverzeichnis + "\config.ini" (on POSIX "/config.ini").
 extern std::string ConfigDatei;
 // The game's installation directory; empty means not configured.
 extern std::string DOWVerzeichnis;

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "platform/pfad.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
@@ -137,6 +138,34 @@ TEST_F(Cli, ExitCodes) {
     Lauf nachher = Ausfuehren({"show", "--json", Q(gut)});
     EXPECT_EQ(QJsonDocument::fromJson(nachher.aus).array()[0].toObject()["Spielname"].toString(),
               QString::fromUtf8("Gegen Orks €"));
+}
+
+// On POSIX ':' and '\' belong to a file name; the tool takes each path as the system does.
+TEST_F(Cli, NamesWithColonsAndBackslashesAreFilesOfTheirOwn) {
+    if (!plattform::IstPosix()) GTEST_SKIP() << "Windows forbids ':' and '\\' in names";
+    std::filesystem::create_directory(ordner.Pfad() + "x");
+    for (const char* name : {"a:b.rec", "b.rec", "x\\y.rec", "x/y.rec"}) Replay(name);
+    auto spielname = [&](const std::string& name) {
+        Lauf lauf = Ausfuehren({"show", "--json", Q(ordner.Pfad() + name)});
+        QJsonObject r = QJsonDocument::fromJson(lauf.aus).array()[0].toObject();
+        EXPECT_EQ(r["Dateiname"].toString(), Q(name.substr(name.rfind('/') + 1))) << name;
+        return r["Spielname"].toString();
+    };
+
+    Lauf liste = Ausfuehren({"list", "--json", Q(ordner.Pfad())});
+    QStringList namen;
+    for (const auto& r : QJsonDocument::fromJson(liste.aus).object()["Replays"].toArray())
+        namen << r.toObject()["Dateiname"].toString();
+    namen.sort();
+    EXPECT_EQ(namen, (QStringList{"a:b.rec", "b.rec", "x\\y.rec"}));
+
+    EXPECT_EQ(Ausfuehren({"rename", Q(ordner.Pfad() + "x\\y.rec"), "Eins"}).status, 0);
+    EXPECT_EQ(Ausfuehren({"rename", Q(ordner.Pfad() + "a:b.rec"), "Zwei"}).status, 0);
+    EXPECT_EQ(spielname("x\\y.rec"), "Eins");
+    EXPECT_EQ(spielname("a:b.rec"), "Zwei");
+    EXPECT_EQ(spielname("b.rec"), QString::fromUtf8("Grüße"));
+    EXPECT_EQ(spielname("x/y.rec"), QString::fromUtf8("Grüße"));
+    EXPECT_FALSE(std::filesystem::exists(ordner.Pfad() + "NeuerName.tmp"));
 }
 
 TEST_F(Cli, ImportPrintsTheCountAndMovesWithRemove) {

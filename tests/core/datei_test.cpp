@@ -64,15 +64,24 @@ TEST_F(DateiTest, OhneSchreibbitAuchFuerRootVerweigert) {
     EXPECT_NE(Datei::OeffnenLesenSchreiben(pfad), nullptr);
 }
 
-TEST_F(DateiTest, RueckstrichAlsTrenner) {
+// A '\' is part of a POSIX file name: "Playback\a.rec" is a file of its own beside the
+// folder Playback, and each path opens exactly its file.
+TEST_F(DateiTest, RueckstrichGehoertZumNamen) {
     NUR_UNTER_POSIX();
     std::filesystem::create_directory(temp.Pfad() + "Playback");
     temp.DateiSchreiben("Playback/a.rec", "abc");
-    std::string pfad = temp.Pfad() + "Playback\\a.rec";
-    auto datei = Datei::OeffnenLesenSchreiben(pfad);
-    ASSERT_NE(datei, nullptr);
-    EXPECT_EQ(datei->Pfad(), pfad);
-    EXPECT_EQ(datei->Groesse(), 3);
+    temp.DateiSchreiben("Playback\\a.rec", "abcdef");
+    for (const auto& [name, groesse] : {std::pair{"Playback\\a.rec", 6}, std::pair{"Playback/a.rec", 3}}) {
+        SCOPED_TRACE(name);
+        const std::string pfad = temp.Pfad() + name;
+        auto datei = Datei::OeffnenLesenSchreiben(pfad);
+        ASSERT_NE(datei, nullptr);
+        EXPECT_EQ(datei->Pfad(), pfad);
+        EXPECT_EQ(datei->Groesse(), groesse);
+    }
+    EXPECT_NE(Datei::Erzeugen(temp.Pfad() + "Playback\\neu.tmp"), nullptr);
+    EXPECT_TRUE(std::filesystem::exists(temp.Pfad() + "Playback\\neu.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(temp.Pfad() + "Playback/neu.tmp"));
 }
 
 TEST_F(DateiTest, GenauLesenUndBlockLesen) {

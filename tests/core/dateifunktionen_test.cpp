@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <thread>
+#include <utility>
 
 #include "dateifunktionen.h"
 #include "nurposix.h"
 #include "platform/codepage.h"
 #include "platform/dateisystem.h"
+#include "platform/fehlerplan.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
@@ -98,12 +101,15 @@ std::vector<Scanfall> Scanfaelle() {
              Replay(o + "andere.rec");
          },
          "lib", 0, {"liblibA.rec", "liblibB.rec"}, 2},
-        {"a backslash-joined folder works on every platform",
+        // The folder "a\b" is not "a/b" on POSIX, and its replay is listed under its own name.
+        {"a folder whose name holds a backslash",
          [](const std::string& o) {
-             std::filesystem::create_directory(o + "sub");
-             Replay(o + "sub/x.rec");
+             std::filesystem::create_directories(o + "a\\b");
+             std::filesystem::create_directories(o + "a/b");
+             Replay(o + "a\\b/x.rec");
+             Replay(o + "a/b/y.rec");
          },
-         "sub\\", 0, {"x.rec"}, 0, true},
+         "a\\b/", 0, {"x.rec"}, 0, true},
     };
 }
 
@@ -175,6 +181,55 @@ TEST(ReplaysLaden, ABigFolderReadInParallelKeepsTheEnumerationOrder) {
             EXPECT_EQ(r->Spielname, "Nr " + std::string(1, static_cast<char>('A' + i % 26)));
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A helper thread that the system refuses (a limit on processes or memory) is no failure
+// of the scan: it goes on with the threads that did start, down to the calling thread
+// alone, and gives what one thread gives.
+TEST(ReplaysLaden, AThreadThatCannotStartLeavesTheScanAsOneThreadGivesIt) {
+    if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "the scan uses one thread on one core";
+    TempVerzeichnis ordner;
+    for (int i = 0; i < 1100; ++i) {
+        std::string name = "r" + std::to_string(i) + ".rec";
+        if (i % 101 == 3) std::filesystem::create_directory(ordner.Pfad() + name);
+        else if (i % 89 == 7) Kaputt(ordner.Pfad() + name);
+        else Replay(ordner.Pfad() + name, u"Nr " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+    }
+    struct Stand {
+        std::int32_t ergebnis;
+        std::vector<std::pair<std::string, std::string>> replays;
+        std::vector<std::string> meldungen;
+        bool operator==(const Stand&) const = default;
+    };
+    auto scannen = [&] {
+        TAufgezeichneteMeldungen meldungen;
+        Stand s{ReplaysLaden(ordner.Pfad(), meldungen), {}, meldungen.Texte};
+        for (const auto& r : Replays) s.replays.emplace_back(r->Dateiname, r->Spielname);
+        return s;
+    };
+    // The one-thread scan: while a file operation's failure is planned, the scan stays on
+    // one thread. This one is never reached.
+    plattform::FehlerEinplanen(plattform::Operation::Ersetzen, 1000000);
+    const Stand einFaden = scannen();
+    plattform::FehlerplanLeeren();
+    ASSERT_EQ(einFaden.ergebnis, kLadenEinlesenFehlgeschlagen);
+    ASSERT_EQ(einFaden.replays.size(), 1100u - 13);  // the damaged files are left out
+    ASSERT_EQ(einFaden.meldungen.size(), 11u);        // one per folder
+
+    // The first, second and third helper refused; with fewer cores, fewer are asked for.
+    for (int nter : {1, 2, 3}) {
+        SCOPED_TRACE(nter);
+        plattform::FehlerEinplanen(plattform::Operation::FadenStarten, nter);
+        const Stand gestoert = scannen();
+        plattform::FehlerplanLeeren();
+        EXPECT_TRUE(gestoert == einFaden);
+        EXPECT_EQ(ReplayAnzahl, 1100);
+    }
+    EXPECT_TRUE(scannen() == einFaden);
 }
 
 }  // namespace

@@ -62,9 +62,8 @@ TEST_F(DateioperationenTest, KopierenLegtNurNeueDateienAn) {
     fs::create_directory(t + "ordner.rec");
     temp.DateiSchreiben("vorhanden.rec", "anderer Inhalt");
     temp.DateiSchreiben("ordner/leer.rec", "");
-    const Fall kFaelle[] = {
+    std::vector<Fall> faelle = {
         {"neues Ziel", quelle, t + "ordner/kopie.rec", true},
-        {"mit Rueckstrichen", MitRueckstrichen(quelle), MitRueckstrichen(t) + "ordner\\kopie2.rec", true},
         {"leere Datei", t + "ordner/leer.rec", t + "leer.rec", true},
         {"Ziel vorhanden", quelle, t + "vorhanden.rec", false},
         {"Ziel ist ein Ordner", quelle, t + "ordner.rec", false},
@@ -73,7 +72,16 @@ TEST_F(DateioperationenTest, KopierenLegtNurNeueDateienAn) {
         {"Quelle fehlt", t + "fehlt.rec", t + "ordner/fehlt.rec", false},
         {"Quelle ist ein Ordner", t + "ordner.rec", t + "ordner/ordner.rec", false},
     };
-    for (const Fall& fall : kFaelle) {
+    // Windows separates at '\'; on POSIX it is part of the name, and so is ':'.
+    if (IstPosix()) {
+        faelle.push_back({"Rueckstrich im Namen", quelle, t + "ordner\\kopie2.rec", true});
+        faelle.push_back({"Doppelpunkt im Namen", quelle, t + "Sieg: 2v2.rec", true});
+        faelle.push_back({"Rueckstriche sind kein Pfad", MitRueckstrichen(quelle), t + "ordner/kopie3.rec", false});
+    } else {
+        faelle.push_back(
+            {"mit Rueckstrichen", MitRueckstrichen(quelle), MitRueckstrichen(t) + "ordner\\kopie2.rec", true});
+    }
+    for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.titel);
         const bool zielVorher = NameBelegt(fall.ziel);
         const auto zielInhaltVorher = Inhalt(fall.ziel);
@@ -135,7 +143,11 @@ TEST_F(DateioperationenTest, LoeschenNurVonDateien) {
     EXPECT_FALSE(Loeschen(t + "fehlt.rec"));
     EXPECT_FALSE(Loeschen(t + "ordner"));
     EXPECT_TRUE(VerzeichnisExistiert(t + "ordner"));
-    EXPECT_TRUE(Loeschen(MitRueckstrichen(quelle)));
+    // On POSIX the backslashed spelling names another file, which does not exist.
+    EXPECT_EQ(Loeschen(MitRueckstrichen(quelle)), !IstPosix());
+    if (IstPosix()) {
+        EXPECT_TRUE(Loeschen(quelle));
+    }
     EXPECT_FALSE(NameBelegt(quelle));
 }
 
@@ -206,7 +218,7 @@ TEST_F(DateioperationenTest, GleicheDateiErkenntJedeSchreibweise) {
         {quelle, quelle, true},
         {t + "ordner", t + "ordner/", true},
         {t + "ordner/zwilling.rec", t + "ordner//zwilling.rec", true},
-        {t + "ordner/zwilling.rec", MitRueckstrichen(t) + "ordner\\zwilling.rec", true},
+        {t + "ordner/zwilling.rec", MitRueckstrichen(t) + "ordner\\zwilling.rec", !IstPosix()},
         {t + "ordner/zwilling.rec", t + "ordner/../ordner/zwilling.rec", true},
         {quelle, t + "ordner/zwilling.rec", false},  // same bytes, another file
         {quelle, t + "fehlt.rec", false},

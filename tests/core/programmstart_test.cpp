@@ -67,11 +67,12 @@ TEST_F(ProgrammstartTest, OhneWineLaeuftDieDateiSelbstImSpielordner) {
     NUR_UNTER_POSIX();
     PathSetzen(tmp.Pfad() + "bin");  // no wine there
     const std::string spur = tmp.Pfad() + "spur.txt";
-    Skript(tmp.Pfad() + "spiel/W40k.exe", "pwd > '" + spur + "'");
-    // The folder as the settings hold it: Windows separators, trailing one included.
-    std::string ordner = tmp.Pfad() + "spiel\\";
+    // A '\' is part of a folder's name on POSIX, as the chooser would give it.
+    const std::string ordner = tmp.Pfad() + "spiel/Dawn\\of War/";
+    std::filesystem::create_directories(ordner);
+    Skript(ordner + "W40k.exe", "pwd > '" + spur + "'");
     plattform::ProgrammStarten(ordner + "W40k.exe", ordner);
-    EXPECT_EQ(Warten(spur), std::filesystem::canonical(tmp.Pfad() + "spiel").string() + "\n");
+    EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + "\n");
 }
 
 TEST_F(ProgrammstartTest, MitWineBekommtWineDenPfad) {

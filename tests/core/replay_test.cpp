@@ -300,11 +300,27 @@ TEST_F(ReplayLesen, DateIsTheFatTimeOrNowOutsideItsRange) {
     }
 }
 
+// Windows separates at '\', '/' and the drive colon; POSIX at '/' alone, where "Sieg: 2v2.rec"
+// and "x\y.rec" are names of their own.
 TEST(Dateiname, IsThePartAfterTheLastSeparator) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"C:\\Spiele\\DoW\\a.rec", "a.rec"}, {"C:a.rec", "a.rec"}, {"/home/x/b.rec", "b.rec"},
-        {"nur.rec", "nur.rec"},             {"ordner\\", ""},     {"", ""}};
-    for (const auto& [pfad, name] : faelle) EXPECT_EQ(DateinameAusPfad(pfad), name) << pfad;
+    const struct {
+        const char* pfad;
+        const char* windows;
+        const char* posix;
+    } faelle[] = {
+        {"C:\\Spiele\\DoW\\a.rec", "a.rec", "C:\\Spiele\\DoW\\a.rec"},
+        {"C:a.rec", "a.rec", "C:a.rec"},
+        {"/home/x/b.rec", "b.rec", "b.rec"},
+        {"/home/x/Sieg: 2v2.rec", " 2v2.rec", "Sieg: 2v2.rec"},
+        {"/home/x/x\\y.rec", "y.rec", "x\\y.rec"},
+        {"C:\\lib/a:b.rec", "b.rec", "a:b.rec"},
+        {"nur.rec", "nur.rec", "nur.rec"},
+        {"ordner\\", "", "ordner\\"},
+        {"ordner/", "", ""},
+        {"", "", ""},
+    };
+    for (const auto& fall : faelle)
+        EXPECT_EQ(DateinameAusPfad(fall.pfad), plattform::IstPosix() ? fall.posix : fall.windows) << fall.pfad;
 }
 
 }  // namespace

@@ -33,6 +33,8 @@ void WortSetzen(Bytes& b, std::size_t stelle, std::uint32_t wert) {
 
 std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }
 
+const char* const kFormat = "Die Datei hat ein unerwartetes Format und wurde nicht geändert.";
+
 ReplayBauer Vorlage(Chunks lage) {
     ReplayBauer bau;
     bau.Name = u"Testspiel";  // L = 18
@@ -276,6 +278,34 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
              std::copy_n("FOLDINFO", 8, b.begin() + l.T - 8);
          }},
         {"the library's own temporary file", {}, {}, {}, u"Neu", "NeuerName.tmp"},
+        // The first "TRSR" of the file is not the one the reader's name follows; with a
+        // byte and the name's count behind it, every check on the stray one passes.
+        {"a stray TRSR in the head, followed by a byte and the name's count",
+         {},
+         [](Bytes& b, const ReplayLage&) {
+             const unsigned char stray[] = {'T', 'R', 'S', 'R', 0x2A, 9, 0, 0, 0};
+             std::copy(std::begin(stray), std::end(stray), b.begin() + 40);
+         }},
+        {"a stray TRSR in zeroed bytes in front of an empty name",
+         [](ReplayBauer& b) { b.Name = u""; },
+         [](Bytes& b, const ReplayLage&) { std::copy_n("TRSR", 4, b.begin() + 60); }},
+        {"a stray TRSR in the bytes after the map path",
+         {},
+         [](Bytes& b, const ReplayLage& l) {
+             const unsigned char stray[] = {'T', 'R', 'S', 'R', 0, 9, 0, 0, 0};
+             std::copy(std::begin(stray), std::end(stray), b.begin() + l.O - 20);
+         }},
+        // The checks before the write pass, but the file read back is not the old replay
+        // with a new name.
+        {"a size patch that would change a win condition",
+         [](ReplayBauer& b) {
+             // "FOLDINFO" as the first two identifiers: its size field is the fourth.
+             b.ChunkLage = Chunks::OhneInfo;
+             b.Siegbedingungen = {0x444C4F46, 0x4F464E49, 0, 0xF6999082};
+         }},
+        {"a size patch that would change a player's name length",
+         [](ReplayBauer& b) { b.ChunkLage = Chunks::OhneDatabase; },
+         [](Bytes& b, const ReplayLage& l) { std::copy_n("DATABASE", 8, b.begin() + l.E + 28); }},
     };
     for (const Ablehnung& fall : faelle) {
         SCOPED_TRACE(fall.titel);
@@ -291,8 +321,7 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
 
         ReplayUmbenennen(*alt, fall.neuerName, meldungen);
 
-        EXPECT_EQ(meldungen.Texte,
-                  std::vector<std::string>{Ansi("Die Datei hat ein unerwartetes Format und wurde nicht geändert.")});
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi(kFormat)});
         EXPECT_EQ(DateiLesen(Pfad(fall.dateiname)), inhalt);
         if (fall.dateiname != "NeuerName.tmp") {
             EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
@@ -335,16 +364,20 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         const char* titel;
         Operation op;
         int nterAufruf;
-        bool meldung;  // a notice instead of an escaping Fehler
+        const char* meldung;  // the notice given instead of an escaping Fehler
     } faelle[] = {
-        {"opening the replay", Operation::Oeffnen, 1, true},
-        {"reading the replay", Operation::Lesen, 1, false},
-        {"closing the replay", Operation::Schliessen, 1, false},
-        {"creating the temporary file", Operation::Erzeugen, 1, true},
-        {"writing the temporary file", Operation::Schreiben, 1, false},
-        {"flushing the temporary file", Operation::Flush, 1, false},
-        {"closing the temporary file", Operation::Schliessen, 2, false},
-        {"replacing the replay", Operation::Ersetzen, 1, false},
+        {"opening the replay", Operation::Oeffnen, 1, "Fehler beim öffnen der Datei."},
+        {"reading the replay", Operation::Lesen, 1, nullptr},
+        {"closing the replay", Operation::Schliessen, 1, nullptr},
+        {"creating the temporary file", Operation::Erzeugen, 1, "Fehler beim öffnen der Datei."},
+        {"writing the temporary file", Operation::Schreiben, 1, nullptr},
+        {"flushing the temporary file", Operation::Flush, 1, nullptr},
+        {"closing the temporary file", Operation::Schliessen, 2, nullptr},
+        // A result that cannot be read back is not known to be good.
+        {"opening the temporary file to read it back", Operation::Oeffnen, 2, kFormat},
+        {"reading the temporary file back", Operation::Lesen, 2, kFormat},
+        {"closing the temporary file after reading it back", Operation::Schliessen, 3, kFormat},
+        {"replacing the replay", Operation::Ersetzen, 1, nullptr},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.titel);
@@ -355,7 +388,7 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         plattform::FehlerEinplanen(fall.op, fall.nterAufruf);
         if (fall.meldung) {
             ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
-            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi("Fehler beim öffnen der Datei.")});
+            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi(fall.meldung)});
         } else {
             EXPECT_THROW(ReplayUmbenennen(*alt, u"Neuer Name", meldungen), Fehler);
         }

@@ -205,7 +205,7 @@ TEST_F(VariablenTest, VariablenInitialisierenLiestNebenDemProgramm) {
         LadeStatus = 102;
         EXPECT_EQ(VariablenInitialisieren(), fall.fehlt);
         EXPECT_EQ(Programmverzeichnis, programmordner);
-        EXPECT_EQ(ConfigDatei, programmordner + "\\config.ini");
+        EXPECT_EQ(ConfigDatei, programmordner + (plattform::IstPosix() ? "/config.ini" : "\\config.ini"));
         EXPECT_EQ(ReplayAnzahl, 0);
         EXPECT_EQ(LadeStatus, 0);
     }

@@ -7,8 +7,8 @@
 namespace plattform {
 
 // An open file. The destructor closes it on every path; Schliessen() closes it
-// explicitly and reports a failing close. Paths are 8-bit strings; on POSIX a '\'
-// counts as a separator, so "C:\games\" style joins work there too.
+// explicitly and reports a failing close. Paths are 8-bit strings in the system's own
+// form (see pfad.h).
 // Failing operations raise Fehler with a German message.
 class Datei {
 public:

@@ -9,7 +9,6 @@
 #include "platform/codepage.h"
 #include "platform/fatzeit.h"
 #include "platform/fehlerplan.h"
-#include "platform/pfad.h"
 
 namespace plattform {
 namespace {
@@ -37,7 +36,7 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
     // O_NONBLOCK only for the open itself, so a FIFO that happens to match cannot hang us
     // before it is refused below.
-    int fd = ::open(NativerPfad(pfad).c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    int fd = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat st {};
     // Windows refuses a file with the read-only attribute even to an administrator;
@@ -60,7 +59,7 @@ std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Erzeugen)) return nullptr;
     int fd;
     do {
-        fd = ::open(NativerPfad(pfad).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return nullptr;
     return std::unique_ptr<Datei>(new Datei(fd, pfad));

@@ -2,7 +2,7 @@
 #include <string>
 
 // Whole-file operations for moving replays between folders. Paths are 8-bit strings
-// joined by plain concatenation; on POSIX a '\' counts as a separator. None of them
+// joined by plain concatenation and taken as the system's own (see pfad.h). None of them
 // raises: each reports through its result, and each asks the fault plan first.
 namespace plattform {
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/fehlerplan.h"
-#include "platform/pfad.h"
 
 namespace plattform {
 namespace {
@@ -40,7 +39,7 @@ private:
 int RegulaerOeffnen(const std::string& pfad, struct stat& st) {
     int fd;
     do {
-        fd = ::open(NativerPfad(pfad).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return -1;
     int schalter = ::fcntl(fd, F_GETFL);
@@ -103,18 +102,17 @@ bool Kopieren(const std::string& quelle, const std::string& ziel) {
     struct stat st {};
     Griff von(RegulaerOeffnen(quelle, st));
     if (von.fd() < 0) return false;
-    const std::string zielNativ = NativerPfad(ziel);
     // O_EXCL is what makes the copy fail on an existing target, links included, with
     // no window between a test and the creation. Owner-only until the mode is copied.
     int fd;
     do {
-        fd = ::open(zielNativ.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return false;
     Griff nach(fd);
     // The target is ours from here on, so a half-written one may be removed.
     if (!InhaltUndAttributeUebertragen(von.fd(), nach.fd(), st) || !nach.Schliessen()) {
-        ::unlink(zielNativ.c_str());
+        ::unlink(ziel.c_str());
         return false;
     }
     return true;
@@ -122,7 +120,7 @@ bool Kopieren(const std::string& quelle, const std::string& ziel) {
 
 bool Loeschen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Loeschen)) return false;
-    return ::unlink(NativerPfad(pfad).c_str()) == 0;
+    return ::unlink(pfad.c_str()) == 0;
 }
 
 bool GleicherInhalt(const std::string& a, const std::string& b) {
@@ -145,13 +143,13 @@ bool GleicherInhalt(const std::string& a, const std::string& b) {
 
 bool GleicheDatei(const std::string& a, const std::string& b) {
     struct stat sa {}, sb {};
-    if (::stat(NativerPfad(a).c_str(), &sa) != 0 || ::stat(NativerPfad(b).c_str(), &sb) != 0) return false;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 bool NameBelegt(const std::string& pfad) {
     struct stat st {};
-    return ::lstat(NativerPfad(pfad).c_str(), &st) == 0;
+    return ::lstat(pfad.c_str(), &st) == 0;
 }
 
 }  // namespace plattform

@@ -4,7 +4,7 @@
 #include <vector>
 
 // File-system operations beyond one open file. Paths are 8-bit strings joined by plain
-// concatenation; on POSIX a '\' counts as a separator.
+// concatenation and taken as the system's own (see pfad.h).
 namespace plattform {
 
 // Names (without directory) of the entries matching a wildcard pattern such as

@@ -7,18 +7,16 @@
 
 #include "platform/fatzeit.h"
 #include "platform/maske.h"
-#include "platform/pfad.h"
 
 namespace plattform {
 
 std::vector<std::string> Aufzaehlen(const std::string& muster) {
     std::vector<std::string> namen;
-    const std::string nativ = NativerPfad(muster);
     // As FindFirstFile does: the last separator splits folder and mask, and a mask that
-    // is glued to a folder name ("...\sub*.rec") searches the folder above it.
-    const auto trenner = nativ.rfind('/');
-    const std::string ordner = trenner == std::string::npos ? "." : nativ.substr(0, trenner + 1);
-    const std::string maske = trenner == std::string::npos ? nativ : nativ.substr(trenner + 1);
+    // is glued to a folder name (".../sub*.rec") searches the folder above it.
+    const auto trenner = muster.rfind('/');
+    const std::string ordner = trenner == std::string::npos ? "." : muster.substr(0, trenner + 1);
+    const std::string maske = trenner == std::string::npos ? muster : muster.substr(trenner + 1);
     if (maske.empty()) return namen;
 
     std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(::opendir(ordner.c_str()), &::closedir);
@@ -33,18 +31,18 @@ std::vector<std::string> Aufzaehlen(const std::string& muster) {
 
 std::int32_t LetzteAenderungFat(const std::string& pfad) {
     struct stat st {};
-    if (::stat(NativerPfad(pfad).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+    if (::stat(pfad.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
     return FatAusZeit(st.st_mtime);
 }
 
 bool DateiExistiert(const std::string& pfad) {
     struct stat st {};
-    return ::stat(NativerPfad(pfad).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return ::stat(pfad.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool VerzeichnisExistiert(const std::string& pfad) {
     struct stat st {};
-    return ::stat(NativerPfad(pfad).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return ::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace plattform

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "platform/fehlerplan.h"
-#include "platform/pfad.h"
 
 namespace plattform {
 namespace {
@@ -32,14 +31,12 @@ void OrdnerSichern(const std::string& ordner) {
 
 bool Ersetzen(const std::string& neu, const std::string& ziel) {
     if (SollFehlschlagen(Operation::Ersetzen)) return false;
-    const std::string neuNativ = NativerPfad(neu);
-    const std::string zielNativ = NativerPfad(ziel);
     // As ReplaceFile does on Windows: the replaced file's permissions live on, so a
     // replay that was group-readable stays so.
     struct stat alt {};
-    if (::stat(zielNativ.c_str(), &alt) == 0) ::chmod(neuNativ.c_str(), alt.st_mode & 07777);
-    if (std::rename(neuNativ.c_str(), zielNativ.c_str()) != 0) return false;
-    OrdnerSichern(Ordner(zielNativ));
+    if (::stat(ziel.c_str(), &alt) == 0) ::chmod(neu.c_str(), alt.st_mode & 07777);
+    if (std::rename(neu.c_str(), ziel.c_str()) != 0) return false;
+    OrdnerSichern(Ordner(ziel));
     return true;
 }
 

@@ -30,10 +30,9 @@ bool SollFehlschlagen(Operation op) {
     return ++p.gezaehlt[i] == p.ziel[i];
 }
 
-
 bool FehlerGeplant() {
-    for (int ziel : plan().ziel)
-        if (ziel != 0) return true;
+    for (int i = 0; i < static_cast<int>(Operation::Anzahl_); ++i)
+        if (i != static_cast<int>(Operation::FadenStarten) && plan().ziel[i] != 0) return true;
     return false;
 }
 

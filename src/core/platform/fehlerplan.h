@@ -15,7 +15,8 @@ enum class Operation {
     Kopieren,
     Loeschen,
     Ersetzen,
-    Anzahl_  // keep last
+    FadenStarten,  // a helper thread of the library scan
+    Anzahl_        // keep last
 };
 
 // The n-th call (1-based, counted from now) of op fails; 0 clears the plan for op.
@@ -24,8 +25,9 @@ void FehlerEinplanen(Operation op, int nterAufruf);
 void FehlerplanLeeren();
 // Called by the platform files: counts the call and says whether it must fail.
 bool SollFehlschlagen(Operation op);
-// True while any failure is planned. Work that could run on several threads stays on
-// one then, so "the n-th call" keeps its meaning.
+// True while a failure of a file operation is planned. Work that could run on several
+// threads stays on one then, so "the n-th call" keeps its meaning. A planned FadenStarten
+// does not count: threads are started by the calling thread alone.
 bool FehlerGeplant();
 
 }  // namespace plattform

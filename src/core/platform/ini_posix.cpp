@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/fehlerplan.h"
-#include "platform/pfad.h"
 
 // minIni reads and writes through a 512-byte line buffer fixed when the library was built:
 // it cuts longer values on reading and, worse, on writing while still reporting success.
@@ -151,7 +150,7 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
     // stays even when it is one).
     std::string ergebnis = vorgabe;
     while (ergebnis.size() > 1 && ergebnis.back() == ' ') ergebnis.pop_back();
-    if (DateiLesen(NativerPfad(datei), inhalt) == Lesestatus::Gelesen) {
+    if (DateiLesen(datei, inhalt) == Lesestatus::Gelesen) {
         // Only the first section of the name counts, as for GetPrivateProfileStringA; a
         // later one of the same name is never searched.
         bool imAbschnitt = false;
@@ -172,7 +171,7 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
 bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
                   const std::string& schluessel, const std::string& wert) {
     if (SollFehlschlagen(Operation::Schreiben)) return false;
-    const std::string pfad = NativerPfad(datei);
+    const std::string& pfad = datei;
     std::string inhalt;
     // A file that exists but cannot be read must not be replaced by one holding only
     // this key.

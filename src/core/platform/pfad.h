@@ -3,17 +3,21 @@
 
 namespace plattform {
 
-// The path as the system calls want it. Paths are joined by plain concatenation with
-// Windows separators ("C:\games\" + "Playback\"), so on POSIX every '\' becomes '/';
-// on Windows the path stays as it is.
-std::string NativerPfad(const std::string& pfad);
+// Paths are 8-bit strings in the system's own form, joined by plain concatenation. On
+// POSIX '/' alone separates their components: '\' and ':' are ordinary characters of a
+// file name there ("Sieg: 2v2.rec", "x\y.rec"), so no path is ever rewritten. On Windows
+// '\', '/' and the drive colon separate.
+
+// The last component of a path: what follows its last separator, the whole path when it
+// has none, empty when it ends with one. A name from a folder listing comes back unchanged.
+std::string DateiTeil(const std::string& pfad);
 
 // True where paths follow POSIX rules; tests use it to skip cases that only one
 // platform can set up (permission bits, backslashes in file names).
 bool IstPosix();
 
-// The separator the options dialog appends to a chosen folder: a backslash on Windows,
-// '/' on POSIX.
+// The separator the program puts between a folder and a name of its own choosing (the
+// options dialog's chosen folder, "Playback", "config.ini"): '\' on Windows, '/' on POSIX.
 char Trenner();
 
 // The top of the file system, where choosers start when no folder is known:

@@ -1,13 +1,10 @@
 #include "platform/pfad.h"
 
-#include <algorithm>
-
 namespace plattform {
 
-std::string NativerPfad(const std::string& pfad) {
-    std::string ergebnis = pfad;
-    std::replace(ergebnis.begin(), ergebnis.end(), '\\', '/');
-    return ergebnis;
+std::string DateiTeil(const std::string& pfad) {
+    const auto stelle = pfad.rfind('/');
+    return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
 }
 
 bool IstPosix() { return true; }

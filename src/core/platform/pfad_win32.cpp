@@ -2,7 +2,11 @@
 
 namespace plattform {
 
-std::string NativerPfad(const std::string& pfad) { return pfad; }
+std::string DateiTeil(const std::string& pfad) {
+    // "C:a.rec" names a.rec in the current folder of drive C.
+    const auto stelle = pfad.find_last_of("\\/:");
+    return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
+}
 
 bool IstPosix() { return false; }
 

@@ -14,13 +14,6 @@ namespace plattform {
 
 namespace {
 
-// The game is a Windows program: paths come in the Windows form with '\'.
-std::string Posixpfad(std::string pfad) {
-    for (char& c : pfad)
-        if (c == '\\') c = '/';
-    return pfad;
-}
-
 // The full path of an executable file named name in one of the PATH folders, or "".
 std::string AufPfadSuchen(const std::string& name) {
     const char* pfad = std::getenv("PATH");
@@ -44,14 +37,13 @@ std::string AufPfadSuchen(const std::string& name) {
 }  // namespace
 
 void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeichnis) {
+    // Both paths are taken as they are: on POSIX a '\' is part of a folder's name.
     // Everything is prepared before fork: between fork and exec only async-signal-safe
     // calls are allowed, as the window's process has other threads.
-    const std::string programm = Posixpfad(datei);
-    const std::string ordner = Posixpfad(arbeitsverzeichnis);
     const std::string wine = AufPfadSuchen("wine");
     std::vector<std::string> argumente;
-    if (!wine.empty()) argumente = {wine, programm};
-    else argumente = {programm};
+    if (!wine.empty()) argumente = {wine, datei};
+    else argumente = {datei};
     std::vector<char*> argv;
     for (auto& a : argumente) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -66,7 +58,7 @@ void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeic
         pid_t spiel = fork();
         if (spiel == 0) {
             // An empty or missing folder keeps the current one, as the shell does.
-            if (!ordner.empty()) (void)chdir(ordner.c_str());
+            if (!arbeitsverzeichnis.empty()) (void)chdir(arbeitsverzeichnis.c_str());
             execv(ausfuehren, argv.data());
             _exit(127);
         }
