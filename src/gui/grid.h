@@ -169,6 +169,9 @@ private:
     // Behaviour (gridmaus.cpp).
     bool DarfAendern(int zeile, int spalte, bool vorgabe);
     bool CheckboxGetroffen(int spalte, int zeile, QPoint punkt) const;
+    // The column a press at p sizes, or -1: in the header row within 3 pixels of a cell's
+    // side border, except on the header's check box.
+    int GroessenSpalte(QPoint p, int spalte, int zeile) const;
     void CheckboxUmschalten(int spalte, int zeile);
     void AktuelleZelle(int spalte, int zeile, bool erweitern);
     void AuswahlErweitern(int spalte, int zeile);

@@ -103,6 +103,16 @@ void TCheckSortGrid::SortByHeaderClick(int spalte) {
     modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
 }
 
+int TCheckSortGrid::GroessenSpalte(QPoint p, int spalte, int zeile) const {
+    if (!(optionen_ & goColSizing) || zeile != 0 || spalte < 0) return -1;
+    // The header's box starts 2 pixels right of the column line, inside the zone.
+    if (CheckboxGetroffen(spalte, zeile, p) && CheckBoxRect(spalte, zeile).contains(p)) return -1;
+    QRect zelle = CellRect(spalte, 0);
+    if (p.x() - zelle.left() <= randZone) return spalte - 1;  // the border sizes the column on its left
+    if (zelle.right() - p.x() <= randZone) return spalte;
+    return -1;
+}
+
 void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     if (geometrieVorgemerkt_) GeometrieAktualisieren();
     zustand_ = TMauszustand::Normal;
@@ -118,15 +128,13 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     bool nahLinks = p.x() - zelle.left() <= randZone, nahRechts = zelle.right() - p.x() <= randZone;
     bool amRand = (optionen_ & goColSizing) && (nahLinks || nahRechts);
 
-    if (amRand && zeile == 0) {
-        int links = nahLinks ? spalte - 1 : spalte;  // the border sizes the column on its left
-        if (links >= 0) {
-            zustand_ = TMauszustand::Groesse;
-            groesseSpalte_ = links;
-            groesseStartX_ = p.x();
-            groesseStartBreite_ = ColWidth(links);
-            return;
-        }
+    const int groesse = GroessenSpalte(p, spalte, zeile);
+    if (groesse >= 0) {
+        zustand_ = TMauszustand::Groesse;
+        groesseSpalte_ = groesse;
+        groesseStartX_ = p.x();
+        groesseStartBreite_ = ColWidth(groesse);
+        return;
     }
     if (CheckboxGetroffen(spalte, zeile, p) && DarfAendern(zeile, spalte, false)) {
         CheckboxUmschalten(spalte, zeile);
@@ -213,24 +221,22 @@ void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
     QPoint p = e->position().toPoint();
-    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
-    if (e->button() == Qt::LeftButton && (optionen_ & goColSizing) && zeile == 0 && spalte >= 0) {
-        QRect zelle = CellRect(spalte, 0);
-        bool links = p.x() - zelle.left() <= randZone, rechts = zelle.right() - p.x() <= randZone;
-        if (links || rechts) {
-            // Fits the column left of the border; the fixed column is never fitted.
-            int ziel = links ? spalte - 1 : spalte;
-            if (ziel >= 1) {
-                breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
-                Umgestaltet();
-            }
-            zustand_ = TMauszustand::Normal;
-            keinSortieren_ = true;
-            return;
+    const int ziel = e->button() == Qt::LeftButton ? GroessenSpalte(p, SpalteBei(p.x()), ZeileBei(p.y())) : -1;
+    if (ziel >= 0) {
+        // Fits the column left of the border; the fixed column is never fitted.
+        if (ziel >= 1) {
+            breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
+            Umgestaltet();
         }
+        zustand_ = TMauszustand::Normal;
+        keinSortieren_ = true;
+        return;
     }
-    // Qt has already delivered the second press of any other double-click.
+    // Qt 6 delivers the second press of a double click only as this event; it toggles,
+    // clicks and starts a sort like the first.
+    mousePressEvent(e);
 }
 
 void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {

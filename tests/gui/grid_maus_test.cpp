@@ -18,6 +18,7 @@ class GridMaus : public ::testing::Test {
 protected:
     void SetUp() override {
         grid = ReplayGrid();
+        klicks.clear();
         Fuellen(*grid, DreiReplays());
         grid->OnClickCell = [this](TCheckSortGrid* sender, int ARow, int ACol) {
             EXPECT_EQ(sender, grid.get());
@@ -50,7 +51,9 @@ TEST_F(GridMaus, KlickzonenAnDenSeitenraendern) {
         int x = fall.vonRechts ? zelle.right() - fall.abstand : zelle.left() + fall.abstand;
         Klicken(*grid, QPoint(x, zelle.center().y()));
         EXPECT_EQ(klicks.size(), fall.klick ? 1u : 0u);
-        if (fall.klick) EXPECT_EQ(klicks[0], (Klick{2, 4}));
+        if (fall.klick) {
+            EXPECT_EQ(klicks[0], (Klick{2, 4}));
+        }
     }
     // Without column sizing every press is a click.
     grid->SetOptions(goRowSelect);
@@ -196,13 +199,62 @@ TEST_F(GridMaus, SpaltenbreiteZiehenUndAnpassen) {
     // A double-click on the left border of "#" fits "Spielname" to its widest text.
     grid->CellStr(2, 3, "ein sehr langer Spielname");
     kopf = grid->CellRect(3, 0);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    Doppelklicken(*grid, QPoint(kopf.left() + 1, kopf.center().y()));
     EXPECT_GT(grid->ColWidth(2), QFontMetrics(grid->font()).horizontalAdvance("ein sehr langer Spielname"));
     EXPECT_EQ(grid->SortOptions.Column, 0);
     // The fixed column is never fitted.
     kopf = grid->CellRect(1, 0);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    Doppelklicken(*grid, QPoint(kopf.left() + 1, kopf.center().y()));
     EXPECT_EQ(grid->ColWidth(0), 30);
+}
+
+// The second press of a double click counts like the first: a box toggles twice, a
+// header sorts twice, a cell is clicked twice.
+TEST_F(GridMaus, DoppelklickZaehltZweiDruecke) {
+    struct Fall {
+        const char* name;
+        int spalte, zeile;
+        bool box;
+        int sortSpalte;
+        TSortDirection richtung;
+        size_t klicks;
+    } faelle[] = {
+        {"Box", 1, 2, true, 0, sdAscending, 0},
+        {"Kopfbox", 1, 0, true, 1, sdDescending, 0},
+        {"Kopf", 4, 0, false, 4, sdDescending, 2},
+        {"Zelle", 4, 2, false, 0, sdAscending, 2},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        SetUp();
+        grid->PlaceCheckBox(1, 0, false, false);
+        const QRect ziel = fall.box ? grid->CheckBoxRect(fall.spalte, fall.zeile) : grid->CellRect(fall.spalte, fall.zeile);
+        Doppelklicken(*grid, ziel.center());
+        for (int r = 0; r < grid->RowCount(); ++r) EXPECT_FALSE(Haken(r)) << r;
+        EXPECT_EQ(grid->SortOptions.Column, fall.sortSpalte);
+        EXPECT_EQ(grid->SortOptions.Direction, fall.richtung);
+        EXPECT_EQ(klicks.size(), fall.klicks);
+    }
+}
+
+// The header's box starts 2 pixels right of the column line, inside the sizing zone;
+// a press on the box toggles it, a press left of it sizes the fixed column.
+TEST_F(GridMaus, KopfboxGehtDerGroessenzoneVor) {
+    struct Fall {
+        const char* name;
+        int dx;
+        bool umgeschaltet;
+        int breite0;
+    } faelle[] = {{"LinksNeben", 1, false, 40}, {"ErstesPixel", 2, true, 30}, {"ZweitesPixel", 3, true, 30}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        SetUp();
+        grid->PlaceCheckBox(1, 0, false, false);
+        const QPoint p = grid->CellRect(1, 0).topLeft() + QPoint(fall.dx, 8);
+        Ziehen(*grid, p, p + QPoint(10, 0));
+        EXPECT_EQ(Haken(0), fall.umgeschaltet);
+        EXPECT_EQ(grid->ColWidth(0), fall.breite0);
+    }
 }
 
 TEST_F(GridMaus, BereichAuswaehlenMitDerMaus) {

@@ -107,6 +107,12 @@ inline void Ziehen(TCheckSortGrid& grid, QPoint von, QPoint nach) {
     Bewegen(grid, nach);
     Loslassen(grid, nach);
 }
+// A double click as the window system delivers it in Qt 6: press, release, then the second
+// press arriving only as the double-click event, and its release.
+inline void Doppelklicken(TCheckSortGrid& grid, QPoint p) {
+    QWidget* fenster = grid.window();
+    QTest::mouseDClick(fenster->windowHandle(), Qt::LeftButton, Qt::NoModifier, grid.viewport()->mapTo(fenster, p));
+}
 // A header click in the middle of column spalte.
 inline void KopfKlicken(TCheckSortGrid& grid, int spalte) {
     QRect r = grid.CellRect(spalte, 0);
