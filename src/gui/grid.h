@@ -67,6 +67,10 @@ public:
     void SetRowCount(int Anzahl);  // at least 1 (the header row)
     int ColCount() const;
     void SetColCount(int Anzahl);  // at least 1 (the fixed column)
+    // Where the column now stands that stood at Kennung when it was added by SetColCount;
+    // the user's column moves change positions, never identities. -1 for no such column.
+    // Whoever fills cells by what they show addresses them through this.
+    int Spaltenposition(int Kennung) const;
     // The current row; -1 while the grid has no data row.
     int CurrentRow() const { return aktZeile_; }
     int CurrentCol() const { return aktSpalte_; }
@@ -93,9 +97,9 @@ public:
     bool FloatingColumnMove = true;   // the dragged caption follows the mouse
     bool HideFocusRect = false;
     bool MarkupInCells = false;       // ignored: texts are always plain
-    // A dragged column may be dropped only at this position or further right. The
-    // commands expect the number column at 0 and the check-box column at 1.
-    int MinDropColumn = 2;
+    // A dragged column may be dropped only at this position or further right; never on
+    // the fixed column. The replay list sets 2 so its check-box column stays at 1.
+    int MinDropColumn = 1;
 
     // ---- Layout and look.
     TGridOptions Options() const { return optionen_; }
@@ -188,6 +192,7 @@ private:
     Regionaleinstellungen regional_;
     TGridOptions optionen_ = goColSizing | goRangeSelect;
     std::vector<int> breiten_;
+    std::vector<int> kennungen_;  // per position, the column's identity
     int standardBreite_ = 64;
     int standardHoehe_ = 24;
     int festeHoehe_ = 24;

@@ -85,9 +85,17 @@ bool TCheckSortGrid::Abgelegt(int ziel) const {
 
 void TCheckSortGrid::SpalteVerschieben(int von, int nach) {
     modell_->SpalteVerschieben(von, nach);
-    auto anfang = breiten_.begin();
-    if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
-    else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    // Width and identity travel with the cells, the columns between shift by one.
+    for (auto* werte : {&breiten_, &kennungen_}) {
+        auto anfang = werte->begin();
+        if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
+        else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    }
+    // The marker stays on the column that was sorted.
+    int& sortiert = SortOptions.Column;
+    if (sortiert == von) sortiert = nach;
+    else if (von < nach && sortiert > von && sortiert <= nach) --sortiert;
+    else if (nach < von && sortiert >= nach && sortiert < von) ++sortiert;
     Umgestaltet();
 }
 

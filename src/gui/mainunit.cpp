@@ -173,6 +173,8 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->CheckAllInHeader = true;
     grdReplays->PreciseCheckBoxHit = true;
     grdReplays->HideFocusRect = true;
+    // The commands find the number in column 0 and the check box in column 1.
+    grdReplays->MinDropColumn = 2;
     grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
         Behandeln([&] { grdReplaysClickCell(s, r, c); });
     };

@@ -179,11 +179,20 @@ TEST_F(GridMaus, SpaltenVerschieben) {
         std::vector<std::string> koepfe;
         for (int s = 0; s < g->ColCount(); ++s) koepfe.push_back(g->CellStr(s, 0));
         EXPECT_EQ(koepfe, fall.koepfe);
-        if (fall.von >= 1) EXPECT_EQ(gefragt, std::vector<int>{fall.von});
+        if (fall.von >= 1) {
+            EXPECT_EQ(gefragt, std::vector<int>{fall.von});
+        }
         if (fall.koepfe[2] != "Spielname" || fall.koepfe[5] != "Datum") {
             EXPECT_EQ(g->CellStr(fall.nach, 2), zelle);  // cells travel with the column
-            if (fall.nach != 5) EXPECT_EQ(g->ColWidth(fall.nach), breite);
+            if (fall.nach != 5) {
+                EXPECT_EQ(g->ColWidth(fall.nach), breite);
+            }
         }
+        // Each column keeps its identity wherever it went.
+        const std::vector<std::string> anfangs = {"", "", "Spielname", "#", "Karte", "Datum"};
+        for (int k = 2; k < g->ColCount(); ++k) EXPECT_EQ(g->CellStr(g->Spaltenposition(k), 0), anfangs[k]) << k;
+        EXPECT_EQ(g->Spaltenposition(0), 0);
+        EXPECT_EQ(g->Spaltenposition(6), -1);
         bool zustand;
         EXPECT_TRUE(g->ReadCheckBox(1, 0, zustand));  // the box column stays at 1
         EXPECT_EQ(g->SortOptions.Column, 0);          // a move is no sort

@@ -11,7 +11,7 @@ std::vector<TReplayZeile> DreiReplays() {
 
 TEST(GridSortieren, EineDatenzeileSortiertNichtUndZeigtKeinenMarker) {
     auto grid = ReplayGrid();
-    Fuellen(*grid, {{"b", "2"}});
+    Fuellen(*grid, {{"b", "2", "", ""}});
     EXPECT_FALSE(grid->SortMarkerVisible());
     KopfKlicken(*grid, 2);
     EXPECT_EQ(grid->SortOptions.Column, 0);  // not even the sort column changes
@@ -84,6 +84,33 @@ TEST(GridSortieren, RichtungsfolgeUndMarkerAmStart) {
     EXPECT_EQ(Spalte(*grid, 0), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(grid->SortOptions.Column, 2);
     EXPECT_TRUE(grid->SortMarkerVisible());
+}
+
+// A column move takes the sort state along: the marker and the next direction stay with
+// the column that was sorted.
+TEST(GridSortieren, MarkerFolgtSeinerSpalte) {
+    struct Fall {
+        const char* name;
+        int sortiert, von, nach, danach;
+    } faelle[] = {
+        {"SortierteNachHinten", 2, 2, 5, 5},
+        {"SortierteNachVorn", 5, 5, 2, 2},
+        {"AndereVorbei", 4, 5, 2, 5},
+        {"AndereZurueck", 4, 2, 5, 3},
+        {"AndereDahinter", 2, 4, 5, 2},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        auto grid = ReplayGrid();
+        Fuellen(*grid, DreiReplays());
+        KopfKlicken(*grid, fall.sortiert);
+        const std::string kopf = grid->CellStr(fall.sortiert, 0);
+        Ziehen(*grid, grid->CellRect(fall.von, 0).center(), grid->CellRect(fall.nach, 0).center());
+        EXPECT_EQ(grid->SortOptions.Column, fall.danach);
+        EXPECT_EQ(grid->CellStr(grid->SortOptions.Column, 0), kopf);
+        KopfKlicken(*grid, fall.danach);
+        EXPECT_EQ(grid->SortOptions.Direction, sdDescending);
+    }
 }
 
 TEST(GridSortieren, KopfboxSetztAlleUndSortiertNachSpalteEins) {

@@ -44,6 +44,7 @@ inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {
     grid->CheckAllInHeader = true;
     grid->PreciseCheckBoxHit = true;
     grid->HideFocusRect = true;
+    grid->MinDropColumn = 2;
     grid->SetRegionaleinstellungen(Regionaleinstellungen::Deutsch());
     // The window's handlers: only columns 0 and 1 may change, only 2..5 may move.
     grid->OnCanEditCell = [](TCheckSortGrid*, int, int ACol, bool& CanEdit) {

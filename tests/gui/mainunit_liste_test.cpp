@@ -130,6 +130,36 @@ TEST_F(MainTest, SpielerrasterFolgtDerSpielerzahl) {
     }
 }
 
+// The user may reorder the data columns; every refill writes each cell under its heading.
+TEST_F(MainTest, VerschobeneSpaltenBehaltenIhrenInhalt) {
+    InBibliothek("a.rec", Bau("Alpha", 4, "2P_BLOOD_RIVER"));
+    InBibliothek("b.rec", Bau("Beta", 2, "4P_QUATRA"));
+    auto& f = Oeffnen();
+    KopfZiehen(f.grdReplays, SpalteMit(f.grdReplays, "Karte"), SpalteMit(f.grdReplays, "Spielname"));
+    KopfZiehen(f.grdReplays, SpalteMit(f.grdReplays, "Datum"), SpalteMit(f.grdReplays, "#"));
+    ASSERT_EQ(SpalteMit(f.grdReplays, "Karte"), 2);
+    QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+    for (int r = 1; r <= 2; ++r) {
+        SCOPED_TRACE(r);
+        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(0, r)) - 1)];
+        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Spielname"), r), replay.Spielname);
+        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "#"), r), std::to_string(replay.Spieleranzahl));
+        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Karte"), r), replay.Spielname == "Alpha" ? "Blutfluss" : "Quatra");
+        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Datum"), r), Regionaleinstellungen::Deutsch().DatumZeitText(replay.Datum));
+    }
+
+    // In the player grid any data column may go anywhere, "Team" in front of "Spieler" too.
+    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Spieler"), 3);
+    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Team"), 1);
+    ASSERT_EQ(SpalteMit(f.grdSpieler, "Team"), 1);
+    ASSERT_EQ(SpalteMit(f.grdSpieler, "Spieler"), 3);
+    ZelleKlicken(2, ZeileMit("Alpha"));
+    ASSERT_EQ(f.grdSpieler->RowCount(), 5);
+    EXPECT_EQ(Spielerzelle(SpalteMit(f.grdSpieler, "Spieler"), 2), "Spieler B");
+    EXPECT_EQ(Spielerzelle(SpalteMit(f.grdSpieler, "Rasse"), 2), "Orkz");
+    EXPECT_EQ(Spielerzelle(SpalteMit(f.grdSpieler, "Team"), 2), "2");
+}
+
 TEST_F(MainTest, NurBoxenSpaltenAenderbarUndNurDatenspaltenVerschiebbar) {
     auto& f = Oeffnen();
     for (int spalte = -2; spalte <= 7; ++spalte) {
