@@ -87,6 +87,11 @@ public:
     // Asked when the user starts dragging the header of column ACol; Allow comes in true,
     // and false cancels the move.
     std::function<void(TCheckSortGrid* Sender, int ACol, bool& Allow)> OnColumnMove;
+    // The user made data row ARow current: by a press anywhere in it (the number cell, a
+    // box and the sizing zone at a column line included) or by the keys. Raised before
+    // OnClickCell. Not raised by the operations above, nor by a sort, which takes the
+    // current row along with its contents.
+    std::function<void(TCheckSortGrid* Sender, int ARow)> OnZeileGewechselt;
 
     // ---- Behaviour, read whenever the grid needs it (call update() after a change at
     // run time if it affects the look, e.g. SortOptions.Show).
@@ -138,7 +143,8 @@ public:
     QRect CheckBoxRect(int ACol, int ARow) const;
     bool SortMarkerVisible() const;
     // What a sorting header click on ACol does: the direction rule, then the sort of all
-    // data rows. Ignores SortOptions.Show and the row count; the mouse checks those.
+    // data rows, the current row going along with its contents. Ignores SortOptions.Show
+    // and the row count; the mouse checks those.
     void SortByHeaderClick(int ACol);
     // The selected data cells, as columns left..right and rows top..bottom.
     QRect Selection() const { return auswahl_; }
@@ -178,6 +184,8 @@ private:
     int GroessenSpalte(QPoint p, int spalte, int zeile) const;
     void CheckboxUmschalten(int spalte, int zeile);
     void AktuelleZelle(int spalte, int zeile, bool erweitern);
+    // AktuelleZelle for the user's mouse and keys, with OnZeileGewechselt.
+    void ZelleWaehlen(int spalte, int zeile, bool erweitern);
     void AuswahlErweitern(int spalte, int zeile);
     void Sichtbar(int zeile);
     void SpalteVerschieben(int von, int nach);

@@ -34,7 +34,7 @@ void TCheckSortGrid::CheckboxUmschalten(int spalte, int zeile) {
     modell_->ZustandSetzen(spalte, zeile, neu);
     setFocus(Qt::MouseFocusReason);
     if (zeile > 0) {
-        AktuelleZelle(spalte, zeile, false);
+        ZelleWaehlen(spalte, zeile, false);
     } else if (CheckAllInHeader) {
         // Rows without a box are skipped and not asked about.
         for (int r = 1; r < RowCount(); ++r) modell_->ZustandSetzen(spalte, r, neu);
@@ -57,6 +57,12 @@ void TCheckSortGrid::AktuelleZelle(int spalte, int zeile, bool erweitern) {
     if (neu) DarfAendern(zeile, spalte, false);
     Sichtbar(zeile);
     viewport()->update();
+}
+
+void TCheckSortGrid::ZelleWaehlen(int spalte, int zeile, bool erweitern) {
+    const int vorher = aktZeile_;
+    AktuelleZelle(spalte, zeile, erweitern);
+    if (aktZeile_ != vorher && aktZeile_ >= 1 && OnZeileGewechselt) OnZeileGewechselt(this, aktZeile_);
 }
 
 void TCheckSortGrid::AuswahlErweitern(int spalte, int zeile) {
@@ -107,8 +113,17 @@ void TCheckSortGrid::SortByHeaderClick(int spalte) {
         SortOptions.Column = spalte;
         SortOptions.Direction = SortOptions.InitSortDirection;
     }
-    // The current row keeps its number, so it now shows another row's contents.
-    modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
+    const std::vector<int> herkunft = modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
+    // The current row goes where its contents went, so it still holds what the user chose
+    // (and what the window shows of it). A range of rows is scattered by the sort; the
+    // selection shrinks to the current row.
+    if (herkunft.empty() || SortOptions.SingleColumn || aktZeile_ < 1) return;
+    auto neu = std::find(herkunft.begin(), herkunft.end(), aktZeile_);
+    if (neu == herkunft.end()) return;
+    aktZeile_ = 1 + static_cast<int>(neu - herkunft.begin());
+    ankerZeile_ = aktZeile_;
+    ankerSpalte_ = aktSpalte_;
+    AuswahlErweitern(aktSpalte_, aktZeile_);
 }
 
 int TCheckSortGrid::GroessenSpalte(QPoint p, int spalte, int zeile) const {
@@ -153,9 +168,10 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
         verschiebenSpalte_ = spalte;
         verschiebenZiel_ = -1;
     }
-    if (zeile >= 1 && spalte >= 1) {
+    if (zeile >= 1) {
+        // The number cell is fixed and never current itself, but it names its row.
         bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
-        AktuelleZelle(spalte, zeile, erweitern);
+        ZelleWaehlen(std::max(spalte, 1), zeile, erweitern);
         if (optionen_ & goRangeSelect) zustand_ = TMauszustand::Auswaehlen;
     }
     if (!amRand && OnClickCell) OnClickCell(this, zeile, spalte);
@@ -287,5 +303,5 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
         QAbstractScrollArea::keyPressEvent(e);
         return;
     }
-    AktuelleZelle(spalte, zeile, erweitern);
+    ZelleWaehlen(spalte, zeile, erweitern);
 }

@@ -178,6 +178,9 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
         Behandeln([&] { grdReplaysClickCell(s, r, c); });
     };
+    grdReplays->OnZeileGewechselt = [this](TCheckSortGrid* s, int r) {
+        Behandeln([&] { grdReplaysZeileGewechselt(s, r); });
+    };
     grdReplays->OnCanEditCell = [this](TCheckSortGrid* s, int r, int c, bool& CanEdit) {
         Behandeln([&] { grdReplaysCanEditCell(s, r, c, CanEdit); });
     };

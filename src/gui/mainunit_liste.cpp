@@ -99,6 +99,12 @@ void TfrmMain::grdReplaysClickCell(TCheckSortGrid*, int ARow, int) {
     DetailsAnzeigen(n - 1);
 }
 
+void TfrmMain::grdReplaysZeileGewechselt(TCheckSortGrid*, int ARow) {
+    // Only the empty row of an empty list has no number, and it names no replay.
+    const std::string nummer = grdReplays->CellStr(0, ARow);
+    if (!nummer.empty()) DetailsAnzeigen(StrToInt(nummer) - 1);
+}
+
 void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEdit) {
     CanEdit = static_cast<unsigned>(ACol) < 2u;
 }

@@ -1,4 +1,6 @@
 // Clicks, box toggles, keyboard and column sizing and moving, with real events.
+#include <functional>
+
 #include "grid_testhilfe.h"
 
 namespace {
@@ -62,20 +64,48 @@ TEST_F(GridMaus, KlickzonenAnDenSeitenraendern) {
     EXPECT_EQ(klicks.size(), 1u);
 }
 
-TEST_F(GridMaus, FesteZellenMeldenKlickOhneAktuelleZeileZuVerschieben) {
-    grid->SetCurrentCell(1, 3);
-    Klicken(*grid, grid->CellRect(0, 2).center());
-    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 0}}));
-    EXPECT_EQ(grid->CurrentRow(), 3);
-    klicks.clear();
-    Klicken(*grid, grid->CellRect(4, 0).center());  // header: sorts, row stays
-    EXPECT_EQ(klicks, (std::vector<Klick>{{0, 4}}));
-    EXPECT_EQ(grid->CurrentRow(), 3);
-    klicks.clear();
-    Klicken(*grid, grid->CellRect(4, 2).center());
-    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 4}}));
-    EXPECT_EQ(grid->CurrentRow(), 2);
-    EXPECT_EQ(grid->CurrentCol(), 1);  // whole-row selection keeps column 1 current
+// Every press in a data row makes it current, the number cell's too; OnZeileGewechselt
+// tells of each change the user made, and of nothing else.
+TEST_F(GridMaus, DatenzeilenWerdenAktuellKopfzeileNie) {
+    std::vector<int> gewechselt;
+    grid->OnZeileGewechselt = [&](TCheckSortGrid* sender, int ARow) {
+        EXPECT_EQ(sender, grid.get());
+        EXPECT_EQ(grid->CurrentRow(), ARow);
+        EXPECT_TRUE(klicks.empty()) << "raised before the click";
+        gewechselt.push_back(ARow);
+    };
+    grid->SetCurrentCell(1, 3);  // the program's own call
+    EXPECT_TRUE(gewechselt.empty());
+    struct Schritt {
+        const char* name;
+        std::function<void()> tun;
+        std::vector<Klick> klicks;
+        std::vector<int> gewechselt;
+        int aktuell;
+    };
+    const QRect linie = grid->CellRect(3, 1);
+    const Schritt schritte[] = {
+        {"Nummernzelle", [&] { Klicken(*grid, grid->CellRect(0, 2).center()); }, {{2, 0}}, {2}, 2},
+        // Sorted by "Karte": Berg, Kanal, Wueste; the current row "Alpha" goes along.
+        {"Kopf", [&] { Klicken(*grid, grid->CellRect(4, 0).center()); }, {{0, 4}}, {}, 3},
+        {"Zelle", [&] { Klicken(*grid, grid->CellRect(4, 2).center()); }, {{2, 4}}, {2}, 2},
+        {"dieselbe Zeile", [&] { Klicken(*grid, grid->CellRect(2, 2).center()); }, {{2, 2}}, {}, 2},
+        {"Pfeil", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {}, {3}, 3},
+        {"Pfeil am Ende", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {}, {}, 3},
+        {"an der Linie", [&] { Klicken(*grid, QPoint(linie.left() + 1, linie.center().y())); }, {}, {1}, 1},
+        {"Box", [&] { Klicken(*grid, grid->CheckBoxRect(1, 2).center()); }, {}, {2}, 2},
+    };
+    for (const Schritt& schritt : schritte) {
+        SCOPED_TRACE(schritt.name);
+        klicks.clear();
+        gewechselt.clear();
+        schritt.tun();
+        EXPECT_EQ(klicks, schritt.klicks);
+        EXPECT_EQ(gewechselt, schritt.gewechselt);
+        EXPECT_EQ(grid->CurrentRow(), schritt.aktuell);
+        EXPECT_EQ(grid->CurrentCol(), 1);  // whole-row selection keeps column 1 current
+    }
+    EXPECT_EQ(grid->CellStr(2, 3), "Alpha");
 }
 
 TEST_F(GridMaus, GenauerBoxTreffer) {

@@ -130,7 +130,8 @@ TEST(GridSortieren, KopfboxSetztAlleUndSortiertNachSpalteEins) {
     EXPECT_EQ(grid->SortOptions.Column, 1);
     // All boxes equal: the order follows "Spielname".
     EXPECT_EQ(Spalte(*grid, 2), (std::vector<std::string>{"Alpha", "alpha", "beta"}));
-    EXPECT_EQ(grid->CurrentRow(), 1);  // a header box never makes its cell current
+    // A header box never makes its cell current; the current row "beta" went along.
+    EXPECT_EQ(grid->CurrentRow(), 3);
 }
 
 TEST(GridSortieren, KopfboxUeberspringtZeilenOhneBox) {
@@ -151,7 +152,7 @@ TEST(GridSortieren, KopfboxUeberspringtZeilenOhneBox) {
     Loslassen(*grid, grid->CheckBoxRect(1, 0).center());
 }
 
-TEST(GridSortieren, HakenWandertMitSeinerZeileUndAktuelleZeileBleibt) {
+TEST(GridSortieren, HakenUndAktuelleZeileWandernMitIhrerZeile) {
     auto grid = ReplayGrid();
     Fuellen(*grid, DreiReplays());
     Klicken(*grid, grid->CheckBoxRect(1, 1).center());  // checks "beta", row 1
@@ -162,8 +163,9 @@ TEST(GridSortieren, HakenWandertMitSeinerZeileUndAktuelleZeileBleibt) {
     EXPECT_EQ(grid->CellStr(2, 3), "beta");
     EXPECT_TRUE(grid->ReadCheckBox(1, 3, zustand) && zustand);
     EXPECT_TRUE(grid->ReadCheckBox(1, 1, zustand) && !zustand);
-    EXPECT_EQ(grid->CurrentRow(), 2);
-    EXPECT_EQ(grid->CellStr(2, 2), "alpha");
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    EXPECT_EQ(grid->CellStr(2, 1), "Alpha");
+    EXPECT_EQ(grid->Selection(), QRect(QPoint(1, 1), QPoint(5, 1)));
 }
 
 TEST(GridSortieren, KlickzonenImKopf) {

@@ -68,7 +68,6 @@ TEST_F(MainTest, AktualisierenLoeschtHakenUndLaesstDieKopfboxStehen) {
     ASSERT_TRUE(haken);
     BoxKlicken(2);
     ASSERT_TRUE(Box(1, &haken) && haken);
-    const std::string panelVorher = Angezeigt();
 
     QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
     for (int r = 1; r <= 3; ++r) {
@@ -79,7 +78,8 @@ TEST_F(MainTest, AktualisierenLoeschtHakenUndLaesstDieKopfboxStehen) {
     }
     EXPECT_TRUE(Box(0, &haken));
     EXPECT_TRUE(haken) << "the header box keeps its state";
-    EXPECT_EQ(panelVorher, Angezeigt());
+    EXPECT_EQ(f.grdReplays->CurrentRow(), 1);
+    EXPECT_EQ(Angezeigt(), Replays[0]->Spielname);
     EXPECT_TRUE(dlg.Aufrufe.empty());
 }
 
@@ -173,7 +173,7 @@ TEST_F(MainTest, NurBoxenSpaltenAenderbarUndNurDatenspaltenVerschiebbar) {
     }
 }
 
-TEST_F(MainTest, KopfklickAendertDasPanelNieUndNummernklickNichtDieZeile) {
+TEST_F(MainTest, KopfklickAendertDasPanelNie) {
     InBibliothek("a.rec", Bau("Alpha"));
     InBibliothek("b.rec", Bau("Beta"));
     auto& f = Oeffnen();
@@ -183,11 +183,6 @@ TEST_F(MainTest, KopfklickAendertDasPanelNieUndNummernklickNichtDieZeile) {
         Klick(f.grdReplays, c, 0);
         EXPECT_EQ(Angezeigt(), vorher) << c;
     }
-    const int aktuell = f.grdReplays->CurrentRow();
-    const int andere = aktuell == 1 ? 2 : 1;
-    ZelleKlicken(0, andere);
-    EXPECT_EQ(Angezeigt(), Zelle(2, andere));
-    EXPECT_EQ(f.grdReplays->CurrentRow(), aktuell);
     EXPECT_TRUE(dlg.Aufrufe.empty());
 }
 
