@@ -267,7 +267,8 @@ TEST_F(GridMaus, DoppelklickZaehltZweiDruecke) {
         SCOPED_TRACE(fall.name);
         SetUp();
         grid->PlaceCheckBox(1, 0, false, false);
-        const QRect ziel = fall.box ? grid->CheckBoxRect(fall.spalte, fall.zeile) : grid->CellRect(fall.spalte, fall.zeile);
+        const QRect ziel =
+            fall.box ? grid->CheckBoxRect(fall.spalte, fall.zeile) : grid->CellRect(fall.spalte, fall.zeile);
         Doppelklicken(*grid, ziel.center());
         for (int r = 0; r < grid->RowCount(); ++r) EXPECT_FALSE(Haken(r)) << r;
         EXPECT_EQ(grid->SortOptions.Column, fall.sortSpalte);

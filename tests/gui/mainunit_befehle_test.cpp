@@ -50,6 +50,17 @@ TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
     EXPECT_TRUE(plattform::Aufzaehlen(Playback() + "*.rec").empty());
     EXPECT_EQ(f.grdReplays->RowCount(), 4) << "refreshed after the import";
     EXPECT_NE(ZeileMit("Zwei"), -1);
+
+    // Only what was really copied counts; what was not is named and stays in Playback.
+    dlg.Vergessen();
+    Bau("Drei").Schreiben(Playback() + "drei.rec");
+    Bau("Eins").Schreiben(Playback() + "eins.rec");  // the library's copy has these bytes
+    std::filesystem::create_directory(Playback() + "ordner.rec");
+    dlg.Ja();
+    QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replays wurden kopiert, 1 war schon vorhanden, "
+                                                          "1 wurde nicht kopiert.\r\nordner.rec: keine lesbare Datei"});
+    EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), std::vector<std::string>{"ordner.rec"});
 }
 
 TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
@@ -148,7 +159,8 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
         {"Druck nahe einer Linie", [] {},
          [&] {
              const QRect z = grid()->CellRect(3, 8);
-             QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(z.left() + 1, z.center().y()));
+             const QPoint nahe(z.left() + 1, z.center().y());  // 1 pixel right of the line
+             QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, nahe);
          },
          false},
         {"aufsteigend sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { Klick(grid(), 2, 0); }, true},

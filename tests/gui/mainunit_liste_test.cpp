@@ -145,7 +145,8 @@ TEST_F(MainTest, VerschobeneSpaltenBehaltenIhrenInhalt) {
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Spielname"), r), replay.Spielname);
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "#"), r), std::to_string(replay.Spieleranzahl));
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Karte"), r), replay.Spielname == "Alpha" ? "Blutfluss" : "Quatra");
-        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Datum"), r), Regionaleinstellungen::Deutsch().DatumZeitText(replay.Datum));
+        EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Datum"), r),
+                  Regionaleinstellungen::Deutsch().DatumZeitText(replay.Datum));
     }
 
     // In the player grid any data column may go anywhere, "Team" in front of "Spieler" too.
