@@ -27,9 +27,10 @@ class TGridModell;
 //   grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
 //   grdReplays->SortOptions.Show = true;  grdReplays->SortOptions.FixedCols = true;
 //   grdReplays->CheckAllInHeader = true;  grdReplays->PreciseCheckBoxHit = true;
-//   grdReplays->HideFocusRect = true;
+//   grdReplays->HideFocusRect = true;  grdReplays->MinDropColumn = 2;
 //   grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) { grdReplaysClickCell(s, r, c); };
 //   grdReplays->OnCanEditCell = ...grdReplaysCanEditCell...;  OnColumnMove = ...grdReplaysColumnMove...;
+//   grdReplays->OnZeileGewechselt = ...grdReplaysZeileGewechselt...;
 //
 //   grdSpieler->SetColCount(4);  grdSpieler->SetRowCount(2);
 //   grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
