@@ -4,7 +4,8 @@
 
 // The import the tool button runs, with --remove as the answer Yes to "Replays
 // anschließend entfernen?". Both folders are used exactly as given, as the settings
-// would hold them: a missing trailing separator is not added.
+// would hold them: a missing trailing separator is not added. Each replay that was not
+// copied gets a line on stderr and the status 1.
 int BefehlImport(const std::vector<std::string>& argumente) {
     bool entfernen = false;
     bool unbekannt = false;
@@ -18,7 +19,10 @@ int BefehlImport(const std::vector<std::string>& argumente) {
         StderrSchreiben("usage: quellarch-cli import GAMEDIR LIBDIR [--remove]\n");
         return 2;
     }
-    const int anzahl = PlaybackImportieren(ordner[0], ordner[1], entfernen);
-    StdoutSchreiben(AusAnsi(KopiertText(anzahl)) + "\n");
-    return 0;
+    const TKopierbericht bericht = PlaybackImportieren(ordner[0], ordner[1], entfernen);
+    StdoutSchreiben(AusAnsi(KopiertText(bericht)) + "\n");
+    for (const TKopierteDatei& datei : bericht.Dateien)
+        if (!Angekommen(datei.Stand))
+            StderrSchreiben(AusPfad(datei.Name) + ": " + AusAnsi(KopierGrund(datei.Stand)) + "\n");
+    return bericht.NichtAngekommen() > 0 ? 1 : 0;
 }

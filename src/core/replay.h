@@ -15,7 +15,7 @@ namespace plattform { class Datei; }
 // the replay's Dateiname.
 std::string DateinameAusPfad(const std::string& pfad);
 
-// Where the reader takes "TRSR" to stand (Part 1.1: O + 52), from the low byte of the
+// Where the reader takes "TRSR" to stand (52 bytes past the map path's count, O), from the low byte of the
 // map-path length field at 228; the replay name's length field follows it at + 5.
 std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge);
 

@@ -1,5 +1,8 @@
 #include "transfers.h"
 
+#include <optional>
+
+#include "platform/codepage.h"
 #include "platform/dateioperationen.h"
 #include "platform/dateisystem.h"
 #include "platform/pfad.h"
@@ -23,39 +26,49 @@ bool SichereKopie(const std::string& quelle, const std::string& ziel) {
     return !plattform::GleicheDatei(quelle, ziel) && plattform::GleicherInhalt(quelle, ziel);
 }
 
+// The folder a path lies in, with its separator; "." for a bare name.
+std::string OrdnerVon(const std::string& pfad) {
+    const auto trenner = pfad.find_last_of("/\\");
+    return trenner == std::string::npos ? std::string(".") : pfad.substr(0, trenner + 1);
+}
+
+// Why a copy to a free name failed, as far as the folders show it.
+TKopierstand Fehlschlag(const std::string& quelle, const std::string& ziel) {
+    if (!plattform::DateiExistiert(quelle)) return TKopierstand::KeineDatei;
+    if (!plattform::VerzeichnisExistiert(OrdnerVon(ziel))) return TKopierstand::ZielordnerFehlt;
+    return TKopierstand::Gescheitert;
+}
+
 // Copies into an unused name and checks the bytes. A copy that came out wrong is ours
-// (the copy creates its target exclusively), so it goes again.
-enum class Versuch { Sicher, Belegt, Gescheitert };
-Versuch KopierenUndPruefen(const std::string& quelle, const std::string& ziel) {
+// (the copy creates its target exclusively), so it goes again. Nothing when another file
+// holds the name, so that the next name is tried.
+std::optional<TKopierstand> KopierenUndPruefen(const std::string& quelle, const std::string& ziel) {
     if (plattform::Kopieren(quelle, ziel)) {
-        if (SichereKopie(quelle, ziel)) return Versuch::Sicher;
+        if (SichereKopie(quelle, ziel)) return TKopierstand::Kopiert;
         plattform::Loeschen(ziel);
-        return Versuch::Gescheitert;
+        return TKopierstand::NichtBestaetigt;
     }
-    if (SichereKopie(quelle, ziel)) return Versuch::Sicher;
+    if (SichereKopie(quelle, ziel)) return TKopierstand::SchonDa;
     // Anything under the name, also a folder, blocks it; otherwise the copy failed for
     // want of the folder, of rights or of space, and another name would not help.
-    return plattform::NameBelegt(ziel) ? Versuch::Belegt : Versuch::Gescheitert;
+    if (plattform::NameBelegt(ziel)) return std::nullopt;
+    return Fehlschlag(quelle, ziel);
 }
 
 // Brings ordner + name into zielOrdner, under name or the first free numbered name.
-// True when zielOrdner then holds a verified copy, so the source may go.
-bool Uebertragen(const std::string& quelle, const std::string& zielOrdner, const std::string& name) {
-    if (plattform::GleicheDatei(quelle, zielOrdner + name)) return false;
+// The source may go when the result has arrived (Angekommen).
+TKopierstand Uebertragen(const std::string& quelle, const std::string& zielOrdner, const std::string& name) {
+    if (plattform::GleicheDatei(quelle, zielOrdner + name)) return TKopierstand::DieselbeDatei;
     for (int k = 1; k <= kHoechsteNummer; ++k) {
         const std::string ziel = zielOrdner + (k == 1 ? name : NummerierterName(name, k));
-        switch (KopierenUndPruefen(quelle, ziel)) {
-            case Versuch::Sicher: return true;
-            case Versuch::Gescheitert: return false;
-            case Versuch::Belegt: break;
-        }
+        if (const auto stand = KopierenUndPruefen(quelle, ziel)) return *stand;
     }
-    return false;
+    return TKopierstand::KeinFreierName;
 }
 
 // Whether zielOrdner already holds a verified copy, under name or a numbered name, as
 // Uebertragen would have left it. Copies nothing.
-bool Angekommen(const std::string& quelle, const std::string& zielOrdner, const std::string& name) {
+bool SchonAngekommen(const std::string& quelle, const std::string& zielOrdner, const std::string& name) {
     if (plattform::GleicheDatei(quelle, zielOrdner + name)) return false;
     for (int k = 1; k <= kHoechsteNummer; ++k) {
         const std::string ziel = zielOrdner + (k == 1 ? name : NummerierterName(name, k));
@@ -67,20 +80,47 @@ bool Angekommen(const std::string& quelle, const std::string& zielOrdner, const 
 
 }  // namespace
 
+std::string KopierGrund(TKopierstand stand) {
+    switch (stand) {
+        case TKopierstand::Kopiert:
+        case TKopierstand::SchonDa: return {};
+        case TKopierstand::DieselbeDatei: return "Quelle und Ziel sind dieselbe Datei";
+        case TKopierstand::KeineDatei: return "keine lesbare Datei";
+        case TKopierstand::ZielordnerFehlt: return "Zielordner existiert nicht";
+        case TKopierstand::NichtBestaetigt: return plattform::AnsiAusUtf8("Kopie nicht bestätigt und wieder entfernt");
+        case TKopierstand::Gescheitert: return "Kopieren fehlgeschlagen";
+        case TKopierstand::KeinFreierName: return "kein freier Name im Zielordner";
+    }
+    return "Kopieren fehlgeschlagen";
+}
+
+int TKopierbericht::Anzahl(TKopierstand stand) const {
+    int n = 0;
+    for (const TKopierteDatei& d : Dateien) n += d.Stand == stand;
+    return n;
+}
+
+int TKopierbericht::NichtAngekommen() const {
+    int n = 0;
+    for (const TKopierteDatei& d : Dateien) n += !Angekommen(d.Stand);
+    return n;
+}
+
 std::string PlaybackOrdner(const std::string& dowVerzeichnis) {
     const char t = plattform::Trenner();
     return dowVerzeichnis + t + "Playback" + t;
 }
 
-int PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis, bool entfernen) {
+TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                                   bool entfernen) {
     const std::string playback = PlaybackOrdner(dowVerzeichnis);
-    int anzahl = 0;
+    TKopierbericht bericht;
     for (const std::string& name : plattform::Aufzaehlen(playback + "*.rec")) {
-        const bool sicher = Uebertragen(playback + name, replayVerzeichnis, name);
-        ++anzahl;
-        if (entfernen && sicher) plattform::Loeschen(playback + name);
+        const TKopierstand stand = Uebertragen(playback + name, replayVerzeichnis, name);
+        bericht.Dateien.push_back({name, stand});
+        if (entfernen && Angekommen(stand)) plattform::Loeschen(playback + name);
     }
-    return anzahl;
+    return bericht;
 }
 
 void PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis) {
@@ -92,20 +132,34 @@ void ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& re
     Uebertragen(replayVerzeichnis + dateiname, PlaybackOrdner(dowVerzeichnis), dateiname);
 }
 
-int BibliothekKopieren(const std::string& alt, const std::string& neu) {
-    int anzahl = 0;
-    for (const std::string& name : plattform::Aufzaehlen(alt + "*.rec")) {
-        Uebertragen(alt + name, neu, name);
-        ++anzahl;
-    }
-    return anzahl;
+TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu) {
+    TKopierbericht bericht;
+    for (const std::string& name : plattform::Aufzaehlen(alt + "*.rec"))
+        bericht.Dateien.push_back({name, Uebertragen(alt + name, neu, name)});
+    return bericht;
 }
 
 void BibliothekLeeren(const std::string& alt, const std::string& neu) {
     // The folders may have changed while the question was open, so every source is
     // checked against the new folder again rather than trusting the first pass.
     for (const std::string& name : plattform::Aufzaehlen(alt + "*.rec"))
-        if (Angekommen(alt + name, neu, name)) plattform::Loeschen(alt + name);
+        if (SchonAngekommen(alt + name, neu, name)) plattform::Loeschen(alt + name);
 }
 
-std::string KopiertText(int anzahl) { return std::to_string(anzahl) + " Replays wurden kopiert."; }
+namespace {
+std::string Zusatz(int anzahl, const char* einer, const char* mehrere) {
+    return anzahl == 0 ? std::string() : ", " + std::to_string(anzahl) + " " + (anzahl == 1 ? einer : mehrere);
+}
+}  // namespace
+
+std::string KopiertText(const TKopierbericht& bericht) {
+    return std::to_string(bericht.Anzahl(TKopierstand::Kopiert)) + " Replays wurden kopiert" +
+           Zusatz(bericht.Anzahl(TKopierstand::SchonDa), "war schon vorhanden", "waren schon vorhanden") +
+           Zusatz(bericht.NichtAngekommen(), "wurde nicht kopiert", "wurden nicht kopiert") + ".";
+}
+
+std::string UmzugText(const TKopierbericht& bericht) {
+    return std::to_string(bericht.Anzahl(TKopierstand::Kopiert)) + " Replays kopiert" +
+           Zusatz(bericht.Anzahl(TKopierstand::SchonDa), "schon vorhanden", "schon vorhanden") +
+           Zusatz(bericht.NichtAngekommen(), "nicht kopiert", "nicht kopiert");
+}

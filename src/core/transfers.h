@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // The file work of the three replay transfers: the import from the game's Playback
 // folder, the copy of chosen replays into it, and the move of the whole library. No
@@ -7,7 +8,8 @@
 //
 // Folder strings are joined to file names by plain concatenation, unchanged. A replay
 // file is every entry matching folder + "*.rec" as the library scan enumerates them.
-// Nothing raises in ordinary use: failed copies and deletes only show in the folders.
+// Nothing raises in ordinary use: each enumerated file's copy is reported in a
+// TKopierbericht; failed deletes only show in the folders.
 //
 // No replay is ever lost. A source is deleted only when the target folder holds a
 // byte-identical copy that is a different file from the source:
@@ -17,14 +19,46 @@
 // - a copy that failed (folder missing, not writable, disk full) keeps the source;
 // - two folder strings reaching the same folder copy nothing and delete nothing.
 
+// What became of one replay file in a transfer.
+enum class TKopierstand {
+    Kopiert,          // a verified copy now stands in the target folder (maybe numbered)
+    SchonDa,          // the target folder already held these bytes; nothing was copied
+    DieselbeDatei,    // source and target are one file: one folder under two spellings
+    KeineDatei,       // the entry is a folder, or it vanished or could not be read
+    ZielordnerFehlt,
+    NichtBestaetigt,  // the copy's bytes could not be confirmed, so it was removed again
+    Gescheitert,      // the copy failed for want of rights or space
+    KeinFreierName,   // the name and every numbered name are taken
+};
+
+// Whether the target folder holds the replay afterwards, so the source may go.
+inline bool Angekommen(TKopierstand stand) {
+    return stand == TKopierstand::Kopiert || stand == TKopierstand::SchonDa;
+}
+
+// Why a replay was not copied, for the user (Windows-1252); empty for one that arrived.
+std::string KopierGrund(TKopierstand stand);
+
+// One enumerated replay file and what became of it, in enumeration order.
+struct TKopierteDatei {
+    std::string Name;  // as the folder names it
+    TKopierstand Stand;
+};
+
+struct TKopierbericht {
+    std::vector<TKopierteDatei> Dateien;
+    int Anzahl(TKopierstand stand) const;
+    int NichtAngekommen() const;
+};
+
 // The game's Playback folder: dowVerzeichnis + "\Playback\" (on POSIX "/Playback/"),
 // whatever dowVerzeichnis ends with. It is never created.
 std::string PlaybackOrdner(const std::string& dowVerzeichnis);
 
 // The import (`NeueReplaysKopieren`, after its question): every Playback replay into the
 // library, and with entfernen each one whose copy is safe there is deleted from Playback.
-// Returns the number of enumerated replay files, whatever their copies did.
-int PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis, bool entfernen);
+TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                                   bool entfernen);
 
 // Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every Playback
 // replay into the library, no count.
@@ -36,12 +70,16 @@ void ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& re
                         const std::string& dateiname);
 
 // The first pass of `AlleReplaysKopieren(Alt, Neu)`: every replay of alt into neu.
-// Returns the number of enumerated replay files, whatever their copies did.
-int BibliothekKopieren(const std::string& alt, const std::string& neu);
+TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu);
 
 // The deletion pass after "Alte Replays löschen?" was answered Yes: deletes each replay
 // of alt that neu holds a safe copy of. Copies nothing itself.
 void BibliothekLeeren(const std::string& alt, const std::string& neu);
 
-// The message after an import: "<anzahl> Replays wurden kopiert." (also for 0).
-std::string KopiertText(int anzahl);
+// The first line of the message after an import: "<k> Replays wurden kopiert." (also
+// for 0), with ", <v> waren schon vorhanden" and ", <f> wurden nicht kopiert" before the
+// full stop when there are such.
+std::string KopiertText(const TKopierbericht& bericht);
+// The same after a library move: "<k> Replays kopiert", ", <v> schon vorhanden",
+// ", <f> nicht kopiert"; no full stop.
+std::string UmzugText(const TKopierbericht& bericht);

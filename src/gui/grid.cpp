@@ -111,9 +111,18 @@ void TCheckSortGrid::SetColCount(int Anzahl) {
     Anzahl = std::max(1, Anzahl);
     modell_->SpaltenzahlSetzen(Anzahl);
     breiten_.resize(static_cast<size_t>(Anzahl), standardBreite_);
+    // Columns come and go at the end; a new one gets the next identity never used.
+    int naechste = kennungen_.empty() ? 0 : *std::max_element(kennungen_.begin(), kennungen_.end()) + 1;
+    kennungen_.resize(std::min(kennungen_.size(), static_cast<size_t>(Anzahl)));
+    while (static_cast<int>(kennungen_.size()) < Anzahl) kennungen_.push_back(naechste++);
     if (aktSpalte_ >= Anzahl) aktSpalte_ = Anzahl > 1 ? Anzahl - 1 : 1;
     if (auswahl_.isValid() && auswahl_.right() >= Anzahl) auswahl_ = QRect(aktSpalte_, aktZeile_, 1, 1);
     Umgestaltet();
+}
+
+int TCheckSortGrid::Spaltenposition(int Kennung) const {
+    auto it = std::find(kennungen_.begin(), kennungen_.end(), Kennung);
+    return it == kennungen_.end() ? -1 : static_cast<int>(it - kennungen_.begin());
 }
 
 void TCheckSortGrid::SetCurrentCell(int ACol, int ARow) {

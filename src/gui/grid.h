@@ -27,9 +27,10 @@ class TGridModell;
 //   grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
 //   grdReplays->SortOptions.Show = true;  grdReplays->SortOptions.FixedCols = true;
 //   grdReplays->CheckAllInHeader = true;  grdReplays->PreciseCheckBoxHit = true;
-//   grdReplays->HideFocusRect = true;
+//   grdReplays->HideFocusRect = true;  grdReplays->MinDropColumn = 2;
 //   grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) { grdReplaysClickCell(s, r, c); };
 //   grdReplays->OnCanEditCell = ...grdReplaysCanEditCell...;  OnColumnMove = ...grdReplaysColumnMove...;
+//   grdReplays->OnZeileGewechselt = ...grdReplaysZeileGewechselt...;
 //
 //   grdSpieler->SetColCount(4);  grdSpieler->SetRowCount(2);
 //   grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
@@ -67,6 +68,10 @@ public:
     void SetRowCount(int Anzahl);  // at least 1 (the header row)
     int ColCount() const;
     void SetColCount(int Anzahl);  // at least 1 (the fixed column)
+    // Where the column now stands that stood at Kennung when it was added by SetColCount;
+    // the user's column moves change positions, never identities. -1 for no such column.
+    // Whoever fills cells by what they show addresses them through this.
+    int Spaltenposition(int Kennung) const;
     // The current row; -1 while the grid has no data row.
     int CurrentRow() const { return aktZeile_; }
     int CurrentCol() const { return aktSpalte_; }
@@ -83,6 +88,11 @@ public:
     // Asked when the user starts dragging the header of column ACol; Allow comes in true,
     // and false cancels the move.
     std::function<void(TCheckSortGrid* Sender, int ACol, bool& Allow)> OnColumnMove;
+    // The user made data row ARow current: by a press anywhere in it (the number cell, a
+    // box and the sizing zone at a column line included) or by the keys. Raised before
+    // OnClickCell. Not raised by the operations above, nor by a sort, which takes the
+    // current row along with its contents.
+    std::function<void(TCheckSortGrid* Sender, int ARow)> OnZeileGewechselt;
 
     // ---- Behaviour, read whenever the grid needs it (call update() after a change at
     // run time if it affects the look, e.g. SortOptions.Show).
@@ -93,9 +103,9 @@ public:
     bool FloatingColumnMove = true;   // the dragged caption follows the mouse
     bool HideFocusRect = false;
     bool MarkupInCells = false;       // ignored: texts are always plain
-    // A dragged column may be dropped only at this position or further right. The
-    // commands expect the number column at 0 and the check-box column at 1.
-    int MinDropColumn = 2;
+    // A dragged column may be dropped only at this position or further right; never on
+    // the fixed column. The replay list sets 2 so its check-box column stays at 1.
+    int MinDropColumn = 1;
 
     // ---- Layout and look.
     TGridOptions Options() const { return optionen_; }
@@ -134,7 +144,8 @@ public:
     QRect CheckBoxRect(int ACol, int ARow) const;
     bool SortMarkerVisible() const;
     // What a sorting header click on ACol does: the direction rule, then the sort of all
-    // data rows. Ignores SortOptions.Show and the row count; the mouse checks those.
+    // data rows, the current row going along with its contents. Ignores SortOptions.Show
+    // and the row count; the mouse checks those.
     void SortByHeaderClick(int ACol);
     // The selected data cells, as columns left..right and rows top..bottom.
     QRect Selection() const { return auswahl_; }
@@ -169,8 +180,13 @@ private:
     // Behaviour (gridmaus.cpp).
     bool DarfAendern(int zeile, int spalte, bool vorgabe);
     bool CheckboxGetroffen(int spalte, int zeile, QPoint punkt) const;
+    // The column a press at p sizes, or -1: in the header row within 3 pixels of a cell's
+    // side border, except on the header's check box.
+    int GroessenSpalte(QPoint p, int spalte, int zeile) const;
     void CheckboxUmschalten(int spalte, int zeile);
     void AktuelleZelle(int spalte, int zeile, bool erweitern);
+    // AktuelleZelle for the user's mouse and keys, with OnZeileGewechselt.
+    void ZelleWaehlen(int spalte, int zeile, bool erweitern);
     void AuswahlErweitern(int spalte, int zeile);
     void Sichtbar(int zeile);
     void SpalteVerschieben(int von, int nach);
@@ -185,6 +201,7 @@ private:
     Regionaleinstellungen regional_;
     TGridOptions optionen_ = goColSizing | goRangeSelect;
     std::vector<int> breiten_;
+    std::vector<int> kennungen_;  // per position, the column's identity
     int standardBreite_ = 64;
     int standardHoehe_ = 24;
     int festeHoehe_ = 24;

@@ -34,7 +34,7 @@ void TCheckSortGrid::CheckboxUmschalten(int spalte, int zeile) {
     modell_->ZustandSetzen(spalte, zeile, neu);
     setFocus(Qt::MouseFocusReason);
     if (zeile > 0) {
-        AktuelleZelle(spalte, zeile, false);
+        ZelleWaehlen(spalte, zeile, false);
     } else if (CheckAllInHeader) {
         // Rows without a box are skipped and not asked about.
         for (int r = 1; r < RowCount(); ++r) modell_->ZustandSetzen(spalte, r, neu);
@@ -57,6 +57,12 @@ void TCheckSortGrid::AktuelleZelle(int spalte, int zeile, bool erweitern) {
     if (neu) DarfAendern(zeile, spalte, false);
     Sichtbar(zeile);
     viewport()->update();
+}
+
+void TCheckSortGrid::ZelleWaehlen(int spalte, int zeile, bool erweitern) {
+    const int vorher = aktZeile_;
+    AktuelleZelle(spalte, zeile, erweitern);
+    if (aktZeile_ != vorher && aktZeile_ >= 1 && OnZeileGewechselt) OnZeileGewechselt(this, aktZeile_);
 }
 
 void TCheckSortGrid::AuswahlErweitern(int spalte, int zeile) {
@@ -85,9 +91,17 @@ bool TCheckSortGrid::Abgelegt(int ziel) const {
 
 void TCheckSortGrid::SpalteVerschieben(int von, int nach) {
     modell_->SpalteVerschieben(von, nach);
-    auto anfang = breiten_.begin();
-    if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
-    else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    // Width and identity travel with the cells, the columns between shift by one.
+    for (auto* werte : {&breiten_, &kennungen_}) {
+        auto anfang = werte->begin();
+        if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
+        else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    }
+    // The marker stays on the column that was sorted.
+    int& sortiert = SortOptions.Column;
+    if (sortiert == von) sortiert = nach;
+    else if (von < nach && sortiert > von && sortiert <= nach) --sortiert;
+    else if (nach < von && sortiert >= nach && sortiert < von) ++sortiert;
     Umgestaltet();
 }
 
@@ -99,8 +113,27 @@ void TCheckSortGrid::SortByHeaderClick(int spalte) {
         SortOptions.Column = spalte;
         SortOptions.Direction = SortOptions.InitSortDirection;
     }
-    // The current row keeps its number, so it now shows another row's contents.
-    modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
+    const std::vector<int> herkunft = modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
+    // The current row goes where its contents went, so it still holds what the user chose
+    // (and what the window shows of it). A range of rows is scattered by the sort; the
+    // selection shrinks to the current row.
+    if (herkunft.empty() || SortOptions.SingleColumn || aktZeile_ < 1) return;
+    auto neu = std::find(herkunft.begin(), herkunft.end(), aktZeile_);
+    if (neu == herkunft.end()) return;
+    aktZeile_ = 1 + static_cast<int>(neu - herkunft.begin());
+    ankerZeile_ = aktZeile_;
+    ankerSpalte_ = aktSpalte_;
+    AuswahlErweitern(aktSpalte_, aktZeile_);
+}
+
+int TCheckSortGrid::GroessenSpalte(QPoint p, int spalte, int zeile) const {
+    if (!(optionen_ & goColSizing) || zeile != 0 || spalte < 0) return -1;
+    // The header's box starts 2 pixels right of the column line, inside the zone.
+    if (CheckboxGetroffen(spalte, zeile, p) && CheckBoxRect(spalte, zeile).contains(p)) return -1;
+    QRect zelle = CellRect(spalte, 0);
+    if (p.x() - zelle.left() <= randZone) return spalte - 1;  // the border sizes the column on its left
+    if (zelle.right() - p.x() <= randZone) return spalte;
+    return -1;
 }
 
 void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
@@ -118,15 +151,13 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     bool nahLinks = p.x() - zelle.left() <= randZone, nahRechts = zelle.right() - p.x() <= randZone;
     bool amRand = (optionen_ & goColSizing) && (nahLinks || nahRechts);
 
-    if (amRand && zeile == 0) {
-        int links = nahLinks ? spalte - 1 : spalte;  // the border sizes the column on its left
-        if (links >= 0) {
-            zustand_ = TMauszustand::Groesse;
-            groesseSpalte_ = links;
-            groesseStartX_ = p.x();
-            groesseStartBreite_ = ColWidth(links);
-            return;
-        }
+    const int groesse = GroessenSpalte(p, spalte, zeile);
+    if (groesse >= 0) {
+        zustand_ = TMauszustand::Groesse;
+        groesseSpalte_ = groesse;
+        groesseStartX_ = p.x();
+        groesseStartBreite_ = ColWidth(groesse);
+        return;
     }
     if (CheckboxGetroffen(spalte, zeile, p) && DarfAendern(zeile, spalte, false)) {
         CheckboxUmschalten(spalte, zeile);
@@ -137,9 +168,10 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
         verschiebenSpalte_ = spalte;
         verschiebenZiel_ = -1;
     }
-    if (zeile >= 1 && spalte >= 1) {
+    if (zeile >= 1) {
+        // The number cell is fixed and never current itself, but it names its row.
         bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
-        AktuelleZelle(spalte, zeile, erweitern);
+        ZelleWaehlen(std::max(spalte, 1), zeile, erweitern);
         if (optionen_ & goRangeSelect) zustand_ = TMauszustand::Auswaehlen;
     }
     if (!amRand && OnClickCell) OnClickCell(this, zeile, spalte);
@@ -213,24 +245,22 @@ void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
     QPoint p = e->position().toPoint();
-    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
-    if (e->button() == Qt::LeftButton && (optionen_ & goColSizing) && zeile == 0 && spalte >= 0) {
-        QRect zelle = CellRect(spalte, 0);
-        bool links = p.x() - zelle.left() <= randZone, rechts = zelle.right() - p.x() <= randZone;
-        if (links || rechts) {
-            // Fits the column left of the border; the fixed column is never fitted.
-            int ziel = links ? spalte - 1 : spalte;
-            if (ziel >= 1) {
-                breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
-                Umgestaltet();
-            }
-            zustand_ = TMauszustand::Normal;
-            keinSortieren_ = true;
-            return;
+    const int ziel = e->button() == Qt::LeftButton ? GroessenSpalte(p, SpalteBei(p.x()), ZeileBei(p.y())) : -1;
+    if (ziel >= 0) {
+        // Fits the column left of the border; the fixed column is never fitted.
+        if (ziel >= 1) {
+            breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
+            Umgestaltet();
         }
+        zustand_ = TMauszustand::Normal;
+        keinSortieren_ = true;
+        return;
     }
-    // Qt has already delivered the second press of any other double-click.
+    // Qt 6 delivers the second press of a double click only as this event; it toggles,
+    // clicks and starts a sort like the first.
+    mousePressEvent(e);
 }
 
 void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
@@ -273,5 +303,5 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
         QAbstractScrollArea::keyPressEvent(e);
         return;
     }
-    AktuelleZelle(spalte, zeile, erweitern);
+    ZelleWaehlen(spalte, zeile, erweitern);
 }

@@ -134,9 +134,9 @@ void TGridModell::SpalteVerschieben(int von, int nach) {
     endMoveColumns();
 }
 
-void TGridModell::Sortieren(int spalte, TSortDirection richtung, const TSortOptions& optionen,
-                            const Regionaleinstellungen& regional, int ersteZeile) {
-    if (spalte < 0 || spalte >= spalten_ || ersteZeile < 0 || Zeilen() - ersteZeile < 2) return;
+std::vector<int> TGridModell::Sortieren(int spalte, TSortDirection richtung, const TSortOptions& optionen,
+                                        const Regionaleinstellungen& regional, int ersteZeile) {
+    if (spalte < 0 || spalte >= spalten_ || ersteZeile < 0 || Zeilen() - ersteZeile < 2) return {};
     const size_t erste = static_cast<size_t>(ersteZeile);
     const size_t anzahl = zeilen_.size() - erste;
     const int letzteSpalte = optionen.Full ? spalten_ - 1 : spalte;
@@ -180,4 +180,7 @@ void TGridModell::Sortieren(int spalte, TSortDirection richtung, const TSortOpti
         }
     }
     emit layoutChanged();
+    std::vector<int> herkunft(anzahl);
+    for (size_t i = 0; i < anzahl; ++i) herkunft[i] = static_cast<int>(erste + folge[i]);
+    return herkunft;
 }

@@ -46,8 +46,9 @@ public:
     void SpalteVerschieben(int von, int nach);
 
     // Sorts the rows from ersteZeile to the last on the given column, breaking ties on
-    // the columns to its right when Full is set.
-    void Sortieren(int spalte, TSortDirection richtung, const TSortOptions& optionen,
+    // the columns to its right when Full is set. Returns, for each row from ersteZeile on,
+    // the row it came from; empty when there was nothing to sort.
+    std::vector<int> Sortieren(int spalte, TSortDirection richtung, const TSortOptions& optionen,
                    const Regionaleinstellungen& regional, int ersteZeile);
 
 private:

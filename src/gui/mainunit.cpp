@@ -173,8 +173,13 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->CheckAllInHeader = true;
     grdReplays->PreciseCheckBoxHit = true;
     grdReplays->HideFocusRect = true;
+    // The commands find the number in column 0 and the check box in column 1.
+    grdReplays->MinDropColumn = 2;
     grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
         Behandeln([&] { grdReplaysClickCell(s, r, c); });
+    };
+    grdReplays->OnZeileGewechselt = [this](TCheckSortGrid* s, int r) {
+        Behandeln([&] { grdReplaysZeileGewechselt(s, r); });
     };
     grdReplays->OnCanEditCell = [this](TCheckSortGrid* s, int r, int c, bool& CanEdit) {
         Behandeln([&] { grdReplaysCanEditCell(s, r, c, CanEdit); });

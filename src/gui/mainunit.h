@@ -71,6 +71,9 @@ public:
     // Shows Replays[Index]; an index outside Replays changes nothing.
     void DetailsAnzeigen(int Index);
     void grdReplaysClickCell(TCheckSortGrid* Sender, int ARow, int ACol);
+    // The panel follows the current row however the user moved it, so the highlighted
+    // row, the panel and the target of "Umbenennen" are always one replay.
+    void grdReplaysZeileGewechselt(TCheckSortGrid* Sender, int ARow);
     void grdReplaysCanEditCell(TCheckSortGrid* Sender, int ARow, int ACol, bool& CanEdit);
     void grdReplaysColumnMove(TCheckSortGrid* Sender, int ACol, bool& Allow);
     // The display name of a race or map key; the key itself when there is none.

@@ -4,6 +4,7 @@
 
 #include "dialoge.h"
 #include "grid.h"
+#include "kopiermeldung.h"
 #include "mainunit.h"
 #include "optionenunit.h"
 #include "platform/codepage.h"
@@ -50,8 +51,9 @@ void TfrmMain::Beenden1Click() { close(); }
 void TfrmMain::NeueReplaysKopieren() {
     const bool entfernen = dialoge_.Frage(plattform::AnsiAusUtf8("Replays anschließend entfernen?"),
                                           plattform::AnsiAusUtf8("Replays löschen"));
-    const int anzahl = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen);
-    dialoge_.Nachricht(KopiertText(anzahl));
+    const TKopierbericht bericht = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen);
+    // Counts what was really copied and names what was not; nothing not copied was removed.
+    dialoge_.Nachricht(KopierMeldung(KopiertText(bericht), bericht));
 }
 
 void TfrmMain::AuswahlNachPlaybackKopieren() {

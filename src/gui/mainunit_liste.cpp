@@ -11,6 +11,19 @@
 #include "variablen.h"
 #include "zahl.h"
 
+namespace {
+
+// The data columns as ListeAufbauen and DetailsAufbauen add them. The user may move them,
+// so their cells are found by identity; the number and box columns never move.
+enum TListenspalte { lsSpielname = 2, lsAnzahl = 3, lsKarte = 4, lsDatum = 5 };
+enum TSpielerspalte { ssSpieler = 1, ssRasse = 2, ssTeam = 3 };
+
+void Setzen(TCheckSortGrid* grid, int kennung, int zeile, const std::string& text) {
+    grid->CellStr(grid->Spaltenposition(kennung), zeile, text);
+}
+
+}  // namespace
+
 void TfrmMain::ListeAktualisieren() {
     // The list shows what the scan produced whatever its code; the scan's notices (a
     // file that cannot be opened) come as message boxes.
@@ -27,10 +40,10 @@ void TfrmMain::ListeAktualisieren() {
         const int n = i + 1;
         grdReplays->CellStr(0, n, std::to_string(n));
         grdReplays->PlaceCheckBox(1, n, false, false);
-        grdReplays->CellStr(2, n, r.Spielname);
-        grdReplays->CellStr(3, n, std::to_string(r.Spieleranzahl));
-        grdReplays->CellStr(4, n, KartenName(r.Karte));
-        grdReplays->CellStr(5, n, regional_.DatumZeitText(r.Datum));
+        Setzen(grdReplays, lsSpielname, n, r.Spielname);
+        Setzen(grdReplays, lsAnzahl, n, std::to_string(r.Spieleranzahl));
+        Setzen(grdReplays, lsKarte, n, KartenName(r.Karte));
+        Setzen(grdReplays, lsDatum, n, regional_.DatumZeitText(r.Datum));
         if (i < hoechster) grdReplays->AppendRow();
     }
     DetailsAnzeigen(0);
@@ -54,9 +67,9 @@ void TfrmMain::DetailsAnzeigen(int Index) {
         if (!s) continue;
         if (++zeile > 1) grdSpieler->AppendRow();
         grdSpieler->CellStr(0, zeile, std::to_string(k));
-        grdSpieler->CellStr(1, zeile, s->Name);
-        grdSpieler->CellStr(2, zeile, RassenName(s->Rasse));
-        grdSpieler->CellStr(3, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
+        Setzen(grdSpieler, ssSpieler, zeile, s->Name);
+        Setzen(grdSpieler, ssRasse, zeile, RassenName(s->Rasse));
+        Setzen(grdSpieler, ssTeam, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
     }
     // Without players the one remaining row would still show the previous replay's
     // first player.
@@ -84,6 +97,12 @@ void TfrmMain::grdReplaysClickCell(TCheckSortGrid*, int ARow, int) {
     if (ARow <= 0) return;  // a header click is the grid's sorting
     const std::int32_t n = StrToInt(grdReplays->CellStr(0, ARow));
     DetailsAnzeigen(n - 1);
+}
+
+void TfrmMain::grdReplaysZeileGewechselt(TCheckSortGrid*, int ARow) {
+    // Only the empty row of an empty list has no number, and it names no replay.
+    const std::string nummer = grdReplays->CellStr(0, ARow);
+    if (!nummer.empty()) DetailsAnzeigen(StrToInt(nummer) - 1);
 }
 
 void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEdit) {

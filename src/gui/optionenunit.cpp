@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ansitext.h"
 #include "dialoge.h"
 #include "fehlerbox.h"
 #include "glyphen.h"
+#include "kopiermeldung.h"
 #include "platform/codepage.h"
 #include "platform/pfad.h"
 #include "transfers.h"
@@ -166,11 +168,19 @@ void TfrmOptionen::sbtReplayWechselnClick() {
 
 void TfrmOptionen::btnOkClick() {
     DOWVerzeichnis = PfadAus(edtDOWVerzeichnis);
-    const std::string neu = PfadAus(edtReplayVerzeichnis);
+    std::string neu = PfadAus(edtReplayVerzeichnis);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
         dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
-        const int anzahl = AlleReplaysKopieren(ReplayVerzeichnis, neu);
-        dialoge_.Nachricht(std::to_string(anzahl) + " Replays kopiert");
+        const TKopierbericht bericht = AlleReplaysKopieren(ReplayVerzeichnis, neu);
+        std::string text = KopierMeldung(UmzugText(bericht), bericht);
+        // Not one replay reached the new folder: the library stays where its replays are.
+        const int verfehlt = bericht.NichtAngekommen();
+        if (verfehlt > 0 && verfehlt == static_cast<int>(bericht.Dateien.size())) {
+            neu = ReplayVerzeichnis;
+            text += plattform::AnsiAusUtf8("\r\nDas Replay-Verzeichnis bleibt unverändert: ") +
+                    NachAnsi(PfadText(ReplayVerzeichnis));
+        }
+        dialoge_.Nachricht(text);
     }
     ReplayVerzeichnis = neu;
     VerzeichnisseSchreiben();
@@ -179,9 +189,10 @@ void TfrmOptionen::btnOkClick() {
 
 void TfrmOptionen::btnAbbrechenClick() { close(); }
 
-int TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
-    const int anzahl = BibliothekKopieren(Alt, Neu);
+TKopierbericht TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
+    TKopierbericht bericht = BibliothekKopieren(Alt, Neu);
+    // Only replays with a verified copy in Neu are deleted.
     if (dialoge_.Frage(plattform::AnsiAusUtf8("Alte Replays löschen?"), plattform::AnsiAusUtf8("Replays löschen")))
         BibliothekLeeren(Alt, Neu);
-    return anzahl;
+    return bericht;
 }

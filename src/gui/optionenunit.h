@@ -2,6 +2,8 @@
 #include <QDialog>
 #include <string>
 
+#include "transfers.h"
+
 class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
@@ -38,9 +40,8 @@ public:
     void FormClose();
 
     // Moves the library: every replay of Alt into Neu, then "Alte Replays löschen?" (asked
-    // always) and on Yes the deletion pass. Returns the number of replay files found in Alt,
-    // whatever their copies did.
-    int AlleReplaysKopieren(const std::string& Alt, const std::string& Neu);
+    // always) and on Yes the deletion pass. Returns what became of each replay file of Alt.
+    TKopierbericht AlleReplaysKopieren(const std::string& Alt, const std::string& Neu);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

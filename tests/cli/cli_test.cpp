@@ -168,7 +168,7 @@ TEST_F(Cli, NamesWithColonsAndBackslashesAreFilesOfTheirOwn) {
     EXPECT_FALSE(std::filesystem::exists(ordner.Pfad() + "NeuerName.tmp"));
 }
 
-TEST_F(Cli, ImportPrintsTheCountAndMovesWithRemove) {
+TEST_F(Cli, ImportPrintsWhatWasCopiedAndMovesWithRemove) {
     TempVerzeichnis spiel;
     std::filesystem::create_directory(spiel.Pfad() + "Playback");
     ReplayBauer().Schreiben(spiel.Pfad() + "Playback/neu.rec");
@@ -177,6 +177,14 @@ TEST_F(Cli, ImportPrintsTheCountAndMovesWithRemove) {
     EXPECT_EQ(lauf.aus.trimmed(), "1 Replays wurden kopiert.");
     EXPECT_TRUE(std::filesystem::exists(ordner.Pfad() + "neu.rec"));
     EXPECT_FALSE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
+
+    // Into a library that does not exist: nothing copied, nothing removed, and said so.
+    ReplayBauer().Schreiben(spiel.Pfad() + "Playback/neu.rec");
+    lauf = Ausfuehren({"import", Q(spiel.Pfad()), Q(ordner.Pfad() + "fehlt/"), "--remove"});
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_EQ(lauf.aus.trimmed(), "0 Replays wurden kopiert, 1 wurde nicht kopiert.");
+    EXPECT_EQ(lauf.fehler.trimmed(), "neu.rec: Zielordner existiert nicht");
+    EXPECT_TRUE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
 }
 
 }  // namespace

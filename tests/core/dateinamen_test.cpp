@@ -118,14 +118,14 @@ TEST_F(Dateinamen, TransfersBewegenGenauDieGenannteDatei) {
     const Ordnerinhalt dreiOhneOrdner = {{"a:b.rec", 'A'}, {"b.rec", 'B'}, {"x\\y.rec", 'C'}};
     const Fall kFaelle[] = {
         {"import, behalten", kDrei, {},
-         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, false), 3); },
+         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, false).Anzahl(TKopierstand::Kopiert), 3); },
          kDrei, dreiOhneOrdner},
         {"import, entfernen", kDrei, {},
-         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, true), 3); },
+         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, true).Anzahl(TKopierstand::Kopiert), 3); },
          nurOrdner, dreiOhneOrdner},
         // "b.rec" is taken by another replay: only that one comes in under a numbered name.
         {"import neben einem anderen b.rec", kDrei, {{"b.rec", 'E'}},
-         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, true), 3); },
+         [](const std::string& s, const std::string& b) { EXPECT_EQ(PlaybackImportieren(s, b, true).Anzahl(TKopierstand::Kopiert), 3); },
          nurOrdner, {{"a:b.rec", 'A'}, {"b.rec", 'E'}, {"b (2).rec", 'B'}, {"x\\y.rec", 'C'}}},
         {"Replays kopieren, Schritt 1", kDrei, {},
          [](const std::string& s, const std::string& b) { PlaybackLeeren(s, b); }, nurOrdner, dreiOhneOrdner},
@@ -141,7 +141,7 @@ TEST_F(Dateinamen, TransfersBewegenGenauDieGenannteDatei) {
         // The library moves from the Playback folder's place to bib/.
         {"Bibliothek umziehen und leeren", kDrei, {},
          [](const std::string& s, const std::string& b) {
-             EXPECT_EQ(BibliothekKopieren(PlaybackOrdner(s), b), 3);
+             EXPECT_EQ(BibliothekKopieren(PlaybackOrdner(s), b).Anzahl(TKopierstand::Kopiert), 3);
              BibliothekLeeren(PlaybackOrdner(s), b);
          },
          nurOrdner, dreiOhneOrdner},

@@ -24,6 +24,19 @@ using Bytes = std::vector<unsigned char>;
 // A folder's entries: name -> which replay it holds ('A'..'Z'), 'D' for a sub-folder,
 // '?' for bytes that are no test replay (a damaged copy would show as that).
 using Ordnerinhalt = std::map<std::string, char>;
+// What became of each enumerated file: 'K' copied, 'V' already there (vorhanden), 'S' the
+// same file, 'X' no readable file, 'O' target folder missing, 'B' copy not confirmed,
+// 'G' copy failed.
+using Staende = std::map<std::string, char>;
+
+Staende StaendeVon(const TKopierbericht& bericht) {
+    Staende staende;
+    for (const TKopierteDatei& d : bericht.Dateien) {
+        const char* codes = "KVSXOBGN";
+        staende[d.Name] = codes[static_cast<int>(d.Stand)];
+    }
+    return staende;
+}
 
 const Bytes& Replay(char kennung) {
     static std::map<char, Bytes> gebaut;
@@ -110,8 +123,33 @@ TEST_F(TransfersTest, PlaybackOrdnerHaengtSeinenTrennerImmerAn) {
         EXPECT_EQ(PlaybackOrdner("C:\\Spiele\\DoW"), "C:\\Spiele\\DoW\\Playback\\");
         EXPECT_EQ(PlaybackOrdner(""), "\\Playback\\");
     }
-    EXPECT_EQ(KopiertText(0), "0 Replays wurden kopiert.");
-    EXPECT_EQ(KopiertText(12), "12 Replays wurden kopiert.");
+}
+
+TEST_F(TransfersTest, MeldungenZaehlenWasWirklichKopiertWurde) {
+    using S = TKopierstand;
+    struct Fall {
+        std::vector<S> staende;
+        const char* import;
+        const char* umzug;
+    } faelle[] = {
+        {{}, "0 Replays wurden kopiert.", "0 Replays kopiert"},
+        {{S::Kopiert, S::Kopiert}, "2 Replays wurden kopiert.", "2 Replays kopiert"},
+        {{S::Kopiert, S::SchonDa}, "1 Replays wurden kopiert, 1 war schon vorhanden.",
+         "1 Replays kopiert, 1 schon vorhanden"},
+        {{S::ZielordnerFehlt, S::Gescheitert, S::KeineDatei}, "0 Replays wurden kopiert, 3 wurden nicht kopiert.",
+         "0 Replays kopiert, 3 nicht kopiert"},
+        {{S::Kopiert, S::SchonDa, S::SchonDa, S::DieselbeDatei},
+         "1 Replays wurden kopiert, 2 waren schon vorhanden, 1 wurde nicht kopiert.",
+         "1 Replays kopiert, 2 schon vorhanden, 1 nicht kopiert"},
+    };
+    for (const Fall& fall : faelle) {
+        TKopierbericht bericht;
+        for (S s : fall.staende) bericht.Dateien.push_back({"x.rec", s});
+        EXPECT_EQ(KopiertText(bericht), fall.import);
+        EXPECT_EQ(UmzugText(bericht), fall.umzug);
+    }
+    EXPECT_EQ(KopierGrund(S::Kopiert), "");
+    EXPECT_EQ(KopierGrund(S::ZielordnerFehlt), "Zielordner existiert nicht");
 }
 
 TEST_F(TransfersTest, Import) {
@@ -119,7 +157,7 @@ TEST_F(TransfersTest, Import) {
         const char* titel;
         Ordnerinhalt playback{}, bibliothek{};
         bool entfernen = false;
-        int anzahl = 0;
+        Staende staende{};  // of the last run
         Ordnerinhalt playbackDanach{}, bibliothekDanach{};
         bool ohnePlayback = false, ohneBibliothek = false;
         Operation fehlerBei = Operation::Anzahl_;
@@ -127,51 +165,51 @@ TEST_F(TransfersTest, Import) {
         int laeufe = 1;
     };
     const Fall kFaelle[] = {
-        {"leeres Playback", {}, {{"a.rec", 'A'}}, true, 0, {}, {{"a.rec", 'A'}}},
+        {"leeres Playback", {}, {{"a.rec", 'A'}}, true, {}, {}, {{"a.rec", 'A'}}},
         {.titel = "kein Playback-Ordner",
          .bibliothek = {{"a.rec", 'A'}},
          .entfernen = true,
-         .anzahl = 0,
          .bibliothekDanach = {{"a.rec", 'A'}},
          .ohnePlayback = true},
-        {"neue Replays, behalten", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, false, 2,
+        {"neue Replays, behalten", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, false, {{"a.rec", 'K'}, {"b.rec", 'K'}},
          {{"a.rec", 'A'}, {"b.rec", 'B'}}, {{"a.rec", 'A'}, {"b.rec", 'B'}}},
-        {"neue Replays, entfernen", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, true, 2, {},
+        {"neue Replays, entfernen", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, true, {{"a.rec", 'K'}, {"b.rec", 'K'}}, {},
          {{"a.rec", 'A'}, {"b.rec", 'B'}}},
-        {"Gross- und Kleinschreibung, nur *.rec", {{"X.REC", 'A'}, {"y.Rec", 'B'}, {"z.txt", 'C'}}, {}, true, 2,
-         {{"z.txt", 'C'}}, {{"X.REC", 'A'}, {"y.Rec", 'B'}}},
-        {"gleicher Inhalt im Ziel, entfernen", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, 1, {}, {{"a.rec", 'A'}}},
-        {"gleicher Inhalt im Ziel, behalten", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, false, 1, {{"a.rec", 'A'}},
+        {"Gross- und Kleinschreibung, nur *.rec", {{"X.REC", 'A'}, {"y.Rec", 'B'}, {"z.txt", 'C'}}, {}, true,
+         {{"X.REC", 'K'}, {"y.Rec", 'K'}}, {{"z.txt", 'C'}}, {{"X.REC", 'A'}, {"y.Rec", 'B'}}},
+        {"gleicher Inhalt im Ziel, entfernen", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'V'}}, {},
          {{"a.rec", 'A'}}},
-        {"anderer Inhalt im Ziel, entfernen", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, 1, {},
+        {"gleicher Inhalt im Ziel, behalten", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, false, {{"a.rec", 'V'}},
+         {{"a.rec", 'A'}}, {{"a.rec", 'A'}}},
+        {"anderer Inhalt im Ziel, entfernen", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'K'}}, {},
          {{"a.rec", 'A'}, {"a (2).rec", 'B'}}},
         {.titel = "anderer Inhalt, dreimal ohne Entfernen",
          .playback = {{"a.rec", 'B'}},
          .bibliothek = {{"a.rec", 'A'}},
          .entfernen = false,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'V'}},
          .playbackDanach = {{"a.rec", 'B'}},
          .bibliothekDanach = {{"a.rec", 'A'}, {"a (2).rec", 'B'}},
          .laeufe = 3},
-        {"(2) schon anders belegt", {{"a.rec", 'C'}}, {{"a.rec", 'A'}, {"a (2).rec", 'B'}}, true, 1, {},
+        {"(2) schon anders belegt", {{"a.rec", 'C'}}, {{"a.rec", 'A'}, {"a (2).rec", 'B'}}, true, {{"a.rec", 'K'}}, {},
          {{"a.rec", 'A'}, {"a (2).rec", 'B'}, {"a (3).rec", 'C'}}},
-        {"(2) haelt schon diesen Inhalt", {{"a.rec", 'B'}}, {{"a.rec", 'A'}, {"a (2).rec", 'B'}}, true, 1, {},
-         {{"a.rec", 'A'}, {"a (2).rec", 'B'}}},
-        {"Name ohne Punkt bleibt", {{"rec", 'A'}}, {}, true, 0, {{"rec", 'A'}}, {}},
-        {"Ordner gleichen Namens im Ziel", {{"a.rec", 'A'}}, {{"a.rec", 'D'}}, true, 1, {},
+        {"(2) haelt schon diesen Inhalt", {{"a.rec", 'B'}}, {{"a.rec", 'A'}, {"a (2).rec", 'B'}}, true,
+         {{"a.rec", 'V'}}, {}, {{"a.rec", 'A'}, {"a (2).rec", 'B'}}},
+        {"Name ohne Punkt bleibt", {{"rec", 'A'}}, {}, true, {}, {{"rec", 'A'}}, {}},
+        {"Ordner gleichen Namens im Ziel", {{"a.rec", 'A'}}, {{"a.rec", 'D'}}, true, {{"a.rec", 'K'}}, {},
          {{"a.rec", 'D'}, {"a (2).rec", 'A'}}},
-        {"Ordner im Playback zaehlt, bleibt", {{"x.rec", 'D'}, {"a.rec", 'A'}}, {}, true, 2, {{"x.rec", 'D'}},
-         {{"a.rec", 'A'}}},
+        {"Ordner im Playback zaehlt, bleibt", {{"x.rec", 'D'}, {"a.rec", 'A'}}, {}, true,
+         {{"x.rec", 'X'}, {"a.rec", 'K'}}, {{"x.rec", 'D'}}, {{"a.rec", 'A'}}},
         {.titel = "Bibliothek fehlt",
          .playback = {{"a.rec", 'A'}, {"b.rec", 'B'}},
          .entfernen = true,
-         .anzahl = 2,
+         .staende = {{"a.rec", 'O'}, {"b.rec", 'O'}},
          .playbackDanach = {{"a.rec", 'A'}, {"b.rec", 'B'}},
          .ohneBibliothek = true},
         {.titel = "Kopie scheitert",
          .playback = {{"a.rec", 'A'}},
          .entfernen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'G'}},
          .playbackDanach = {{"a.rec", 'A'}},
          .fehlerBei = Operation::Kopieren,
          .nterAufruf = 1},
@@ -179,7 +217,7 @@ TEST_F(TransfersTest, Import) {
          .playback = {{"a.rec", 'B'}},
          .bibliothek = {{"a.rec", 'A'}},
          .entfernen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'G'}},
          .playbackDanach = {{"a.rec", 'B'}},
          .bibliothekDanach = {{"a.rec", 'A'}},
          .fehlerBei = Operation::Kopieren,
@@ -187,14 +225,14 @@ TEST_F(TransfersTest, Import) {
         {.titel = "Pruefung der Kopie scheitert",
          .playback = {{"a.rec", 'A'}},
          .entfernen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'B'}},
          .playbackDanach = {{"a.rec", 'A'}},
          .fehlerBei = Operation::Lesen,
          .nterAufruf = 1},
         {.titel = "Loeschen scheitert",
          .playback = {{"a.rec", 'A'}},
          .entfernen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'K'}},
          .playbackDanach = {{"a.rec", 'A'}},
          .bibliothekDanach = {{"a.rec", 'A'}},
          .fehlerBei = Operation::Loeschen,
@@ -210,7 +248,10 @@ TEST_F(TransfersTest, Import) {
         const auto vorher = Bestand({p, b});
         for (int lauf = 0; lauf < fall.laeufe; ++lauf) {
             if (fall.nterAufruf > 0) plattform::FehlerEinplanen(fall.fehlerBei, fall.nterAufruf);
-            EXPECT_EQ(PlaybackImportieren(s, b, fall.entfernen), fall.anzahl);
+            const Staende staende = StaendeVon(PlaybackImportieren(s, b, fall.entfernen));
+            if (lauf + 1 == fall.laeufe) {
+                EXPECT_EQ(staende, fall.staende);
+            }
             plattform::FehlerplanLeeren();
         }
         EXPECT_EQ(Lesen(p), fall.playbackDanach);
@@ -232,7 +273,7 @@ TEST_F(TransfersTest, ImportMitJederSchreibweiseDesSpielverzeichnisses) {
         SCOPED_TRACE(dow);
         Fuellen(playback, {{"a.rec", 'A'}});
         Fuellen(bib, {});
-        EXPECT_EQ(PlaybackImportieren(dow, bib, true), 1);
+        EXPECT_EQ(StaendeVon(PlaybackImportieren(dow, bib, true)), (Staende{{"a.rec", 'K'}}));
         EXPECT_EQ(Lesen(playback), Ordnerinhalt{});
         EXPECT_EQ(Lesen(bib), (Ordnerinhalt{{"a.rec", 'A'}}));
         fs::remove_all(bib);
@@ -248,7 +289,7 @@ TEST_F(TransfersTest, KopienBehaltenZeitUndSchreibschutz) {
     const auto rechte = fs::status(playback + "a.rec").permissions();
     const auto vorher = Bestand({playback, bib});
 
-    EXPECT_EQ(PlaybackImportieren(spiel, bib, true), 1);
+    EXPECT_EQ(PlaybackImportieren(spiel, bib, true).Anzahl(TKopierstand::Kopiert), 1);
 
     EXPECT_EQ(plattform::LetzteAenderungFat(bib + "a.rec"), zeit);
     EXPECT_EQ(fs::status(bib + "a.rec").permissions(), rechte);
@@ -308,32 +349,35 @@ TEST_F(TransfersTest, BibliothekUmziehen) {
         const char* titel;
         Ordnerinhalt alt{}, neu{};
         bool loeschen = false;
-        int anzahl = 0;
+        Staende staende{};
         Ordnerinhalt altDanach{}, neuDanach{};
         bool ohneNeu = false;
         Operation fehlerBei = Operation::Anzahl_;
         int nterAufruf = 0;
     };
     const Fall kFaelle[] = {
-        {"alter Ordner leer", {}, {{"n.rec", 'N'}}, true, 0, {}, {{"n.rec", 'N'}}},
-        {"alles neu, loeschen", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, true, 2, {}, {{"a.rec", 'A'}, {"b.rec", 'B'}}},
-        {"alles neu, behalten", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, false, 2, {{"a.rec", 'A'}, {"b.rec", 'B'}},
+        {"alter Ordner leer", {}, {{"n.rec", 'N'}}, true, {}, {}, {{"n.rec", 'N'}}},
+        {"alles neu, loeschen", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, true, {{"a.rec", 'K'}, {"b.rec", 'K'}}, {},
          {{"a.rec", 'A'}, {"b.rec", 'B'}}},
-        {"gleicher Inhalt vorhanden", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, 1, {}, {{"a.rec", 'A'}}},
-        {"anderer Inhalt vorhanden", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, 1, {},
+        {"alles neu, behalten", {{"a.rec", 'A'}, {"b.rec", 'B'}}, {}, false, {{"a.rec", 'K'}, {"b.rec", 'K'}},
+         {{"a.rec", 'A'}, {"b.rec", 'B'}},
+         {{"a.rec", 'A'}, {"b.rec", 'B'}}},
+        {"gleicher Inhalt vorhanden", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'V'}}, {}, {{"a.rec", 'A'}}},
+        {"anderer Inhalt vorhanden", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'K'}}, {},
          {{"a.rec", 'A'}, {"a (2).rec", 'B'}}},
-        {"andere Dateien bleiben", {{"a.rec", 'A'}, {"a.txt", 'C'}, {"s.rec", 'D'}}, {}, true, 2,
+        {"andere Dateien bleiben", {{"a.rec", 'A'}, {"a.txt", 'C'}, {"s.rec", 'D'}}, {}, true,
+         {{"a.rec", 'K'}, {"s.rec", 'X'}},
          {{"a.txt", 'C'}, {"s.rec", 'D'}}, {{"a.rec", 'A'}}},
         {.titel = "neuer Ordner fehlt",
          .alt = {{"a.rec", 'A'}},
          .loeschen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'O'}},
          .altDanach = {{"a.rec", 'A'}},
          .ohneNeu = true},
         {.titel = "Kopie scheitert",
          .alt = {{"a.rec", 'A'}},
          .loeschen = true,
-         .anzahl = 1,
+         .staende = {{"a.rec", 'G'}},
          .altDanach = {{"a.rec", 'A'}},
          .fehlerBei = Operation::Kopieren,
          .nterAufruf = 1},
@@ -346,7 +390,7 @@ TEST_F(TransfersTest, BibliothekUmziehen) {
         if (!fall.ohneNeu) Fuellen(neu, fall.neu);
         const auto vorher = Bestand({alt, neu});
         if (fall.nterAufruf > 0) plattform::FehlerEinplanen(fall.fehlerBei, fall.nterAufruf);
-        EXPECT_EQ(BibliothekKopieren(alt, neu), fall.anzahl);
+        EXPECT_EQ(StaendeVon(BibliothekKopieren(alt, neu)), fall.staende);
         plattform::FehlerplanLeeren();
         if (fall.loeschen) BibliothekLeeren(alt, neu);
         EXPECT_EQ(Lesen(alt), fall.altDanach);
@@ -367,7 +411,7 @@ TEST_F(TransfersTest, ZweiSchreibweisenDesselbenOrdnersVerlierenNichts) {
     }
     for (const std::string& n : neu) {
         SCOPED_TRACE(n);
-        EXPECT_EQ(BibliothekKopieren(bib, n), 2);
+        EXPECT_EQ(StaendeVon(BibliothekKopieren(bib, n)), (Staende{{"a.rec", 'S'}, {"b.rec", 'S'}}));
         BibliothekLeeren(bib, n);
         BibliothekLeeren(n, bib);
         EXPECT_EQ(Lesen(bib), inhalt);
@@ -377,7 +421,7 @@ TEST_F(TransfersTest, ZweiSchreibweisenDesselbenOrdnersVerlierenNichts) {
     if (!plattform::IstPosix()) return;
     fs::create_directory(spiel);
     fs::create_directory_symlink(t + "bib", t + "spiel/Playback");
-    EXPECT_EQ(PlaybackImportieren(spiel, bib, true), 2);
+    EXPECT_EQ(StaendeVon(PlaybackImportieren(spiel, bib, true)), (Staende{{"a.rec", 'S'}, {"b.rec", 'S'}}));
     PlaybackLeeren(spiel, bib);
     ReplayNachPlayback(spiel, bib, "a.rec");
     EXPECT_EQ(Lesen(bib), inhalt);
@@ -388,7 +432,7 @@ TEST_F(TransfersTest, LoeschenPrueftDieKopieErneut) {
     Fuellen(alt, {{"a.rec", 'A'}, {"b.rec", 'B'}});
     Fuellen(neu, {});
     const auto vorher = Bestand({alt, neu});
-    EXPECT_EQ(BibliothekKopieren(alt, neu), 2);
+    EXPECT_EQ(StaendeVon(BibliothekKopieren(alt, neu)), (Staende{{"a.rec", 'K'}, {"b.rec", 'K'}}));
     // While the question is open: the game or the user changes both folders.
     DateiSchreiben(alt + "c.rec", Replay('C'));
     DateiSchreiben(neu + "b.rec", Replay('X'));
@@ -402,7 +446,7 @@ TEST_F(TransfersTest, LeeresSpielverzeichnisFasstNichtsAusserhalbAn) {
     // "" + "\Playback\" is a folder at the root; the test only runs where there is none.
     if (plattform::NameBelegt(PlaybackOrdner(""))) GTEST_SKIP() << "Playback-Ordner an der Wurzel vorhanden";
     Fuellen(bib, {{"a.rec", 'A'}});
-    EXPECT_EQ(PlaybackImportieren("", bib, true), 0);
+    EXPECT_TRUE(PlaybackImportieren("", bib, true).Dateien.empty());
     PlaybackLeeren("", bib);
     ReplayNachPlayback("", bib, "a.rec");
     EXPECT_FALSE(plattform::NameBelegt(PlaybackOrdner("")));
@@ -413,9 +457,9 @@ TEST_F(TransfersTest, LeeresBibliotheksverzeichnisIstDasArbeitsverzeichnis) {
     Fuellen(playback, {{"a.rec", 'A'}});
     const fs::path vorher = fs::current_path();
     fs::current_path(t);
-    const int anzahl = PlaybackImportieren(spiel, "", true);
+    const Staende staende = StaendeVon(PlaybackImportieren(spiel, "", true));
     fs::current_path(vorher);
-    EXPECT_EQ(anzahl, 1);
+    EXPECT_EQ(staende, (Staende{{"a.rec", 'K'}}));
     EXPECT_EQ(Lesen(playback), Ordnerinhalt{});
     EXPECT_EQ(Lesen(t)["a.rec"], 'A');
 }

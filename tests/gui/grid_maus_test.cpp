@@ -1,4 +1,6 @@
 // Clicks, box toggles, keyboard and column sizing and moving, with real events.
+#include <functional>
+
 #include "grid_testhilfe.h"
 
 namespace {
@@ -18,6 +20,7 @@ class GridMaus : public ::testing::Test {
 protected:
     void SetUp() override {
         grid = ReplayGrid();
+        klicks.clear();
         Fuellen(*grid, DreiReplays());
         grid->OnClickCell = [this](TCheckSortGrid* sender, int ARow, int ACol) {
             EXPECT_EQ(sender, grid.get());
@@ -50,7 +53,9 @@ TEST_F(GridMaus, KlickzonenAnDenSeitenraendern) {
         int x = fall.vonRechts ? zelle.right() - fall.abstand : zelle.left() + fall.abstand;
         Klicken(*grid, QPoint(x, zelle.center().y()));
         EXPECT_EQ(klicks.size(), fall.klick ? 1u : 0u);
-        if (fall.klick) EXPECT_EQ(klicks[0], (Klick{2, 4}));
+        if (fall.klick) {
+            EXPECT_EQ(klicks[0], (Klick{2, 4}));
+        }
     }
     // Without column sizing every press is a click.
     grid->SetOptions(goRowSelect);
@@ -59,20 +64,48 @@ TEST_F(GridMaus, KlickzonenAnDenSeitenraendern) {
     EXPECT_EQ(klicks.size(), 1u);
 }
 
-TEST_F(GridMaus, FesteZellenMeldenKlickOhneAktuelleZeileZuVerschieben) {
-    grid->SetCurrentCell(1, 3);
-    Klicken(*grid, grid->CellRect(0, 2).center());
-    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 0}}));
-    EXPECT_EQ(grid->CurrentRow(), 3);
-    klicks.clear();
-    Klicken(*grid, grid->CellRect(4, 0).center());  // header: sorts, row stays
-    EXPECT_EQ(klicks, (std::vector<Klick>{{0, 4}}));
-    EXPECT_EQ(grid->CurrentRow(), 3);
-    klicks.clear();
-    Klicken(*grid, grid->CellRect(4, 2).center());
-    EXPECT_EQ(klicks, (std::vector<Klick>{{2, 4}}));
-    EXPECT_EQ(grid->CurrentRow(), 2);
-    EXPECT_EQ(grid->CurrentCol(), 1);  // whole-row selection keeps column 1 current
+// Every press in a data row makes it current, the number cell's too; OnZeileGewechselt
+// tells of each change the user made, and of nothing else.
+TEST_F(GridMaus, DatenzeilenWerdenAktuellKopfzeileNie) {
+    std::vector<int> gewechselt;
+    grid->OnZeileGewechselt = [&](TCheckSortGrid* sender, int ARow) {
+        EXPECT_EQ(sender, grid.get());
+        EXPECT_EQ(grid->CurrentRow(), ARow);
+        EXPECT_TRUE(klicks.empty()) << "raised before the click";
+        gewechselt.push_back(ARow);
+    };
+    grid->SetCurrentCell(1, 3);  // the program's own call
+    EXPECT_TRUE(gewechselt.empty());
+    struct Schritt {
+        const char* name;
+        std::function<void()> tun;
+        std::vector<Klick> klicks;
+        std::vector<int> gewechselt;
+        int aktuell;
+    };
+    const QRect linie = grid->CellRect(3, 1);
+    const Schritt schritte[] = {
+        {"Nummernzelle", [&] { Klicken(*grid, grid->CellRect(0, 2).center()); }, {{2, 0}}, {2}, 2},
+        // Sorted by "Karte": Berg, Kanal, Wueste; the current row "Alpha" goes along.
+        {"Kopf", [&] { Klicken(*grid, grid->CellRect(4, 0).center()); }, {{0, 4}}, {}, 3},
+        {"Zelle", [&] { Klicken(*grid, grid->CellRect(4, 2).center()); }, {{2, 4}}, {2}, 2},
+        {"dieselbe Zeile", [&] { Klicken(*grid, grid->CellRect(2, 2).center()); }, {{2, 2}}, {}, 2},
+        {"Pfeil", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {}, {3}, 3},
+        {"Pfeil am Ende", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {}, {}, 3},
+        {"an der Linie", [&] { Klicken(*grid, QPoint(linie.left() + 1, linie.center().y())); }, {}, {1}, 1},
+        {"Box", [&] { Klicken(*grid, grid->CheckBoxRect(1, 2).center()); }, {}, {2}, 2},
+    };
+    for (const Schritt& schritt : schritte) {
+        SCOPED_TRACE(schritt.name);
+        klicks.clear();
+        gewechselt.clear();
+        schritt.tun();
+        EXPECT_EQ(klicks, schritt.klicks);
+        EXPECT_EQ(gewechselt, schritt.gewechselt);
+        EXPECT_EQ(grid->CurrentRow(), schritt.aktuell);
+        EXPECT_EQ(grid->CurrentCol(), 1);  // whole-row selection keeps column 1 current
+    }
+    EXPECT_EQ(grid->CellStr(2, 3), "Alpha");
 }
 
 TEST_F(GridMaus, GenauerBoxTreffer) {
@@ -176,11 +209,20 @@ TEST_F(GridMaus, SpaltenVerschieben) {
         std::vector<std::string> koepfe;
         for (int s = 0; s < g->ColCount(); ++s) koepfe.push_back(g->CellStr(s, 0));
         EXPECT_EQ(koepfe, fall.koepfe);
-        if (fall.von >= 1) EXPECT_EQ(gefragt, std::vector<int>{fall.von});
+        if (fall.von >= 1) {
+            EXPECT_EQ(gefragt, std::vector<int>{fall.von});
+        }
         if (fall.koepfe[2] != "Spielname" || fall.koepfe[5] != "Datum") {
             EXPECT_EQ(g->CellStr(fall.nach, 2), zelle);  // cells travel with the column
-            if (fall.nach != 5) EXPECT_EQ(g->ColWidth(fall.nach), breite);
+            if (fall.nach != 5) {
+                EXPECT_EQ(g->ColWidth(fall.nach), breite);
+            }
         }
+        // Each column keeps its identity wherever it went.
+        const std::vector<std::string> anfangs = {"", "", "Spielname", "#", "Karte", "Datum"};
+        for (int k = 2; k < g->ColCount(); ++k) EXPECT_EQ(g->CellStr(g->Spaltenposition(k), 0), anfangs[k]) << k;
+        EXPECT_EQ(g->Spaltenposition(0), 0);
+        EXPECT_EQ(g->Spaltenposition(6), -1);
         bool zustand;
         EXPECT_TRUE(g->ReadCheckBox(1, 0, zustand));  // the box column stays at 1
         EXPECT_EQ(g->SortOptions.Column, 0);          // a move is no sort
@@ -196,13 +238,63 @@ TEST_F(GridMaus, SpaltenbreiteZiehenUndAnpassen) {
     // A double-click on the left border of "#" fits "Spielname" to its widest text.
     grid->CellStr(2, 3, "ein sehr langer Spielname");
     kopf = grid->CellRect(3, 0);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    Doppelklicken(*grid, QPoint(kopf.left() + 1, kopf.center().y()));
     EXPECT_GT(grid->ColWidth(2), QFontMetrics(grid->font()).horizontalAdvance("ein sehr langer Spielname"));
     EXPECT_EQ(grid->SortOptions.Column, 0);
     // The fixed column is never fitted.
     kopf = grid->CellRect(1, 0);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(kopf.left() + 1, kopf.center().y()));
+    Doppelklicken(*grid, QPoint(kopf.left() + 1, kopf.center().y()));
     EXPECT_EQ(grid->ColWidth(0), 30);
+}
+
+// The second press of a double click counts like the first: a box toggles twice, a
+// header sorts twice, a cell is clicked twice.
+TEST_F(GridMaus, DoppelklickZaehltZweiDruecke) {
+    struct Fall {
+        const char* name;
+        int spalte, zeile;
+        bool box;
+        int sortSpalte;
+        TSortDirection richtung;
+        size_t klicks;
+    } faelle[] = {
+        {"Box", 1, 2, true, 0, sdAscending, 0},
+        {"Kopfbox", 1, 0, true, 1, sdDescending, 0},
+        {"Kopf", 4, 0, false, 4, sdDescending, 2},
+        {"Zelle", 4, 2, false, 0, sdAscending, 2},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        SetUp();
+        grid->PlaceCheckBox(1, 0, false, false);
+        const QRect ziel =
+            fall.box ? grid->CheckBoxRect(fall.spalte, fall.zeile) : grid->CellRect(fall.spalte, fall.zeile);
+        Doppelklicken(*grid, ziel.center());
+        for (int r = 0; r < grid->RowCount(); ++r) EXPECT_FALSE(Haken(r)) << r;
+        EXPECT_EQ(grid->SortOptions.Column, fall.sortSpalte);
+        EXPECT_EQ(grid->SortOptions.Direction, fall.richtung);
+        EXPECT_EQ(klicks.size(), fall.klicks);
+    }
+}
+
+// The header's box starts 2 pixels right of the column line, inside the sizing zone;
+// a press on the box toggles it, a press left of it sizes the fixed column.
+TEST_F(GridMaus, KopfboxGehtDerGroessenzoneVor) {
+    struct Fall {
+        const char* name;
+        int dx;
+        bool umgeschaltet;
+        int breite0;
+    } faelle[] = {{"LinksNeben", 1, false, 40}, {"ErstesPixel", 2, true, 30}, {"ZweitesPixel", 3, true, 30}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        SetUp();
+        grid->PlaceCheckBox(1, 0, false, false);
+        const QPoint p = grid->CellRect(1, 0).topLeft() + QPoint(fall.dx, 8);
+        Ziehen(*grid, p, p + QPoint(10, 0));
+        EXPECT_EQ(Haken(0), fall.umgeschaltet);
+        EXPECT_EQ(grid->ColWidth(0), fall.breite0);
+    }
 }
 
 TEST_F(GridMaus, BereichAuswaehlenMitDerMaus) {

@@ -11,7 +11,7 @@ std::vector<TReplayZeile> DreiReplays() {
 
 TEST(GridSortieren, EineDatenzeileSortiertNichtUndZeigtKeinenMarker) {
     auto grid = ReplayGrid();
-    Fuellen(*grid, {{"b", "2"}});
+    Fuellen(*grid, {{"b", "2", "", ""}});
     EXPECT_FALSE(grid->SortMarkerVisible());
     KopfKlicken(*grid, 2);
     EXPECT_EQ(grid->SortOptions.Column, 0);  // not even the sort column changes
@@ -86,6 +86,33 @@ TEST(GridSortieren, RichtungsfolgeUndMarkerAmStart) {
     EXPECT_TRUE(grid->SortMarkerVisible());
 }
 
+// A column move takes the sort state along: the marker and the next direction stay with
+// the column that was sorted.
+TEST(GridSortieren, MarkerFolgtSeinerSpalte) {
+    struct Fall {
+        const char* name;
+        int sortiert, von, nach, danach;
+    } faelle[] = {
+        {"SortierteNachHinten", 2, 2, 5, 5},
+        {"SortierteNachVorn", 5, 5, 2, 2},
+        {"AndereVorbei", 4, 5, 2, 5},
+        {"AndereZurueck", 4, 2, 5, 3},
+        {"AndereDahinter", 2, 4, 5, 2},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        auto grid = ReplayGrid();
+        Fuellen(*grid, DreiReplays());
+        KopfKlicken(*grid, fall.sortiert);
+        const std::string kopf = grid->CellStr(fall.sortiert, 0);
+        Ziehen(*grid, grid->CellRect(fall.von, 0).center(), grid->CellRect(fall.nach, 0).center());
+        EXPECT_EQ(grid->SortOptions.Column, fall.danach);
+        EXPECT_EQ(grid->CellStr(grid->SortOptions.Column, 0), kopf);
+        KopfKlicken(*grid, fall.danach);
+        EXPECT_EQ(grid->SortOptions.Direction, sdDescending);
+    }
+}
+
 TEST(GridSortieren, KopfboxSetztAlleUndSortiertNachSpalteEins) {
     auto grid = ReplayGrid();
     grid->PlaceCheckBox(1, 0, false, false);
@@ -103,7 +130,8 @@ TEST(GridSortieren, KopfboxSetztAlleUndSortiertNachSpalteEins) {
     EXPECT_EQ(grid->SortOptions.Column, 1);
     // All boxes equal: the order follows "Spielname".
     EXPECT_EQ(Spalte(*grid, 2), (std::vector<std::string>{"Alpha", "alpha", "beta"}));
-    EXPECT_EQ(grid->CurrentRow(), 1);  // a header box never makes its cell current
+    // A header box never makes its cell current; the current row "beta" went along.
+    EXPECT_EQ(grid->CurrentRow(), 3);
 }
 
 TEST(GridSortieren, KopfboxUeberspringtZeilenOhneBox) {
@@ -124,7 +152,7 @@ TEST(GridSortieren, KopfboxUeberspringtZeilenOhneBox) {
     Loslassen(*grid, grid->CheckBoxRect(1, 0).center());
 }
 
-TEST(GridSortieren, HakenWandertMitSeinerZeileUndAktuelleZeileBleibt) {
+TEST(GridSortieren, HakenUndAktuelleZeileWandernMitIhrerZeile) {
     auto grid = ReplayGrid();
     Fuellen(*grid, DreiReplays());
     Klicken(*grid, grid->CheckBoxRect(1, 1).center());  // checks "beta", row 1
@@ -135,8 +163,9 @@ TEST(GridSortieren, HakenWandertMitSeinerZeileUndAktuelleZeileBleibt) {
     EXPECT_EQ(grid->CellStr(2, 3), "beta");
     EXPECT_TRUE(grid->ReadCheckBox(1, 3, zustand) && zustand);
     EXPECT_TRUE(grid->ReadCheckBox(1, 1, zustand) && !zustand);
-    EXPECT_EQ(grid->CurrentRow(), 2);
-    EXPECT_EQ(grid->CellStr(2, 2), "alpha");
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    EXPECT_EQ(grid->CellStr(2, 1), "Alpha");
+    EXPECT_EQ(grid->Selection(), QRect(QPoint(1, 1), QPoint(5, 1)));
 }
 
 TEST(GridSortieren, KlickzonenImKopf) {

@@ -44,6 +44,7 @@ inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {
     grid->CheckAllInHeader = true;
     grid->PreciseCheckBoxHit = true;
     grid->HideFocusRect = true;
+    grid->MinDropColumn = 2;
     grid->SetRegionaleinstellungen(Regionaleinstellungen::Deutsch());
     // The window's handlers: only columns 0 and 1 may change, only 2..5 may move.
     grid->OnCanEditCell = [](TCheckSortGrid*, int, int ACol, bool& CanEdit) {
@@ -106,6 +107,12 @@ inline void Ziehen(TCheckSortGrid& grid, QPoint von, QPoint nach) {
     Bewegen(grid, QPoint((von.x() + nach.x()) / 2, nach.y()));
     Bewegen(grid, nach);
     Loslassen(grid, nach);
+}
+// A double click as the window system delivers it in Qt 6: press, release, then the second
+// press arriving only as the double-click event, and its release.
+inline void Doppelklicken(TCheckSortGrid& grid, QPoint p) {
+    QWidget* fenster = grid.window();
+    QTest::mouseDClick(fenster->windowHandle(), Qt::LeftButton, Qt::NoModifier, grid.viewport()->mapTo(fenster, p));
 }
 // A header click in the middle of column spalte.
 inline void KopfKlicken(TCheckSortGrid& grid, int spalte) {

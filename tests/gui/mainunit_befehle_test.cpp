@@ -1,6 +1,8 @@
 // The commands: the two copy buttons, the rename command, and the menu.
 #include <QMenuBar>
 #include <QTimer>
+#include <functional>
+#include <map>
 
 #include "mainunit_testhilfe.h"
 #include "optionenunit.h"
@@ -48,6 +50,17 @@ TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
     EXPECT_TRUE(plattform::Aufzaehlen(Playback() + "*.rec").empty());
     EXPECT_EQ(f.grdReplays->RowCount(), 4) << "refreshed after the import";
     EXPECT_NE(ZeileMit("Zwei"), -1);
+
+    // Only what was really copied counts; what was not is named and stays in Playback.
+    dlg.Vergessen();
+    Bau("Drei").Schreiben(Playback() + "drei.rec");
+    Bau("Eins").Schreiben(Playback() + "eins.rec");  // the library's copy has these bytes
+    std::filesystem::create_directory(Playback() + "ordner.rec");
+    dlg.Ja();
+    QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replays wurden kopiert, 1 war schon vorhanden, "
+                                                          "1 wurde nicht kopiert.\r\nordner.rec: keine lesbare Datei"});
+    EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), std::vector<std::string>{"ordner.rec"});
 }
 
 TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
@@ -115,23 +128,82 @@ TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
     }
 }
 
-TEST_F(MainTest, UmbenennenTrifftImSortiertenRasterDasReplayDerZeile) {
-    InBibliothek("a.rec", Bau("Alpha"));
-    InBibliothek("b.rec", Bau("Beta"));
-    InBibliothek("c.rec", Bau("Gamma"));
-    auto& f = Oeffnen();
-    Klick(f.grdReplays, 2, 0);
-    Klick(f.grdReplays, 2, 0);  // Gamma, Beta, Alpha
-    ZelleKlicken(2, 3);
-    ASSERT_EQ(Angezeigt(), "Alpha");
-    dlg.EingebenUtf8("Größer");
-    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
-    EXPECT_NE(ZeileMit(Ansi("Größer")), -1);
-    EXPECT_EQ(ZeileMit("Alpha"), -1);
-    EXPECT_NE(ZeileMit("Beta"), -1);
-    EXPECT_NE(ZeileMit("Gamma"), -1);
-    TAufgezeichneteMeldungen m;
-    EXPECT_EQ(TReplay(Bibliothek() + "a.rec", m).Spielname, Ansi("Größer"));
+// The highlighted row, the replay in the panel and the target of "Umbenennen" are one
+// replay, however the current row was reached.
+TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
+    const std::vector<std::string> namen = {"Kilo", "Alpha", "Juliett", "Bravo", "India",
+                                            "Charlie", "Hotel", "Delta", "Golf", "Echo"};
+    // The first row whose replay a sort by "Spielname" moves elsewhere.
+    auto wandert = [&](bool absteigend) {
+        std::vector<std::string> sortiert = namen;
+        std::sort(sortiert.begin(), sortiert.end());
+        if (absteigend) std::reverse(sortiert.begin(), sortiert.end());
+        for (int r = 1; r <= static_cast<int>(namen.size()); ++r)
+            if (Zelle(2, r) != sortiert[static_cast<size_t>(r - 1)]) return r;
+        return 0;
+    };
+    auto grid = [&] { return fenster->grdReplays; };
+    auto taste = [&](Qt::Key k, int mal) {
+        for (int i = 0; i < mal; ++i) QTest::keyClick(grid(), k);
+    };
+    struct Fall {
+        const char* name;
+        std::function<void()> vorher, schritt;
+        bool panelBleibt;  // the step must not change the replay shown
+    };
+    const Fall faelle[] = {
+        {"Klick", [] {}, [&] { ZelleKlicken(2, 8); }, false},
+        {"Nummernzelle", [] {}, [&] { ZelleKlicken(0, 8); }, false},
+        {"Pfeiltasten", [&] { ZelleKlicken(2, 3); }, [&] { taste(Qt::Key_Down, 5); taste(Qt::Key_Up, 1); }, false},
+        {"Haken", [] {}, [&] { BoxKlicken(8); }, false},
+        {"Druck nahe einer Linie", [] {},
+         [&] {
+             const QRect z = grid()->CellRect(3, 8);
+             const QPoint nahe(z.left() + 1, z.center().y());  // 1 pixel right of the line
+             QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, nahe);
+         },
+         false},
+        {"aufsteigend sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { Klick(grid(), 2, 0); }, true},
+        {"absteigend sortiert", [&] { ZelleKlicken(2, wandert(true)); },
+         [&] { Klick(grid(), 2, 0); Klick(grid(), 2, 0); }, true},
+        {"Kopfbox sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { BoxKlicken(0); }, true},
+        {"Aktualisieren", [&] { ZelleKlicken(2, 8); },
+         [&] { QTest::mouseClick(fenster->tbtRefresh, Qt::LeftButton); }, false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fenster.reset();
+        std::filesystem::remove_all(Bibliothek());
+        std::filesystem::create_directories(Bibliothek());
+        for (size_t i = 0; i < namen.size(); ++i) InBibliothek("r" + std::to_string(i) + ".rec", Bau(namen[i]));
+        dlg.Vergessen();
+        auto& f = Oeffnen();
+        fall.vorher();
+        const std::string gezeigt = Angezeigt();
+        fall.schritt();
+
+        const int zeile = f.grdReplays->CurrentRow();
+        ASSERT_GE(zeile, 1);
+        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(0, zeile)) - 1)];
+        EXPECT_EQ(Zelle(2, zeile), replay.Spielname);
+        EXPECT_EQ(Angezeigt(), replay.Spielname);
+        EXPECT_EQ(f.lblDateiname->text().toStdString(), replay.Dateiname);
+        if (fall.panelBleibt) {
+            EXPECT_EQ(Angezeigt(), gezeigt);
+        }
+        const std::string ziel = replay.Dateiname;
+        std::map<std::string, std::string> erwartet;
+        for (const auto& r : Replays) erwartet[r->Dateiname] = r->Dateiname == ziel ? Ansi("Größer") : r->Spielname;
+
+        dlg.EingebenUtf8("Größer");
+        QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+        std::map<std::string, std::string> aufDerPlatte;
+        TAufgezeichneteMeldungen m;
+        for (const auto& e : std::filesystem::directory_iterator(Bibliothek()))
+            aufDerPlatte[e.path().filename().string()] = TReplay(e.path().string(), m).Spielname;
+        EXPECT_EQ(aufDerPlatte, erwartet);
+        EXPECT_TRUE(dlg.Nachrichten().empty());
+    }
 }
 
 TEST_F(MainTest, UmbenennenMeldetUndAktualisiertDanach) {

@@ -40,6 +40,7 @@ struct ImportFall {
     const char* name;
     bool importieren;
     bool entfernen;
+    bool scheitert = false;  // the copy into the library fails
 };
 
 class MainImportTest : public MainTest, public ::testing::WithParamInterface<ImportFall> {};
@@ -56,6 +57,7 @@ TEST_P(MainImportTest, PlaybackMitReplaysWirdNurNachJaImportiert) {
         } else {
             dlg.Nein();
         }
+        if (fall.scheitert) plattform::FehlerEinplanen(plattform::Operation::Kopieren, 1);
         Oeffnen();
 
         auto fragen = dlg.Von(SkriptDialoge::Art::Frage);
@@ -66,22 +68,28 @@ TEST_P(MainImportTest, PlaybackMitReplaysWirdNurNachJaImportiert) {
             ASSERT_EQ(fragen.size(), 2u);
             EXPECT_EQ(fragen[1].text, Ansi("Replays anschließend entfernen?"));
             EXPECT_EQ(fragen[1].titel, Ansi("Replays löschen"));
-            EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replays wurden kopiert."});
-            EXPECT_NE(ZeileMit("Neu aus Playback"), -1) << "the list is filled after the import";
+            if (fall.scheitert) {
+                EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"0 Replays wurden kopiert, 1 wurde nicht kopiert."
+                                                                      "\r\nneu.rec: Kopieren fehlgeschlagen"});
+            } else {
+                EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replays wurden kopiert."});
+            }
+            EXPECT_EQ(ZeileMit("Neu aus Playback") != -1, !fall.scheitert) << "the list is filled after the import";
         } else {
             EXPECT_EQ(fragen.size(), 1u);
             EXPECT_TRUE(dlg.Nachrichten().empty());
             EXPECT_EQ(ZeileMit("Neu aus Playback"), -1);
         }
-        EXPECT_EQ(plattform::DateiExistiert(Playback() + "neu.rec"), !fall.entfernen);
+        EXPECT_EQ(plattform::DateiExistiert(Playback() + "neu.rec"), !fall.entfernen || fall.scheitert);
         EXPECT_NE(ZeileMit("Alpha"), -1);
-        EXPECT_EQ(fenster->grdReplays->RowCount(), fall.importieren ? 3 : 2);
+        EXPECT_EQ(fenster->grdReplays->RowCount(), fall.importieren && !fall.scheitert ? 3 : 2);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Antworten, MainImportTest,
                          ::testing::Values(ImportFall{"Nein", false, false}, ImportFall{"JaBehalten", true, false},
-                                           ImportFall{"JaEntfernen", true, true}),
+                                           ImportFall{"JaEntfernen", true, true},
+                                           ImportFall{"JaKopieScheitert", true, true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainTest, FehlerBeimStartEndenDieSequenzStill) {

@@ -103,6 +103,12 @@ protected:
     }
 
     // ---- Reading what the user sees.
+    // The position of the column whose header reads kopf, or -1.
+    static int SpalteMit(const TCheckSortGrid* grid, const std::string& kopf) {
+        for (int c = 0; c < grid->ColCount(); ++c)
+            if (grid->CellStr(c, 0) == kopf) return c;
+        return -1;
+    }
     std::string Zelle(int spalte, int zeile) const { return fenster->grdReplays->CellStr(spalte, zeile); }
     std::string Spielerzelle(int spalte, int zeile) const { return fenster->grdSpieler->CellStr(spalte, zeile); }
     std::string Angezeigt() const { return plattform::AnsiAusUtf8(fenster->lblReplayname->text().toStdString()); }
@@ -112,10 +118,11 @@ protected:
         if (haken) *haken = h;
         return da;
     }
-    // The row whose name column reads name (Windows-1252), or -1.
+    // The row whose "Spielname" column reads name (Windows-1252), or -1.
     int ZeileMit(const std::string& name) const {
+        const int spalte = SpalteMit(fenster->grdReplays, "Spielname");
         for (int r = 1; r < fenster->grdReplays->RowCount(); ++r)
-            if (Zelle(2, r) == name) return r;
+            if (Zelle(spalte, r) == name) return r;
         return -1;
     }
 
@@ -124,6 +131,14 @@ protected:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->CellRect(spalte, zeile).center());
     }
     void ZelleKlicken(int spalte, int zeile) { Klick(fenster->grdReplays, spalte, zeile); }
+    // Drags the header of column von onto the header of column nach, as a user moves a column.
+    static void KopfZiehen(TCheckSortGrid* grid, int von, int nach) {
+        const QPoint a = grid->CellRect(von, 0).center(), b = grid->CellRect(nach, 0).center();
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, a);
+        QTest::mouseMove(grid->viewport(), (a + b) / 2);
+        QTest::mouseMove(grid->viewport(), b);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, b);
+    }
     void BoxKlicken(int zeile) {
         QTest::mouseClick(fenster->grdReplays->viewport(), Qt::LeftButton, Qt::NoModifier,
                           fenster->grdReplays->CheckBoxRect(1, zeile).center());

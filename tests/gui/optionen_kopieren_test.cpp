@@ -1,5 +1,6 @@
 // Moving the library from the options dialog: AlleReplaysKopieren and OK's copy question.
 #include <QPushButton>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -55,7 +56,7 @@ TEST_F(OptionenTest, AlleReplaysKopierenFragtImmerUndZaehltDieAlten) {
         TfrmOptionen* d = Oeffnen();
         f.loeschen ? dlg.Ja() : dlg.Nein();
 
-        EXPECT_EQ(d->AlleReplaysKopieren(alt, neu), static_cast<int>(vorher.size()));
+        EXPECT_EQ(d->AlleReplaysKopieren(alt, neu).Dateien.size(), vorher.size());
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
         EXPECT_EQ(dlg.Aufrufe[0].text, plattform::AnsiAusUtf8("Alte Replays löschen?"));
         EXPECT_EQ(dlg.Aufrufe[0].titel, plattform::AnsiAusUtf8("Replays löschen"));
@@ -99,6 +100,65 @@ TEST_F(OptionenTest, OkVerschiebtDieBibliothekNachDenAntworten) {
         EXPECT_EQ(Replaydateien(neu), f.kopieren ? vorher : Inhalt{});
         EXPECT_EQ(Replaydateien(alt), f.loeschen ? Inhalt{} : vorher);
         EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow/"), neu));
+        dlg.Vergessen();
+    }
+}
+
+// OK after Ja, Ja with copies that fail: the message counts what was really copied and
+// names each replay that was not; a move that brought nothing over keeps the old library.
+TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
+    struct Fall {
+        const char* name;
+        bool neuFehlt;        // the typed folder does not exist
+        int scheitertNte;     // this copy fails (0: none)
+        const char* zaehlzeile;
+        const char* grund;
+        bool bleibtAlt;
+    } faelle[] = {
+        {"neuer Ordner fehlt", true, 0, "0 Replays kopiert, 2 nicht kopiert", "Zielordner existiert nicht", true},
+        {"eine Kopie scheitert", false, 1, "1 Replays kopiert, 1 nicht kopiert", "Kopieren fehlgeschlagen", false},
+    };
+    int nr = 0;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::string alt = Ordner(tmp.Pfad() + "alt" + std::to_string(nr) + "/");
+        std::string neu = tmp.Pfad() + "neu" + std::to_string(nr++) + "/";
+        if (!f.neuFehlt) Ordner(neu);
+        const Inhalt vorher = AlteBibliothekAnlegen(alt);
+        DOWVerzeichnis = "/dow/";
+        ReplayVerzeichnis = alt;
+        TfrmOptionen* d = Oeffnen();
+        Eintippen(d->edtReplayVerzeichnis, Text(neu));
+        dlg.Ja().Ja();
+        if (f.scheitertNte > 0) plattform::FehlerEinplanen(plattform::Operation::Kopieren, f.scheitertNte);
+        Klick(d->btnOk);
+        plattform::FehlerplanLeeren();
+
+        EXPECT_TRUE(Freigegeben());
+        // The replays that are not in the new folder are the ones named, and they stayed.
+        std::vector<std::string> erwartet = {f.zaehlzeile};
+        const Inhalt angekommen = f.neuFehlt ? Inhalt{} : Replaydateien(neu);
+        for (const auto& [name, bytes] : vorher)
+            if (!angekommen.count(name)) erwartet.push_back(name + ": " + f.grund);
+        if (f.bleibtAlt) {
+            erwartet.push_back(plattform::AnsiAusUtf8("Das Replay-Verzeichnis bleibt unverändert: ") + alt);
+        }
+        ASSERT_EQ(dlg.Nachrichten().size(), 1u);
+        std::vector<std::string> gezeigt;
+        const std::string text = dlg.Nachrichten()[0];
+        for (size_t a = 0, e; a <= text.size(); a = e + 2) {
+            e = std::min(text.find("\r\n", a), text.size());
+            gezeigt.push_back(text.substr(a, e - a));
+        }
+        std::sort(gezeigt.begin() + 1, gezeigt.end() - (f.bleibtAlt ? 1 : 0));
+        std::sort(erwartet.begin() + 1, erwartet.end() - (f.bleibtAlt ? 1 : 0));
+        EXPECT_EQ(gezeigt, erwartet);
+        for (const auto& [name, bytes] : vorher) {
+            if (!angekommen.count(name)) {
+                EXPECT_EQ(DateiLesen(alt + name), bytes) << "not copied, so not deleted";
+            }
+        }
+        EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow/"), f.bleibtAlt ? alt : neu));
         dlg.Vergessen();
     }
 }
