@@ -139,6 +139,7 @@ void TfrmMain::FormularAufbauen() {
     Verbinden(btnDOW, &TfrmMain::btnDOWClick);
     Verbinden(mbtOptionen, &TfrmMain::mbtOptionenClick);
     Verbinden(Beenden1, &TfrmMain::Beenden1Click);
+    Verbinden(UeberQuellarch1, &TfrmMain::UeberQuellarch1Click);
 
     // The client area is fixed at 796 x 549; the menu bar comes on top of it.
     setFixedSize(kBreite, kHoehe + menuBar()->sizeHint().height());
@@ -244,11 +245,14 @@ void TfrmMain::MenueAufbauen() {
     Datei1->setObjectName(QStringLiteral("Datei1"));
     Beenden1 = Datei1->addAction(QStringLiteral("Beenden"));
     Beenden1->setObjectName(QStringLiteral("Beenden1"));
-    // A top-level entry that is itself the command, and one that does nothing.
+    // A top-level entry that is itself the command.
     mbtOptionen = z->addAction(QStringLiteral("Optionen"));
     mbtOptionen->setObjectName(QStringLiteral("mbtOptionen"));
-    Hilfe1 = z->addAction(QStringLiteral("Hilfe"));
+    // The legal notices: the version, the licences and where the source is.
+    Hilfe1 = z->addMenu(QStringLiteral("Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    UeberQuellarch1 = Hilfe1->addAction(QStringLiteral("Über Quellarch…"));
+    UeberQuellarch1->setObjectName(QStringLiteral("UeberQuellarch1"));
 }
 
 void TfrmMain::Behandeln(const std::function<void()>& handler) { MitFehlerbox(dialoge_, handler); }

@@ -59,7 +59,8 @@ public:
     QMenu* Datei1;
     QAction* Beenden1;
     QAction* mbtOptionen;
-    QAction* Hilfe1;
+    QMenu* Hilfe1;
+    QAction* UeberQuellarch1;
 
     // ---- Start-up and list (mainunit.cpp, mainunit_liste.cpp).
     // Reads the settings, then either asks for them or sets up the header box, offers the
@@ -88,6 +89,7 @@ public:
     void btnDOWClick();
     void mbtOptionenClick();
     void Beenden1Click();
+    void UeberQuellarch1Click();
     // The import from the game's Playback folder, with its question and count message.
     void NeueReplaysKopieren();
     // "Replays kopieren": Playback emptied into the library, then the checked replays in.

@@ -10,6 +10,7 @@
 #include "platform/codepage.h"
 #include "platform/programmstart.h"
 #include "transfers.h"
+#include "ueberquellarch.h"
 #include "umbenennen.h"
 #include "variablen.h"
 
@@ -47,6 +48,8 @@ void TfrmMain::mbtOptionenClick() {
 }
 
 void TfrmMain::Beenden1Click() { close(); }
+
+void TfrmMain::UeberQuellarch1Click() { dialoge_.Nachricht(UeberQuellarchText()); }
 
 void TfrmMain::NeueReplaysKopieren() {
     const bool entfernen = dialoge_.Frage(plattform::AnsiAusUtf8("Replays anschließend entfernen?"),

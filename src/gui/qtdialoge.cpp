@@ -2,9 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ansitext.h"
+#include "platform/auswahl.h"
 
 namespace {
 
@@ -20,14 +19,6 @@ QString Anzeigetext(const std::string& ansi) {
     QString text = AusAnsi(ansi);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
-}
-
-// Under the offscreen platform (tests, screenshots) there is no desktop to host a native
-// chooser; Qt's own one works everywhere.
-QFileDialog::Options ChooserOptionen() {
-    QFileDialog::Options o;
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) o |= QFileDialog::DontUseNativeDialog;
-    return o;
 }
 
 }  // namespace
@@ -95,23 +86,11 @@ bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, st
 }
 
 bool TQtDialoge::OrdnerWaehlen(const std::string& titel, std::string& ordner) {
-    QString gewaehlt = QFileDialog::getExistingDirectory(Besitzer(), AusAnsi(titel), QDir::rootPath(),
-                                                         ChooserOptionen() | QFileDialog::ShowDirsOnly);
-    if (gewaehlt.isEmpty()) return false;
-    ordner = NachPfad(QDir::toNativeSeparators(gewaehlt));
-    return true;
+    return auswahl::OrdnerWaehlen(Besitzer(), titel, ordner);
 }
 
 bool TQtDialoge::DateiOeffnen(const std::string& startordner, std::string& dateiname) {
-    QFileDialog dlg(Besitzer(), QStringLiteral("Öffnen"), AusPfad(startordner));
-    dlg.setOptions(ChooserOptionen());
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    // The typed name need not exist: the dialog is used to point at a folder by a name in it.
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilter(QStringLiteral("Verzeichnis (*)"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    dateiname = NachPfad(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
-    return true;
+    return auswahl::DateiOeffnen(Besitzer(), startordner, dateiname);
 }
 
 QWidget* TQtDialoge::Besitzer() const {

@@ -296,4 +296,15 @@ TEST_F(MainTest, BeendenSchliesstDasFenster) {
     EXPECT_FALSE(f.isVisible());
 }
 
+TEST_F(MainTest, UeberQuellarchNenntVersionLizenzenUndQuelltext) {
+    auto& f = Oeffnen();
+    dlg.Vergessen();
+    f.UeberQuellarch1->trigger();
+    ASSERT_EQ(dlg.Nachrichten().size(), 1u);
+    const std::string text = plattform::Utf8AusAnsi(dlg.Nachrichten()[0]);
+    for (const char* teil : {"Quellarch " QUELLARCH_VERSION, "GPL-3.0-or-later", "ohne jede Gewährleistung",
+                             "LGPL-3.0", "Quelltext", "qt6-base"})
+        EXPECT_NE(text.find(teil), std::string::npos) << teil;
+}
+
 }  // namespace

@@ -135,8 +135,9 @@ TEST_F(MainTest, FensterHatFesteGroesseUndDieSteuerelementeAmPlatz) {
     for (QWidget* w = f.grdReplays->nextInFocusChain(); w != f.grdReplays; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->window() == &f) folge.push_back(w);
     EXPECT_EQ(folge, (std::vector<QWidget*>{f.grdSpieler, f.btnKopieren, f.btnDOW, f.btnUmbenennen}));
-    // "Hilfe" has no menu and no command; "Optionen" is the command itself.
-    EXPECT_EQ(f.Hilfe1->menu(), nullptr);
+    // "Hilfe" holds the one entry "Über Quellarch…"; "Optionen" is the command itself.
+    ASSERT_EQ(f.Hilfe1->actions().size(), 1);
+    EXPECT_EQ(f.UeberQuellarch1->text(), QStringLiteral("Über Quellarch…"));
     EXPECT_EQ(f.mbtOptionen->menu(), nullptr);
     EXPECT_EQ(f.Beenden1->text(), QStringLiteral("Beenden"));
 }

@@ -1,0 +1,14 @@
+#include "platform/auswahl.h"
+
+// Linux has no chooser of its own beyond what Qt's platform theme gives.
+namespace auswahl {
+
+bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ordner) {
+    return QtOrdnerWaehlen(besitzer, titel, ordner);
+}
+
+bool DateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
+    return QtDateiOeffnen(besitzer, startordner, dateiname);
+}
+
+}  // namespace auswahl
