@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/pfad.h"
+#include "platform/programmpfad.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
@@ -20,9 +21,15 @@ struct Lauf {
     QByteArray aus, fehler;
 };
 
+// The tool lies beside this test program, in the build's bin folder; found so at run time,
+// the same build runs natively and, cross-built, under Wine.
+QString CliPfad() {
+    return QString::fromStdString(plattform::VerzeichnisTeil(plattform::ProgrammPfad())) + "/" + QUELLARCH_CLI;
+}
+
 Lauf Ausfuehren(const QStringList& argumente) {
     QProcess p;
-    p.start(QUELLARCH_CLI, argumente);
+    p.start(CliPfad(), argumente);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};

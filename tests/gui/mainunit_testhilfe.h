@@ -13,7 +13,6 @@
 #include <QToolButton>
 #include <QLabel>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -49,7 +48,7 @@ class MainTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // No registry fallback from the machine's own Wine prefix.
-        setenv("WINEPREFIX", (tmp.Pfad() + "keinwine").c_str(), 1);
+        qputenv("WINEPREFIX", QByteArray::fromStdString(tmp.Pfad() + "keinwine"));
         std::filesystem::create_directories(Playback());
         std::filesystem::create_directories(Bibliothek());
         plattform::FehlerplanLeeren();
