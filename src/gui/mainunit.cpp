@@ -78,7 +78,8 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormularAufbauen() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quellarch v0.25"));
+    // The version is the one set in project().
+    setWindowTitle(QStringLiteral("Quellarch v" QUELLARCH_VERSION));
     // A fixed single border: system menu and minimise box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -104,7 +104,7 @@ TEST_F(MainTest, FehlerBeimStartEndenDieSequenzStill) {
 
 TEST_F(MainTest, FensterHatFesteGroesseUndDieSteuerelementeAmPlatz) {
     auto& f = Oeffnen(false);
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Quellarch v0.25"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Quellarch v" QUELLARCH_VERSION));
     EXPECT_EQ(f.centralWidget()->size(), QSize(796, 549));
     EXPECT_EQ(f.minimumSize(), f.maximumSize());
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
