@@ -3,6 +3,8 @@
 // up like the main window's two grids, and real mouse events at exact viewport pixels.
 #include <gtest/gtest.h>
 
+#include "offscreen.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -19,6 +21,7 @@ public:
         static int argc = 1;
         static char name[] = "grid_test";
         static char* argv[] = {name, nullptr};
+        OffscreenWennNichtsGewaehlt();
         app_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app_.reset(); }

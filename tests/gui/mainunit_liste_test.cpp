@@ -3,6 +3,7 @@
 
 #include "mainunit_testhilfe.h"
 #include "platform/dateisystem.h"
+#include "platform/pfad.h"
 #include "testdateien.h"
 
 namespace {
@@ -219,12 +220,14 @@ TEST_F(MainTest, SiegbedingungenSpiegelnDasGezeigteReplay) {
 
 TEST_F(MainTest, NamenBleibenKlartext) {
     const std::string roh = "<b>x</b><img src=a.png>";
-    InBibliothek("<u>datei&amp;.rec", Bau(roh));
+    // Windows forbids '<' and '>' in file names; an entity reads differently as rich text too.
+    const std::string datei = plattform::IstPosix() ? "<u>datei&amp;.rec" : "datei &lt;u&gt; &amp;.rec";
+    InBibliothek(datei, Bau(roh));
     auto& f = Oeffnen();
     EXPECT_EQ(f.lblReplayname->textFormat(), Qt::PlainText);
     EXPECT_EQ(f.lblDateiname->textFormat(), Qt::PlainText);
     EXPECT_EQ(f.lblReplayname->text().toStdString(), roh);
-    EXPECT_EQ(f.lblDateiname->text().toStdString(), "<u>datei&amp;.rec");
+    EXPECT_EQ(f.lblDateiname->text().toStdString(), datei);
     EXPECT_EQ(Zelle(2, 1), roh);
 }
 

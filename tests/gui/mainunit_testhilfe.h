@@ -4,6 +4,8 @@
 // window opened with the scripted dialogs, and real clicks at exact cell pixels.
 #include <gtest/gtest.h>
 
+#include "offscreen.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -34,6 +36,7 @@ public:
         static int argc = 1;
         static char name[] = "mainunit_test";
         static char* argv[] = {name, nullptr};
+        OffscreenWennNichtsGewaehlt();
         app_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app_.reset(); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "optionen_testhilfe.h"
+#include "platform/codepage.h"
 #include "platform/pfad.h"
 
 namespace {
@@ -86,10 +87,12 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     }
 }
 
+// Paths are the file system's bytes: UTF-8 on Linux, the ANSI code page on Windows.
+std::string Pfadbytes(const char* utf8) { return plattform::IstPosix() ? utf8 : plattform::AnsiAusUtf8(utf8); }
+
 TEST_F(OptionenTest, EditsZeigenDieAktuellenVerzeichnisse) {
     DOWVerzeichnis = "/spiele/dow/";
-    // Paths are the file system's bytes: UTF-8 here, not Windows-1252.
-    ReplayVerzeichnis = "/home/spieler/Aufzeichnungen-\xC3\xA4/";
+    ReplayVerzeichnis = Pfadbytes("/home/spieler/Aufzeichnungen-\xC3\xA4/");
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->edtDOWVerzeichnis->text(), "/spiele/dow/");
     EXPECT_EQ(d->edtReplayVerzeichnis->text(), QString::fromUtf8("/home/spieler/Aufzeichnungen-ä/"));
@@ -253,7 +256,7 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         {"geleert fragt", bib, "/dow", "", true, "/dow", ""},
         {"ohne Trenner getippt bleibt so", "", "/spiele/dow", "/bib", false, "/spiele/dow", "/bib"},
         {"Umlaut als UTF-8", "", QString::fromUtf8("/Spiele/Dämonen/"), QString::fromUtf8("/Bücher/"), false,
-         "/Spiele/D\xC3\xA4monen/", "/B\xC3\xBC" "cher/"},
+         Pfadbytes("/Spiele/D\xC3\xA4monen/"), Pfadbytes("/B\xC3\xBC" "cher/")},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);

@@ -3,6 +3,8 @@
 // main window as owner, config.ini in a fresh folder, and real clicks and keystrokes.
 #include <gtest/gtest.h>
 
+#include "offscreen.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -25,6 +27,7 @@ public:
         static int argc = 1;
         static char name[] = "optionen_test";
         static char* argv[] = {name, nullptr};
+        OffscreenWennNichtsGewaehlt();
         app_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app_.reset(); }

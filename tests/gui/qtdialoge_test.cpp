@@ -2,6 +2,8 @@
 // escape answers. The box is answered from a timer while it runs modally.
 #include <gtest/gtest.h>
 
+#include "offscreen.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -24,6 +26,7 @@ public:
         static int argc = 1;
         static char name[] = "qtdialoge_test";
         static char* argv[] = {name, nullptr};
+        OffscreenWennNichtsGewaehlt();
         app_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app_.reset(); }
