@@ -1,7 +1,8 @@
-// quellarch-demo DIR: writes a demo setup to try the program on:
-// DIR/library/ with 30 varied replays, DIR/game/Playback/ with 3, and an empty
+// quellarch-demo DIR [N]: writes a demo setup to try the program on:
+// DIR/library/ with N (by default 30) varied replays, DIR/game/Playback/ with 3, and an empty
 // DIR/game/W40k.exe.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -45,8 +46,9 @@ ReplayBauer DemoReplay(std::uint32_t& zustand, int nummer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quellarch-demo DIR\n");
+    const int anzahl = argc == 3 ? std::atoi(argv[2]) : 30;
+    if (argc < 2 || argc > 3 || anzahl < 0) {
+        std::fprintf(stderr, "usage: quellarch-demo DIR [N]\n");
         return 2;
     }
     namespace fs = std::filesystem;
@@ -54,7 +56,7 @@ int main(int argc, char** argv) {
     fs::create_directories(wurzel / "library");
     fs::create_directories(wurzel / "game" / "Playback");
     std::uint32_t zustand = 2005;
-    for (int i = 1; i <= 30; ++i) {
+    for (int i = 1; i <= anzahl; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "replay_%02d.rec", i);
         auto pfad = (wurzel / "library" / name).string();
