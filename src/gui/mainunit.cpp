@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -51,6 +52,17 @@ QFont FensterSchrift(int pixel, bool fett = false) {
 
 QFont TahomaSchrift(bool fett) {
     return Schrift({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans", "DejaVu Sans"}, 11, fett);
+}
+
+// The buttons keep their designed size. Windows' own "MS Sans Serif" fits every caption;
+// a wider stand-in (Wine's, or Linux's fonts) would clip "Replays kopieren", so the caption
+// then gets a smaller size, down to 8 px, until it fits beside the button's frame.
+void BeschriftungEinpassen(QPushButton* knopf) {
+    constexpr int kRahmen = 10;
+    QFont f = knopf->font();
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(knopf->text()) > knopf->width() - kRahmen)
+        f.setPixelSize(f.pixelSize() - 1);
+    knopf->setFont(f);
 }
 
 QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int top) {
@@ -127,6 +139,8 @@ void TfrmMain::FormularAufbauen() {
     btnDOW = new QPushButton(QStringLiteral("DOW starten"), client);
     btnDOW->setObjectName(QStringLiteral("btnDOW"));
     btnDOW->setGeometry(664, 520, 97, 25);
+
+    for (QPushButton* knopf : {btnKopieren, btnUmbenennen, btnDOW}) BeschriftungEinpassen(knopf);
 
     setTabOrder(grdReplays, grdSpieler);
     setTabOrder(grdSpieler, btnKopieren);

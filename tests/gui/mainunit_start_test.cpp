@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "mainunit_testhilfe.h"
+#include "nurposix.h"
 #include "platform/dateisystem.h"
 
 namespace {
@@ -140,6 +141,16 @@ TEST_F(MainTest, FensterHatFesteGroesseUndDieSteuerelementeAmPlatz) {
     EXPECT_EQ(f.UeberQuellarch1->text(), QStringLiteral("Über Quellarch…"));
     EXPECT_EQ(f.mbtOptionen->menu(), nullptr);
     EXPECT_EQ(f.Beenden1->text(), QStringLiteral("Beenden"));
+}
+
+// Every caption fits its button, whatever font stands in for "MS Sans Serif". Windows'
+// offscreen platform has no fonts, only boxes; there the real window shows it.
+TEST_F(MainTest, BeschriftungenPassenInIhreKnoepfe) {
+    NUR_UNTER_POSIX();
+    auto& f = Oeffnen(false);
+    for (QPushButton* knopf : {f.btnKopieren, f.btnUmbenennen, f.btnDOW})
+        EXPECT_LE(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width() - 10)
+            << knopf->text().toStdString();
 }
 
 }  // namespace
