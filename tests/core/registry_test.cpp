@@ -55,6 +55,11 @@ TEST(RegistryPfadLesen, GibtDenWertAusDemWinePrefix) {
         {"Null beendet die Zeichenkette", taste + "\"InstallLocation\"=\"C:\\\\A\\0B\"\n", "$C/A"},
         {"CRLF", "[Software\\\\THQ\\\\Dawn of War] 1\r\n\"InstallLocation\"=\"C:\\\\G\\\\\"\r\n", "$C/G/"},
         {"unvollstaendige Zeile", taste + "\"InstallLocation\"=\"C:\\\\G", ""},
+        {"32-Bit-Sicht eines 64-Bit-Prefix",
+         "[Software\\\\Wow6432Node\\\\THQ\\\\Dawn of War] 1\n\"InstallLocation\"=\"C:\\\\W\\\\\"\n", "$C/W/"},
+        {"32-Bit-Sicht vor der nativen",
+         taste + "\"InstallLocation\"=\"C:\\\\N\\\\\"\n[Software\\\\Wow6432Node\\\\THQ\\\\Dawn of War] 1\n"
+                 "\"InstallLocation\"=\"C:\\\\W\\\\\"\n", "$C/W/"},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);

@@ -139,6 +139,20 @@ std::string_view OhneRandTrenner(std::string_view schluessel) {
     return schluessel;
 }
 
+// A 32-bit installer in a 64-bit prefix writes below Software\Wow6432Node: the 32-bit
+// view, which the Win32 build asks first too. "SOFTWARE\THQ\Dawn of War" gives
+// "SOFTWARE\Wow6432Node\THQ\Dawn of War"; a key outside Software has no such view ("").
+std::string ZweiunddreissigBitSicht(std::string_view schluessel) {
+    const auto trenner = schluessel.find('\\');
+    if (trenner == std::string_view::npos) return {};
+    const std::string_view erster = schluessel.substr(0, trenner);
+    constexpr std::string_view kSoftware = "software";
+    if (erster.size() != kSoftware.size()) return {};
+    for (std::size_t i = 0; i < erster.size(); ++i)
+        if ((erster[i] | 0x20) != kSoftware[i]) return {};
+    return std::string(erster) + "\\Wow6432Node" + std::string(schluessel.substr(trenner));
+}
+
 struct Wert {
     std::uint32_t typ = 0;
     std::u16string text;  // only for the string types
@@ -294,7 +308,11 @@ std::string RegistryPfadLesen(const std::string& schluessel, const std::string& 
     const std::string inhalt{std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
     if (datei.bad()) return {};
 
-    auto gefunden = WertSuchen(inhalt, OhneRandTrenner(schluessel), wert);
+    const std::string_view nativ = OhneRandTrenner(schluessel);
+    std::optional<Wert> gefunden;
+    if (const std::string sicht32 = ZweiunddreissigBitSicht(nativ); !sicht32.empty())
+        gefunden = WertSuchen(inhalt, sicht32, wert);
+    if (!gefunden) gefunden = WertSuchen(inhalt, nativ, wert);
     if (!gefunden) return {};
     if (gefunden->typ != RegSz && gefunden->typ != RegExpandSz)
         throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
