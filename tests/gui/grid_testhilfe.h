@@ -63,7 +63,7 @@ inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {
 }
 
 struct TReplayZeile {
-    std::string Spielname, Anzahl, Karte, Datum;
+    std::string Spielname, Anzahl = {}, Karte = {}, Datum = {};
 };
 
 // Fills the list the way the refresh does: number, unchecked box, then the texts.
