@@ -1,6 +1,11 @@
 #include "variablen.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "fehler.h"
+#include "platform/benutzerordner.h"
+#include "platform/dateisystem.h"
 #include "platform/ini.h"
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
@@ -10,6 +15,7 @@ std::string Programmverzeichnis;
 std::string ConfigDatei;
 std::string DOWVerzeichnis;
 std::string ReplayVerzeichnis;
+std::string DOWHerkunft;
 std::int32_t ReplayAnzahl = 0;
 std::int32_t LadeStatus = 0;
 std::vector<std::unique_ptr<TReplay>> Replays;
@@ -30,17 +36,33 @@ bool VariablenInitialisieren() {
     ReplayAnzahl = 0;
     LadeStatus = 0;
     Programmverzeichnis = plattform::VerzeichnisTeil(plattform::ProgrammPfad());
-    // A root folder gives a doubled separator here, which every path layer accepts.
-    ConfigDatei = Programmverzeichnis + plattform::Trenner() + "config.ini";
+    ConfigDatei = ConfigDateiWaehlen(Programmverzeichnis);
     VerzeichnisseLesen();
     return DOWVerzeichnis.empty() || ReplayVerzeichnis.empty();
+}
+
+std::string ConfigDateiWaehlen(const std::string& programmverzeichnis) {
+    // A root folder gives a doubled separator here, which every path layer accepts.
+    const std::string daneben = programmverzeichnis + plattform::Trenner() + "config.ini";
+    if (plattform::DateiExistiert(daneben) || plattform::OrdnerBeschreibbar(programmverzeichnis)) return daneben;
+    const std::string eigen = plattform::BenutzerConfigOrdner();
+    if (eigen.empty()) return daneben;
+    // The profile functions make the file but not its folder. A folder that cannot be
+    // made shows later, as the write error of "OK".
+    std::error_code fehler;
+    std::filesystem::create_directories(eigen, fehler);
+    return eigen + "config.ini";
 }
 
 void VerzeichnisseLesen() {
     DOWVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "DOW", "");
     ReplayVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "Replays", "");
+    DOWHerkunft = DOWVerzeichnis.empty() ? "" : "config.ini";
     // Only the game directory has a fallback; the registry value is not written back.
-    if (DOWVerzeichnis.empty()) DOWVerzeichnis = plattform::RegistryPfadLesen(kRegistrySchluessel, "InstallLocation");
+    if (DOWVerzeichnis.empty()) {
+        DOWVerzeichnis = plattform::RegistryPfadLesen(kRegistrySchluessel, "InstallLocation");
+        if (!DOWVerzeichnis.empty()) DOWHerkunft = "Registry";
+    }
 }
 
 void VerzeichnisseSchreiben() {

@@ -13,7 +13,7 @@
 
 // Folder of the running executable, without a trailing separator except at a root.
 extern std::string Programmverzeichnis;
-// Programmverzeichnis + "\config.ini" (on POSIX "/config.ini").
+// The settings file ConfigDateiWaehlen picks: beside the program or in the user's folder.
 extern std::string ConfigDatei;
 // The game's installation directory; empty means not configured.
 extern std::string DOWVerzeichnis;
@@ -31,9 +31,19 @@ extern std::vector<std::unique_ptr<TReplay>> Replays;
 // them is still empty afterwards. Raises Fehler when the registry value has a wrong type.
 bool VariablenInitialisieren();
 
+// Where config.ini lives: beside the program (programmverzeichnis + separator +
+// "config.ini") when one is there or the folder takes new files, which is the portable
+// case and the Windows zip's. Otherwise, as for a package in /usr/bin or a copy under
+// Program Files, in the user's own folder, which is created for it.
+std::string ConfigDateiWaehlen(const std::string& programmverzeichnis);
+
 // DOWVerzeichnis and ReplayVerzeichnis from config.ini; when "DOW" is empty, the game
 // directory comes from the registry value "InstallLocation" instead. Nothing is written back.
 void VerzeichnisseLesen();
+
+// Where VerzeichnisseLesen found DOWVerzeichnis: "config.ini", "Registry" (on Linux the
+// Wine prefix's system.reg), or "" when it found none.
+extern std::string DOWHerkunft;
 
 // Writes "DOW" and then "Replays" to config.ini. A failed write raises
 // "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -208,6 +209,43 @@ TEST_F(VariablenTest, VariablenInitialisierenLiestNebenDemProgramm) {
         EXPECT_EQ(ConfigDatei, programmordner + (plattform::IstPosix() ? "/config.ini" : "\\config.ini"));
         EXPECT_EQ(ReplayAnzahl, 0);
         EXPECT_EQ(LadeStatus, 0);
+    }
+}
+
+// config.ini beside the program when one is there or the folder takes new files; else in
+// the user's own folder, which is made for it.
+TEST_F(VariablenTest, ConfigDateiWaehlen) {
+    const char* variable = plattform::IstPosix() ? "XDG_CONFIG_HOME" : "APPDATA";
+    const char* vorher = std::getenv(variable);
+    struct Zurueck {
+        std::string name, wert;
+        ~Zurueck() { UmgebungSetzen(name, wert); }
+    } zurueck{variable, vorher ? vorher : ""};
+    const std::string benutzer = ordner.Pfad() + "benutzer";
+    UmgebungSetzen(variable, benutzer);
+    const std::string eigen = benutzer + (plattform::IstPosix() ? "/quellarch/" : "\\Quellarch\\");
+    const std::string programm = ordner.Pfad() + "bin";
+    const std::string daneben = programm + (plattform::IstPosix() ? "/" : "\\") + "config.ini";
+
+    const struct {
+        const char* name;
+        bool configDa, beschreibbar;
+        std::string erwartet;
+    } faelle[] = {
+        {"Ordner nimmt neue Dateien", false, true, daneben},
+        {"config.ini schon da, Ordner schreibgeschuetzt", true, false, daneben},
+        {"schreibgeschuetzt ohne config.ini", false, false, eigen + "config.ini"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        std::filesystem::remove_all(programm);
+        std::filesystem::remove_all(benutzer);
+        std::filesystem::create_directory(programm);
+        if (fall.configDa) std::ofstream(daneben) << "[Verzeichnisse]\n";
+        if (!fall.beschreibbar) plattform::FehlerEinplanen(plattform::Operation::Beschreibbar, 1);
+        EXPECT_EQ(ConfigDateiWaehlen(programm), fall.erwartet);
+        EXPECT_EQ(std::filesystem::is_directory(eigen), fall.erwartet != daneben);
+        plattform::FehlerplanLeeren();
     }
 }
 

@@ -16,6 +16,7 @@ enum class Operation {
     Loeschen,
     Ersetzen,
     FadenStarten,  // a helper thread of the library scan
+    Beschreibbar,  // whether a folder takes new files (where config.ini goes)
     Anzahl_        // keep last
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+namespace plattform {
+
+// The user's own folder for Quellarch's settings, ending with a separator:
+// $XDG_CONFIG_HOME/quellarch/ (by default ~/.config/quellarch/) on POSIX, and
+// %APPDATA%\Quellarch\ on Windows. Empty when the system names no such place.
+// Nothing is created here.
+std::string BenutzerConfigOrdner();
+
+// Whether a new file can be made in the folder ordner (no trailing separator needed).
+// The fault plan's Operation::Beschreibbar makes it answer no.
+bool OrdnerBeschreibbar(const std::string& ordner);
+
+}  // namespace plattform

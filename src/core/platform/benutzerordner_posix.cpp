@@ -1,0 +1,25 @@
+#include "platform/benutzerordner.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/fehlerplan.h"
+
+namespace plattform {
+
+std::string BenutzerConfigOrdner() {
+    // The base directory specification takes only an absolute XDG_CONFIG_HOME.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') return std::string(xdg) + "/quellarch/";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/.config/quellarch/";
+    return {};
+}
+
+bool OrdnerBeschreibbar(const std::string& ordner) {
+    if (SollFehlschlagen(Operation::Beschreibbar)) return false;
+    return !ordner.empty() && access(ordner.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace plattform
