@@ -8,3 +8,4 @@ int BefehlShow(const std::vector<std::string>& argumente);
 int BefehlList(const std::vector<std::string>& argumente);
 int BefehlImport(const std::vector<std::string>& argumente);
 int BefehlRename(const std::vector<std::string>& argumente);
+int BefehlConfig(const std::vector<std::string>& argumente);

@@ -13,7 +13,8 @@ int Benutzung() {
         "  quellarch-cli show [--json] FILE...\n"
         "  quellarch-cli list [--json] DIR\n"
         "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n"
-        "  quellarch-cli rename FILE NEWNAME\n");
+        "  quellarch-cli rename FILE NEWNAME\n"
+        "  quellarch-cli config [--json]\n");
     return 2;
 }
 }  // namespace
@@ -30,5 +31,6 @@ int main(int argc, char** argv) {
     if (befehl == "list") return BefehlList(roh);
     if (befehl == "import") return BefehlImport(roh);
     if (befehl == "rename") return BefehlRename(roh);
+    if (befehl == "config") return BefehlConfig(roh);
     return Benutzung();
 }

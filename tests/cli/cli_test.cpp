@@ -137,6 +137,7 @@ TEST_F(Cli, ExitCodes) {
         {{"rename", Q(gut), QString(26, 'x')}, 2},
         {{"rename", Q(ordner.Pfad() + "fehlt.rec"), "Neu"}, 1},
         {{"rename", Q(gut), QString::fromUtf8("Gegen Orks €")}, 0},
+        {{"config", "--bogus"}, 2},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(' ').toStdString());
@@ -192,6 +193,16 @@ TEST_F(Cli, ImportPrintsWhatWasCopiedAndMovesWithRemove) {
     EXPECT_EQ(lauf.aus.trimmed(), "0 Replays wurden kopiert, 1 wurde nicht kopiert.");
     EXPECT_EQ(lauf.fehler.trimmed(), "neu.rec: Zielordner existiert nicht");
     EXPECT_TRUE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
+}
+
+// config names the settings file and both folders with where each came from.
+TEST_F(Cli, ConfigJsonNamesTheFileAndTheFolders) {
+    Lauf lauf = Ausfuehren({"config", "--json"});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(lauf.aus).object();
+    EXPECT_TRUE(o["ConfigDatei"].toString().endsWith("config.ini"));
+    for (const char* schluessel : {"DOWVerzeichnis", "DOWHerkunft", "ReplayVerzeichnis", "ReplayHerkunft"})
+        EXPECT_TRUE(o[schluessel].isString()) << schluessel;
 }
 
 }  // namespace
