@@ -9,7 +9,7 @@
 namespace plattform {
 
 std::string BenutzerConfigOrdner() {
-    // The base directory specification takes only an absolute XDG_CONFIG_HOME.
+    // XDG takes only an absolute XDG_CONFIG_HOME; a relative one counts as unset.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && xdg[0] == '/') return std::string(xdg) + "/quellarch/";
     const char* home = std::getenv("HOME");
