@@ -15,8 +15,9 @@ namespace plattform { class Datei; }
 // the replay's Dateiname.
 std::string DateinameAusPfad(const std::string& pfad);
 
-// Where the reader takes "TRSR" to stand (52 bytes past the map path's count, O), from the low byte of the
-// map-path length field at 228; the replay name's length field follows it at + 5.
+// Where the reader takes "TRSR" to stand, O + 52, where O = 310 + m starts the options
+// block and m is the map key's length, both from the low byte of the map-path length field
+// at 228. The replay name's length field follows the marker at + 5.
 std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge);
 
 // One player of a replay, made once from the four values read from the file.
