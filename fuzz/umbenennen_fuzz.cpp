@@ -16,12 +16,12 @@
 
 #include "fehler.h"
 #include "meldungen.h"
-#include "platform/codepage.h"
 #include "platform/fehlerplan.h"
 #include "replay.h"
 #include "replaybauer.h"
 #include "umbenennen.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 namespace {
 using Bytes = std::vector<unsigned char>;
@@ -106,7 +106,7 @@ void NeuenNamenPruefen(const std::string& pfad, const std::u16string& name) {
     try {
         TReplay neu(pfad, meldungen);
         Pruefen(meldungen.anzahl == 0, "the renamed replay opens");
-        Pruefen(neu.Spielname == plattform::AnsiAusUtf16(name), "the reader reads the new name");
+        Pruefen(neu.Spielname == Utf8AusUtf16(name), "the reader reads the new name");
         Pruefen(neu.NamensLaenge == static_cast<std::int32_t>(2 * name.size()), "the reader reads the new length");
     } catch (const Fehler&) {
         Pruefen(false, "the renamed replay reads");

@@ -9,7 +9,6 @@
 #include "dialoge.h"
 #include "mainunit.h"
 #include "optionenunit.h"
-#include "platform/codepage.h"
 #include "qtdialoge.h"
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 class StilleDialoge : public TDialoge {
 public:
     void Nachricht(const std::string& text) override {
-        std::fprintf(stderr, "%s\n", plattform::Utf8AusAnsi(text).c_str());
+        std::fprintf(stderr, "%s\n", text.c_str());
     }
     bool Frage(const std::string&, const std::string&) override { return false; }
     bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }

@@ -1,19 +1,14 @@
 #include "clitext.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <cstdio>
 
 #include "anzeigenamen.h"
 #include "datum.h"
-#include "platform/codepage.h"
 #include "replay.h"
+#include "zeichensatz.h"
 
-QString AusAnsi(const std::string& text) { return QString::fromStdString(plattform::Utf8AusAnsi(text)); }
-std::string ZuAnsi(const QString& text) { return plattform::AnsiAusUtf8(text.toStdString()); }
-QString AusPfad(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
-
-void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AusAnsi(text) + "\n"); }
+void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AlsQString(text) + "\n"); }
 
 void StdoutSchreiben(const QString& text) {
     QByteArray utf8 = text.toUtf8();
@@ -32,15 +27,18 @@ QString DatumIso(double datum) {
 
 namespace {
 QJsonValue NameOderNull(bool gefunden, const std::string& name) {
-    return gefunden ? QJsonValue(AusAnsi(name)) : QJsonValue(QJsonValue::Null);
+    return gefunden ? QJsonValue(AlsQString(name)) : QJsonValue(QJsonValue::Null);
 }
+
+// Keys are single bytes as the game wrote them.
+QString Schluessel(const std::string& schluessel) { return AlsQString(Utf8AusCp1252(schluessel)); }
 }  // namespace
 
 QJsonObject ReplayAlsJson(const TReplay& r) {
     QJsonObject o;
-    o["Dateiname"] = AusPfad(r.Dateiname);
-    o["Spielname"] = AusAnsi(r.Spielname);
-    o["Karte"] = AusAnsi(r.Karte);
+    o["Dateiname"] = AlsQString(r.Dateiname);
+    o["Spielname"] = AlsQString(r.Spielname);
+    o["Karte"] = Schluessel(r.Karte);
     std::string kartenname;
     o["Kartenname"] = NameOderNull(KartenName(r.Karte, kartenname), kartenname);
     o["Spieleranzahl"] = r.Spieleranzahl;
@@ -63,16 +61,16 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
         std::string rassenname;
-        spieler.append(QJsonObject{{"Name", AusAnsi(s->Name)},
-                                   {"Rasse", AusAnsi(s->Rasse)},
+        spieler.append(QJsonObject{{"Name", AlsQString(s->Name)},
+                                   {"Rasse", Schluessel(s->Rasse)},
                                    {"Rassenname", NameOderNull(RassenName(s->Rasse, rassenname), rassenname)},
                                    {"Team", s->Team},
-                                   {"Kennzahl", AusAnsi(s->Kennzahl)}});
+                                   {"Kennzahl", AlsQString(s->Kennzahl)}});
     }
     o["Spieler"] = spieler;
     return o;
 }
 
 QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehler) {
-    return QJsonObject{{"Dateiname", AusPfad(dateiname)}, {"Fehler", AusAnsi(fehler)}};
+    return QJsonObject{{"Dateiname", AlsQString(dateiname)}, {"Fehler", AlsQString(fehler)}};
 }

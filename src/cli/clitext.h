@@ -4,14 +4,9 @@
 #include <string>
 
 #include "meldungen.h"
+#include "qttext.h"
 
 class TReplay;
-
-// Windows-1252 text from the core as a QString, and back.
-QString AusAnsi(const std::string& text);
-std::string ZuAnsi(const QString& text);
-// A path component as the file system names it (UTF-8 on POSIX, ANSI on Windows).
-QString AusPfad(const std::string& pfad);
 
 // Notices of the core go to stderr, one line each.
 class TStderrMeldungen : public TMeldungen {

@@ -20,22 +20,22 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
     try {
         VariablenInitialisieren();
     } catch (const Fehler& f) {
-        StderrSchreiben(AusAnsi(f.what()) + "\n");
+        StderrSchreiben(AlsQString(f.what()) + "\n");
         return 1;
     }
     const QString replayHerkunft = ReplayVerzeichnis.empty() ? QString() : QStringLiteral("config.ini");
     if (json) {
-        const QJsonObject o{{"ConfigDatei", AusPfad(ConfigDatei)},
-                            {"DOWVerzeichnis", AusPfad(DOWVerzeichnis)},
+        const QJsonObject o{{"ConfigDatei", AlsQString(ConfigDatei)},
+                            {"DOWVerzeichnis", AlsQString(DOWVerzeichnis)},
                             {"DOWHerkunft", QString::fromStdString(DOWHerkunft)},
-                            {"ReplayVerzeichnis", AusPfad(ReplayVerzeichnis)},
+                            {"ReplayVerzeichnis", AlsQString(ReplayVerzeichnis)},
                             {"ReplayHerkunft", replayHerkunft}};
         StdoutSchreiben(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)));
         return 0;
     }
     const auto herkunft = [](const QString& h) { return h.isEmpty() ? QStringLiteral("(nicht gefunden)") : "(" + h + ")"; };
-    StdoutSchreiben("config.ini: " + AusPfad(ConfigDatei) + "\n" +
-                    "DOW:        " + AusPfad(DOWVerzeichnis) + "  " + herkunft(QString::fromStdString(DOWHerkunft)) + "\n" +
-                    "Replays:    " + AusPfad(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft) + "\n");
+    StdoutSchreiben("config.ini: " + AlsQString(ConfigDatei) + "\n" +
+                    "DOW:        " + AlsQString(DOWVerzeichnis) + "  " + herkunft(QString::fromStdString(DOWHerkunft)) + "\n" +
+                    "Replays:    " + AlsQString(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft) + "\n");
     return 0;
 }

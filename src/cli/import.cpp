@@ -20,9 +20,9 @@ int BefehlImport(const std::vector<std::string>& argumente) {
         return 2;
     }
     const TKopierbericht bericht = PlaybackImportieren(ordner[0], ordner[1], entfernen);
-    StdoutSchreiben(AusAnsi(KopiertText(bericht)) + "\n");
+    StdoutSchreiben(AlsQString(KopiertText(bericht)) + "\n");
     for (const TKopierteDatei& datei : bericht.Dateien)
         if (!Angekommen(datei.Stand))
-            StderrSchreiben(AusPfad(datei.Name) + ": " + AusAnsi(KopierGrund(datei.Stand)) + "\n");
+            StderrSchreiben(AlsQString(datei.Name) + ": " + AlsQString(KopierGrund(datei.Stand)) + "\n");
     return bericht.NichtAngekommen() > 0 ? 1 : 0;
 }

@@ -13,13 +13,11 @@ QString Tabelle() {
     QString text = QString("%1  %2  %3  %4  %5\n").arg("Nr", 5).arg("Spielname", -25).arg("#", 2).arg("Karte", -28).arg("Datum");
     for (std::size_t i = 0; i < Replays.size(); ++i) {
         const TReplay& r = *Replays[i];
-        std::string karte = r.Karte;
-        KartenName(r.Karte, karte);
         text += QString("%1  %2  %3  %4  %5\n")
                     .arg(static_cast<int>(i + 1), 5)
-                    .arg(AusAnsi(r.Spielname), -25)
+                    .arg(AlsQString(r.Spielname), -25)
                     .arg(r.Spieleranzahl, 2)
-                    .arg(AusAnsi(karte), -28)
+                    .arg(AlsQString(KartenText(r.Karte)), -28)
                     .arg(DatumIso(r.Datum).replace('T', ' '));
     }
     return text;

@@ -5,6 +5,7 @@
 
 #include "befehle.h"
 #include "clitext.h"
+#include "platform/pfad.h"
 
 namespace {
 int Benutzung() {
@@ -24,9 +25,12 @@ int main(int argc, char** argv) {
     QStringList argumente = app.arguments().mid(1);
     if (argumente.isEmpty()) return Benutzung();
     QString befehl = argumente.takeFirst();
-    // Paths are handed on as the system gave them, byte for byte.
+    // On POSIX paths are handed on as the system gave them, byte for byte. Windows gives
+    // argv in its ANSI code page, which cannot name every file; Qt reads the wide command
+    // line there, and the core takes its UTF-8.
     std::vector<std::string> roh;
-    for (int i = 2; i < argc; ++i) roh.emplace_back(argv[i]);
+    for (int i = 2; i < argc; ++i)
+        roh.push_back(plattform::IstPosix() ? std::string(argv[i]) : AlsUtf8(argumente[i - 2]));
     if (befehl == "show") return BefehlShow(roh);
     if (befehl == "list") return BefehlList(roh);
     if (befehl == "import") return BefehlImport(roh);

@@ -3,11 +3,11 @@
 #include "befehle.h"
 #include "clitext.h"
 #include "fehler.h"
-#include "platform/codepage.h"
 #include "platform/dateisystem.h"
 #include "replay.h"
 #include "umbenennen.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 int BefehlRename(const std::vector<std::string>& argumente) {
     if (argumente.size() != 2) {
@@ -15,9 +15,8 @@ int BefehlRename(const std::vector<std::string>& argumente) {
         return 2;
     }
     const std::string& pfad = argumente[0];
-    // The system hands the name over in its own encoding (UTF-8 here, the ANSI code page on
-    // Windows); the window's query would give Windows-1252 text, so that is what is counted.
-    const std::string name = ZuAnsi(QString::fromLocal8Bit(argumente[1].c_str()));
+    // Arguments are UTF-8 (see main); the count is in UTF-16 code units, as the window's.
+    const std::string& name = argumente[1];
     if (!NeuerNameGueltig(name)) {
         StderrSchreiben(QString::fromUtf8("Der neue Name muss 1 bis 25 Zeichen lang sein.\n"));
         return 2;
@@ -33,9 +32,9 @@ int BefehlRename(const std::vector<std::string>& argumente) {
         TReplay replay(pfad, meldungen);
         if (meldungen.anzahl > 0) return 1;
         ReplayVerzeichnis = pfad.substr(0, pfad.size() - replay.Dateiname.size());
-        ReplayUmbenennen(replay, plattform::Utf16AusAnsi(name), meldungen);
+        ReplayUmbenennen(replay, Utf16AusUtf8(name), meldungen);
     } catch (const Fehler& f) {
-        StderrSchreiben(AusPfad(pfad) + ": " + AusAnsi(f.what()) + "\n");
+        StderrSchreiben(AlsQString(pfad) + ": " + AlsQString(f.what()) + "\n");
         return 1;
     }
     return meldungen.anzahl > 0 ? 1 : 0;

@@ -6,23 +6,24 @@
 #include "clitext.h"
 #include "fehler.h"
 #include "replay.h"
+#include "zeichensatz.h"
 
 namespace {
 
 QString Zusammenfassung(const TReplay& r) {
-    QString text = AusPfad(r.Dateiname) + "\n";
-    std::string karte = r.Karte;
-    KartenName(r.Karte, karte);
-    text += "  Spielname:  " + AusAnsi(r.Spielname) + "\n";
-    text += "  Karte:      " + AusAnsi(karte) + " (" + AusAnsi(r.Karte) + ")\n";
+    QString text = AlsQString(r.Dateiname) + "\n";
+    text += "  Spielname:  " + AlsQString(r.Spielname) + "\n";
+    text += "  Karte:      " + AlsQString(KartenText(r.Karte)) + " (" + AlsQString(Utf8AusCp1252(r.Karte)) + ")\n";
     text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
     text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
-        std::string rasse = s->Rasse;
-        RassenName(s->Rasse, rasse);
-        text += QString("    %1  %2  %3  Team %4\n").arg(slot).arg(AusAnsi(s->Name), -20).arg(AusAnsi(rasse), -14).arg(s->Team + 1);
+        text += QString("    %1  %2  %3  Team %4\n")
+                    .arg(slot)
+                    .arg(AlsQString(s->Name), -20)
+                    .arg(AlsQString(RassenText(s->Rasse)), -14)
+                    .arg(s->Team + 1);
     }
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;
@@ -64,7 +65,7 @@ int BefehlShow(const std::vector<std::string>& argumente) {
         } catch (const Fehler& f) {
             fehlgeschlagen = true;
             if (json) liste.append(FehlerAlsJson(DateinameAusPfad(pfad), f.what()));
-            else StderrSchreiben(AusPfad(pfad) + ": " + AusAnsi(f.what()) + "\n");
+            else StderrSchreiben(AlsQString(pfad) + ": " + AlsQString(f.what()) + "\n");
         }
     }
     if (json) StdoutSchreiben(QString::fromUtf8(QJsonDocument(liste).toJson(QJsonDocument::Indented)));

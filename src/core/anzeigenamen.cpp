@@ -2,11 +2,13 @@
 
 #include <string_view>
 
+#include "zeichensatz.h"
+
 namespace {
 
 struct TEintrag {
     std::string_view Schluessel;
-    const char* Name;  // Windows-1252
+    const char* Name;  // UTF-8
 };
 
 // Races show under their English names.
@@ -17,8 +19,7 @@ constexpr TEintrag kRassen[] = {
     {"ork_race", "Orkz"},
 };
 
-// Maps show under their German names. The literals are split after each escape,
-// since a hex escape would swallow a following 'b' or 'e'.
+// Maps show under their German names.
 constexpr TEintrag kKarten[] = {
     {"2P_BATTLE_MARSHES", "Sumpfgebiete"},
     {"2P_BLOOD_RIVER", "Blutfluss"},
@@ -37,15 +38,15 @@ constexpr TEintrag kKarten[] = {
     {"4P_TAINTED_SOUL", "Verdorbene Seele"},
     {"4P_TARTARUS_CENTER", "Zentrum von Tartarus"},
     {"4P_VOLCANIC_REACTION", "Der Vulkan"},
-    {"6P_BLOODSHED_ALLEY", "Die Allee des Blutvergie\xDF" "ens"},
+    {"6P_BLOODSHED_ALLEY", "Die Allee des Blutvergießens"},
     {"6P_CROSSROADS", "Kreuzweg"},
     {"6P_KASYR_LUTIEN", "Kasyr Lutien"},
     {"6P_MORTALIS", "Mortalis"},
-    {"6P_TESTING_GROUNDS", "Testgel\xE4" "nde"},
-    {"6PTEAM_STREETS_OF_VOGEN", "Stra\xDF" "en von Vogen"},
-    {"8P_BURIAL_GROUNDS", "Die Gr\xE4" "ber"},
+    {"6P_TESTING_GROUNDS", "Testgelände"},
+    {"6PTEAM_STREETS_OF_VOGEN", "Straßen von Vogen"},
+    {"8P_BURIAL_GROUNDS", "Die Gräber"},
     {"8P_DATURIAS_PITS", "Daturias"},
-    {"8P_DOOM_CHAMBER", "Vorhof zur H\xF6" "lle"},
+    {"8P_DOOM_CHAMBER", "Vorhof zur Hölle"},
     {"8P_LOST_HOPE", "Letzte Hoffnung"},
     {"8P_PENAL_COLONY", "Penal-Kolonie"},
 };
@@ -69,4 +70,14 @@ bool RassenName(const std::string& schluessel, std::string& text) {
 
 bool KartenName(const std::string& schluessel, std::string& text) {
     return Nachschlagen(kKarten, schluessel, text);
+}
+
+std::string RassenText(const std::string& schluessel) {
+    std::string text;
+    return RassenName(schluessel, text) ? text : Utf8AusCp1252(schluessel);
+}
+
+std::string KartenText(const std::string& schluessel) {
+    std::string text;
+    return KartenName(schluessel, text) ? text : Utf8AusCp1252(schluessel);
 }

@@ -3,7 +3,7 @@
 
 // Where the core shows a plain notice such as "Fehler beim öffnen der Datei.".
 // The window answers it with a message box, the CLI writes to stderr, tests record it.
-// Texts are Windows-1252.
+// Texts are UTF-8.
 class TMeldungen {
 public:
     virtual ~TMeldungen() = default;

@@ -9,10 +9,10 @@
 #include "fehler.h"
 #include "markensuche.h"
 #include "meldungen.h"
-#include "platform/codepage.h"
 #include "platform/datei.h"
 #include "platform/pfad.h"
 #include "platform/uhr.h"
+#include "zeichensatz.h"
 
 namespace {
 // Identifiers of the win conditions as stored (little-endian) in the file.
@@ -66,7 +66,7 @@ public:
 
     void Lese(std::int64_t position, void* ziel, std::size_t anzahl) {
         if (position < 0 || position > groesse_ || static_cast<std::int64_t>(anzahl) > groesse_ - position)
-            throw Fehler(plattform::AnsiAusUtf8("Lesefehler: über das Dateiende hinaus in ") + datei_.Pfad());
+            throw Fehler("Lesefehler: über das Dateiende hinaus in " + datei_.Pfad());
         if (anzahl == 0) return;
         if (position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopfLaenge_)) {
             std::memcpy(ziel, kopf_.data() + position, anzahl);
@@ -99,18 +99,26 @@ public:
         return std::string(reinterpret_cast<const char*>(b), anzahl);
     }
 
-    // n UTF-16LE code units, each narrowed on its own to Windows-1252.
-    std::string Utf16Schmal(std::int64_t position, std::uint8_t einheiten) {
+    // n UTF-16LE code units as UTF-8; a lone surrogate shows as U+FFFD.
+    std::string Utf16Text(std::int64_t position, std::uint8_t einheiten) {
         const unsigned char* roh = Bytes(position, 2 * einheiten);
-        // Length fields hold at most 255 units. Narrowing into a stack buffer and building
-        // the string once avoids zero-filling it first, which showed in the scan.
-        char schmal[256];
+        // Length fields hold at most 255 units. Plain ASCII, nearly every name, is the
+        // same in both encodings and is copied through a stack buffer without decoding,
+        // which keeps the scan as fast as it was.
+        char ascii[256];
         for (std::size_t i = 0; i < einheiten; ++i) {
-            auto einheit = static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8);
-            // Plain ASCII, nearly every name, is the same in both; skip the table call.
-            schmal[i] = einheit < 0x80 ? static_cast<char>(einheit) : plattform::Cp1252AusUtf16(einheit);
+            const auto einheit = static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8);
+            if (einheit >= 0x80) return Utf16Dekodieren(roh, einheiten);
+            ascii[i] = static_cast<char>(einheit);
         }
-        return std::string(schmal, einheiten);
+        return std::string(ascii, einheiten);
+    }
+
+    static std::string Utf16Dekodieren(const unsigned char* roh, std::size_t einheiten) {
+        std::u16string text(einheiten, u'\0');
+        for (std::size_t i = 0; i < einheiten; ++i)
+            text[i] = static_cast<char16_t>(roh[2 * i] | roh[2 * i + 1] << 8);
+        return Utf8AusUtf16(text);
     }
 
     // MarkeInDateiSuchen started at position: bytes up to the first occurrence, or -1
@@ -138,7 +146,7 @@ private:
 TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(DateinameAusPfad(pfad)) {
     auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
     if (!datei) {
-        meldungen.Meldung(plattform::AnsiAusUtf8("Fehler beim öffnen der Datei."));
+        meldungen.Meldung("Fehler beim öffnen der Datei.");
         return;
     }
     // The destructor closes the file when the parse raises; Schliessen reports a failing close.
@@ -174,7 +182,7 @@ void TReplay::Einlesen(Leser& leser) {
     std::uint8_t n = leser.Byte(pos);
     NamensLaenge = 2 * n;
     pos += 4;
-    Spielname = leser.Utf16Schmal(pos, n);
+    Spielname = leser.Utf16Text(pos, n);
     pos += 2 * n + 4;
 
     std::uint8_t c = leser.Byte(pos);
@@ -194,7 +202,7 @@ void TReplay::Einlesen(Leser& leser) {
         pos += 40;
         std::uint8_t p = leser.Byte(pos);
         pos += 4;
-        std::string name = leser.Utf16Schmal(pos, p);
+        std::string name = leser.Utf16Text(pos, p);
         pos += 2 * p;
         std::uint8_t kennzahl = leser.Byte(pos);
         pos += 4;

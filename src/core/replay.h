@@ -26,8 +26,8 @@ public:
     TSpieler(std::string name, std::string rasse, std::int32_t team, std::string kennzahl)
         : Name(std::move(name)), Rasse(std::move(rasse)), Team(team), Kennzahl(std::move(kennzahl)) {}
 
-    std::string Name;      // narrowed from UTF-16 to Windows-1252
-    std::string Rasse;     // race key, e.g. "space_marine_race"
+    std::string Name;      // UTF-8, decoded from the stored UTF-16
+    std::string Rasse;     // race key as stored, one byte a character, e.g. "space_marine_race"
     std::int32_t Team;     // counted from 0
     std::string Kennzahl;  // decimal text of the byte after the name
 };

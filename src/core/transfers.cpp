@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "platform/codepage.h"
 #include "platform/dateioperationen.h"
 #include "platform/dateisystem.h"
 #include "platform/pfad.h"
@@ -87,7 +86,7 @@ std::string KopierGrund(TKopierstand stand) {
         case TKopierstand::DieselbeDatei: return "Quelle und Ziel sind dieselbe Datei";
         case TKopierstand::KeineDatei: return "keine lesbare Datei";
         case TKopierstand::ZielordnerFehlt: return "Zielordner existiert nicht";
-        case TKopierstand::NichtBestaetigt: return plattform::AnsiAusUtf8("Kopie nicht bestätigt und wieder entfernt");
+        case TKopierstand::NichtBestaetigt: return "Kopie nicht bestätigt und wieder entfernt";
         case TKopierstand::Gescheitert: return "Kopieren fehlgeschlagen";
         case TKopierstand::KeinFreierName: return "kein freier Name im Zielordner";
     }

@@ -36,7 +36,7 @@ inline bool Angekommen(TKopierstand stand) {
     return stand == TKopierstand::Kopiert || stand == TKopierstand::SchonDa;
 }
 
-// Why a replay was not copied, for the user (Windows-1252); empty for one that arrived.
+// Why a replay was not copied, for the user (UTF-8); empty for one that arrived.
 std::string KopierGrund(TKopierstand stand);
 
 // One enumerated replay file and what became of it, in enumeration order.

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "fehler.h"
 #include "markensuche.h"
 #include "meldungen.h"
-#include "platform/codepage.h"
 #include "platform/datei.h"
+#include "platform/dateioperationen.h"
 #include "platform/dateisystem.h"
 #include "platform/ersetzen.h"
 #include "replay.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ class TTempAufraeumer {
 public:
     TTempAufraeumer(std::string temp, std::string replay) : temp_(std::move(temp)), replay_(std::move(replay)) {}
     ~TTempAufraeumer() {
-        if (angelegt_ && plattform::DateiExistiert(replay_)) std::remove(temp_.c_str());
+        if (angelegt_ && plattform::DateiExistiert(replay_)) plattform::Loeschen(temp_);
     }
     TTempAufraeumer(const TTempAufraeumer&) = delete;
     TTempAufraeumer& operator=(const TTempAufraeumer&) = delete;
@@ -78,7 +78,7 @@ private:
     bool angelegt_ = false;
 };
 
-void Melden(TMeldungen& meldungen, const char* textUtf8) { meldungen.Meldung(plattform::AnsiAusUtf8(textUtf8)); }
+void Melden(TMeldungen& meldungen, const char* text) { meldungen.Meldung(text); }
 
 class TZaehlendeMeldungen : public TMeldungen {
 public:
@@ -113,7 +113,10 @@ bool GibtUmbenanntesReplay(const std::string& pfad, const TReplay& alt, const st
     const auto optionen = [](const TReplay& r) {
         return std::array{r.Option1, r.Option2, r.Option3, r.Option4, r.Option5, r.Option6, r.Option7, r.Option8};
     };
-    return neu->Spielname == plattform::AnsiAusUtf16(neuerName) &&
+    // The name is compared as the reader decodes it, so a name the reader shows with
+    // U+FFFD compares as the reader would show the typed one; its units and their count
+    // are held exactly by the length check and by the rewrite itself.
+    return neu->Spielname == Utf8AusUtf16(neuerName) &&
            neu->NamensLaenge == static_cast<std::int32_t>(2 * neuerName.size()) && neu->Karte == alt.Karte &&
            neu->Spieleranzahl == alt.Spieleranzahl && optionen(*neu) == optionen(alt) &&
            neu->Siegbedingungen && alt.Siegbedingungen &&
@@ -128,8 +131,9 @@ void FormatAblehnen(TMeldungen& meldungen) {
 
 }  // namespace
 
-bool NeuerNameGueltig(const std::string& ansiText) {
-    return !ansiText.empty() && ansiText.size() <= kHoechsteNamenslaenge;
+bool NeuerNameGueltig(const std::string& text) {
+    const std::size_t einheiten = Utf16Einheiten(text);
+    return einheiten >= 1 && einheiten <= kHoechsteNamenslaenge;
 }
 
 std::optional<std::vector<unsigned char>> UmbenanntenInhaltBauen(std::vector<unsigned char> alt,
@@ -188,7 +192,7 @@ std::optional<std::vector<unsigned char>> UmbenanntenInhaltBauen(std::vector<uns
 
 void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TMeldungen& meldungen) {
     if (neuerName.empty() || neuerName.size() > kHoechsteNamenslaenge)
-        throw Fehler(plattform::AnsiAusUtf8("Der neue Name muss 1 bis 25 Zeichen lang sein."));
+        throw Fehler("Der neue Name muss 1 bis 25 Zeichen lang sein.");
     const std::string pfad = ReplayVerzeichnis + replay.Dateiname;
     if (!plattform::DateiExistiert(pfad)) {
         Melden(meldungen, "Datei existiert nicht.");
@@ -243,6 +247,6 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
         return;
     }
     if (!plattform::Ersetzen(tempPfad, pfad))
-        throw Fehler(plattform::AnsiAusUtf8("Die Datei konnte nicht durch die umbenannte ersetzt werden."));
+        throw Fehler("Die Datei konnte nicht durch die umbenannte ersetzt werden.");
     aufraeumer.Erledigt();
 }

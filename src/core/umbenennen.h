@@ -7,9 +7,10 @@
 class TReplay;
 class TMeldungen;
 
-// Whether the text typed into the rename query may become a replay name: 1 to 25
-// Windows-1252 characters, counted as typed, nothing trimmed.
-bool NeuerNameGueltig(const std::string& ansiText);
+// Whether the text typed into the rename query (UTF-8) may become a replay name: 1 to 25
+// UTF-16 code units, the count the file's length field holds, nothing trimmed. A character
+// beyond the BMP (an emoji) counts two.
+bool NeuerNameGueltig(const std::string& text);
 
 // Rewrites the name stored in the replay file ReplayVerzeichnis + replay.Dateiname to
 // neuerName (1 to 25 UTF-16 code units); the file keeps its name on disk. The old name's

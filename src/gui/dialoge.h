@@ -5,7 +5,7 @@
 
 // Every box and chooser the windows open goes through this interface, so tests answer
 // them in advance and read back what was asked. The windows get it handed in; nothing
-// reaches for a global. Texts are Windows-1252, like every text of the core.
+// reaches for a global. Texts are UTF-8, like every text of the core.
 class TDialoge : public TMeldungen {
 public:
     // A plain message with an OK button, captioned with the application title "Quellarch".

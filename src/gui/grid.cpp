@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "gridmodell.h"
-#include "platform/codepage.h"
+#include "qttext.h"
 
 TCheckSortGrid::TCheckSortGrid(QWidget* parent)
     : QAbstractScrollArea(parent), modell_(new TGridModell(this)), regional_(Regionaleinstellungen::AusSystem()) {
@@ -315,9 +315,7 @@ int TCheckSortGrid::SpaltenInhaltsbreite(int spalte) const {
     int breiteste = 0;
     for (int r = 0; r < RowCount(); ++r) {
         const TZelle& zelle = modell_->Zelle(spalte, r);
-        std::u16string text = plattform::Utf16AusAnsi(zelle.Text);
-        QString qtext = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-        int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(qtext) + 4;
+        int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(AlsQString(zelle.Text)) + 4;
         if (zelle.HatCheckbox) b += CheckBoxSize + 4;
         breiteste = std::max(breiteste, b);
     }

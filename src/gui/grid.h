@@ -11,7 +11,7 @@
 
 class TGridModell;
 
-// TCheckSortGrid: a table of Windows-1252 text cells with a header row (row 0) and a
+// TCheckSortGrid: a table of UTF-8 text cells with a header row (row 0) and a
 // fixed first column (column 0), check boxes in cells, a check-all box in a header cell,
 // sorting by a header click, and column sizing and moving by mouse. Cells live in a
 // TGridModell; the grid paints only the visible cells, so filling 10,000 rows is cheap.
@@ -110,7 +110,7 @@ public:
     // ---- Layout and look.
     TGridOptions Options() const { return optionen_; }
     void SetOptions(TGridOptions Optionen);
-    void SetColumnHeaders(const std::vector<std::string>& Texte);  // Windows-1252
+    void SetColumnHeaders(const std::vector<std::string>& Texte);  // UTF-8
     int ColWidth(int ACol) const;
     void SetColWidth(int ACol, int Breite);
     void SetColWidths(const std::vector<int>& Breiten);  // from column 0 on

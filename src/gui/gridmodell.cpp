@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/codepage.h"
+#include "qttext.h"
 #include "sortmischen.h"
 #include "sortvergleich.h"
 
@@ -23,10 +23,7 @@ int TGridModell::columnCount(const QModelIndex& parent) const {
 QVariant TGridModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !Gueltig(index.column(), index.row())) return {};
     const TZelle& zelle = Zelle(index.column(), index.row());
-    if (role == Qt::DisplayRole) {
-        std::u16string text = plattform::Utf16AusAnsi(zelle.Text);
-        return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-    }
+    if (role == Qt::DisplayRole) return AlsQString(zelle.Text);
     if (role == Qt::CheckStateRole && zelle.HatCheckbox)
         return zelle.Checked ? Qt::Checked : Qt::Unchecked;
     return {};

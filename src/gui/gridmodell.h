@@ -7,7 +7,7 @@
 #include "gridzelle.h"
 #include "regionaleinstellungen.h"
 
-// The cells of a TCheckSortGrid: rows of Windows-1252 texts and check boxes, header row
+// The cells of a TCheckSortGrid: rows of UTF-8 texts and check boxes, header row
 // and fixed column included, with each row's height (rows carry their height when they
 // move). The grid view reads cells directly; other views get Qt roles: DisplayRole is the
 // text as Unicode, CheckStateRole the box of a cell that holds one.

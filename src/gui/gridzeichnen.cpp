@@ -7,14 +7,7 @@
 
 #include "grid.h"
 #include "gridmodell.h"
-#include "platform/codepage.h"
-
-namespace {
-QString AlsQString(const std::string& ansi) {
-    std::u16string text = plattform::Utf16AusAnsi(ansi);
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
+#include "qttext.h"
 
 void TCheckSortGrid::paintEvent(QPaintEvent*) {
     QPainter p(viewport());

@@ -1,6 +1,6 @@
 #include "kopiermeldung.h"
 
-#include "ansitext.h"
+#include "zeichensatz.h"
 
 namespace {
 // A box taller than the screen helps nobody; the folders show the rest.
@@ -16,8 +16,8 @@ std::string KopierMeldung(const std::string& zaehlzeile, const TKopierbericht& b
             ++weitere;
             continue;
         }
-        // The name is the file system's; the box shows Windows-1252.
-        text += "\r\n" + NachAnsi(AusPfad(datei.Name)) + ": " + KopierGrund(datei.Stand);
+        // The name is the file system's bytes; the message is text.
+        text += "\r\n" + AnzeigeText(datei.Name) + ": " + KopierGrund(datei.Stand);
         ++gezeigt;
     }
     if (weitere > 0) text += "\r\nund " + std::to_string(weitere) + " weitere";

@@ -3,7 +3,7 @@
 
 #include "transfers.h"
 
-// The message after a transfer (Windows-1252): the count line (KopiertText or UmzugText),
+// The message after a transfer (UTF-8): the count line (KopiertText or UmzugText),
 // then one line "name: reason" for each replay that did not arrive, at most ten, and how
 // many more there were.
 std::string KopierMeldung(const std::string& zaehlzeile, const TKopierbericht& bericht);

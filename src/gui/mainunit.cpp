@@ -12,12 +12,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ansitext.h"
 #include "dialoge.h"
 #include "fehlerbox.h"
 #include "glyphen.h"
 #include "grid.h"
-#include "platform/codepage.h"
 #include "platform/dateisystem.h"
 #include "transfers.h"
 #include "variablen.h"
@@ -66,7 +64,7 @@ void BeschriftungEinpassen(QPushButton* knopf) {
 }
 
 QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int top) {
-    auto* box = new QCheckBox(AusAnsi(plattform::AnsiAusUtf8(text)), gruppe);
+    auto* box = new QCheckBox(QString::fromUtf8(text), gruppe);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(8, top, 137, 17);
     box->setEnabled(false);

@@ -7,12 +7,12 @@
 #include "kopiermeldung.h"
 #include "mainunit.h"
 #include "optionenunit.h"
-#include "platform/codepage.h"
 #include "platform/programmstart.h"
 #include "transfers.h"
 #include "ueberquellarch.h"
 #include "umbenennen.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 void TfrmMain::tbtRefreshClick() { ListeAktualisieren(); }
 
@@ -35,7 +35,7 @@ void TfrmMain::btnUmbenennenClick() {
     if (!replay) return;
     // The notices ("Datei existiert nicht." and the like) come through dialoge_ and are
     // followed by the refresh; an escaping Fehler skips it and reaches the error box.
-    ReplayUmbenennen(*replay, plattform::Utf16AusAnsi(text), dialoge_);
+    ReplayUmbenennen(*replay, Utf16AusUtf8(text), dialoge_);
     ListeAktualisieren();
 }
 
@@ -52,8 +52,7 @@ void TfrmMain::Beenden1Click() { close(); }
 void TfrmMain::UeberQuellarch1Click() { dialoge_.Nachricht(UeberQuellarchText()); }
 
 void TfrmMain::NeueReplaysKopieren() {
-    const bool entfernen = dialoge_.Frage(plattform::AnsiAusUtf8("Replays anschließend entfernen?"),
-                                          plattform::AnsiAusUtf8("Replays löschen"));
+    const bool entfernen = dialoge_.Frage("Replays anschließend entfernen?", "Replays löschen");
     const TKopierbericht bericht = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen);
     // Counts what was really copied and names what was not; nothing not copied was removed.
     dialoge_.Nachricht(KopierMeldung(KopiertText(bericht), bericht));

@@ -3,11 +3,11 @@
 #include <QLabel>
 
 #include "anzeigenamen.h"
-#include "ansitext.h"
 #include "dateifunktionen.h"
 #include "dialoge.h"
 #include "grid.h"
 #include "mainunit.h"
+#include "qttext.h"
 #include "variablen.h"
 #include "zahl.h"
 
@@ -52,10 +52,10 @@ void TfrmMain::ListeAktualisieren() {
 void TfrmMain::DetailsAnzeigen(int Index) {
     if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
     const TReplay& r = *Replays[static_cast<size_t>(Index)];
-    lblReplayname->setText(AusAnsi(r.Spielname));
+    lblReplayname->setText(AlsQString(r.Spielname));
     lblReplayname->adjustSize();
     // The file name is the file system's, not a name stored in the replay.
-    lblDateiname->setText(AusPfad(r.Dateiname));
+    lblDateiname->setText(AlsQString(r.Dateiname));
     lblDateiname->adjustSize();
 
     grdSpieler->RemoveRowRange(1, grdSpieler->RowCount() - 2);
@@ -113,14 +113,6 @@ void TfrmMain::grdReplaysColumnMove(TCheckSortGrid*, int ACol, bool& Allow) {
     Allow = static_cast<unsigned>(ACol) - 2u < 4u;
 }
 
-std::string TfrmMain::RassenName(const std::string& Schluessel) {
-    std::string text = Schluessel;
-    ::RassenName(Schluessel, text);
-    return text;
-}
+std::string TfrmMain::RassenName(const std::string& Schluessel) { return RassenText(Schluessel); }
 
-std::string TfrmMain::KartenName(const std::string& Schluessel) {
-    std::string text = Schluessel;
-    ::KartenName(Schluessel, text);
-    return text;
-}
+std::string TfrmMain::KartenName(const std::string& Schluessel) { return KartenText(Schluessel); }

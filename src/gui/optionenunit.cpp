@@ -1,7 +1,6 @@
 #include "optionenunit.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,21 +8,33 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ansitext.h"
 #include "dialoge.h"
 #include "fehlerbox.h"
 #include "glyphen.h"
 #include "kopiermeldung.h"
-#include "platform/codepage.h"
 #include "platform/pfad.h"
+#include "qttext.h"
 #include "transfers.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 namespace {
 
-// The edits show paths, and paths are the file system's own bytes, not Windows-1252 text.
-QString PfadText(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
-std::string PfadAus(const QLineEdit* edit) { return QFile::encodeName(edit->text()).toStdString(); }
+// The edits show paths, and paths are the file system's own bytes. A Linux folder whose
+// name is no UTF-8 shows with U+FFFD; as long as the user leaves the text as shown, OK
+// keeps the bytes the edit was given, so the folder is still found.
+const char* const kPfadBytes = "quellarchPfadBytes";
+
+void PfadZeigen(QLineEdit* edit, const std::string& pfad) {
+    edit->setText(AlsQString(pfad));
+    edit->setProperty(kPfadBytes, QByteArray(pfad.data(), static_cast<qsizetype>(pfad.size())));
+}
+
+std::string PfadAus(const QLineEdit* edit) {
+    const QByteArray gezeigt = edit->property(kPfadBytes).toByteArray();
+    std::string bytes(gezeigt.constData(), static_cast<std::size_t>(gezeigt.size()));
+    return edit->text() == AlsQString(bytes) ? bytes : AlsUtf8(edit->text());
+}
 
 bool IstTrenner(char c) { return c == plattform::Trenner() || c == '/'; }
 
@@ -123,8 +134,8 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 }
 
 void TfrmOptionen::FormCreate() {
-    edtDOWVerzeichnis->setText(PfadText(DOWVerzeichnis));
-    edtReplayVerzeichnis->setText(PfadText(ReplayVerzeichnis));
+    PfadZeigen(edtDOWVerzeichnis, DOWVerzeichnis);
+    PfadZeigen(edtReplayVerzeichnis, ReplayVerzeichnis);
 }
 
 // However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
@@ -149,9 +160,9 @@ void TfrmOptionen::keyPressEvent(QKeyEvent* event) {
 
 void TfrmOptionen::sbtDOWWechselnClick() {
     std::string ordner;
-    if (!dialoge_.OrdnerWaehlen(plattform::AnsiAusUtf8("Verzeichnis auswählen..."), ordner)) return;
+    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
     // The chooser gives a root with its separator already, so a root ends doubled.
-    edtDOWVerzeichnis->setText(PfadText(ordner + plattform::Trenner()));
+    PfadZeigen(edtDOWVerzeichnis, ordner + plattform::Trenner());
 }
 
 void TfrmOptionen::sbtReplayWechselnClick() {
@@ -160,10 +171,10 @@ void TfrmOptionen::sbtReplayWechselnClick() {
     if (!dialoge_.DateiOeffnen(start, dateiname)) return;
     const std::string pfad = OrdnerTeil(dateiname);
     if (IstNetzwerkpfad(pfad)) {
-        dialoge_.Nachricht(plattform::AnsiAusUtf8("Netzlaufwerke werden nicht unterstützt"));
+        dialoge_.Nachricht("Netzlaufwerke werden nicht unterstützt");
         return;
     }
-    edtReplayVerzeichnis->setText(PfadText(pfad));
+    PfadZeigen(edtReplayVerzeichnis, pfad);
 }
 
 void TfrmOptionen::btnOkClick() {
@@ -177,8 +188,7 @@ void TfrmOptionen::btnOkClick() {
         const int verfehlt = bericht.NichtAngekommen();
         if (verfehlt > 0 && verfehlt == static_cast<int>(bericht.Dateien.size())) {
             neu = ReplayVerzeichnis;
-            text += plattform::AnsiAusUtf8("\r\nDas Replay-Verzeichnis bleibt unverändert: ") +
-                    NachAnsi(PfadText(ReplayVerzeichnis));
+            text += "\r\nDas Replay-Verzeichnis bleibt unverändert: " + AnzeigeText(ReplayVerzeichnis);
         }
         dialoge_.Nachricht(text);
     }
@@ -192,7 +202,7 @@ void TfrmOptionen::btnAbbrechenClick() { close(); }
 TKopierbericht TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
     TKopierbericht bericht = BibliothekKopieren(Alt, Neu);
     // Only replays with a verified copy in Neu are deleted.
-    if (dialoge_.Frage(plattform::AnsiAusUtf8("Alte Replays löschen?"), plattform::AnsiAusUtf8("Replays löschen")))
+    if (dialoge_.Frage("Alte Replays löschen?", "Replays löschen"))
         BibliothekLeeren(Alt, Neu);
     return bericht;
 }

@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ansitext.h"
 #include "platform/auswahl.h"
+#include "qttext.h"
 
 namespace {
 
 // The core words its line breaks as "\r\n"; a label would show the '\r' as a box.
-QString Anzeigetext(const std::string& ansi) {
-    QString text = AusAnsi(ansi);
+QString Anzeigetext(const std::string& utf8) {
+    QString text = AlsQString(utf8);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -39,7 +39,7 @@ void TQtDialoge::Nachricht(const std::string& text) {
 bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
     QMessageBox box(Besitzer());
     box.setObjectName(QStringLiteral("Frage"));
-    box.setWindowTitle(AusAnsi(titel));
+    box.setWindowTitle(AlsQString(titel));
     box.setTextFormat(Qt::PlainText);
     box.setText(Anzeigetext(text));
     box.setIcon(QMessageBox::NoIcon);
@@ -57,14 +57,14 @@ bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
 bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, std::string& text) {
     QDialog dlg(Besitzer());
     dlg.setObjectName(QStringLiteral("Eingabe"));
-    dlg.setWindowTitle(AusAnsi(titel));
+    dlg.setWindowTitle(AlsQString(titel));
     auto* layout = new QVBoxLayout(&dlg);
     auto* lbl = new QLabel(&dlg);
     lbl->setTextFormat(Qt::PlainText);
-    lbl->setText(AusAnsi(prompt));
+    lbl->setText(AlsQString(prompt));
     auto* edt = new QLineEdit(&dlg);
     edt->setObjectName(QStringLiteral("edtEingabe"));
-    edt->setText(AusAnsi(text));
+    edt->setText(AlsQString(text));
     edt->selectAll();
     lbl->setBuddy(edt);
     auto* knoepfe = new QDialogButtonBox(&dlg);
@@ -81,7 +81,7 @@ bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, st
     dlg.setMinimumWidth(300);
     edt->setFocus();
     if (dlg.exec() != QDialog::Accepted) return false;
-    text = NachAnsi(edt->text());
+    text = AlsUtf8(edt->text());
     return true;
 }
 

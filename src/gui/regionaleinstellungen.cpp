@@ -6,30 +6,20 @@
 #include <QTime>
 #include <cmath>
 
-#include "platform/codepage.h"
+#include "qttext.h"
 
 namespace {
 
 const QDate nullDatum(1899, 12, 30);
 constexpr double msProTag = 86400000.0;
 
-QString AlsQString(const std::string& ansi) {
-    std::u16string utf16 = plattform::Utf16AusAnsi(ansi);
-    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
-}
-
-std::string AlsAnsi(const QString& text) {
-    return plattform::AnsiAusUtf16(std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                  static_cast<size_t>(text.size())));
-}
-
-// A separator the code page lacks (some locales group digits with a narrow no-break
-// space) becomes a plain blank rather than '?', which would make '?' a digit separator.
+// The sort reads separators as single bytes of the cells' UTF-8. One beyond ASCII (some
+// locales group digits with a no-break space or a narrow one) becomes a plain blank, the
+// character it stands for.
 char Trennzeichen(const QString& zeichen, char ersatz) {
     if (zeichen.isEmpty()) return ersatz;
-    char c = plattform::Cp1252AusUtf16(zeichen.at(0).unicode());
-    if (c == '?' && zeichen.at(0) != u'?') return ' ';
-    return c;
+    const char16_t c = zeichen.at(0).unicode();
+    return c < 0x80 ? static_cast<char>(c) : ' ';
 }
 
 // The first character of a pattern that is no pattern letter and no quote; a blank only
@@ -192,8 +182,8 @@ Regionaleinstellungen Regionaleinstellungen::AusSystem() {
     Regionaleinstellungen r;
     QString datum = NurZiffern(VierstelligesJahr(system.dateFormat(QLocale::ShortFormat)));
     QString zeit = OhneZeitzone(system.timeFormat(QLocale::LongFormat));
-    r.KurzesDatumsformat = AlsAnsi(datum);
-    r.LangesZeitformat = AlsAnsi(zeit);
+    r.KurzesDatumsformat = AlsUtf8(datum);
+    r.LangesZeitformat = AlsUtf8(zeit);
     r.Datumstrenner = Trennzeichen(QString(ErstesTrennzeichen(datum, u'/')), '/');
     r.Zeittrenner = Trennzeichen(QString(ErstesTrennzeichen(zeit, u':')), ':');
     r.Dezimaltrenner = Trennzeichen(system.decimalPoint(), '.');
@@ -213,11 +203,11 @@ std::string Regionaleinstellungen::DatumZeitText(TDateTime datum) const {
     double ms = std::round(std::fabs(datum - tage) * msProTag);
     if (ms >= msProTag) ms = msProTag - 1;
     QDate tag = nullDatum.addDays(static_cast<qint64>(tage));
-    std::string text = AlsAnsi(tag.toString(AlsQString(KurzesDatumsformat)));
+    std::string text = AlsUtf8(tag.toString(AlsQString(KurzesDatumsformat)));
     if (ms > 0) {
         QTime zeit = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
         text += ' ';
-        text += AlsAnsi(zeit.toString(AlsQString(LangesZeitformat)));
+        text += AlsUtf8(zeit.toString(AlsQString(LangesZeitformat)));
     }
     return text;
 }

@@ -9,8 +9,8 @@
 // the separators and the date parser. A plain value: the window keeps one and hands a copy
 // to each grid; tests pin Deutsch() so their dates and numbers do not depend on the machine.
 //
-// Formats use Qt's date and time patterns ("dd.MM.yyyy", "HH:mm:ss"). Separators are
-// Windows-1252 bytes, like every text the grid holds.
+// Formats use Qt's date and time patterns ("dd.MM.yyyy", "HH:mm:ss") in UTF-8, like every
+// text the grid holds. Separators are ASCII bytes.
 class Regionaleinstellungen {
 public:
     std::string KurzesDatumsformat = "dd.MM.yyyy";
@@ -27,7 +27,7 @@ public:
     static Regionaleinstellungen Deutsch();
 
     // The date in the short-date format, a blank and the time in the long-time format;
-    // the time is left out when the value is exactly midnight. Windows-1252 text; empty
+    // the time is left out when the value is exactly midnight. UTF-8 text; empty
     // for a value that is no date at all (not finite or far outside the calendar).
     std::string DatumZeitText(TDateTime datum) const;
 

@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include "platform/codepage.h"
 
 std::string UeberQuellarchText() {
     std::string text =
@@ -20,5 +19,5 @@ std::string UeberQuellarchText() {
         "Quelltext: Den Quelltext von Quellarch erhalten Sie von dem, der Ihnen das Programm "
         "gegeben hat. Der Quelltext von Qt ist Debians Quellpaket qt6-base "
         "(https://sources.debian.org/src/qt6-base/).";
-    return plattform::AnsiAusUtf8(text);
+    return text;
 }

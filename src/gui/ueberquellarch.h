@@ -2,5 +2,5 @@
 #include <string>
 
 // The text of "Hilfe" > "Über Quellarch…": the version, the licence notice, Qt's licence
-// and where the source is. Windows-1252, with "\r\n" line breaks like every core text.
+// and where the source is. UTF-8, with "\r\n" line breaks like every core text.
 std::string UeberQuellarchText();

@@ -7,7 +7,6 @@
 #include "datum.h"
 #include "fehler.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "platform/datei.h"
 #include "platform/dateisystem.h"
 #include "platform/fatzeit.h"
@@ -25,7 +24,7 @@ protected:
     TempVerzeichnis temp;
 };
 
-std::string Meldung(const Fehler& f) { return Utf8AusAnsi(f.what()); }
+std::string Meldung(const Fehler& f) { return f.what(); }
 
 }  // namespace
 

@@ -10,7 +10,6 @@
 
 #include "dateifunktionen.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "platform/dateisystem.h"
 #include "platform/fehlerplan.h"
 #include "replaybauer.h"
@@ -39,7 +38,7 @@ void Kaputt(const std::string& pfad) {
     bau.Schreiben(pfad);
 }
 
-const std::string kOeffnen = plattform::AnsiAusUtf8("Fehler beim öffnen der Datei.");
+const std::string kOeffnen = std::string("Fehler beim öffnen der Datei.");
 
 struct Scanfall {
     const char* name;

@@ -12,7 +12,6 @@
 
 #include "dateifunktionen.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"

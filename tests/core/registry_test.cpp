@@ -5,7 +5,6 @@
 
 #include "fehler.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "platform/registry.h"
 #include "systemtest.h"
 #include "wineprefix.h"
@@ -86,7 +85,7 @@ TEST(RegistryPfadLesen, AndereDatentypenSindEinFehler) {
             plattform::RegistryPfadLesen(kSchluessel, kWert);
             ADD_FAILURE() << "kein Fehler";
         } catch (const Fehler& f) {
-            EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+            EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
         }
     }
 }
@@ -154,7 +153,8 @@ TEST_F(WindowsRegistry, ZeichenkettenKommenWieGespeichert) {
         {"ohne ein Byte", kRegSz, "", ""},
         {"erweiterbar, nicht erweitert", kRegExpandSz, MitNull("%ProgramFiles%\\THQ\\"),
          "%ProgramFiles%\\THQ\\"},
-        {"Umlaut", kRegSz, "C:\\Sp\xE4le\\", "C:\\Sp\xE4le\\"},
+        // Set through the ANSI function, read through the wide one: UTF-8 to the program.
+        {"Umlaut", kRegSz, "C:\\Sp\xE4le\\", "C:\\Sp\xC3\xA4le\\"},
         {"lang", kRegSz, lang, lang},
     };
     for (const auto& fall : faelle) {
@@ -184,7 +184,7 @@ TEST_F(WindowsRegistry, AndereDatentypenSindEinFehler) {
             plattform::RegistryPfadLesen(kSchluessel, kWert);
             ADD_FAILURE() << "kein Fehler";
         } catch (const Fehler& f) {
-            EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+            EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
         }
         Aufraeumen();
     }

@@ -2,21 +2,23 @@
 // the files it must refuse, and a failure at every step of the write and the replace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "fehler.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "platform/dateisystem.h"
 #include "platform/fehlerplan.h"
 #include "replay.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
+#include "testnamen.h"
 #include "umbenennen.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 namespace {
 
@@ -31,7 +33,20 @@ void WortSetzen(Bytes& b, std::size_t stelle, std::uint32_t wert) {
     for (int i = 0; i < 4; ++i) b[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
 }
 
-std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }
+Bytes Utf16Bytes(const std::u16string& text) {
+    Bytes b;
+    for (char16_t e : text) {
+        b.push_back(static_cast<unsigned char>(e & 0xFF));
+        b.push_back(static_cast<unsigned char>(e >> 8));
+    }
+    return b;
+}
+
+std::string Mal(const std::string& text, int anzahl) {
+    std::string ergebnis;
+    for (int i = 0; i < anzahl; ++i) ergebnis += text;
+    return ergebnis;
+}
 
 const char* const kFormat = "Die Datei hat ein unerwartetes Format und wurde nicht geändert.";
 
@@ -133,7 +148,7 @@ TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
             EXPECT_EQ(Bytes(b.begin() + T + 9 + 2 * n, b.end()), erwartetRest);
 
             TReplay neu(Pfad(), meldungen);
-            EXPECT_EQ(neu.Spielname, plattform::AnsiAusUtf16(fall.name));
+            EXPECT_EQ(neu.Spielname, Utf8AusUtf16(fall.name));
             EXPECT_EQ(neu.NamensLaenge, static_cast<std::int32_t>(2 * n));
             EXPECT_EQ(neu.Dateiname, "spiel.rec");
             EXPECT_EQ(neu.Karte, alt->Karte);
@@ -217,7 +232,7 @@ TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
         SchreibschutzSetzen(Pfad(), true);
         ReplayUmbenennen(*alt, u"Neu", meldungen);
         SchreibschutzSetzen(Pfad(), false);
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi("Fehler beim öffnen der Datei.")});
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string("Fehler beim öffnen der Datei.")});
         EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
         EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
     }
@@ -321,7 +336,7 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
 
         ReplayUmbenennen(*alt, fall.neuerName, meldungen);
 
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi(kFormat)});
+        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string(kFormat)});
         EXPECT_EQ(DateiLesen(Pfad(fall.dateiname)), inhalt);
         if (fall.dateiname != "NeuerName.tmp") {
             EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
@@ -339,7 +354,49 @@ TEST_F(Umbenennen, ANameOutsideOneToTwentyFiveCodeUnitsIsNotWritten) {
     }
 }
 
-TEST(NeuerNameGueltig, AcceptsOneToTwentyFiveCharactersAsTyped) {
+// Every name of the shared table from the file into the reader, through a rename and back:
+// what the reader shows, what the rename writes, and that the player who carries the same
+// stored name keeps its units, a lone surrogate included.
+TEST_F(Umbenennen, JederTestnameLesenUmbenennenWiederLesen) {
+    for (const TTestname& name : Testnamen()) {
+        SCOPED_TRACE(name.titel);
+        meldungen.Texte.clear();
+        ReplayBauer bau = Vorlage(Chunks::InfoVorDatabase);
+        bau.Name = name.gespeichert;
+        bau.Spieler[1].Name = name.gespeichert;
+        auto gelesen = Anlegen(bau);
+        EXPECT_EQ(gelesen->Spielname, name.angezeigt);
+        EXPECT_EQ(gelesen->SpielerInSlot(2)->Name, name.angezeigt);
+        EXPECT_EQ(gelesen->NamensLaenge, static_cast<std::int32_t>(2 * name.gespeichert.size()));
+
+        // The user types the name as shown; the rename takes it when its units fit.
+        ASSERT_EQ(NeuerNameGueltig(name.angezeigt), name.umbenennbar);
+        const Bytes spielerVorher = Utf16Bytes(name.gespeichert);
+        bau.Name = u"Vorher";
+        auto alt = Anlegen(bau);
+        if (!name.umbenennbar) {
+            EXPECT_THROW(ReplayUmbenennen(*alt, Utf16AusUtf8(name.angezeigt), meldungen), Fehler);
+            continue;
+        }
+        ReplayUmbenennen(*alt, Utf16AusUtf8(name.angezeigt), meldungen);
+        EXPECT_TRUE(meldungen.Texte.empty());
+
+        TReplay neu(Pfad(), meldungen);
+        EXPECT_EQ(neu.Spielname, name.angezeigt);
+        EXPECT_EQ(neu.SpielerInSlot(2)->Name, name.angezeigt);
+        const Bytes b = DateiLesen(Pfad());
+        const std::u16string geschrieben = Utf16AusUtf8(name.angezeigt);
+        const std::size_t T = static_cast<std::size_t>(TrsrStelle(b[228]));
+        EXPECT_EQ(Wort(b, T + 5), geschrieben.size());
+        EXPECT_EQ(Bytes(b.begin() + T + 9, b.begin() + T + 9 + 2 * geschrieben.size()), Utf16Bytes(geschrieben));
+        EXPECT_NE(std::search(b.begin() + T + 9 + 2 * geschrieben.size(), b.end(), spielerVorher.begin(),
+                              spielerVorher.end()),
+                  b.end())
+            << "the player's stored name";
+    }
+}
+
+TEST(NeuerNameGueltig, AcceptsOneToTwentyFiveCodeUnitsAsTyped) {
     const struct {
         std::string text;
         bool gueltig;
@@ -350,7 +407,11 @@ TEST(NeuerNameGueltig, AcceptsOneToTwentyFiveCharactersAsTyped) {
         {std::string(25, 'x'), true},
         {std::string(26, 'x'), false},
         {" " + std::string(24, 'x') + " ", false},  // no trimming: 26 as typed
-        {std::string(25, '\xE4'), true},             // one Windows-1252 byte per character
+        {Mal("\xC3\xA4", 25), true},                 // two bytes of UTF-8, one code unit each
+        {Mal("\xC3\xA4", 26), false},
+        {"\xF0\x9F\x98\x80", true},                  // an emoji counts two units
+        {std::string(24, 'x') + "\xF0\x9F\x98\x80", false},
+        {std::string(23, 'x') + "\xF0\x9F\x98\x80", true},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.text);
@@ -388,7 +449,7 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         plattform::FehlerEinplanen(fall.op, fall.nterAufruf);
         if (fall.meldung) {
             ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
-            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{Ansi(fall.meldung)});
+            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string(fall.meldung)});
         } else {
             EXPECT_THROW(ReplayUmbenennen(*alt, u"Neuer Name", meldungen), Fehler);
         }

@@ -8,7 +8,6 @@
 
 #include "fehler.h"
 #include "nurposix.h"
-#include "platform/codepage.h"
 #include "platform/fehlerplan.h"
 #include "platform/ini.h"
 #include "platform/programmpfad.h"
@@ -109,7 +108,7 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
         VerzeichnisseLesen();
         ADD_FAILURE() << "kein Fehler";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+        EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
     }
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
 }
@@ -122,7 +121,7 @@ TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
         VerzeichnisseLesen();
         ADD_FAILURE() << "kein Fehler";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.what(), plattform::AnsiAusUtf8("Ungültiger Datentyp für 'InstallLocation'"));
+        EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
     }
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
 }

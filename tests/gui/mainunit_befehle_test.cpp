@@ -38,7 +38,7 @@ TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
     // Empty Playback: the question still comes, then the count 0, then the refresh.
     dlg.Nein();
     QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
-    EXPECT_EQ(dlg.Fragen(), std::vector<std::string>{Ansi("Replays anschließend entfernen?")});
+    EXPECT_EQ(dlg.Fragen(), std::vector<std::string>{std::string("Replays anschließend entfernen?")});
     EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"0 Replays wurden kopiert."});
 
     dlg.Vergessen();
@@ -193,9 +193,9 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
         }
         const std::string ziel = replay.Dateiname;
         std::map<std::string, std::string> erwartet;
-        for (const auto& r : Replays) erwartet[r->Dateiname] = r->Dateiname == ziel ? Ansi("Größer") : r->Spielname;
+        for (const auto& r : Replays) erwartet[r->Dateiname] = r->Dateiname == ziel ? std::string("Größer") : r->Spielname;
 
-        dlg.EingebenUtf8("Größer");
+        dlg.Eingeben("Größer");
         QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
         std::map<std::string, std::string> aufDerPlatte;
         TAufgezeichneteMeldungen m;
@@ -211,7 +211,7 @@ TEST_F(MainTest, UmbenennenMeldetUndAktualisiertDanach) {
         const char* name;
         std::string meldung;
     };
-    const Fall faelle[] = {{"schreibgeschuetzt", "Fehler beim \xF6" "ffnen der Datei."},
+    const Fall faelle[] = {{"schreibgeschuetzt", "Fehler beim öffnen der Datei."},
                            {"verschwunden", "Datei existiert nicht."}};
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -301,7 +301,7 @@ TEST_F(MainTest, UeberQuellarchNenntVersionLizenzenUndQuelltext) {
     dlg.Vergessen();
     f.UeberQuellarch1->trigger();
     ASSERT_EQ(dlg.Nachrichten().size(), 1u);
-    const std::string text = plattform::Utf8AusAnsi(dlg.Nachrichten()[0]);
+    const std::string text = std::string(dlg.Nachrichten()[0]);
     for (const char* teil : {"Quellarch " QUELLARCH_VERSION, "GPL-3.0-or-later", "ohne jede Gewährleistung",
                              "LGPL-3.0", "Quelltext", "qt6-base"})
         EXPECT_NE(text.find(teil), std::string::npos) << teil;

@@ -100,7 +100,7 @@ TEST_F(MainTest, GeleerteBibliothekLaesstEineLeereZeileUndDasPanel) {
 
     // A click on that empty row fails in the number conversion and reaches the error box.
     ZelleKlicken(2, 1);
-    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"'' ist kein g\xFCltiger Integerwert"});
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"'' ist kein gültiger Integerwert"});
     EXPECT_EQ(Angezeigt(), gezeigt);
 }
 
@@ -192,7 +192,7 @@ TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
     // A folder named like a replay is listed but cannot be opened as a file.
     std::filesystem::create_directories(Bibliothek() + "kaputt.rec");
     auto& f = Oeffnen();
-    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"Fehler beim \xF6" "ffnen der Datei."});
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"Fehler beim öffnen der Datei."});
     ASSERT_EQ(f.grdReplays->RowCount(), 2);
     EXPECT_EQ(Zelle(2, 1), "");
     EXPECT_EQ(Zelle(3, 1), "0");

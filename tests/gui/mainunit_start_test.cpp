@@ -67,8 +67,8 @@ TEST_P(MainImportTest, PlaybackMitReplaysWirdNurNachJaImportiert) {
         EXPECT_EQ(fragen[0].text, "Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?");
         if (fall.importieren) {
             ASSERT_EQ(fragen.size(), 2u);
-            EXPECT_EQ(fragen[1].text, Ansi("Replays anschließend entfernen?"));
-            EXPECT_EQ(fragen[1].titel, Ansi("Replays löschen"));
+            EXPECT_EQ(fragen[1].text, std::string("Replays anschließend entfernen?"));
+            EXPECT_EQ(fragen[1].titel, std::string("Replays löschen"));
             if (fall.scheitert) {
                 EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"0 Replays wurden kopiert, 1 wurde nicht kopiert."
                                                                       "\r\nneu.rec: Kopieren fehlgeschlagen"});

@@ -23,12 +23,12 @@
 #include "fehler.h"
 #include "grid.h"
 #include "mainunit.h"
-#include "platform/codepage.h"
 #include "platform/fehlerplan.h"
 #include "replaybauer.h"
 #include "skriptdialoge.h"
 #include "tempverzeichnis.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 class MainQtUmgebung : public ::testing::Environment {
 public:
@@ -71,8 +71,7 @@ protected:
     // A replay named name (UTF-8) with the given number of players on map karte.
     static ReplayBauer Bau(const std::string& name, int spieler = 2, const std::string& karte = "2P_BLOOD_RIVER") {
         ReplayBauer bau;
-        std::string ansi = plattform::AnsiAusUtf8(name);
-        bau.Name = plattform::Utf16AusAnsi(ansi);
+        bau.Name = Utf16AusUtf8(name);
         bau.KartenSchluessel = karte;
         bau.Spieler.clear();
         for (int i = 0; i < spieler; ++i) {
@@ -113,14 +112,14 @@ protected:
     }
     std::string Zelle(int spalte, int zeile) const { return fenster->grdReplays->CellStr(spalte, zeile); }
     std::string Spielerzelle(int spalte, int zeile) const { return fenster->grdSpieler->CellStr(spalte, zeile); }
-    std::string Angezeigt() const { return plattform::AnsiAusUtf8(fenster->lblReplayname->text().toStdString()); }
+    std::string Angezeigt() const { return fenster->lblReplayname->text().toStdString(); }
     bool Box(int zeile, bool* haken = nullptr) const {
         bool h = false;
         bool da = fenster->grdReplays->ReadCheckBox(1, zeile, h);
         if (haken) *haken = h;
         return da;
     }
-    // The row whose "Spielname" column reads name (Windows-1252), or -1.
+    // The row whose "Spielname" column reads name, or -1.
     int ZeileMit(const std::string& name) const {
         const int spalte = SpalteMit(fenster->grdReplays, "Spielname");
         for (int r = 1; r < fenster->grdReplays->RowCount(); ++r)
@@ -151,4 +150,3 @@ protected:
     std::unique_ptr<TfrmMain> fenster;
 };
 
-inline std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }

@@ -58,8 +58,8 @@ TEST_F(OptionenTest, AlleReplaysKopierenFragtImmerUndZaehltDieAlten) {
 
         EXPECT_EQ(d->AlleReplaysKopieren(alt, neu).Dateien.size(), vorher.size());
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
-        EXPECT_EQ(dlg.Aufrufe[0].text, plattform::AnsiAusUtf8("Alte Replays löschen?"));
-        EXPECT_EQ(dlg.Aufrufe[0].titel, plattform::AnsiAusUtf8("Replays löschen"));
+        EXPECT_EQ(dlg.Aufrufe[0].text, std::string("Alte Replays löschen?"));
+        EXPECT_EQ(dlg.Aufrufe[0].titel, std::string("Replays löschen"));
         EXPECT_EQ(Replaydateien(neu), vorher);
         EXPECT_EQ(Replaydateien(alt), f.loeschen ? Inhalt{} : vorher);
         if (f.mitReplays) {
@@ -141,7 +141,7 @@ TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
         for (const auto& [name, bytes] : vorher)
             if (!angekommen.count(name)) erwartet.push_back(name + ": " + f.grund);
         if (f.bleibtAlt) {
-            erwartet.push_back(plattform::AnsiAusUtf8("Das Replay-Verzeichnis bleibt unverändert: ") + alt);
+            erwartet.push_back(std::string("Das Replay-Verzeichnis bleibt unverändert: ") + alt);
         }
         ASSERT_EQ(dlg.Nachrichten().size(), 1u);
         std::vector<std::string> gezeigt;

@@ -7,14 +7,12 @@
 #include <vector>
 
 #include "optionen_testhilfe.h"
-#include "platform/codepage.h"
 #include "platform/pfad.h"
 
 namespace {
 
 using Art = SkriptDialoge::Art;
 
-std::string Ansi(const char* utf8) { return plattform::AnsiAusUtf8(utf8); }
 
 TEST_F(OptionenTest, LayoutWieEntworfen) {
     TfrmOptionen* d = Oeffnen();
@@ -88,7 +86,7 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
 }
 
 // Paths are the file system's bytes: UTF-8 on Linux, the ANSI code page on Windows.
-std::string Pfadbytes(const char* utf8) { return plattform::IstPosix() ? utf8 : plattform::AnsiAusUtf8(utf8); }
+std::string Pfadbytes(const char* utf8) { return plattform::IstPosix() ? utf8 : std::string(utf8); }
 
 TEST_F(OptionenTest, EditsZeigenDieAktuellenVerzeichnisse) {
     DOWVerzeichnis = "/spiele/dow/";
@@ -179,7 +177,7 @@ TEST_F(OptionenTest, OrdnerwahlHaengtTrennerAn) {
         Klick(d->sbtDOWWechseln);
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
         EXPECT_EQ(dlg.Aufrufe[0].art, Art::Ordner);
-        EXPECT_EQ(dlg.Aufrufe[0].titel, Ansi("Verzeichnis auswählen..."));
+        EXPECT_EQ(dlg.Aufrufe[0].titel, std::string("Verzeichnis auswählen..."));
         EXPECT_EQ(d->edtDOWVerzeichnis->text(), Text(f.edit));
         EXPECT_EQ(DOWVerzeichnis, "vorher");  // only OK takes it over
         dlg.Vergessen();
@@ -209,7 +207,7 @@ TEST_F(OptionenTest, DateiwahlStartetImBibliotheksordnerOderDerWurzel) {
 TEST_F(OptionenTest, DateiwahlNimmtDenOrdnerteil) {
     const std::string t(1, plattform::Trenner());
     const std::string w = plattform::DateisystemWurzel();
-    const std::string netz = Ansi("Netzlaufwerke werden nicht unterstützt");
+    const std::string netz = std::string("Netzlaufwerke werden nicht unterstützt");
     struct Fall {
         std::string name;
         std::string gewaehlt;

@@ -15,7 +15,6 @@
 #include <functional>
 #include <memory>
 
-#include "platform/codepage.h"
 #include "qtdialoge.h"
 
 namespace {
@@ -100,7 +99,7 @@ TEST(QtDialoge, FrageHatJaAlsVorgabeUndEscGiltAlsNein) {
             geprueft = true;
             QTest::keyClick(box, f.taste);
         });
-        bool antwort = dialoge.Frage("Zeile 1\r\n<i>Zeile</i> 2", plattform::AnsiAusUtf8("Replays löschen"));
+        bool antwort = dialoge.Frage("Zeile 1\r\n<i>Zeile</i> 2", std::string("Replays löschen"));
         EXPECT_TRUE(geprueft);
         EXPECT_EQ(antwort, f.erwartet);
     }
@@ -127,10 +126,10 @@ TEST(QtDialoge, EingabeBeginntVollMarkiertUndGibtDenTextZurueck) {
         edt->insert(QString::fromUtf8("Neu ö€Ω"));
         QTest::keyClick(edt, Qt::Key_Return);
     });
-    std::string text = plattform::AnsiAusUtf8("Alt <b>ä</b>");
+    std::string text = std::string("Alt <b>ä</b>");
     EXPECT_TRUE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text));
     EXPECT_TRUE(geprueft);
-    EXPECT_EQ(text, plattform::AnsiAusUtf8("Neu ö€?"));
+    EXPECT_EQ(text, std::string("Neu ö€Ω"));
 
     WennOffen([&](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
     std::string unveraendert = "bleibt";

@@ -5,7 +5,7 @@
 // answer of its kind fails the test, and so do answers left over at the end, so a test
 // notices a box too many and a box too few.
 //
-// All texts are Windows-1252, like the core's; the Utf8 helpers let tests write umlauts.
+// All texts are UTF-8, like the core's.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "dialoge.h"
-#include "platform/codepage.h"
 
 class SkriptDialoge : public TDialoge {
 public:
@@ -37,9 +36,8 @@ public:
     // ---- Script.
     SkriptDialoge& Ja() { return Antwort(Art::Frage, std::string(), true); }
     SkriptDialoge& Nein() { return Antwort(Art::Frage, std::string(), false); }
-    // The query gets this text (Windows-1252) and OK.
+    // The query gets this text and OK.
     SkriptDialoge& Eingeben(const std::string& text) { return Antwort(Art::Eingabe, text, true); }
-    SkriptDialoge& EingebenUtf8(const std::string& utf8) { return Eingeben(plattform::AnsiAusUtf8(utf8)); }
     SkriptDialoge& EingabeAbbrechen() { return Antwort(Art::Eingabe, std::string(), false); }
     SkriptDialoge& OrdnerWahl(const std::string& ordner) { return Antwort(Art::Ordner, ordner, true); }
     SkriptDialoge& OrdnerAbbrechen() { return Antwort(Art::Ordner, std::string(), false); }
@@ -61,20 +59,18 @@ public:
     bool OffeneAntworten() const { return !antworten_.empty(); }
     void Vergessen() { Aufrufe.clear(); }
 
-    static std::string Utf8(const std::string& ansi) { return plattform::Utf8AusAnsi(ansi); }
-
     // ---- TDialoge.
     void Nachricht(const std::string& text) override { Aufrufe.push_back({Art::Nachricht, text, {}, {}}); }
 
     bool Frage(const std::string& text, const std::string& titel) override {
         Aufrufe.push_back({Art::Frage, text, titel, {}});
-        auto a = Naechste(Art::Frage, "question \"" + Utf8(text) + "\"");
+        auto a = Naechste(Art::Frage, "question \"" + text + "\"");
         return a && a->ok;
     }
 
     bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text) override {
         Aufrufe.push_back({Art::Eingabe, prompt, titel, text});
-        auto a = Naechste(Art::Eingabe, "input query \"" + Utf8(titel) + "\"");
+        auto a = Naechste(Art::Eingabe, "input query \"" + titel + "\"");
         if (!a || !a->ok) return false;
         text = a->wert;
         return true;

@@ -30,7 +30,7 @@ TEST(StrToInt, ZahlenUndFehler) {
             StrToInt(f.text);
             ADD_FAILURE() << "no error";
         } catch (const Fehler& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + f.text + "' ist kein g\xFCltiger Integerwert");
+            EXPECT_EQ(std::string(e.what()), "'" + f.text + "' ist kein gültiger Integerwert");
         }
     }
 }

@@ -18,7 +18,7 @@ bool RegistryWertSetzen(const std::string& schluessel, const std::string& wert, 
 // Removes the key with everything below it; a missing key is fine.
 void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sicht);
 
-// WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, ..., "?") of the whole text.
-std::string WindowsAnsiAusUtf16(const std::u16string& text);
+// WideCharToMultiByte(CP_UTF8, 0, ...) of the whole text.
+std::string WindowsUtf8AusUtf16(const std::u16string& text);
 // MultiByteToWideChar(1252, 0, ...) of the whole text.
 std::u16string WindowsUtf16AusAnsi(const std::string& text);

@@ -11,5 +11,5 @@ bool RegistryWertSetzen(const std::string&, const std::string&, unsigned long, c
     NurUnterWindows();
 }
 void RegistrySchluesselLoeschen(const std::string&, RegistrySicht) { NurUnterWindows(); }
-std::string WindowsAnsiAusUtf16(const std::u16string&) { NurUnterWindows(); }
+std::string WindowsUtf8AusUtf16(const std::u16string&) { NurUnterWindows(); }
 std::u16string WindowsUtf16AusAnsi(const std::string&) { NurUnterWindows(); }

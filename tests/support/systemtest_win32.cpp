@@ -45,14 +45,14 @@ void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sic
         throw std::runtime_error("RegDeleteTreeA " + schluessel);
 }
 
-std::string WindowsAnsiAusUtf16(const std::u16string& text) {
+std::string WindowsUtf8AusUtf16(const std::u16string& text) {
     if (text.empty()) return {};
     const auto* quelle = reinterpret_cast<const wchar_t*>(text.data());
     const int laenge = static_cast<int>(text.size());
-    const int n = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, quelle, laenge, nullptr, 0, "?", nullptr);
+    const int n = WideCharToMultiByte(CP_UTF8, 0, quelle, laenge, nullptr, 0, nullptr, nullptr);
     if (n <= 0) throw std::runtime_error("WideCharToMultiByte");
     std::string ergebnis(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, quelle, laenge, ergebnis.data(), n, "?", nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, quelle, laenge, ergebnis.data(), n, nullptr, nullptr);
     return ergebnis;
 }
 

@@ -2,15 +2,16 @@
 
 #include <windows.h>
 
+#include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
 
 std::string BenutzerConfigOrdner() {
-    char ordner[MAX_PATH];
-    const DWORD laenge = GetEnvironmentVariableA("APPDATA", ordner, sizeof ordner);
-    if (laenge == 0 || laenge >= sizeof ordner) return {};
-    return std::string(ordner, laenge) + "\\Quellarch\\";
+    wchar_t ordner[MAX_PATH];
+    const DWORD laenge = GetEnvironmentVariableW(L"APPDATA", ordner, MAX_PATH);
+    if (laenge == 0 || laenge >= MAX_PATH) return {};
+    return Schmal(std::wstring_view(ordner, laenge)) + "\\Quellarch\\";
 }
 
 bool OrdnerBeschreibbar(const std::string& ordner) {
@@ -21,7 +22,7 @@ bool OrdnerBeschreibbar(const std::string& ordner) {
     std::string probe = ordner;
     if (probe.back() != '\\' && probe.back() != '/') probe += '\\';
     probe += "quellarch-schreibprobe.tmp";
-    HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE h = CreateFileW(Breit(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);

@@ -2,12 +2,11 @@
 #include "platform/datei.h"
 
 #include "fehler.h"
-#include "platform/codepage.h"
 
 namespace plattform {
 
 void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
-    if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler(AnsiAusUtf8("Lesefehler: Dateiende überschritten."));
+    if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler("Lesefehler: Dateiende überschritten.");
 }
 
 }  // namespace plattform

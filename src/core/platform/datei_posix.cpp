@@ -6,14 +6,13 @@
 #include <unistd.h>
 
 #include "fehler.h"
-#include "platform/codepage.h"
 #include "platform/fatzeit.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
 namespace {
 
-[[noreturn]] void Melden(const char* textUtf8) { throw Fehler(AnsiAusUtf8(textUtf8)); }
+[[noreturn]] void Melden(const char* text) { throw Fehler(text); }
 
 [[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
 

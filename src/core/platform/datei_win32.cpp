@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include "fehler.h"
-#include "platform/codepage.h"
+#include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
 namespace {
 
-[[noreturn]] void Melden(const char* textUtf8) { throw Fehler(AnsiAusUtf8(textUtf8)); }
+[[noreturn]] void Melden(const char* text) { throw Fehler(text); }
 
 [[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
 
@@ -38,7 +38,7 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
     // GENERIC_WRITE makes a file with the read-only attribute fail, and a directory
     // fails for want of FILE_FLAG_BACKUP_SEMANTICS.
-    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE h = CreateFileW(Breit(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     // Wine lets an administrator (root) open a read-only file for writing anyway, so the
@@ -62,9 +62,10 @@ std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Erzeugen)) return nullptr;
     // CREATE_ALWAYS would truncate a read-only file under Wine running as root before any
     // check on the handle could refuse it; Windows itself refuses with access denied.
-    const DWORD attribute = GetFileAttributesA(pfad.c_str());
+    const std::wstring breit = Breit(pfad);
+    const DWORD attribute = GetFileAttributesW(breit.c_str());
     if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_READONLY)) return nullptr;
-    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    HANDLE h = CreateFileW(breit.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     return std::unique_ptr<Datei>(new Datei(Griff(h), pfad));

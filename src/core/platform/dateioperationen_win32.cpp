@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
@@ -29,7 +30,7 @@ private:
 // A disk file for reading that the game may be writing meanwhile. A directory fails
 // for want of FILE_FLAG_BACKUP_SEMANTICS, a pipe or device on the type test.
 HANDLE LesendOeffnen(const std::string& pfad) {
-    HANDLE h = CreateFileA(pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE h = CreateFileW(Breit(pfad).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (h != INVALID_HANDLE_VALUE && GetFileType(h) != FILE_TYPE_DISK) {
         CloseHandle(h);
@@ -56,14 +57,14 @@ constexpr DWORD kBlock = 64 * 1024;
 
 bool Kopieren(const std::string& quelle, const std::string& ziel) {
     if (SollFehlschlagen(Operation::Kopieren)) return false;
-    // TRUE: fail when the target exists. CopyFileA keeps the attributes and the
+    // TRUE: fail when the target exists. CopyFileW keeps the attributes and the
     // last-write time itself.
-    return CopyFileA(quelle.c_str(), ziel.c_str(), TRUE) != 0;
+    return CopyFileW(Breit(quelle).c_str(), Breit(ziel).c_str(), TRUE) != 0;
 }
 
 bool Loeschen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Loeschen)) return false;
-    return DeleteFileA(pfad.c_str()) != 0;
+    return DeleteFileW(Breit(pfad).c_str()) != 0;
 }
 
 bool GleicherInhalt(const std::string& a, const std::string& b) {
@@ -89,7 +90,7 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
     // No access rights are needed to read the identity; BACKUP_SEMANTICS lets folders
     // open too, so the test also works for whole folders.
     auto oeffnen = [](const std::string& pfad) {
-        return CreateFileA(pfad.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        return CreateFileW(Breit(pfad).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     };
     Griff fa(oeffnen(a));
@@ -102,6 +103,6 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
            ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
-bool NameBelegt(const std::string& pfad) { return GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool NameBelegt(const std::string& pfad) { return GetFileAttributesW(Breit(pfad).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace plattform

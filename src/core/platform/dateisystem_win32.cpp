@@ -2,24 +2,26 @@
 
 #include <windows.h>
 
+#include "platform/breit_win32.h"
+
 namespace plattform {
 
 std::vector<std::string> Aufzaehlen(const std::string& muster) {
     std::vector<std::string> namen;
-    WIN32_FIND_DATAA daten;
-    HANDLE suche = FindFirstFileA(muster.c_str(), &daten);
+    WIN32_FIND_DATAW daten;
+    HANDLE suche = FindFirstFileW(Breit(muster).c_str(), &daten);
     if (suche == INVALID_HANDLE_VALUE) return namen;
     do {
-        const std::string name = daten.cFileName;
+        const std::string name = Schmal(daten.cFileName);
         if (name != "." && name != "..") namen.push_back(name);
-    } while (FindNextFileA(suche, &daten));
+    } while (FindNextFileW(suche, &daten));
     FindClose(suche);
     return namen;
 }
 
 std::int32_t LetzteAenderungFat(const std::string& pfad) {
     WIN32_FILE_ATTRIBUTE_DATA daten;
-    if (!GetFileAttributesExA(pfad.c_str(), GetFileExInfoStandard, &daten)) return -1;
+    if (!GetFileAttributesExW(Breit(pfad).c_str(), GetFileExInfoStandard, &daten)) return -1;
     if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
     FILETIME lokal;
     WORD datum = 0, zeit = 0;
@@ -30,12 +32,12 @@ std::int32_t LetzteAenderungFat(const std::string& pfad) {
 }
 
 bool DateiExistiert(const std::string& pfad) {
-    DWORD attribute = GetFileAttributesA(pfad.c_str());
+    DWORD attribute = GetFileAttributesW(Breit(pfad).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && !(attribute & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool VerzeichnisExistiert(const std::string& pfad) {
-    DWORD attribute = GetFileAttributesA(pfad.c_str());
+    DWORD attribute = GetFileAttributesW(Breit(pfad).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY);
 }
 

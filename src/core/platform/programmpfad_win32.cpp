@@ -4,17 +4,19 @@
 
 #include <vector>
 
+#include "platform/breit_win32.h"
+
 namespace plattform {
 
 std::string ProgrammPfad() {
-    // GetModuleFileNameA truncates silently when the buffer is full, so grow until the
+    // GetModuleFileNameW truncates silently when the buffer is full, so grow until the
     // path fits with room to spare.
-    std::vector<char> puffer(MAX_PATH);
+    std::vector<wchar_t> puffer(MAX_PATH);
     for (;;) {
-        const DWORD laenge = GetModuleFileNameA(nullptr, puffer.data(), static_cast<DWORD>(puffer.size()));
+        const DWORD laenge = GetModuleFileNameW(nullptr, puffer.data(), static_cast<DWORD>(puffer.size()));
         if (laenge == 0) return {};
-        if (laenge < puffer.size() - 1) return std::string(puffer.data(), laenge);
-        if (puffer.size() >= 32768) return std::string(puffer.data(), laenge);
+        if (laenge < puffer.size() - 1 || puffer.size() >= 32768)
+            return Schmal(std::wstring_view(puffer.data(), laenge));
         puffer.resize(puffer.size() * 2);
     }
 }

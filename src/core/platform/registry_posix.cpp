@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "fehler.h"
-#include "platform/codepage.h"
+#include "zeichensatz.h"
 
 // Wine keeps HKEY_LOCAL_MACHINE in <prefix>/system.reg, a text file of sections
 //   [Software\\THQ\\Dawn of War] 1690000000
@@ -44,40 +45,18 @@ unsigned HexWert(char c) {
     return c <= '9' ? unsigned(c - '0') : unsigned((c | 0x20) - 'a' + 10);
 }
 
-// One UTF-8 sequence at text[pos]; Wine itself escapes everything past ASCII, so raw
-// bytes only come from hand-edited files. A malformed sequence gives U+FFFD.
-char32_t Utf8Zeichen(std::string_view text, std::size_t& pos) {
-    const auto b = static_cast<unsigned char>(text[pos++]);
-    int folge = b >= 0xF8 ? -1 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-    if (b < 0x80) return b;
-    if (folge < 0) return 0xFFFD;
-    char32_t zeichen = b & (0x3F >> folge);
-    for (; folge > 0; --folge) {
-        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) return 0xFFFD;
-        zeichen = (zeichen << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
-    }
-    return zeichen;
-}
-
-void Anhaengen(std::u16string& aus, char32_t zeichen) {
-    if (zeichen < 0x10000) {
-        aus += static_cast<char16_t>(zeichen);
-    } else if (zeichen < 0x110000) {
-        zeichen -= 0x10000;
-        aus += static_cast<char16_t>(0xD800 + (zeichen >> 10));
-        aus += static_cast<char16_t>(0xDC00 + (zeichen & 0x3FF));
-    } else {
-        aus += u'\uFFFD';
-    }
-}
-
 // A string as Wine writes it, from text[pos] up to the unescaped character ende, which
 // pos is left behind. nullopt when the line ends first.
 std::optional<std::u16string> WineZeichenkette(std::string_view text, std::size_t& pos, char ende) {
     std::u16string aus;
     while (pos < text.size() && text[pos] != ende) {
         if (text[pos] != '\\') {
-            Anhaengen(aus, Utf8Zeichen(text, pos));
+            // Wine itself escapes everything past ASCII, so raw UTF-8 only comes from
+            // hand-edited files.
+            const char stopp[] = {'\\', ende, '\0'};
+            const auto bis = std::min(text.find_first_of(stopp, pos), text.size());
+            aus += Utf16AusUtf8(text.substr(pos, bis - pos));
+            pos = bis;
             continue;
         }
         if (++pos >= text.size()) return std::nullopt;
@@ -110,8 +89,12 @@ std::optional<std::u16string> WineZeichenkette(std::string_view text, std::size_
                         einheit = einheit * 8 + unsigned(text[pos++] - '0');
                     aus += static_cast<char16_t>(einheit);
                 } else {
-                    --pos;  // any other escaped character stands for itself: \\ \" \]
-                    Anhaengen(aus, Utf8Zeichen(text, pos));
+                    // Any other escaped character stands for itself: \\ \" \] and the
+                    // rest of a UTF-8 sequence that begins with it.
+                    std::size_t bis = pos;
+                    while (bis < text.size() && (static_cast<unsigned char>(text[bis]) & 0xC0) == 0x80) ++bis;
+                    aus += Utf16AusUtf8(text.substr(pos - 1, bis - pos + 1));
+                    pos = bis;
                 }
         }
     }
@@ -246,41 +229,10 @@ std::optional<Wert> WertSuchen(const std::string& inhalt, std::string_view schlu
     return std::nullopt;
 }
 
-void Utf8Anhaengen(std::string& aus, char32_t z) {
-    if (z < 0x80) {
-        aus += static_cast<char>(z);
-    } else if (z < 0x800) {
-        aus += static_cast<char>(0xC0 | (z >> 6));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        aus += static_cast<char>(0xE0 | (z >> 12));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        aus += static_cast<char>(0xF0 | (z >> 18));
-        aus += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    }
-}
-
-// POSIX file names are UTF-8 bytes, so the path goes there straight from UTF-16.
-std::string Utf8AusUtf16(const std::u16string& text) {
-    std::string aus;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t z = text[i];
-        if (z >= 0xD800 && z < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
-            z = 0x10000 + ((z - 0xD800) << 10) + (text[++i] - 0xDC00);
-        else if (z >= 0xD800 && z < 0xE000)
-            z = 0xFFFD;
-        Utf8Anhaengen(aus, z);
-    }
-    return aus;
-}
-
 // "C:\Games\DoW\" -> "<target of dosdevices/c:>/Games/DoW/". A value without a drive, or
 // with a drive the prefix has no link for, is given as stored.
 std::string PosixPfad(const std::string& praefix, const std::u16string& windowsPfad) {
+    // POSIX file names are UTF-8 bytes, so the path goes there straight from UTF-16.
     std::string pfad = Utf8AusUtf16(windowsPfad);
     const bool mitLaufwerk = pfad.size() >= 2 && pfad[1] == ':' &&
                              ((pfad[0] >= 'A' && pfad[0] <= 'Z') || (pfad[0] >= 'a' && pfad[0] <= 'z'));
@@ -315,7 +267,7 @@ std::string RegistryPfadLesen(const std::string& schluessel, const std::string& 
     if (!gefunden) gefunden = WertSuchen(inhalt, nativ, wert);
     if (!gefunden) return {};
     if (gefunden->typ != RegSz && gefunden->typ != RegExpandSz)
-        throw Fehler(AnsiAusUtf8("Ungültiger Datentyp für '") + wert + "'");
+        throw Fehler("Ungültiger Datentyp für '" + wert + "'");
     // The program sees the string up to its first null, as RegQueryValueExA gives it.
     std::u16string& text = gefunden->text;
     if (const auto null = text.find(u'\0'); null != std::u16string::npos) text.resize(null);

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
-#include "ansitext.h"
+#include "qttext.h"
 
 namespace auswahl {
 namespace {
@@ -20,22 +20,22 @@ QFileDialog::Options ChooserOptionen() {
 }  // namespace
 
 bool QtOrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ordner) {
-    QString gewaehlt = QFileDialog::getExistingDirectory(besitzer, AusAnsi(titel), QDir::rootPath(),
+    QString gewaehlt = QFileDialog::getExistingDirectory(besitzer, AlsQString(titel), QDir::rootPath(),
                                                          ChooserOptionen() | QFileDialog::ShowDirsOnly);
     if (gewaehlt.isEmpty()) return false;
-    ordner = NachPfad(QDir::toNativeSeparators(gewaehlt));
+    ordner = AlsUtf8(QDir::toNativeSeparators(gewaehlt));
     return true;
 }
 
 bool QtDateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
-    QFileDialog dlg(besitzer, QStringLiteral("Öffnen"), AusPfad(startordner));
+    QFileDialog dlg(besitzer, QStringLiteral("Öffnen"), AlsQString(startordner));
     dlg.setOptions(ChooserOptionen());
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     // The typed name need not exist: the dialog is used to point at a folder by a name in it.
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setNameFilter(QStringLiteral("Verzeichnis (*)"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    dateiname = NachPfad(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
+    dateiname = AlsUtf8(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
     return true;
 }
 

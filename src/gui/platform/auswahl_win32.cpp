@@ -7,8 +7,10 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "platform/breit_win32.h"
+
 // The shell's folder browser and the common file-open dialog, as a Windows user knows
-// them. Texts and paths are in the ANSI code page, like the rest of the Win32 layer.
+// them. Texts and paths cross to the wide functions like the rest of the Win32 layer.
 namespace auswahl {
 namespace {
 
@@ -36,20 +38,21 @@ bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ord
     if (Offscreen()) return QtOrdnerWaehlen(besitzer, titel, ordner);
     HWND fenster = Fenster(besitzer);
     LPITEMIDLIST wurzel = Wurzel(fenster);
-    BROWSEINFOA info{};
+    const std::wstring breitTitel = plattform::Breit(titel);
+    BROWSEINFOW info{};
     info.hwndOwner = fenster;
     info.pidlRoot = wurzel;
-    info.lpszTitle = titel.c_str();
+    info.lpszTitle = breitTitel.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     // No "insert a disk" box for an empty drive while the user browses.
     UINT vorher = SetErrorMode(SEM_FAILCRITICALERRORS);
-    LPITEMIDLIST gewaehlt = SHBrowseForFolderA(&info);
+    LPITEMIDLIST gewaehlt = SHBrowseForFolderW(&info);
     SetErrorMode(vorher);
     bool ok = false;
     if (gewaehlt) {
-        char pfad[MAX_PATH] = {};
-        ok = SHGetPathFromIDListA(gewaehlt, pfad) && pfad[0] != '\0';
-        if (ok) ordner = pfad;
+        wchar_t pfad[MAX_PATH] = {};
+        ok = SHGetPathFromIDListW(gewaehlt, pfad) && pfad[0] != L'\0';
+        if (ok) ordner = plattform::Schmal(pfad);
         CoTaskMemFree(gewaehlt);
     }
     if (wurzel) CoTaskMemFree(wurzel);
@@ -58,20 +61,21 @@ bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ord
 
 bool DateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
     if (Offscreen()) return QtDateiOeffnen(besitzer, startordner, dateiname);
-    char name[MAX_PATH] = "*";
-    static const char kFilter[] = "Verzeichnis\0*\0";
-    OPENFILENAMEA ofn{};
+    wchar_t name[MAX_PATH] = L"*";
+    static const wchar_t kFilter[] = L"Verzeichnis\0*\0";
+    const std::wstring breitStart = plattform::Breit(startordner);
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = Fenster(besitzer);
     ofn.lpstrFilter = kFilter;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name;
-    ofn.nMaxFile = sizeof name;
-    ofn.lpstrInitialDir = startordner.empty() ? nullptr : startordner.c_str();
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrInitialDir = startordner.empty() ? nullptr : breitStart.c_str();
     // The typed name need not exist; only its folder counts.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOVALIDATE;
-    if (!GetOpenFileNameA(&ofn)) return false;
-    dateiname = name;
+    if (!GetOpenFileNameW(&ofn)) return false;
+    dateiname = plattform::Schmal(name);
     return true;
 }
 

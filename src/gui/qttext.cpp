@@ -1,0 +1,13 @@
+#include "qttext.h"
+
+#include "zeichensatz.h"
+
+QString AlsQString(std::string_view utf8) {
+    const std::string text = AnzeigeText(utf8);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string AlsUtf8(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
