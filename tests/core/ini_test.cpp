@@ -9,6 +9,7 @@
 #include "platform/fehlerplan.h"
 #include "platform/ini.h"
 #include "tempverzeichnis.h"
+#include "zeichensatz.h"
 
 namespace {
 
@@ -18,6 +19,18 @@ std::string Inhalt(const std::string& pfad) {
     s << ein.rdbuf();
     return s.str();
 }
+
+// A file as the profile functions keep a Unicode one: a UTF-16LE mark and UTF-16LE text.
+std::string Utf16Datei(const std::string& utf8) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t e : Utf16AusUtf8(utf8)) {
+        bytes += static_cast<char>(e & 0xFF);
+        bytes += static_cast<char>(e >> 8);
+    }
+    return bytes;
+}
+
+bool MitUtf16Marke(const std::string& pfad) { return Inhalt(pfad).rfind("\xFF\xFE", 0) == 0; }
 
 struct LeseFall {
     const char* name;
@@ -179,6 +192,57 @@ TEST(IniSchreiben, AendertNurDenEinenSchluessel) {
         EXPECT_EQ(Inhalt(pfad), fall.nachher);
         EXPECT_EQ(std::filesystem::directory_iterator(ordner.Pfad())->path().filename(), "config.ini")
             << "temporary file left behind";
+    }
+}
+
+// Folders the ANSI code page cannot name come back as written, on both systems, whatever
+// file was there; a Unicode file stays one.
+TEST(IniSchreiben, UnicodeWerteKommenGleichZurueck) {
+    const std::string utf16Datei = Utf16Datei("[Verzeichnisse]\r\nReplays=D:\\Библиотека\\\r\n");
+    const struct {
+        const char* name;
+        const std::string* vorher;  // nullptr: no file
+        bool mitReplays;
+    } dateien[] = {{"keine Datei", nullptr, false}, {"UTF-16-Datei", &utf16Datei, true}};
+    const std::string werte[] = {"C:\\Игры\\DoW\\", "C:\\最后一战\\", "C:\\GG \U0001F3C6\\", "C:\\Grüße\\"};
+    for (const auto& datei : dateien) {
+        for (const std::string& wert : werte) {
+            SCOPED_TRACE(std::string(datei.name) + " " + wert);
+            TempVerzeichnis ordner;
+            const std::string pfad = ordner.Pfad() + "config.ini";
+            if (datei.vorher) ordner.DateiSchreiben("config.ini", *datei.vorher);
+            ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", wert));
+            EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), wert);
+            if (datei.mitReplays)
+                EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "D:\\Библиотека\\");
+            if (datei.vorher) EXPECT_TRUE(MitUtf16Marke(pfad));
+        }
+    }
+}
+
+// An ANSI file that gets an ANSI value stays a plain file.
+TEST(IniSchreiben, AnsiDateiBleibtAnsi) {
+    TempVerzeichnis ordner;
+    const std::string pfad = ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\r\nDOW=alt\r\nReplays=r\r\n");
+    ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", "C:\\neu\\"));
+    EXPECT_FALSE(MitUtf16Marke(pfad));
+    EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), "C:\\neu\\");
+    EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "r");
+}
+
+// Windows makes a Unicode file for a value its code page lacks, and a plain ANSI file
+// becomes one with its other lines kept; POSIX writes the bytes as they are.
+TEST(IniSchreiben, NichtAnsiMachtUnterWindowsEineUnicodeDatei) {
+    NUR_UNTER_WINDOWS();
+    for (const char* vorher : {static_cast<const char*>(nullptr), "[Verzeichnisse]\r\nReplays=C:\\B\xFC" "cher\\\r\n"}) {
+        SCOPED_TRACE(vorher ? "ANSI-Datei" : "keine Datei");
+        TempVerzeichnis ordner;
+        const std::string pfad = ordner.Pfad() + "config.ini";
+        if (vorher) ordner.DateiSchreiben("config.ini", vorher);
+        ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", "C:\\Игры\\"));
+        EXPECT_TRUE(MitUtf16Marke(pfad));
+        EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), "C:\\Игры\\");
+        if (vorher) EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "C:\\Bücher\\");
     }
 }
 

@@ -2,16 +2,18 @@
 #include <cstddef>
 #include <string>
 
-// One string of an INI file at a time, as GetPrivateProfileStringA and
-// WritePrivateProfileStringA handle it. Section and key names match without regard to
+// One string of an INI file at a time, as GetPrivateProfileStringW and
+// WritePrivateProfileStringW handle it; values are UTF-8 (paths: the file system's bytes).
+// A value the ANSI code page cannot hold makes a Unicode file (UTF-16LE with its mark), an
+// ANSI one with ANSI values stays as it is. Section and key names match without regard to
 // letter case; blanks around a value and one pair of quotes enclosing it are dropped.
 namespace plattform {
 
-// Values are read through a buffer of this size, so at most 2047 characters come back.
+// Values are read through a buffer of this size, so at most 2047 UTF-16 code units come back.
 inline constexpr std::size_t IniPuffergroesse = 2048;
 
 // The value of schluessel in section abschnitt, or vorgabe when the file, the section
-// or the key is missing or the file cannot be read. Cut to IniPuffergroesse - 1 bytes.
+// or the key is missing or the file cannot be read. Cut to IniPuffergroesse - 1 code units.
 std::string IniLesen(const std::string& datei, const std::string& abschnitt,
                      const std::string& schluessel, const std::string& vorgabe);
 

@@ -12,12 +12,79 @@
 #include <vector>
 
 #include "platform/fehlerplan.h"
+#include "zeichensatz.h"
 
 // minIni reads and writes through a 512-byte line buffer fixed when the library was built:
 // it cuts longer values on reading and, worse, on writing while still reporting success.
 // A 2047-character directory must survive a round trip, so the file is handled here.
+//
+// The file comes in two forms, as on Windows. One that begins with a UTF-16LE byte-order
+// mark holds UTF-16: the Windows build makes that form for a folder the ANSI code page
+// cannot name, and the profile functions keep it. It is read here as UTF-16 and written
+// back in the same form. Any other file is plain bytes, taken as they are and written as
+// they are: a POSIX path is the file system's bytes, which need not be UTF-8 at all, and
+// reading them through a code page would change the folders they name. A UTF-8 mark at
+// the start is kept and skipped. Only ASCII reads the same from a plain file on both
+// systems, since Windows reads it in its ANSI code page.
 namespace plattform {
 namespace {
+
+constexpr std::string_view kUtf16Marke = "\xFF\xFE";
+constexpr std::string_view kUtf8Marke = "\xEF\xBB\xBF";
+
+// The form a file was read in, so that a rewrite keeps it.
+struct Form {
+    bool utf16 = false;
+    std::string_view marke;  // the mark in front of the text, written back as it was
+};
+
+// The file's text as UTF-8 (UTF-16 files) or its bytes (plain files), without the mark.
+Form Entschluesseln(std::string& inhalt) {
+    Form form;
+    if (inhalt.compare(0, kUtf16Marke.size(), kUtf16Marke) == 0) {
+        form.utf16 = true;
+        form.marke = kUtf16Marke;
+        std::u16string text((inhalt.size() - kUtf16Marke.size()) / 2, u'\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto* b = reinterpret_cast<const unsigned char*>(inhalt.data()) + kUtf16Marke.size() + 2 * i;
+            text[i] = static_cast<char16_t>(b[0] | b[1] << 8);
+        }
+        inhalt = Utf8AusUtf16(text);
+    } else if (inhalt.compare(0, kUtf8Marke.size(), kUtf8Marke) == 0) {
+        form.marke = kUtf8Marke;
+        inhalt.erase(0, kUtf8Marke.size());
+    }
+    return form;
+}
+
+std::string Verschluesseln(const Form& form, const std::string& text) {
+    std::string aus(form.marke);
+    if (!form.utf16) return aus + text;
+    const std::u16string einheiten = Utf16AusUtf8(text);
+    aus.reserve(aus.size() + 2 * einheiten.size());
+    for (char16_t e : einheiten) {
+        aus += static_cast<char>(e & 0xFF);
+        aus += static_cast<char>(e >> 8);
+    }
+    return aus;
+}
+
+// GetPrivateProfileStringW fills a buffer of IniPuffergroesse code units, so a value is
+// cut after IniPuffergroesse - 1 of them. Bytes that are no UTF-8 count one each.
+void Kuerzen(std::string& wert) {
+    constexpr std::size_t hoechstens = IniPuffergroesse - 1;
+    if (wert.size() <= hoechstens) return;
+    if (AnzeigeText(wert) != wert) {
+        wert.resize(hoechstens);
+        return;
+    }
+    std::u16string einheiten = Utf16AusUtf8(wert);
+    if (einheiten.size() <= hoechstens) return;
+    einheiten.resize(hoechstens);
+    // Half a pair would show as U+FFFD.
+    if (einheiten.back() >= 0xD800 && einheiten.back() < 0xDC00) einheiten.pop_back();
+    wert = Utf8AusUtf16(einheiten);
+}
 
 enum class Lesestatus { Gelesen, Fehlt, Fehler };
 
@@ -151,6 +218,7 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
     std::string ergebnis = vorgabe;
     while (ergebnis.size() > 1 && ergebnis.back() == ' ') ergebnis.pop_back();
     if (DateiLesen(datei, inhalt) == Lesestatus::Gelesen) {
+        Entschluesseln(inhalt);
         // Only the first section of the name counts, as for GetPrivateProfileStringA; a
         // later one of the same name is never searched.
         bool imAbschnitt = false;
@@ -164,7 +232,7 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
             }
         }
     }
-    if (ergebnis.size() >= IniPuffergroesse) ergebnis.resize(IniPuffergroesse - 1);
+    Kuerzen(ergebnis);
     return ergebnis;
 }
 
@@ -176,6 +244,10 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
     // A file that exists but cannot be read must not be replaced by one holding only
     // this key.
     if (DateiLesen(pfad, inhalt) == Lesestatus::Fehler) return false;
+    Form form = Entschluesseln(inhalt);
+    // A value that is no UTF-8 cannot go into a UTF-16 file without loss; the file then
+    // becomes plain bytes, which hold every value.
+    if (form.utf16 && AnzeigeText(wert) != wert) form = Form{};
 
     const auto zeilen = Zerlegen(inhalt);
     const std::string_view zeilenende = inhalt.find("\r\n") != std::string::npos ? "\r\n" : "\n";
@@ -218,7 +290,7 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
         if (!neu.empty()) neu += zeilenende;
         neu += "[" + abschnitt + "]" + std::string(zeilenende) + neueZeile;
     }
-    return Ersetzen(pfad, neu);
+    return Ersetzen(pfad, Verschluesseln(form, neu));
 }
 
 }  // namespace plattform

@@ -3,24 +3,123 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
+#include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
+namespace {
+
+// Closes on every path.
+class Griff {
+public:
+    explicit Griff(HANDLE h) : h_(h) {}
+    ~Griff() {
+        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+    }
+    Griff(const Griff&) = delete;
+    Griff& operator=(const Griff&) = delete;
+    HANDLE h() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+constexpr unsigned char kUtf16Marke[] = {0xFF, 0xFE};
+
+// Whether the ANSI code page holds every character of the value; the profile functions
+// write a plain file in that code page and put '?' for the rest.
+bool PasstInAnsi(const std::wstring& wert) {
+    if (wert.empty()) return true;
+    BOOL ersetzt = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wert.c_str(), static_cast<int>(wert.size()),
+                                      nullptr, 0, nullptr, &ersetzt);
+    return n > 0 && !ersetzt;
+}
+
+bool AllesSchreiben(HANDLE h, const void* daten, std::size_t anzahl) {
+    const auto* p = static_cast<const char*>(daten);
+    while (anzahl > 0) {
+        DWORD n = 0;
+        if (!WriteFile(h, p, static_cast<DWORD>(anzahl), &n, nullptr) || n == 0) return false;
+        p += n;
+        anzahl -= n;
+    }
+    return true;
+}
+
+// Makes datei a file that the profile functions keep as Unicode: one that begins with a
+// UTF-16LE byte-order mark. A missing file starts as just the mark; a plain file is carried
+// over line for line from its ANSI code page, beside it and then moved over it, so a
+// failure leaves it as it was. A file that has the mark already stays untouched.
+bool AlsUnicodeDatei(const std::wstring& datei) {
+    // The profile functions may hold the file in a cache; all three nulls write it out.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, datei.c_str());
+    std::vector<char> alt;
+    {
+        Griff ein(CreateFileW(datei.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (ein.h() == INVALID_HANDLE_VALUE) {
+            if (GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+        } else {
+            LARGE_INTEGER groesse;
+            if (!GetFileSizeEx(ein.h(), &groesse) || groesse.QuadPart > 16 * 1024 * 1024) return false;
+            alt.resize(static_cast<std::size_t>(groesse.QuadPart));
+            DWORD gelesen = 0;
+            if (!alt.empty() && (!ReadFile(ein.h(), alt.data(), static_cast<DWORD>(alt.size()), &gelesen, nullptr) ||
+                                 gelesen != alt.size()))
+                return false;
+            if (alt.size() >= 2 && static_cast<unsigned char>(alt[0]) == kUtf16Marke[0] &&
+                static_cast<unsigned char>(alt[1]) == kUtf16Marke[1])
+                return true;
+        }
+    }
+    std::wstring text;
+    if (!alt.empty()) {
+        const int n = MultiByteToWideChar(CP_ACP, 0, alt.data(), static_cast<int>(alt.size()), nullptr, 0);
+        if (n <= 0) return false;
+        text.resize(static_cast<std::size_t>(n));
+        MultiByteToWideChar(CP_ACP, 0, alt.data(), static_cast<int>(alt.size()), text.data(), n);
+    }
+    const std::wstring temp = datei + L".tmp";
+    {
+        Griff aus(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (aus.h() == INVALID_HANDLE_VALUE) return false;
+        if (!AllesSchreiben(aus.h(), kUtf16Marke, sizeof kUtf16Marke) ||
+            !AllesSchreiben(aus.h(), text.data(), text.size() * sizeof(wchar_t)) || !FlushFileBuffers(aus.h())) {
+            DeleteFileW(temp.c_str());
+            return false;
+        }
+    }
+    if (!MoveFileExW(temp.c_str(), datei.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string IniLesen(const std::string& datei, const std::string& abschnitt,
                      const std::string& schluessel, const std::string& vorgabe) {
-    std::array<char, IniPuffergroesse> puffer{};
-    const DWORD laenge = GetPrivateProfileStringA(abschnitt.c_str(), schluessel.c_str(), vorgabe.c_str(),
-                                                  puffer.data(), static_cast<DWORD>(puffer.size()),
-                                                  datei.c_str());
-    return std::string(puffer.data(), laenge);
+    std::array<wchar_t, IniPuffergroesse> puffer{};
+    const DWORD laenge =
+        GetPrivateProfileStringW(Breit(abschnitt).c_str(), Breit(schluessel).c_str(), Breit(vorgabe).c_str(),
+                                 puffer.data(), static_cast<DWORD>(puffer.size()), Breit(datei).c_str());
+    return Schmal(std::wstring_view(puffer.data(), laenge));
 }
 
 bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
                   const std::string& schluessel, const std::string& wert) {
     if (SollFehlschlagen(Operation::Schreiben)) return false;
-    return WritePrivateProfileStringA(abschnitt.c_str(), schluessel.c_str(), wert.c_str(), datei.c_str()) != 0;
+    const std::wstring breitDatei = Breit(datei), breitWert = Breit(wert);
+    // Written into a plain file, a folder the ANSI code page cannot name would come back
+    // with '?' in it. Only then does the file become a Unicode one; an ANSI file with
+    // ANSI values stays exactly as it was.
+    if (!PasstInAnsi(breitWert) && !AlsUnicodeDatei(breitDatei)) return false;
+    return WritePrivateProfileStringW(Breit(abschnitt).c_str(), Breit(schluessel).c_str(), breitWert.c_str(),
+                                      breitDatei.c_str()) != 0;
 }
 
 }  // namespace plattform
