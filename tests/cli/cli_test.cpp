@@ -7,12 +7,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <filesystem>
+#include <map>
 
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
 #include "replaybauer.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
+#include "testnamen.h"
 
 namespace {
 
@@ -59,6 +61,43 @@ protected:
         return ordner.Pfad() + name;
     }
 };
+
+// Every name of the shared table as list --json and show --json give it, under a file
+// name in Cyrillic, and after a rename to it.
+TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
+    const auto& namen = Testnamen();
+    std::filesystem::create_directories(FsPfad(ordner.Pfad() + "namen"));
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        ReplayBauer bau;
+        bau.Name = namen[i].gespeichert;
+        bau.Spieler[0].Name = namen[i].gespeichert;
+        bau.Schreiben(ordner.Pfad() + "namen/Запись " + std::to_string(10 + i) + ".rec");
+    }
+    Lauf liste = Ausfuehren({"list", "--json", Q(ordner.Pfad() + "namen/")});
+    ASSERT_EQ(liste.status, 0) << liste.fehler.toStdString();
+    std::map<QString, QString> gelistet;
+    for (const auto& r : QJsonDocument::fromJson(liste.aus).object()["Replays"].toArray())
+        gelistet[r.toObject()["Dateiname"].toString()] = r.toObject()["Spielname"].toString();
+
+    const std::string datei = ordner.Pfad() + "umbenennen.rec";
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        const TTestname& name = namen[i];
+        SCOPED_TRACE(name.titel);
+        const QString erwartet = QString::fromStdString(name.angezeigt);
+        const std::string pfad = ordner.Pfad() + "namen/Запись " + std::to_string(10 + i) + ".rec";
+        EXPECT_EQ(gelistet[QString::fromUtf8("Запись %1.rec").arg(10 + i)], erwartet);
+        const QJsonObject r = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(pfad)}).aus).array()[0].toObject();
+        EXPECT_EQ(r["Spielname"].toString(), erwartet);
+        EXPECT_EQ(r["Spieler"].toArray()[0].toObject()["Name"].toString(), erwartet);
+
+        ReplayBauer vorher;
+        vorher.Name = u"Vorher";
+        vorher.Schreiben(datei);
+        EXPECT_EQ(Ausfuehren({"rename", Q(datei), erwartet}).status, name.umbenennbar ? 0 : 2);
+        const QJsonObject neu = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(datei)}).aus).array()[0].toObject();
+        EXPECT_EQ(neu["Spielname"].toString(), name.umbenennbar ? erwartet : QStringLiteral("Vorher"));
+    }
+}
 
 TEST_F(Cli, ShowJsonFollowsTheContract) {
     std::string gut = Replay("gut.rec");

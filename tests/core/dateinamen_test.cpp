@@ -1,7 +1,8 @@
 // File names that hold ':' or '\', which POSIX allows and players can have ("Sieg: 2v2.rec"),
-// beside the names they would become if they were taken for paths. Every command must act
-// on exactly the file it names: the list, the import with and without removal, the copy
-// into the Playback folder, the library move and the rename.
+// beside the names they would become if they were taken for paths, and names in Cyrillic
+// and Chinese on both systems. Every command must act on exactly the file it names: the
+// list, the import with and without removal, the copy into the Playback folder, the
+// library move and the rename.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,9 +44,9 @@ const Bytes& Replay(char kennung) {
 }
 
 void Fuellen(const std::string& ordner, const Ordnerinhalt& inhalt) {
-    fs::create_directories(ordner);
+    fs::create_directories(FsPfad(ordner));
     for (const auto& [name, kennung] : inhalt) {
-        if (kennung == '/') fs::create_directories(ordner + name);
+        if (kennung == '/') fs::create_directories(FsPfad(ordner + name));
         else DateiSchreiben(ordner + name, Replay(kennung));
     }
 }
@@ -53,13 +54,15 @@ void Fuellen(const std::string& ordner, const Ordnerinhalt& inhalt) {
 Ordnerinhalt Lesen(const std::string& ordner) {
     Ordnerinhalt inhalt;
     std::error_code fehler;
-    for (const auto& eintrag : fs::recursive_directory_iterator(ordner, fehler)) {
-        const std::string name = fs::relative(eintrag.path(), ordner).generic_string();
+    for (const auto& eintrag : fs::recursive_directory_iterator(FsPfad(ordner), fehler)) {
+        std::string name = Utf8Pfad(fs::relative(eintrag.path(), FsPfad(ordner)));
+        for (char& c : name)
+            if (c == '\\' && !plattform::IstPosix()) c = '/';
         if (eintrag.is_directory()) {
             inhalt[name + "/"] = '/';
             continue;
         }
-        const Bytes bytes = DateiLesen(eintrag.path().string());
+        const Bytes bytes = DateiLesen(Utf8Pfad(eintrag.path()));
         inhalt[name] = '?';
         for (char k : {'A', 'B', 'C', 'E', 'F', kUmbenannt})
             if (bytes == Replay(k)) inhalt[name] = k;
@@ -70,10 +73,10 @@ Ordnerinhalt Lesen(const std::string& ordner) {
 // "a:b.rec" must not become "b.rec", nor "x\y.rec" the file "y.rec" in the folder "x".
 const Ordnerinhalt kDrei = {{"a:b.rec", 'A'}, {"b.rec", 'B'}, {"x\\y.rec", 'C'}, {"x/", '/'}, {"x/y.rec", 'F'}};
 
-class Dateinamen : public testing::Test {
+// The game and library folders of one test, set as the program's two directories.
+class Ordnerpaar : public testing::Test {
 protected:
     void SetUp() override {
-        if (!plattform::IstPosix()) GTEST_SKIP() << "nur unter POSIX: Windows verbietet ':' und '\\' in Namen";
         altDow = DOWVerzeichnis;
         altBib = ReplayVerzeichnis;
         DOWVerzeichnis = spiel;
@@ -93,7 +96,58 @@ protected:
     std::string altDow, altBib;
 };
 
+class Dateinamen : public Ordnerpaar {
+protected:
+    void SetUp() override {
+        if (!plattform::IstPosix()) GTEST_SKIP() << "nur unter POSIX: Windows verbietet ':' und '\\' in Namen";
+        Ordnerpaar::SetUp();
+    }
+};
+
+using FremdeSchriften = Ordnerpaar;
+
+const Ordnerinhalt kSchriften = {{"Финал.rec", 'A'}, {"最后一战.rec", 'B'}, {"b.rec", 'C'}};
+
 }  // namespace
+
+// Cyrillic and Chinese file names, listed, imported, copied to Playback, moved and
+// renamed; the list shows the names as they are.
+TEST_F(FremdeSchriften, JedeDateiUnterIhremNamen) {
+    Fuellen(bib, kSchriften);
+    Fuellen(playback, {});
+    TAufgezeichneteMeldungen meldungen;
+    ASSERT_EQ(ReplaysLaden(bib, meldungen), kLadenOk);
+    EXPECT_TRUE(meldungen.Texte.empty());
+    std::map<std::string, std::string> gelesen;
+    for (const auto& r : Replays) gelesen[r->Dateiname] = r->Spielname;
+    EXPECT_EQ(gelesen, (std::map<std::string, std::string>{
+                           {"Финал.rec", "Spiel A"}, {"最后一战.rec", "Spiel B"}, {"b.rec", "Spiel C"}}));
+
+    for (const auto& r : Replays) {
+        if (r->Dateiname != "最后一战.rec") continue;
+        ReplayUmbenennen(*r, u"Umbenannt", meldungen);
+    }
+    EXPECT_TRUE(meldungen.Texte.empty());
+    Ordnerinhalt umbenannt = kSchriften;
+    umbenannt["最后一战.rec"] = kUmbenannt;
+    EXPECT_EQ(Lesen(bib), umbenannt);
+
+    ReplayNachPlayback(spiel, bib, "Финал.rec");
+    EXPECT_EQ(Lesen(playback), (Ordnerinhalt{{"Финал.rec", 'A'}}));
+
+    fs::remove_all(FsPfad(bib));
+    fs::remove_all(FsPfad(playback));
+    Fuellen(playback, kSchriften);
+    Fuellen(bib, {});
+    EXPECT_EQ(PlaybackImportieren(spiel, bib, true).Anzahl(TKopierstand::Kopiert), 3);
+    EXPECT_EQ(Lesen(playback), Ordnerinhalt{});
+    EXPECT_EQ(Lesen(bib), kSchriften);
+
+    const std::string neu = t + "Библиотека 新/";
+    fs::create_directories(FsPfad(neu));
+    EXPECT_EQ(BibliothekKopieren(bib, neu).Anzahl(TKopierstand::Kopiert), 3);
+    EXPECT_EQ(Lesen(neu), kSchriften);
+}
 
 TEST_F(Dateinamen, DieListeZeigtJedeDateiUnterIhremNamen) {
     Fuellen(bib, kDrei);

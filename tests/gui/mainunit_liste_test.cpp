@@ -5,8 +5,21 @@
 #include "platform/dateisystem.h"
 #include "platform/pfad.h"
 #include "testdateien.h"
+#include "testnamen.h"
 
 namespace {
+
+// The pixels of bereich in the widget's picture that differ from the colour at its top
+// left corner: where the text's ink lies.
+QRect Tinte(QWidget* w, const QRect& bereich) {
+    const QImage bild = w->grab().toImage();
+    const QRgb grund = bild.pixel(bereich.topLeft());
+    QRect tinte;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            if (bild.pixel(x, y) != grund) tinte |= QRect(x, y, 1, 1);
+    return tinte;
+}
 
 TEST_F(MainTest, DreiReplaysInScanReihenfolgeNummeriert) {
     InBibliothek("a.rec", Bau("Alpha", 2, "2P_BLOOD_RIVER"));
@@ -229,6 +242,69 @@ TEST_F(MainTest, NamenBleibenKlartext) {
     EXPECT_EQ(f.lblReplayname->text().toStdString(), roh);
     EXPECT_EQ(f.lblDateiname->text().toStdString(), datei);
     EXPECT_EQ(Zelle(2, 1), roh);
+}
+
+// Every name of the shared table as the list row, the detail panel's heading and the
+// player list show it, and as a rename through the query leaves it.
+TEST_F(MainTest, JederTestnameInListeDetailsUndUmbenennen) {
+    const auto& namen = Testnamen();
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        ReplayBauer bau = Bau("x");
+        bau.Name = namen[i].gespeichert;
+        bau.Spieler[0].Name = namen[i].gespeichert;
+        InBibliothek("n" + std::to_string(10 + i) + ".rec", bau);
+    }
+    InBibliothek("umbenennen.rec", Bau("Vorher"));
+    auto& f = Oeffnen();
+    const int spielname = SpalteMit(f.grdReplays, "Spielname");
+    for (const TTestname& name : namen) {
+        SCOPED_TRACE(name.titel);
+        const int zeile = ZeileMit(name.angezeigt);
+        ASSERT_GE(zeile, 1);
+        ZelleKlicken(spielname, zeile);
+        EXPECT_EQ(f.lblReplayname->text(), QString::fromStdString(name.angezeigt));
+        EXPECT_EQ(Spielerzelle(1, 1), name.angezeigt);
+
+        ZelleKlicken(spielname, ZeileVon("umbenennen.rec"));
+        // A name of the wrong length brings the query back; it is then cancelled.
+        dlg.Eingeben(name.angezeigt);
+        if (!name.umbenennbar) dlg.EingabeAbbrechen();
+        QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+        if (name.umbenennbar) EXPECT_EQ(ReplayNachDatei("umbenennen.rec")->Spielname, name.angezeigt);
+        else EXPECT_EQ(dlg.Von(SkriptDialoge::Art::Eingabe).back().vorgabe, name.angezeigt);
+    }
+}
+
+// Right-to-left scripts and stacked combining marks: left aligned like every name, and
+// neither cut at the cell's or the label's edges.
+TEST_F(MainTest, RechtsNachLinksUndKombinierendeZeichenPassenHinein) {
+    const std::string namen[] = {"مباراة نهائية", "משחק גמר 2", "Z̴̖̓a̐̕l̓̚g͕̈o̳̊", "Ǻ̈ ẙ̱"};
+    for (int i = 0; i < 4; ++i) InBibliothek("r" + std::to_string(i) + ".rec", Bau(namen[i]));
+    InBibliothek("z.rec", Bau("Erste Zeile"));
+    auto& f = Oeffnen();
+    const int spielname = SpalteMit(f.grdReplays, "Spielname");
+    for (const std::string& name : namen) {
+        SCOPED_TRACE(name);
+        const int zeile = ZeileMit(name);
+        ASSERT_GE(zeile, 1);
+        const QRect zelle = f.grdReplays->CellRect(spielname, zeile);
+        // The grid shows its current row selected; another row is plain.
+        ZelleKlicken(spielname, ZeileMit("Erste Zeile"));
+        const QRect tinte = Tinte(f.grdReplays->viewport(), zelle.adjusted(0, 0, -2, -2));
+        ASSERT_FALSE(tinte.isEmpty());
+        EXPECT_LE(tinte.left(), zelle.left() + 4) << "left aligned";
+        EXPECT_GT(tinte.top(), zelle.top()) << "cut at the top";
+        EXPECT_LT(tinte.bottom(), zelle.bottom() - 1) << "cut at the bottom";
+
+        ZelleKlicken(spielname, zeile);
+        QLabel* lbl = f.lblReplayname;
+        const QRect kopf = Tinte(lbl, lbl->rect());
+        ASSERT_FALSE(kopf.isEmpty());
+        EXPECT_LE(kopf.left(), 3) << "left aligned";
+        EXPECT_LT(kopf.right(), lbl->width() - 1) << "cut at the right";
+        EXPECT_GT(kopf.top(), 0) << "cut at the top";
+        EXPECT_LT(kopf.bottom(), lbl->height() - 1) << "cut at the bottom";
+    }
 }
 
 }  // namespace

@@ -119,6 +119,22 @@ protected:
         if (haken) *haken = h;
         return da;
     }
+    // The replay of the last scan read from this file; fails the test when there is none.
+    static const TReplay* ReplayNachDatei(const std::string& datei) {
+        for (const auto& r : Replays)
+            if (r->Dateiname == datei) return r.get();
+        ADD_FAILURE() << "no replay " << datei;
+        static const TReplay* keins = nullptr;
+        return keins;
+    }
+    // The row that shows the replay of this file, found by its number, or -1.
+    int ZeileVon(const std::string& datei) const {
+        for (int r = 1; r < fenster->grdReplays->RowCount(); ++r) {
+            const std::string nummer = Zelle(0, r);
+            if (!nummer.empty() && Replays[static_cast<size_t>(std::stoi(nummer) - 1)]->Dateiname == datei) return r;
+        }
+        return -1;
+    }
     // The row whose "Spielname" column reads name, or -1.
     int ZeileMit(const std::string& name) const {
         const int spalte = SpalteMit(fenster->grdReplays, "Spielname");

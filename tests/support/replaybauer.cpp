@@ -5,6 +5,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "tempverzeichnis.h"
+
 namespace {
 constexpr std::size_t kChunkKopf = 20;  // tag (8), version (4), size (4), name length (4)
 
@@ -121,13 +123,13 @@ ReplayLage ReplayBauer::Schreiben(const std::string& pfad) const {
 }
 
 std::vector<unsigned char> DateiLesen(const std::string& pfad) {
-    std::ifstream ein(pfad, std::ios::binary);
+    std::ifstream ein(FsPfad(pfad), std::ios::binary);
     if (!ein) return {};
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
 }
 
 void DateiSchreiben(const std::string& pfad, const std::vector<unsigned char>& inhalt) {
-    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
+    std::ofstream aus(FsPfad(pfad), std::ios::binary | std::ios::trunc);
     aus.write(reinterpret_cast<const char*>(inhalt.data()), static_cast<std::streamsize>(inhalt.size()));
     if (!aus) throw std::runtime_error("cannot write " + pfad);
 }

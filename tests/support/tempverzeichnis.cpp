@@ -22,6 +22,13 @@ TempVerzeichnis::TempVerzeichnis() {
     throw std::runtime_error("no temporary folder could be made under " + basis.string());
 }
 
+fs::path FsPfad(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Pfad(const fs::path& pfad) {
+    const std::u8string text = pfad.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 TempVerzeichnis::~TempVerzeichnis() {
     std::error_code fehler;
     // Tests take write bits away; give them back so the removal cannot fail for that.
@@ -35,7 +42,7 @@ TempVerzeichnis::~TempVerzeichnis() {
 
 std::string TempVerzeichnis::DateiSchreiben(const std::string& name, const std::string& inhalt) const {
     const std::string pfad = pfad_ + name;
-    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
+    std::ofstream aus(FsPfad(pfad), std::ios::binary | std::ios::trunc);
     aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
     if (!aus) throw std::runtime_error("cannot write " + pfad);
     return pfad;

@@ -1,5 +1,12 @@
 #pragma once
+#include <filesystem>
 #include <string>
+
+// The program's paths are UTF-8 on Windows and bytes on POSIX; std::filesystem takes a
+// narrow string in the ANSI code page on Windows. These two cross for tests that make and
+// read files with names in other scripts.
+std::filesystem::path FsPfad(const std::string& utf8);
+std::string Utf8Pfad(const std::filesystem::path& pfad);
 
 // A fresh, empty folder under the system's temporary directory for one test. The
 // destructor removes it with everything in it (permission bits set by the test included).
