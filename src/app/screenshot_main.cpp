@@ -1,5 +1,7 @@
 // quellarch-screenshot DIR: renders the main window, on the library config.ini beside the
 // program names, into DIR/main.png and the options dialog into DIR/options.png, offscreen.
+// quellarch-screenshot DIR LIBRARY NAME: renders the main window on the library folder
+// LIBRARY into DIR/NAME.png instead, with the replay of the most players in the panel.
 // For reviewing the look; the start-up question is answered No, so nothing is moved.
 #include <QApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include "mainunit.h"
 #include "optionenunit.h"
 #include "qtdialoge.h"
+#include "variablen.h"
 
 namespace {
 
@@ -38,8 +41,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quellarch-screenshot DIR\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: quellarch-screenshot DIR [LIBRARY NAME]\n");
         return 2;
     }
     const QString ordner = QString::fromLocal8Bit(argv[1]);
@@ -47,6 +50,15 @@ int main(int argc, char** argv) {
 
     StilleDialoge dialoge;
     TfrmMain frmMain(dialoge);
+    if (argc == 4) {
+        ReplayVerzeichnis = argv[2];
+        frmMain.ListeAktualisieren();
+        std::size_t meiste = 0;
+        for (std::size_t i = 0; i < Replays.size(); ++i)
+            if (Replays[i]->Spieleranzahl > Replays[meiste]->Spieleranzahl) meiste = i;
+        frmMain.DetailsAnzeigen(static_cast<int>(meiste));
+        return Speichern(frmMain, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
+    }
     bool ok = Speichern(frmMain, ordner + QStringLiteral("/main.png"));
 
     auto* frmOptionen = new TfrmOptionen(&frmMain, dialoge);

@@ -1,13 +1,18 @@
 // quellarch-demo DIR [N]: writes a demo setup to try the program on:
 // DIR/library/ with N (by default 30) varied replays, DIR/game/Playback/ with 3, and an empty
 // DIR/game/W40k.exe.
+// quellarch-demo --unicode DIR: DIR/library/ with replays, players and file names in many
+// scripts (the shared test names, right-to-left text, combining marks), for the screenshot.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "replaybauer.h"
+#include "tempverzeichnis.h"
 #include "testdateien.h"
+#include "testnamen.h"
 
 namespace {
 const char* const kKarten[] = {"2P_BATTLE_MARSHES", "2P_BLOOD_RIVER", "4P_QUATRA", "6P_MORTALIS",
@@ -43,9 +48,52 @@ ReplayBauer DemoReplay(std::uint32_t& zustand, int nummer) {
     bau.ZielGroesse = 8192 + Zufall(zustand) % 60000;
     return bau;
 }
+struct TSchrift {
+    const char* datei;
+    std::u16string spiel;
+    std::vector<std::u16string> spieler;
+};
+
+// Names as players of many countries type them, with the file names they might save.
+const TSchrift kSchriften[] = {
+    {"Финал.rec", u"Финал Кубка", {u"Дмитрий", u"Ольга", u"Łukasz", u"Šárka"}},
+    {"最后一战.rec", u"最后一战", {u"王小明", u"李娜", u"김민준", u"이서연"}},
+    {"مباراة.rec", u"مباراة نهائية", {u"محمد", u"فاطمة", u"יוסי כהן", u"נועה"}},
+    {"gemischt.rec", u"Ωmega vs. Ärger 🏆",
+     {u"Γιώργος", u"Zdeněk Šťastný", u"Zoë Ø", u"Ñoño", u"Ǻ̈ marks", u"😀 Smiley", u"Ẓ̌a̐l̓g̈o", u"מרים לוי"}},
+};
+
+int UnicodeDemo(const std::filesystem::path& wurzel) {
+    namespace fs = std::filesystem;
+    fs::create_directories(wurzel / "library");
+    fs::create_directories(wurzel / "game" / "Playback");
+    const std::string bib = Utf8Pfad(wurzel / "library") + "/";
+    std::uint32_t zustand = 16;
+    int nummer = 0;
+    for (const TSchrift& s : kSchriften) {
+        ReplayBauer bau = DemoReplay(zustand, ++nummer);
+        bau.Name = s.spiel;
+        bau.Spieler.resize(s.spieler.size());
+        for (std::size_t i = 0; i < s.spieler.size(); ++i) {
+            bau.Spieler[i].Name = s.spieler[i];
+            bau.Spieler[i].Team = static_cast<std::uint32_t>(i % 2);
+        }
+        bau.Schreiben(bib + s.datei);
+    }
+    for (const TTestname& name : Testnamen()) {
+        ReplayBauer bau = DemoReplay(zustand, ++nummer);
+        bau.Name = name.gespeichert;
+        bau.Spieler.resize(2);  // the replay of eight players above is the one shown
+        bau.Schreiben(bib + "name_" + std::to_string(nummer) + ".rec");
+    }
+    std::printf("%s\n", bib.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--unicode") return UnicodeDemo(FsPfad(argv[2]));
     const int anzahl = argc == 3 ? std::atoi(argv[2]) : 30;
     if (argc < 2 || argc > 3 || anzahl < 0) {
         std::fprintf(stderr, "usage: quellarch-demo DIR [N]\n");
