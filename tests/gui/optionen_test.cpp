@@ -85,12 +85,9 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     }
 }
 
-// Paths are the file system's bytes: UTF-8 on Linux, the ANSI code page on Windows.
-std::string Pfadbytes(const char* utf8) { return plattform::IstPosix() ? utf8 : std::string(utf8); }
-
 TEST_F(OptionenTest, EditsZeigenDieAktuellenVerzeichnisse) {
     DOWVerzeichnis = "/spiele/dow/";
-    ReplayVerzeichnis = Pfadbytes("/home/spieler/Aufzeichnungen-\xC3\xA4/");
+    ReplayVerzeichnis = "/home/spieler/Aufzeichnungen-ä/";
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->edtDOWVerzeichnis->text(), "/spiele/dow/");
     EXPECT_EQ(d->edtReplayVerzeichnis->text(), QString::fromUtf8("/home/spieler/Aufzeichnungen-ä/"));
@@ -254,7 +251,10 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         {"geleert fragt", bib, "/dow", "", true, "/dow", ""},
         {"ohne Trenner getippt bleibt so", "", "/spiele/dow", "/bib", false, "/spiele/dow", "/bib"},
         {"Umlaut als UTF-8", "", QString::fromUtf8("/Spiele/Dämonen/"), QString::fromUtf8("/Bücher/"), false,
-         Pfadbytes("/Spiele/D\xC3\xA4monen/"), Pfadbytes("/B\xC3\xBC" "cher/")},
+         "/Spiele/Dämonen/", "/Bücher/"},
+        // Shown with U+FFFD; left as shown, the folder keeps the bytes that name it.
+        {"Name ohne UTF-8 bleibt unveraendert", tmp.Pfad() + "B\xFC" "cher/", std::nullopt, std::nullopt, false, "",
+         tmp.Pfad() + "B\xFC" "cher/"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
