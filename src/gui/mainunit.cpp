@@ -24,8 +24,6 @@ namespace {
 
 constexpr int kBreite = 796;
 constexpr int kHoehe = 549;
-// Room above and below the heading for marks beyond the line height.
-constexpr int kUeberstand = 6;
 
 // The first family of the list the system has; the later ones look closest to the first
 // where the Windows fonts are missing.
@@ -219,12 +217,7 @@ void TfrmMain::DetailsAufbauen() {
     lblReplayname->setObjectName(QStringLiteral("lblReplayname"));
     lblReplayname->setTextFormat(Qt::PlainText);
     lblReplayname->setFont(FensterSchrift(20, true));
-    lblReplayname->setText(QStringLiteral("lblReplayname"));
-    // Stacked accents and marks above and below reach past the font's line height; the
-    // room they need lies outside the line, so the heading's line stays where it was.
-    lblReplayname->setContentsMargins(0, kUeberstand, 2, kUeberstand);
-    lblReplayname->move(8, 8 - kUeberstand);
-    lblReplayname->adjustSize();
+    UeberschriftSetzen(QStringLiteral("lblReplayname"));
     lblDateiname = new QLabel(pnlRechts);
     lblDateiname->setObjectName(QStringLiteral("lblDateiname"));
     lblDateiname->setTextFormat(Qt::PlainText);

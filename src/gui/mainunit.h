@@ -71,6 +71,8 @@ public:
     void ListeAktualisieren();
     // Shows Replays[Index]; an index outside Replays changes nothing.
     void DetailsAnzeigen(int Index);
+    // The detail panel's heading, with room for what its marks pile above and below.
+    void UeberschriftSetzen(const QString& text);
     void grdReplaysClickCell(TCheckSortGrid* Sender, int ARow, int ACol);
     // The panel follows the current row however the user moved it, so the highlighted
     // row, the panel and the target of "Umbenennen" are always one replay.

@@ -1,5 +1,7 @@
 // The replay list and the detail panel: filling both from Replays, and the list's clicks.
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QLabel>
 
 #include "anzeigenamen.h"
@@ -52,8 +54,7 @@ void TfrmMain::ListeAktualisieren() {
 void TfrmMain::DetailsAnzeigen(int Index) {
     if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
     const TReplay& r = *Replays[static_cast<size_t>(Index)];
-    lblReplayname->setText(AlsQString(r.Spielname));
-    lblReplayname->adjustSize();
+    UeberschriftSetzen(AlsQString(r.Spielname));
     // The file name is the file system's, not a name stored in the replay.
     lblDateiname->setText(AlsQString(r.Dateiname));
     lblDateiname->adjustSize();
@@ -85,6 +86,23 @@ void TfrmMain::DetailsAnzeigen(int Index) {
     chkOeko->setChecked(b.Oeko);
     chkErobern->setChecked(b.Erobern);
     chkSuddenDeath->setChecked(b.SuddenDeath);
+}
+
+void TfrmMain::UeberschriftSetzen(const QString& text) {
+    // Stacked accents and marks above and below reach past the font's line height, by as
+    // much as the text piles them up. The room they need lies outside the line, which
+    // stays where it was as far as the panel's edge allows. Marks drawn from a fallback
+    // font (Windows) are not in the metrics, so half the ascent is the least room given.
+    constexpr int kZeile = 8;
+    const QFontMetrics metrik(lblReplayname->font());
+    const QRect tinte = metrik.tightBoundingRect(text);
+    const int mindestens = metrik.ascent() / 2;
+    const int oben = std::max(mindestens, -tinte.top() - metrik.ascent() + 3);
+    const int unten = std::max(mindestens, tinte.bottom() - metrik.descent() + 3);
+    lblReplayname->setContentsMargins(0, oben, 2, unten);
+    lblReplayname->setText(text);
+    lblReplayname->move(8, std::max(0, kZeile - oben));
+    lblReplayname->adjustSize();
 }
 
 const TReplay* TfrmMain::ReplayInZeile(int ARow) const {

@@ -302,7 +302,9 @@ TEST_F(MainTest, RechtsNachLinksUndKombinierendeZeichenPassenHinein) {
         ASSERT_FALSE(kopf.isEmpty());
         EXPECT_LE(kopf.left(), 3) << "left aligned";
         EXPECT_LT(kopf.right(), lbl->width() - 1) << "cut at the right";
-        EXPECT_GT(kopf.top(), 0) << "cut at the top";
+        EXPECT_GT(kopf.top(), 0) << "cut at the top; room above " << lbl->contentsMargins().top() << ", at "
+                                 << lbl->y() << ", ink " << kopf.top() << ".." << kopf.bottom() << " of "
+                                 << lbl->height();
         EXPECT_LT(kopf.bottom(), lbl->height() - 1) << "cut at the bottom";
     }
 }

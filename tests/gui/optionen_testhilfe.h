@@ -95,7 +95,7 @@ protected:
         return dialog.isNull();
     }
 
-    static QString Text(const std::string& pfad) { return QFile::decodeName(QByteArray::fromStdString(pfad)); }
+    static QString Text(const std::string& pfad) { return QString::fromStdString(pfad); }
 
     static std::string Ordner(const std::string& pfad) {
         std::filesystem::create_directories(pfad);
