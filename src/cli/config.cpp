@@ -24,18 +24,27 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
         return 1;
     }
     const QString replayHerkunft = ReplayVerzeichnis.empty() ? QString() : QStringLiteral("config.ini");
+    // The search also names the file it read the folder from and how it would start the game.
+    const QString quelle = AusPfad(DOWFund.Quelle);
     if (json) {
         const QJsonObject o{{"ConfigDatei", AusPfad(ConfigDatei)},
                             {"DOWVerzeichnis", AusPfad(DOWVerzeichnis)},
                             {"DOWHerkunft", QString::fromStdString(DOWHerkunft)},
+                            {"DOWQuelle", quelle},
+                            {"WinePraefix", AusPfad(DOWFund.WinePraefix)},
+                            {"SteamAppId", QString::fromStdString(DOWFund.SteamAppId)},
                             {"ReplayVerzeichnis", AusPfad(ReplayVerzeichnis)},
                             {"ReplayHerkunft", replayHerkunft}};
         StdoutSchreiben(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)));
         return 0;
     }
-    const auto herkunft = [](const QString& h) { return h.isEmpty() ? QStringLiteral("(nicht gefunden)") : "(" + h + ")"; };
+    const auto herkunft = [](const QString& h, const QString& q) {
+        if (h.isEmpty()) return QStringLiteral("(nicht gefunden)");
+        return "(" + h + (q.isEmpty() ? QString() : ": " + q) + ")";
+    };
     StdoutSchreiben("config.ini: " + AusPfad(ConfigDatei) + "\n" +
-                    "DOW:        " + AusPfad(DOWVerzeichnis) + "  " + herkunft(QString::fromStdString(DOWHerkunft)) + "\n" +
-                    "Replays:    " + AusPfad(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft) + "\n");
+                    "DOW:        " + AusPfad(DOWVerzeichnis) + "  " +
+                    herkunft(QString::fromStdString(DOWHerkunft), quelle) + "\n" +
+                    "Replays:    " + AusPfad(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft, {}) + "\n");
     return 0;
 }

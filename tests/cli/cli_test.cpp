@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "heimordner.h"
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
 #include "replaybauer.h"
@@ -40,6 +41,7 @@ QString Q(const std::string& pfad) { return QString::fromStdString(pfad); }
 class Cli : public ::testing::Test {
 protected:
     TempVerzeichnis ordner;
+    Heimordner heim;  // the tool's game search looks here, not in the real home
 
     std::string Replay(const std::string& name) {
         ReplayBauer bau;
