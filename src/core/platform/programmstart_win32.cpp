@@ -5,11 +5,16 @@
 
 namespace plattform {
 
-void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeichnis) {
+std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund&) {
+    return Startbefehl{{dowVerzeichnis + "W40k.exe"}, dowVerzeichnis, ""};
+}
+
+void ProgrammStarten(const Startbefehl& befehl) {
+    if (befehl.Argumente.empty()) return;
     // The shell reports a failure in its own error box owned by the desktop, or not at all;
     // its result carries nothing the window would show.
-    ShellExecuteA(nullptr, "open", datei.c_str(), nullptr,
-                  arbeitsverzeichnis.empty() ? nullptr : arbeitsverzeichnis.c_str(), SW_SHOWNORMAL);
+    ShellExecuteA(nullptr, "open", befehl.Argumente[0].c_str(), nullptr,
+                  befehl.Arbeitsverzeichnis.empty() ? nullptr : befehl.Arbeitsverzeichnis.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace plattform
