@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The application name titles the task-bar entry; the message boxes carry it too.
     QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
+    // Wayland and the task bars find the desktop entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELLARCH_APP_ID));
     // Qt's own texts (the file chooser's, a line edit's menu) in German like the rest.
     QTranslator deutsch;
     if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

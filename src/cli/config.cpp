@@ -24,18 +24,27 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
         return 1;
     }
     const QString replayHerkunft = ReplayVerzeichnis.empty() ? QString() : QStringLiteral("config.ini");
+    // The search also names the file it read the folder from and how it would start the game.
+    const QString quelle = AlsQString(DOWFund.Quelle);
     if (json) {
         const QJsonObject o{{"ConfigDatei", AlsQString(ConfigDatei)},
                             {"DOWVerzeichnis", AlsQString(DOWVerzeichnis)},
                             {"DOWHerkunft", QString::fromStdString(DOWHerkunft)},
+                            {"DOWQuelle", quelle},
+                            {"WinePraefix", AlsQString(DOWFund.WinePraefix)},
+                            {"SteamAppId", QString::fromStdString(DOWFund.SteamAppId)},
                             {"ReplayVerzeichnis", AlsQString(ReplayVerzeichnis)},
                             {"ReplayHerkunft", replayHerkunft}};
         StdoutSchreiben(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)));
         return 0;
     }
-    const auto herkunft = [](const QString& h) { return h.isEmpty() ? QStringLiteral("(nicht gefunden)") : "(" + h + ")"; };
+    const auto herkunft = [](const QString& h, const QString& q) {
+        if (h.isEmpty()) return QStringLiteral("(nicht gefunden)");
+        return "(" + h + (q.isEmpty() ? QString() : ": " + q) + ")";
+    };
     StdoutSchreiben("config.ini: " + AlsQString(ConfigDatei) + "\n" +
-                    "DOW:        " + AlsQString(DOWVerzeichnis) + "  " + herkunft(QString::fromStdString(DOWHerkunft)) + "\n" +
-                    "Replays:    " + AlsQString(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft) + "\n");
+                    "DOW:        " + AlsQString(DOWVerzeichnis) + "  " +
+                    herkunft(QString::fromStdString(DOWHerkunft), quelle) + "\n" +
+                    "Replays:    " + AlsQString(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft, {}) + "\n");
     return 0;
 }

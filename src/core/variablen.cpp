@@ -9,13 +9,14 @@
 #include "platform/ini.h"
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
-#include "platform/registry.h"
+#include "platform/spielsuche.h"
 
 std::string Programmverzeichnis;
 std::string ConfigDatei;
 std::string DOWVerzeichnis;
 std::string ReplayVerzeichnis;
 std::string DOWHerkunft;
+plattform::Spielfund DOWFund;
 std::int32_t ReplayAnzahl = 0;
 std::int32_t LadeStatus = 0;
 std::vector<std::unique_ptr<TReplay>> Replays;
@@ -23,7 +24,6 @@ std::vector<std::unique_ptr<TReplay>> Replays;
 namespace {
 
 constexpr const char* kAbschnitt = "Verzeichnisse";
-constexpr const char* kRegistrySchluessel = "SOFTWARE\\THQ\\Dawn of War\\";
 
 void Schreiben(const char* schluessel, const std::string& wert) {
     if (!plattform::IniSchreiben(ConfigDatei, kAbschnitt, schluessel, wert))
@@ -58,10 +58,14 @@ void VerzeichnisseLesen() {
     DOWVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "DOW", "");
     ReplayVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "Replays", "");
     DOWHerkunft = DOWVerzeichnis.empty() ? "" : "config.ini";
-    // Only the game directory has a fallback; the registry value is not written back.
+    DOWFund = {};
+    // Only the game directory has a fallback; what it finds is not written back.
     if (DOWVerzeichnis.empty()) {
-        DOWVerzeichnis = plattform::RegistryPfadLesen(kRegistrySchluessel, "InstallLocation");
-        if (!DOWVerzeichnis.empty()) DOWHerkunft = "Registry";
+        if (auto fund = plattform::SpielSuchen()) {
+            DOWVerzeichnis = fund->Ordner;
+            DOWHerkunft = fund->Herkunft;
+            DOWFund = std::move(*fund);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "markensuche.h"
+#include "platform/spielsuche.h"
 #include "replay.h"
 
 // The program's shared state. Every part reads and writes these directly; they start
@@ -38,12 +39,16 @@ bool VariablenInitialisieren();
 std::string ConfigDateiWaehlen(const std::string& programmverzeichnis);
 
 // DOWVerzeichnis and ReplayVerzeichnis from config.ini; when "DOW" is empty, the game
-// directory comes from the registry value "InstallLocation" instead. Nothing is written back.
+// directory comes from the game search instead (on Windows the registry value
+// "InstallLocation"). Nothing is written back.
 void VerzeichnisseLesen();
 
-// Where VerzeichnisseLesen found DOWVerzeichnis: "config.ini", "Registry" (on Linux the
-// Wine prefix's system.reg), or "" when it found none.
+// Where VerzeichnisseLesen found DOWVerzeichnis: "config.ini", one of the game search's
+// origins ("Registry", "Steam", "Lutris", "Heroic", "Bottles"), or "" when it found none.
 extern std::string DOWHerkunft;
+// The game search's record when it gave DOWVerzeichnis, else empty; it tells "DOW
+// starten" how the game was installed, for the rest of the session.
+extern plattform::Spielfund DOWFund;
 
 // Writes "DOW" and then "Replays" to config.ini. A failed write raises
 // "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.

@@ -39,7 +39,7 @@ void TfrmMain::btnUmbenennenClick() {
     ListeAktualisieren();
 }
 
-void TfrmMain::btnDOWClick() { plattform::ProgrammStarten(DOWVerzeichnis + "W40k.exe", DOWVerzeichnis); }
+void TfrmMain::btnDOWClick() { plattform::SpielStarten(DOWVerzeichnis, DOWFund); }
 
 void TfrmMain::mbtOptionenClick() {
     // The dialog frees itself when it closes; nothing is refreshed afterwards.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 
+#include "heimordner.h"
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
 #include "replaybauer.h"
@@ -42,6 +43,7 @@ QString Q(const std::string& pfad) { return QString::fromStdString(pfad); }
 class Cli : public ::testing::Test {
 protected:
     TempVerzeichnis ordner;
+    Heimordner heim;  // the tool's game search looks here, not in the real home
 
     std::string Replay(const std::string& name) {
         ReplayBauer bau;

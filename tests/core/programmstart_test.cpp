@@ -1,5 +1,6 @@
-// Starting the game: through wine when it is on the PATH, otherwise the file itself; the
-// working directory is the game folder written the Windows way; nothing waits or lingers.
+// Starting the game: the command line for each way it was installed, as a table through
+// the PATH and a fake home; then one real start that checks folder, arguments and prefix,
+// and that nothing waits or lingers.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,10 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <list>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "heimordner.h"
 #include "nurposix.h"
 #include "platform/dateioperationen.h"
 #include "platform/programmstart.h"
@@ -63,34 +67,80 @@ protected:
     std::string altPath_;
 };
 
-TEST_F(ProgrammstartTest, OhneWineLaeuftDieDateiSelbstImSpielordner) {
+struct StartFall {
+    const char* name;
+    std::vector<const char*> programme;  // put on the PATH
+    bool vonDerSuche;                    // the search's record names the folder in use
+    plattform::Spielfund fund;
+    const char* ordner;                  // the game folder, relative to the home
+    std::vector<std::string> erwartet;   // "$B/" stands for the PATH folder; empty: nothing starts
+    const char* praefix;
+};
+
+TEST_F(ProgrammstartTest, SpielStartbefehl) {
     NUR_UNTER_POSIX();
-    PathSetzen(tmp.Pfad() + "bin");  // no wine there
-    const std::string spur = tmp.Pfad() + "spur.txt";
-    // A '\' is part of a folder's name on POSIX, as the chooser would give it.
-    const std::string ordner = tmp.Pfad() + "spiel/Dawn\\of War/";
-    std::filesystem::create_directories(ordner);
-    Skript(ordner + "W40k.exe", "pwd > '" + spur + "'");
-    plattform::ProgrammStarten(ordner + "W40k.exe", ordner);
-    EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + "\n");
+    const StartFall faelle[] = {
+        {"Steam-Installation", {"steam", "wine"}, true, {"", "Steam", "", "/pfx", "4570"}, "spiel/",
+         {"$B/steam", "steam://rungameid/4570"}, ""},
+        {"Steam als Flatpak", {"flatpak", "wine"}, true, {"", "Steam", "", "", "4570"}, "spiel/",
+         {"$B/flatpak", "run", "com.valvesoftware.Steam", "steam://rungameid/4570"}, ""},
+        {"Steam fehlt: nicht mit wine", {"wine"}, true, {"", "Steam", "", "", "4570"}, "spiel/", {}, ""},
+        {"Lutris-Prefix", {"wine", "steam"}, true, {"", "Lutris", "", "/lutris/pfx", ""}, "spiel/",
+         {"$B/wine", "W40k.exe"}, "/lutris/pfx"},
+        {"wine fehlt", {"steam"}, true, {"", "Bottles", "", "/b", ""}, "spiel/", {}, ""},
+        {"von Hand, ausserhalb von Steam", {"wine", "steam"}, false, {}, "spiel/", {"$B/wine", "W40k.exe"}, ""},
+        {"von Hand geaendert: der Fund zaehlt nicht mehr", {"wine", "steam"}, false,
+         {"/anders/", "Heroic", "", "/h", ""}, "spiel/", {"$B/wine", "W40k.exe"}, ""},
+        {"von Hand, in einer Steam-Bibliothek", {"wine", "steam"}, false, {},
+         ".steam/steam/steamapps/common/DoW/", {"$B/steam", "steam://rungameid/9450"}, ""},
+        {"Name in anderer Schreibweise", {"wine"}, false, {}, "klein/", {"$B/wine", "w40k.EXE"}, ""},
+    };
+    for (const StartFall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const Heimordner heim;
+        const std::string bin = heim.Pfad() + "bin";
+        std::filesystem::create_directories(bin);
+        for (const char* programm : fall.programme) Skript(bin + "/" + programm, "exit 0");
+        PathSetzen(bin);
+        heim.Spiel("spiel");
+        heim.Spiel("klein", "w40k.EXE");
+        heim.Datei(".steam/steam/steamapps/appmanifest_9450.acf", "\"AppState\" { \"appid\" \"9450\" \"installdir\" \"DoW\" }");
+        heim.Spiel(".steam/steam/steamapps/common/DoW");
+        const std::string ordner = heim.Pfad() + fall.ordner;
+        plattform::Spielfund fund = fall.fund;
+        if (fall.vonDerSuche) fund.Ordner = ordner;
+
+        const auto befehl = plattform::SpielStartbefehl(ordner, fund);
+        if (fall.erwartet.empty()) {
+            EXPECT_FALSE(befehl.has_value());
+            continue;
+        }
+        ASSERT_TRUE(befehl.has_value());
+        std::vector<std::string> erwartet = fall.erwartet;
+        erwartet[0].replace(0, 2, bin);
+        EXPECT_EQ(befehl->Argumente, erwartet);
+        const bool steam = erwartet.back().rfind("steam://", 0) == 0;
+        EXPECT_EQ(befehl->Arbeitsverzeichnis, steam ? "" : ordner);
+        EXPECT_EQ(befehl->WinePraefix, fall.praefix);
+    }
 }
 
-TEST_F(ProgrammstartTest, MitWineBekommtWineDenPfad) {
+TEST_F(ProgrammstartTest, WineStartetImSpielordnerMitDemPrefix) {
     NUR_UNTER_POSIX();
     PathSetzen(tmp.Pfad() + "bin");
     const std::string spur = tmp.Pfad() + "spur.txt";
-    Skript(tmp.Pfad() + "bin/wine", "echo \"$(pwd) $1\" > '" + spur + "'");
-    const std::string ordner = tmp.Pfad() + "spiel/";
-    plattform::ProgrammStarten(ordner + "W40k.exe", ordner);
-    EXPECT_EQ(Warten(spur),
-              std::filesystem::canonical(tmp.Pfad() + "spiel").string() + " " + ordner + "W40k.exe\n");
+    Skript(tmp.Pfad() + "bin/wine", "echo \"$(pwd) $1 $WINEPREFIX\" > '" + spur + "'");
+    // A '\\' is part of a folder's name on POSIX, as the chooser would give it.
+    const std::string ordner = tmp.Pfad() + "spiel/Dawn\\of War/";
+    std::filesystem::create_directories(ordner);
+    plattform::SpielStarten(ordner, {ordner, "Lutris", "", "/prefix mit Leerzeichen", ""});
+    EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + " W40k.exe /prefix mit Leerzeichen\n");
 }
 
 TEST_F(ProgrammstartTest, FehlendeDateiMeldetNichtsUndHinterlaesstKeinKind) {
     NUR_UNTER_POSIX();
-    PathSetzen(tmp.Pfad() + "bin");
     for (const std::string& ordner : {std::string(), tmp.Pfad() + "fehlt/"})
-        plattform::ProgrammStarten(ordner + "W40k.exe", ordner);
+        plattform::ProgrammStarten({{ordner + "W40k.exe"}, ordner, ""});
     // The middle process was reaped inside and the grandchild belongs to init: this thread
     // has no child left, not even a zombie.
     EXPECT_EQ(Lesen("/proc/thread-self/children"), "");
@@ -108,11 +158,11 @@ TEST_F(ProgrammstartTest, WindowsStartetImSpielordner) {
     for (char& c : spiel)
         if (c == '/') c = '\\';
     std::ofstream(spiel + "W40k.bat") << "@cd>ort.txt\r\n";
-    plattform::ProgrammStarten(spiel + "W40k.bat", spiel);
+    plattform::ProgrammStarten({{spiel + "W40k.bat"}, spiel, ""});
     const std::string ort = Warten(spiel + "ort.txt");
     ASSERT_FALSE(ort.empty()) << "nicht gestartet";
     EXPECT_TRUE(plattform::GleicheDatei(ort.substr(0, ort.find_last_not_of(" \r\n") + 1), spiel)) << ort;
-    plattform::ProgrammStarten(spiel + "fehlt.exe", spiel);
+    plattform::ProgrammStarten({{spiel + "fehlt.exe"}, spiel, ""});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fehler.h"
+#include "heimordner.h"
 #include "nurposix.h"
 #include "platform/fehlerplan.h"
 #include "platform/ini.h"
@@ -34,6 +35,7 @@ protected:
     }
 
     TempVerzeichnis ordner;
+    Heimordner heim;    // no game search in the real home
     WinePrefix prefix;  // so the registry is this test's own
 };
 
@@ -51,9 +53,12 @@ TEST_F(VariablenTest, VerzeichnisseLesen) {
     const std::string lang(3000, 'l');
     const LeseFall faelle[] = {
         {"keine config.ini, kein Registry-Wert", std::nullopt, "", "", "", true},
-        {"keine config.ini, Registry-Wert unveraendert", std::nullopt, imRegister, "$C/Games/DoW", "", true},
-        {"DOW leer fragt die Registry", "[Verzeichnisse]\nDOW=\nReplays=R\\\n", imRegister, "$C/Games/DoW", "R\\",
+        // On Linux the registry is one place of the game search: the folder must hold the
+        // game, and it is given with a separator, as a browse button gives it.
+        {"keine config.ini, Spiel aus der Registry", std::nullopt, imRegister, "$C/Games/DoW/", "", true},
+        {"DOW leer fragt die Registry", "[Verzeichnisse]\nDOW=\nReplays=R\\\n", imRegister, "$C/Games/DoW/", "R\\",
          true},
+        {"Registry-Ordner ohne das Spiel", std::nullopt, "\"InstallLocation\"=\"C:\\\\Leer\"\n", "", "", true},
         {"Schluessel ohne Wert bleibt leer", "[Verzeichnisse]\nReplays=R\\\n", "\"Version\"=\"1\"\n", "", "R\\", true},
         {"DOW gesetzt, Registry nicht gefragt", "[Verzeichnisse]\nDOW=X:\\gibt\\es\\nicht\\\n", imRegister,
          "X:\\gibt\\es\\nicht\\", "", false},
@@ -62,6 +67,8 @@ TEST_F(VariablenTest, VerzeichnisseLesen) {
         {"langer Wert auf 2047 Zeichen", "[Verzeichnisse]\nDOW=" + lang + "\nReplays=" + lang.substr(0, 2047) + "\n",
          "", lang.substr(0, 2047), lang.substr(0, 2047), false},
     };
+    std::filesystem::create_directories(prefix.Pfad() + "drive_c/Games/DoW");
+    std::ofstream(prefix.Pfad() + "drive_c/Games/DoW/W40k.exe") << "MZ";
     for (const LeseFall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         if (fall.nurMitWine && !plattform::IstPosix()) continue;

@@ -26,6 +26,7 @@
 #include "platform/fehlerplan.h"
 #include "replaybauer.h"
 #include "skriptdialoge.h"
+#include "heimordner.h"
 #include "tempverzeichnis.h"
 #include "variablen.h"
 #include "zeichensatz.h"
@@ -50,8 +51,6 @@ inline ::testing::Environment* const mainQtUmgebung = ::testing::AddGlobalTestEn
 class MainTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // No registry fallback from the machine's own Wine prefix.
-        qputenv("WINEPREFIX", QByteArray::fromStdString(tmp.Pfad() + "keinwine"));
         std::filesystem::create_directories(Playback());
         std::filesystem::create_directories(Bibliothek());
         plattform::FehlerplanLeeren();
@@ -162,6 +161,7 @@ protected:
     }
 
     TempVerzeichnis tmp;
+    Heimordner heim;  // no game search in the machine's own home and Wine prefix
     SkriptDialoge dlg;
     std::unique_ptr<TfrmMain> fenster;
 };

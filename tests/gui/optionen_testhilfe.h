@@ -18,6 +18,7 @@
 #include "optionenunit.h"
 #include "platform/fehlerplan.h"
 #include "skriptdialoge.h"
+#include "heimordner.h"
 #include "tempverzeichnis.h"
 #include "variablen.h"
 
@@ -42,8 +43,6 @@ inline ::testing::Environment* const optionenQtUmgebung =
 class OptionenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // No registry fallback from the machine's own Wine prefix.
-        qputenv("WINEPREFIX", QByteArray::fromStdString(tmp.Pfad() + "keinwine"));
         ConfigDatei = tmp.Pfad() + "config.ini";
         DOWVerzeichnis.clear();
         ReplayVerzeichnis.clear();
@@ -111,6 +110,7 @@ protected:
     }
 
     TempVerzeichnis tmp;
+    Heimordner heim;  // no game search in the machine's own home and Wine prefix
     QWidget owner;
     SkriptDialoge dlg;
     QPointer<TfrmOptionen> dialog;

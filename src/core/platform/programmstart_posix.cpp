@@ -10,6 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/wine.h"
+
+extern char** environ;
+
 namespace plattform {
 
 namespace {
@@ -36,18 +40,45 @@ std::string AufPfadSuchen(const std::string& name) {
 
 }  // namespace
 
-void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeichnis) {
+std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund& fund) {
+    // The search's record only holds while the folder is the one it found; a folder
+    // typed into the options dialog since then is judged on its own.
+    const bool gefunden = !fund.Ordner.empty() && fund.Ordner == dowVerzeichnis;
+    const std::string appId = gefunden ? fund.SteamAppId : SteamAppIdFuer(dowVerzeichnis);
+    if (!appId.empty()) {
+        // A Proton game run by plain wine outside its prefix fails; only Steam starts it.
+        const std::string url = "steam://rungameid/" + appId;
+        if (const std::string steam = AufPfadSuchen("steam"); !steam.empty()) return Startbefehl{{steam, url}, "", ""};
+        if (const std::string flatpak = AufPfadSuchen("flatpak"); !flatpak.empty())
+            return Startbefehl{{flatpak, "run", "com.valvesoftware.Steam", url}, "", ""};
+        return std::nullopt;
+    }
+    const std::string wine = AufPfadSuchen("wine");
+    if (wine.empty()) return std::nullopt;
+    // wine finds the file in the working directory; the name as the folder spells it.
+    std::string exe = NameOhneFall(dowVerzeichnis, "W40k.exe");
+    if (exe.empty()) exe = "W40k.exe";
+    return Startbefehl{{wine, exe}, dowVerzeichnis, gefunden ? fund.WinePraefix : ""};
+}
+
+void ProgrammStarten(const Startbefehl& befehl) {
+    if (befehl.Argumente.empty()) return;
     // Both paths are taken as they are: on POSIX a '\' is part of a folder's name.
     // Everything is prepared before fork: between fork and exec only async-signal-safe
     // calls are allowed, as the window's process has other threads.
-    const std::string wine = AufPfadSuchen("wine");
-    std::vector<std::string> argumente;
-    if (!wine.empty()) argumente = {wine, datei};
-    else argumente = {datei};
+    std::vector<std::string> argumente = befehl.Argumente;
     std::vector<char*> argv;
     for (auto& a : argumente) argv.push_back(a.data());
     argv.push_back(nullptr);
-    const char* ausfuehren = argv[0];
+    std::vector<std::string> umgebung;
+    for (char** e = environ; *e != nullptr; ++e)
+        if (befehl.WinePraefix.empty() || std::string_view(*e).rfind("WINEPREFIX=", 0) != 0) umgebung.emplace_back(*e);
+    if (!befehl.WinePraefix.empty()) umgebung.push_back("WINEPREFIX=" + befehl.WinePraefix);
+    std::vector<char*> envp;
+    for (auto& e : umgebung) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const std::string& ausfuehren = argumente[0];
+    const std::string& arbeitsverzeichnis = befehl.Arbeitsverzeichnis;
 
     // Twice forked: the middle process ends at once and is reaped here, the game is
     // adopted by init, so it leaves no zombie and outlives the window.
@@ -59,7 +90,7 @@ void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeic
         if (spiel == 0) {
             // An empty or missing folder keeps the current one, as the shell does.
             if (!arbeitsverzeichnis.empty()) (void)chdir(arbeitsverzeichnis.c_str());
-            execv(ausfuehren, argv.data());
+            execve(ausfuehren.c_str(), argv.data(), envp.data());
             _exit(127);
         }
         _exit(0);

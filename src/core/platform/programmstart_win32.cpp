@@ -7,12 +7,17 @@
 
 namespace plattform {
 
-void ProgrammStarten(const std::string& datei, const std::string& arbeitsverzeichnis) {
+std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund&) {
+    return Startbefehl{{dowVerzeichnis + "W40k.exe"}, dowVerzeichnis, ""};
+}
+
+void ProgrammStarten(const Startbefehl& befehl) {
+    if (befehl.Argumente.empty()) return;
     // The shell reports a failure in its own error box owned by the desktop, or not at all;
     // its result carries nothing the window would show.
-    const std::wstring breitDatei = Breit(datei), breitOrdner = Breit(arbeitsverzeichnis);
+    const std::wstring breitDatei = Breit(befehl.Argumente[0]), breitOrdner = Breit(befehl.Arbeitsverzeichnis);
     ShellExecuteW(nullptr, L"open", breitDatei.c_str(), nullptr,
-                  arbeitsverzeichnis.empty() ? nullptr : breitOrdner.c_str(), SW_SHOWNORMAL);
+                  befehl.Arbeitsverzeichnis.empty() ? nullptr : breitOrdner.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace plattform

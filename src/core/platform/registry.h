@@ -10,7 +10,8 @@ namespace plattform {
 // Fehler "Ungültiger Datentyp für '<wert>'".
 // On POSIX the game runs under Wine, so the value comes from the Wine prefix's registry
 // ($WINEPREFIX, else ~/.wine) and a path "X:\..." is turned into the POSIX path behind the
-// prefix's drive link dosdevices/x:, a trailing separator kept as stored.
+// prefix's drive link dosdevices/x:, each part as the folder names it (letter case aside),
+// a trailing separator kept as stored.
 std::string RegistryPfadLesen(const std::string& schluessel, const std::string& wert);
 
 }  // namespace plattform

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fehler.h"
+#include "platform/wine.h"
 #include "zeichensatz.h"
 
 // Wine keeps HKEY_LOCAL_MACHINE in <prefix>/system.reg, a text file of sections
@@ -229,32 +230,9 @@ std::optional<Wert> WertSuchen(const std::string& inhalt, std::string_view schlu
     return std::nullopt;
 }
 
-// "C:\Games\DoW\" -> "<target of dosdevices/c:>/Games/DoW/". A value without a drive, or
-// with a drive the prefix has no link for, is given as stored.
-std::string PosixPfad(const std::string& praefix, const std::u16string& windowsPfad) {
-    // POSIX file names are UTF-8 bytes, so the path goes there straight from UTF-16.
-    std::string pfad = Utf8AusUtf16(windowsPfad);
-    const bool mitLaufwerk = pfad.size() >= 2 && pfad[1] == ':' &&
-                             ((pfad[0] >= 'A' && pfad[0] <= 'Z') || (pfad[0] >= 'a' && pfad[0] <= 'z'));
-    if (!mitLaufwerk) return pfad;
-    const char laufwerk = static_cast<char>(pfad[0] | 0x20);
-    const std::string verweis = praefix + "/dosdevices/" + laufwerk + ":";
-    char ziel[PATH_MAX];
-    if (::realpath(verweis.c_str(), ziel) == nullptr) return pfad;
-
-    std::string rest = pfad.substr(2);
-    for (char& c : rest)
-        if (c == '\\') c = '/';
-    std::string ergebnis = ziel;
-    if (!ergebnis.empty() && ergebnis.back() == '/' && !rest.empty() && rest.front() == '/') rest.erase(0, 1);
-    return ergebnis + rest;
-}
-
 }  // namespace
 
-std::string RegistryPfadLesen(const std::string& schluessel, const std::string& wert) {
-    const std::string praefix = WinePraefix();
-    if (praefix.empty()) return {};
+std::string WineRegistryLesen(const std::string& praefix, const std::string& schluessel, const std::string& wert) {
     std::ifstream datei(praefix + "/system.reg", std::ios::binary);
     if (!datei) return {};
     const std::string inhalt{std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
@@ -271,7 +249,13 @@ std::string RegistryPfadLesen(const std::string& schluessel, const std::string& 
     // The program sees the string up to its first null, as RegQueryValueExA gives it.
     std::u16string& text = gefunden->text;
     if (const auto null = text.find(u'\0'); null != std::u16string::npos) text.resize(null);
-    return PosixPfad(praefix, text);
+    return Utf8AusUtf16(text);
+}
+
+std::string RegistryPfadLesen(const std::string& schluessel, const std::string& wert) {
+    const std::string praefix = WinePraefix();
+    if (praefix.empty()) return {};
+    return WindowsPfadAbbilden(praefix, WineRegistryLesen(praefix, schluessel, wert));
 }
 
 }  // namespace plattform

@@ -1,0 +1,169 @@
+// The game search over fake home folders: each case builds what a launcher leaves behind
+// and expects the folder found, where it came from and how it would be started.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "heimordner.h"
+#include "nurposix.h"
+#include "platform/launcherdateien.h"
+#include "platform/spielsuche.h"
+#include "wineprefix.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kDoW = "C:\\Program Files (x86)\\THQ\\Dawn of War\\";
+const char* const kDoWOrdner = "drive_c/Program Files (x86)/THQ/Dawn of War";
+
+std::string Manifest(const std::string& id, const std::string& ordner) {
+    return "\"AppState\"\n{\n\t\"AppID\"\t\t\"" + id + "\"\n\t\"Universe\"\t\t\"1\"\n\t\"InstallDir\"\t\t\"" + ordner +
+           "\"\n}\n";
+}
+
+struct Fall {
+    const char* name;
+    std::function<void(const Heimordner&)> aufbau;
+    std::string ordner;  // relative to the home; "" for nothing found
+    std::string herkunft;
+    std::string praefix;  // relative to the home
+    std::string steamAppId;
+};
+
+TEST(SpielSuchen, FindetDasSpielWoLauncherEsHinlegen) {
+    NUR_UNTER_POSIX();
+    const Fall faelle[] = {
+        {"nichts installiert", [](const Heimordner&) {}, "", "", "", ""},
+        {"~/.wine, 32-Bit-Sicht", [](const Heimordner& h) {
+             h.Praefix(".wine", kDoW, true);
+             h.Spiel(std::string(".wine/") + kDoWOrdner);
+         },
+         std::string(".wine/") + kDoWOrdner, "Registry", ".wine", ""},
+        {"WINEPREFIX vor ~/.wine", [](const Heimordner& h) {
+             h.Praefix(".wine", "C:\\A\\");
+             h.Spiel(".wine/drive_c/A");
+             h.Praefix("eigen", "C:\\B\\");
+             h.Spiel("eigen/drive_c/B");
+             UmgebungSetzen("WINEPREFIX", h.Pfad() + "eigen");
+         },
+         "eigen/drive_c/B", "Registry", "eigen", ""},
+        {"Prefix ohne das Spiel, dann Lutris", [](const Heimordner& h) {
+             h.Praefix(".wine", kDoW);
+             h.Datei(".config/lutris/games/dow-1.yml", "game:\n  exe: '" + h.Pfad() +
+                                                        "lutris/DoW/W40k.exe' # Spiel\n  prefix: \"~/lutris\"\n"
+                                                        "name: Dawn of War\nrunner: wine\n");
+             h.Spiel("lutris/DoW");
+         },
+         "lutris/DoW", "Lutris", "lutris", ""},
+        {"Steam, neues Format, zweite Bibliothek", [](const Heimordner& h) {
+             h.Datei(".local/share/Steam/config/libraryfolders.vdf",
+                     "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + h.Pfad() +
+                         ".local/share/Steam\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + h.Pfad() +
+                         "platte/SteamLibrary\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"4570\"\t\t\"1\"\n\t\t}\n\t}\n}\n");
+             h.Datei("platte/SteamLibrary/steamapps/appmanifest_4570.acf", Manifest("4570", "Dawn of War Gold"));
+             h.Spiel("platte/SteamLibrary/steamapps/common/Dawn of War Gold");
+         },
+         "platte/SteamLibrary/steamapps/common/Dawn of War Gold", "Steam",
+         "platte/SteamLibrary/steamapps/compatdata/4570/pfx", "4570"},
+        {"Steam, altes Format, Gross- und Kleinschreibung", [](const Heimordner& h) {
+             h.Datei(".steam/steam/steamapps/libraryfolders.vdf",
+                     "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1\"\n\t\"1\"\t\t\"" + h.Pfad() +
+                         "alt\"\n}\n");
+             h.Datei("alt/steamapps/appmanifest_9450.acf", Manifest("9450", "dawn of war"));
+             h.Spiel("alt/steamapps/common/Dawn Of War", "w40K.EXE");
+         },
+         "alt/steamapps/common/Dawn Of War", "Steam", "alt/steamapps/compatdata/9450/pfx", "9450"},
+        {"Flatpak-Steam, Proton-Prefix", [](const Heimordner& h) {
+             const std::string steam = ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/";
+             // The manifest's folder holds only a launcher; the game went into the prefix.
+             h.Datei(steam + "appmanifest_4580.acf", Manifest("4580", "Launcher"));
+             h.Spiel(steam + "common/Launcher", "Launcher.exe");
+             h.Praefix(steam + "compatdata/4580/pfx", "c:\\games\\dow\\");
+             h.Spiel(steam + "compatdata/4580/pfx/drive_c/Games/DoW");
+         },
+         ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/4580/pfx/drive_c/Games/DoW",
+         "Steam", ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/4580/pfx", "4580"},
+        {"Steam gewinnt vor der Registry", [](const Heimordner& h) {
+             h.Praefix(".wine", "C:\\steam\\steamapps\\common\\DoW\\");
+             fs::create_directory_symlink(h.Pfad() + ".local/share/Steam", h.Pfad() + ".wine/drive_c/steam");
+             h.Datei(".local/share/Steam/steamapps/appmanifest_4570.acf", Manifest("4570", "DoW"));
+             h.Spiel(".local/share/Steam/steamapps/common/DoW");
+         },
+         ".local/share/Steam/steamapps/common/DoW", "Steam", ".local/share/Steam/steamapps/compatdata/4570/pfx",
+         "4570"},
+        {"Heroic als Flatpak", [](const Heimordner& h) {
+             h.Datei(".var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig/dow.json",
+                     "{\n  \"dow\": {\n    \"winePrefix\": \"" + h.Pfad() +
+                         "Games/Heroic/Prefixes/D\\u00e4mon\",\n    \"wineVersion\": {}\n  }\n}\n");
+             h.Praefix("Games/Heroic/Prefixes/D\xC3\xA4mon", kDoW);
+             h.Spiel(std::string("Games/Heroic/Prefixes/D\xC3\xA4mon/") + kDoWOrdner);
+         },
+         std::string("Games/Heroic/Prefixes/D\xC3\xA4mon/") + kDoWOrdner, "Heroic",
+         "Games/Heroic/Prefixes/D\xC3\xA4mon", ""},
+        {"Bottles unter XDG_DATA_HOME, Laufwerk und Ordner in anderer Schreibung", [](const Heimordner& h) {
+             UmgebungSetzen("XDG_DATA_HOME", h.Pfad() + "daten");
+             h.Praefix("daten/bottles/bottles/DoW", "c:\\PROGRAM FILES (X86)\\thq\\DAWN OF WAR\\");
+             h.Spiel(std::string("daten/bottles/bottles/DoW/") + kDoWOrdner);
+         },
+         std::string("daten/bottles/bottles/DoW/") + kDoWOrdner, "Bottles", "daten/bottles/bottles/DoW", ""},
+        {"zerbrochene Verweise und kaputte Dateien", [](const Heimordner& h) {
+             fs::create_directories(h.Pfad() + ".steam");
+             fs::create_directory_symlink(h.Pfad() + "weg", h.Pfad() + ".steam/steam");
+             h.Datei(".local/share/Steam/config/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"");
+             h.Datei(".local/share/Steam/steamapps/appmanifest_1.acf", "\"AppState\" { \"installdir\" \"../..\" }");
+             h.Datei(".local/share/Steam/steamapps/appmanifest_2.acf", "}}}{{\"");
+             h.Praefix(".wine", kDoW);
+             h.Datei(std::string(".wine/") + kDoWOrdner + "/placeholder", "");
+             fs::create_symlink(h.Pfad() + "weg.exe", h.Pfad() + ".wine/" + kDoWOrdner + "/W40k.exe");
+             h.Datei(".config/lutris/games/x.yml", "game:\n  exe: \"/unvollstaendig\n  prefix: '");
+             h.Datei(".config/heroic/GamesConfig/x.json", "{\"winePrefix\": \"\\u");
+         },
+         "", "", "", ""},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const Heimordner heim;
+        fall.aufbau(heim);
+        const auto fund = plattform::SpielSuchen();
+        if (fall.ordner.empty()) {
+            EXPECT_FALSE(fund.has_value()) << fund->Ordner;
+            continue;
+        }
+        ASSERT_TRUE(fund.has_value());
+        EXPECT_EQ(fund->Ordner, fs::canonical(heim.Pfad() + fall.ordner).string() + "/");
+        EXPECT_EQ(fund->Herkunft, fall.herkunft);
+        EXPECT_EQ(fund->WinePraefix, heim.Pfad() + fall.praefix);
+        EXPECT_EQ(fund->SteamAppId, fall.steamAppId);
+        // A folder found through Steam is known as Steam's when typed by hand, too.
+        EXPECT_EQ(plattform::SteamAppIdFuer(fund->Ordner), fall.herkunft == "Steam" ? fall.steamAppId : "");
+    }
+}
+
+// The readers' own edges, which the search above cannot tell apart.
+TEST(LauncherDateien, Grenzfaelle) {
+    using plattform::SteamBibliothekenLesen;
+    EXPECT_EQ(SteamBibliothekenLesen("\"LibraryFolders\" { \"1\" \"/a\" \"2\" { \"PATH\" \"/b\" } // \"3\" \"/c\"\n"
+                                     "\"ContentStatsID\" \"9\" \"4\" \"/d\" [$WIN32] \"5\" \"/e\\\\f\" }"),
+              (std::vector<std::string>{"/a", "/b", "/d", "/e\\f"}));
+    EXPECT_EQ(SteamBibliothekenLesen(std::string(100000, '{') + "\"1\" \"/tief\"" + std::string(100000, '}')),
+              std::vector<std::string>{});
+
+    const auto manifest = plattform::SteamManifestLesen("\"appstate\" { \"appid\" \"12a\" \"installdir\" \"a/b\" }");
+    EXPECT_EQ(manifest.AppId, "");
+    EXPECT_EQ(manifest.InstallDir, "");
+
+    const auto lutris = plattform::LutrisSpielLesen(
+        "name: x\ngame:\n  args: ''\n  exe: /g/it''s/W40k.exe # no quote\n  options:\n    prefix: /nein\n"
+        "  prefix: 'it''s'\r\nsystem:\n  prefix: /auch-nicht\n");
+    EXPECT_EQ(lutris.Exe, "/g/it''s/W40k.exe");
+    EXPECT_EQ(lutris.Prefix, "it's");
+
+    EXPECT_EQ(plattform::HeroicPrefixeLesen("{\"a\":{\"winePrefix\" : \"/p/\\ud83d\\ude00\\\"\"},"
+                                            "\"b\":{\"winePrefix\":1,\"x\":\"winePrefix\"}}"),
+              std::vector<std::string>{"/p/\xF0\x9F\x98\x80\""});
+}
+
+}  // namespace
