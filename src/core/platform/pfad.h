@@ -12,6 +12,10 @@ namespace plattform {
 // has none, empty when it ends with one. A name from a folder listing comes back unchanged.
 std::string DateiTeil(const std::string& pfad);
 
+// A path as UTF-8 text, for matching it against what the user typed. POSIX names are
+// taken as UTF-8 already; Windows' ANSI names are Windows-1252.
+std::string PfadAlsUtf8(const std::string& pfad);
+
 // True where paths follow POSIX rules; tests use it to skip cases that only one
 // platform can set up (permission bits, backslashes in file names).
 bool IstPosix();

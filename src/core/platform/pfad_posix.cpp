@@ -7,6 +7,8 @@ std::string DateiTeil(const std::string& pfad) {
     return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
 }
 
+std::string PfadAlsUtf8(const std::string& pfad) { return pfad; }
+
 bool IstPosix() { return true; }
 
 char Trenner() { return '/'; }

@@ -1,5 +1,7 @@
 #include "platform/pfad.h"
 
+#include "platform/codepage.h"
+
 namespace plattform {
 
 std::string DateiTeil(const std::string& pfad) {
@@ -7,6 +9,8 @@ std::string DateiTeil(const std::string& pfad) {
     const auto stelle = pfad.find_last_of("\\/:");
     return stelle == std::string::npos ? pfad : pfad.substr(stelle + 1);
 }
+
+std::string PfadAlsUtf8(const std::string& pfad) { return Utf8AusAnsi(pfad); }
 
 bool IstPosix() { return false; }
 
