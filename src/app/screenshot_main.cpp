@@ -1,10 +1,12 @@
 // quellarch-screenshot DIR: renders the main window, on the library config.ini beside the
-// program names, into DIR/main.png and the options dialog into DIR/options.png, offscreen.
+// program names, into DIR/main.png, the same list filtered by a search into DIR/search.png
+// and the options dialog into DIR/options.png, offscreen.
 // quellarch-screenshot DIR LIBRARY NAME: renders the main window on the library folder
 // LIBRARY into DIR/NAME.png instead, with the replay of the most players in the panel.
 // For reviewing the look; the start-up question is answered No, so nothing is moved.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 
@@ -29,6 +31,8 @@ public:
 
 bool Speichern(QWidget& fenster, const QString& datei) {
     fenster.show();
+    // Twice: the grid's scroll range comes queued, and the scroll bars follow it queued.
+    QApplication::processEvents();
     QApplication::processEvents();
     const bool ok = fenster.grab().save(datei);
     std::printf("%s\n", qPrintable(datei));
@@ -60,6 +64,12 @@ int main(int argc, char** argv) {
         return Speichern(frmMain, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
     }
     bool ok = Speichern(frmMain, ordner + QStringLiteral("/main.png"));
+
+    // A player's name, typed as the user would, without caring for case.
+    frmMain.edtSuche->setFocus();
+    frmMain.edtSuche->setText(QStringLiteral("gorgutz"));
+    ok = Speichern(frmMain, ordner + QStringLiteral("/search.png")) && ok;
+    frmMain.edtSuche->clear();
 
     auto* frmOptionen = new TfrmOptionen(&frmMain, dialoge);
     ok = Speichern(*frmOptionen, ordner + QStringLiteral("/options.png")) && ok;

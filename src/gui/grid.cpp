@@ -130,6 +130,20 @@ void TCheckSortGrid::SetCurrentCell(int ACol, int ARow) {
     AktuelleZelle(ACol, ARow, false);
 }
 
+int TCheckSortGrid::CurrentRow() const { return modell_->Versteckt(aktZeile_) ? -1 : aktZeile_; }
+
+void TCheckSortGrid::SetRowHidden(int ARow, bool Hidden) {
+    if (ARow < 1 || ARow >= RowCount() || modell_->Versteckt(ARow) == Hidden) return;
+    modell_->VerstecktSetzen(ARow, Hidden);
+    // A filter hides thousands of rows at once; the positions are counted again once,
+    // when they are next needed.
+    zeilenVeraltet_ = true;
+    GeometrieVormerken();
+    viewport()->update();
+}
+
+bool TCheckSortGrid::RowHidden(int ARow) const { return ARow >= 1 && modell_->Versteckt(ARow); }
+
 // ---- Layout and look
 
 void TCheckSortGrid::SetOptions(TGridOptions Optionen) {
@@ -208,7 +222,7 @@ void TCheckSortGrid::SetRegionaleinstellungen(const Regionaleinstellungen& Regio
 
 QRect TCheckSortGrid::CellRect(int ACol, int ARow) const {
     if (!modell_->Gueltig(ACol, ARow)) return {};
-    return QRect(SpaltenX(ACol), ZeilenY(ARow), ColWidth(ACol), RowHeight(ARow));
+    return QRect(SpaltenX(ACol), ZeilenY(ARow), ColWidth(ACol), RowHidden(ARow) ? 0 : RowHeight(ARow));
 }
 
 QRect TCheckSortGrid::CheckBoxRect(int ACol, int ARow) const {
@@ -233,7 +247,10 @@ void TCheckSortGrid::ZeilenPositionen() const {
     int daten = std::max(0, RowCount() - 1);
     zeilenY_.resize(static_cast<size_t>(daten) + 1);
     zeilenY_[0] = 0;
-    for (int i = 0; i < daten; ++i) zeilenY_[static_cast<size_t>(i) + 1] = zeilenY_[static_cast<size_t>(i)] + RowHeight(i + 1);
+    // A hidden row takes no room: its top is the next row's, so no y lies inside it.
+    for (int i = 0; i < daten; ++i)
+        zeilenY_[static_cast<size_t>(i) + 1] =
+            zeilenY_[static_cast<size_t>(i)] + (modell_->Versteckt(i + 1) ? 0 : RowHeight(i + 1));
     zeilenVeraltet_ = false;
 }
 
@@ -314,6 +331,7 @@ int TCheckSortGrid::SpaltenInhaltsbreite(int spalte) const {
     QFontMetrics zellen(zellenSchrift_), feste(festeSchrift_);
     int breiteste = 0;
     for (int r = 0; r < RowCount(); ++r) {
+        if (RowHidden(r)) continue;
         const TZelle& zelle = modell_->Zelle(spalte, r);
         int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(AlsQString(zelle.Text)) + 4;
         if (zelle.HatCheckbox) b += CheckBoxSize + 4;

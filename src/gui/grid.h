@@ -13,7 +13,8 @@ class TGridModell;
 
 // TCheckSortGrid: a table of UTF-8 text cells with a header row (row 0) and a
 // fixed first column (column 0), check boxes in cells, a check-all box in a header cell,
-// sorting by a header click, and column sizing and moving by mouse. Cells live in a
+// sorting by a header click, column sizing and moving by mouse, and rows hidden from view
+// without losing their place (a filter over the list). Cells live in a
 // TGridModell; the grid paints only the visible cells, so filling 10,000 rows is cheap.
 // Cell texts are always painted literally (never as mark-up), whatever MarkupInCells says:
 // replay and player names come from files made by strangers.
@@ -72,11 +73,19 @@ public:
     // the user's column moves change positions, never identities. -1 for no such column.
     // Whoever fills cells by what they show addresses them through this.
     int Spaltenposition(int Kennung) const;
-    // The current row; -1 while the grid has no data row.
-    int CurrentRow() const { return aktZeile_; }
+    // The current row; -1 while the grid has no data row or the current row is hidden.
+    int CurrentRow() const;
     int CurrentCol() const { return aktSpalte_; }
-    // Makes a data cell current (no notification); with goRowSelect the column is 1.
+    // Makes a data cell current (no notification); with goRowSelect the column is 1. A
+    // hidden row passes the choice on to the nearest shown row below it, else above it.
     void SetCurrentCell(int ACol, int ARow);
+    // Hides or shows data row ARow. A hidden row keeps its cells, its box and its place in
+    // the order, and a sort moves it like any row. It takes no room and is neither drawn
+    // nor hit by the mouse; the keys pass over it and the header's box leaves it alone.
+    // The current row stays where it was while hidden (CurrentRow is -1 meanwhile) and is
+    // current again when shown. New rows are shown.
+    void SetRowHidden(int ARow, bool Hidden);
+    bool RowHidden(int ARow) const;
 
     // ---- Notifications. Sender is this grid.
     // A left click on a cell, fixed or not, except within 3 pixels of a cell's side
@@ -188,6 +197,10 @@ private:
     // AktuelleZelle for the user's mouse and keys, with OnZeileGewechselt.
     void ZelleWaehlen(int spalte, int zeile, bool erweitern);
     void AuswahlErweitern(int spalte, int zeile);
+    // The shown data row schritte shown rows below row von (above when negative), or the
+    // farthest shown row that way; when none lies that way, the nearest shown row the other
+    // way; -1 when no row is shown. With 0 steps, von itself when shown, else as with 1.
+    int GezeigteZeile(int von, int schritte) const;
     void Sichtbar(int zeile);
     void SpalteVerschieben(int von, int nach);
     bool Abgelegt(int ziel) const;

@@ -36,14 +36,16 @@ void TCheckSortGrid::CheckboxUmschalten(int spalte, int zeile) {
     if (zeile > 0) {
         ZelleWaehlen(spalte, zeile, false);
     } else if (CheckAllInHeader) {
-        // Rows without a box are skipped and not asked about.
-        for (int r = 1; r < RowCount(); ++r) modell_->ZustandSetzen(spalte, r, neu);
+        // Rows without a box are skipped and not asked about; hidden rows keep their marks.
+        for (int r = 1; r < RowCount(); ++r)
+            if (!modell_->Versteckt(r)) modell_->ZustandSetzen(spalte, r, neu);
     }
 }
 
 void TCheckSortGrid::AktuelleZelle(int spalte, int zeile, bool erweitern) {
     if (RowCount() < 2 || ColCount() < 2) return;
-    zeile = std::clamp(zeile, 1, RowCount() - 1);
+    zeile = GezeigteZeile(std::clamp(zeile, 1, RowCount() - 1), 0);
+    if (zeile < 1) return;
     spalte = (optionen_ & goRowSelect) ? 1 : std::clamp(spalte, 1, ColCount() - 1);
     bool neu = zeile != aktZeile_ || spalte != aktSpalte_;
     aktZeile_ = zeile;
@@ -63,6 +65,26 @@ void TCheckSortGrid::ZelleWaehlen(int spalte, int zeile, bool erweitern) {
     const int vorher = aktZeile_;
     AktuelleZelle(spalte, zeile, erweitern);
     if (aktZeile_ != vorher && aktZeile_ >= 1 && OnZeileGewechselt) OnZeileGewechselt(this, aktZeile_);
+}
+
+int TCheckSortGrid::GezeigteZeile(int von, int schritte) const {
+    const bool gezeigt = von >= 1 && von < RowCount() && !modell_->Versteckt(von);
+    if (schritte == 0) {
+        if (gezeigt) return von;
+        schritte = 1;
+    }
+    const int richtung = schritte < 0 ? -1 : 1;
+    int rest = std::abs(schritte);
+    int gefunden = gezeigt ? von : -1;
+    for (int r = von + richtung; rest > 0 && r >= 1 && r < RowCount(); r += richtung) {
+        if (modell_->Versteckt(r)) continue;
+        gefunden = r;
+        --rest;
+    }
+    if (gefunden >= 1) return gefunden;
+    for (int r = von - richtung; r >= 1 && r < RowCount(); r -= richtung)
+        if (!modell_->Versteckt(r)) return r;
+    return -1;
 }
 
 void TCheckSortGrid::AuswahlErweitern(int spalte, int zeile) {
@@ -274,14 +296,16 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
     bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
     switch (e->key()) {
     case Qt::Key_Space:
-        if (modell_->Zelle(spalte, zeile).HatCheckbox && DarfAendern(zeile, spalte, false)) {
+        // A hidden current row is out of the user's sight and out of reach.
+        if (CurrentRow() >= 1 && modell_->Zelle(spalte, zeile).HatCheckbox && DarfAendern(zeile, spalte, false)) {
             modell_->ZustandSetzen(spalte, zeile, !modell_->Zelle(spalte, zeile).Checked);
         }
         return;
-    case Qt::Key_Up: zeile -= 1; break;
-    case Qt::Key_Down: zeile += 1; break;
-    case Qt::Key_PageUp: zeile -= seite; break;
-    case Qt::Key_PageDown: zeile += seite; break;
+    // The keys count shown rows; hidden ones are passed over.
+    case Qt::Key_Up: zeile = GezeigteZeile(zeile, -1); break;
+    case Qt::Key_Down: zeile = GezeigteZeile(zeile, 1); break;
+    case Qt::Key_PageUp: zeile = GezeigteZeile(zeile, -seite); break;
+    case Qt::Key_PageDown: zeile = GezeigteZeile(zeile, seite); break;
     case Qt::Key_Left:
     case Qt::Key_Right:
         if (optionen_ & goRowSelect) {
@@ -292,16 +316,16 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
         spalte += e->key() == Qt::Key_Left ? -1 : 1;
         break;
     case Qt::Key_Home:
-        if (e->modifiers() & Qt::ControlModifier) zeile = 1;
+        if (e->modifiers() & Qt::ControlModifier) zeile = GezeigteZeile(1, 0);
         else spalte = 1;
         break;
     case Qt::Key_End:
-        if (e->modifiers() & Qt::ControlModifier) zeile = RowCount() - 1;
+        if (e->modifiers() & Qt::ControlModifier) zeile = GezeigteZeile(RowCount() - 1, 0);
         else spalte = ColCount() - 1;
         break;
     default:
         QAbstractScrollArea::keyPressEvent(e);
         return;
     }
-    ZelleWaehlen(spalte, zeile, erweitern);
+    if (zeile >= 1) ZelleWaehlen(spalte, zeile, erweitern);
 }

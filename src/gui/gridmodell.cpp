@@ -81,6 +81,10 @@ void TGridModell::ZeilenhoeheSetzen(int zeile, int hoehe) {
     emit headerDataChanged(Qt::Vertical, zeile, zeile);
 }
 
+void TGridModell::VerstecktSetzen(int zeile, bool versteckt) {
+    if (zeile >= 0 && zeile < Zeilen()) zeilen_[static_cast<size_t>(zeile)].Versteckt = versteckt;
+}
+
 void TGridModell::ZeilenEntfernen(int ab, int anzahl) {
     if (ab < 0 || anzahl <= 0 || ab >= Zeilen()) return;
     anzahl = std::min(anzahl, Zeilen() - ab);
@@ -91,7 +95,7 @@ void TGridModell::ZeilenEntfernen(int ab, int anzahl) {
 
 void TGridModell::ZeileAnhaengen(int hoehe) {
     beginInsertRows(QModelIndex(), Zeilen(), Zeilen());
-    zeilen_.push_back(TZeile{std::vector<TZelle>(static_cast<size_t>(spalten_)), std::max(0, hoehe)});
+    zeilen_.push_back(TZeile{std::vector<TZelle>(static_cast<size_t>(spalten_)), std::max(0, hoehe), false});
     endInsertRows();
 }
 
@@ -102,7 +106,7 @@ void TGridModell::ZeilenzahlSetzen(int anzahl, int hoehe) {
     } else if (anzahl > Zeilen()) {
         beginInsertRows(QModelIndex(), Zeilen(), anzahl - 1);
         zeilen_.resize(static_cast<size_t>(anzahl),
-                       TZeile{std::vector<TZelle>(static_cast<size_t>(spalten_)), std::max(0, hoehe)});
+                       TZeile{std::vector<TZelle>(static_cast<size_t>(spalten_)), std::max(0, hoehe), false});
         endInsertRows();
     }
 }

@@ -37,6 +37,12 @@ public:
     bool ZustandSetzen(int spalte, int zeile, bool zustand);
     void ZelleLeeren(int spalte, int zeile);
     void ZeilenhoeheSetzen(int zeile, int hoehe);
+    // A hidden row keeps its cells and moves with a sort like any row; the grid gives it
+    // no room. Rows come shown. No signal: the grid lays out the rows itself.
+    bool Versteckt(int zeile) const {
+        return zeile >= 0 && zeile < Zeilen() && zeilen_[static_cast<size_t>(zeile)].Versteckt;
+    }
+    void VerstecktSetzen(int zeile, bool versteckt);
 
     void ZeilenEntfernen(int ab, int anzahl);
     void ZeileAnhaengen(int hoehe);
@@ -55,6 +61,7 @@ private:
     struct TZeile {
         std::vector<TZelle> Zellen;
         int Hoehe = 0;
+        bool Versteckt = false;
     };
     void ZelleGeaendert(int spalte, int zeile);
 

@@ -20,6 +20,7 @@ void TCheckSortGrid::paintEvent(QPaintEvent*) {
     auto zeichneZeilen = [&](int vonSpalte, int bisSpalte) {
         if (ersteZeile < 1) return;
         for (int r = ersteZeile; r < RowCount(); ++r) {
+            if (modell_->Versteckt(r)) continue;
             int y = ZeilenY(r);
             if (y >= flaeche.bottom() + 1) break;
             for (int s = vonSpalte; s <= bisSpalte; ++s) {

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,6 +125,7 @@ void TfrmMain::FormularAufbauen() {
         w.knopf->setFocusPolicy(Qt::NoFocus);
     }
 
+    SucheAufbauen();
     ListeAufbauen();
     DetailsAufbauen();
     MenueAufbauen();
@@ -140,10 +142,15 @@ void TfrmMain::FormularAufbauen() {
 
     for (QPushButton* knopf : {btnKopieren, btnUmbenennen, btnDOW}) BeschriftungEinpassen(knopf);
 
+    // The search field sits in the tool bar, which comes first; the list keeps the focus
+    // the window opens with, and Ctrl+F reaches the field.
+    setTabOrder(edtSuche, grdReplays);
     setTabOrder(grdReplays, grdSpieler);
     setTabOrder(grdSpieler, btnKopieren);
     setTabOrder(btnKopieren, btnDOW);
     setTabOrder(btnDOW, btnUmbenennen);
+
+    grdReplays->setFocus();
 
     Verbinden(tbtRefresh, &TfrmMain::tbtRefreshClick);
     Verbinden(tbtKopieren, &TfrmMain::tbtKopierenClick);

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "regionaleinstellungen.h"
 
@@ -10,6 +11,7 @@ class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolButton;
@@ -22,7 +24,9 @@ class TDialoge;
 // Every handler connected to a control runs through the default error box (MitFehlerbox).
 //
 // The window keeps no replay data of its own: the grids hold texts and check boxes, and
-// column 0 of each list row holds the number n of Replays[n - 1].
+// column 0 of each list row holds the number n of Replays[n - 1]. Only the search texts of
+// the last scan are kept beside Replays, so that a keystroke in the search folds nothing
+// but what was typed.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -40,6 +44,8 @@ public:
     QFrame* tlbMain;
     QToolButton* tbtRefresh;
     QToolButton* tbtKopieren;
+    QLineEdit* edtSuche;
+    QLabel* lblTreffer;
     TCheckSortGrid* grdReplays;
     QFrame* pnlRechts;
     QLabel* lblReplayname;
@@ -83,6 +89,14 @@ public:
     static std::string RassenName(const std::string& Schluessel);
     static std::string KartenName(const std::string& Schluessel);
 
+    // ---- Search (mainunit_suche.cpp).
+    // Every keystroke in edtSuche: the list shows only the replays that match.
+    void edtSucheChange();
+    // Hides the rows whose replay does not match edtSuche's text and shows the others.
+    // Numbers, check marks, the order and the panel stay; lblTreffer shows
+    // "<shown> von <all>" while the search holds a word.
+    void SucheAnwenden();
+
     // ---- Commands (mainunit_befehle.cpp).
     void tbtRefreshClick();
     void tbtKopierenClick();
@@ -102,6 +116,7 @@ private:
     void ListeAufbauen();
     void DetailsAufbauen();
     void MenueAufbauen();
+    void SucheAufbauen();
     void GridEinrichten(TCheckSortGrid* grid);
     // Connects a control's signal to a handler through the default error box.
     void Verbinden(QToolButton* knopf, void (TfrmMain::*handler)());
@@ -115,4 +130,5 @@ private:
     TDialoge& dialoge_;
     Regionaleinstellungen regional_;
     std::function<bool()> initialisieren_;
+    std::vector<std::string> suchtexte_;  // Suchtext of Replays[i], from the last refresh
 };

@@ -25,8 +25,9 @@ void TfrmMain::tbtKopierenClick() {
 void TfrmMain::btnKopierenClick() { AuswahlNachPlaybackKopieren(); }
 
 void TfrmMain::btnUmbenennenClick() {
-    // With an empty library no row names a replay.
-    if (Replays.empty()) return;
+    // With an empty library no row names a replay; while the search hides the selected
+    // row, no row the user sees is selected.
+    if (Replays.empty() || grdReplays->CurrentRow() < 1) return;
     std::string text;
     do {
         if (!dialoge_.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text)) return;
@@ -62,8 +63,9 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
     PlaybackLeeren(DOWVerzeichnis, ReplayVerzeichnis);
     const int zeilen = grdReplays->RowCount();
     for (int r = 1; r < zeilen; ++r) {
+        // Only what the user sees goes: a row hidden by the search keeps its mark for later.
         bool markiert = false;
-        if (!grdReplays->ReadCheckBox(1, r, markiert) || !markiert) continue;
+        if (grdReplays->RowHidden(r) || !grdReplays->ReadCheckBox(1, r, markiert) || !markiert) continue;
         // Rows reach their replay through the number in column 0, never their position:
         // the user may have sorted them.
         if (const TReplay* replay = ReplayInZeile(r))

@@ -10,6 +10,7 @@
 #include "grid.h"
 #include "mainunit.h"
 #include "qttext.h"
+#include "suche.h"
 #include "variablen.h"
 #include "zahl.h"
 
@@ -30,10 +31,12 @@ void TfrmMain::ListeAktualisieren() {
     // The list shows what the scan produced whatever its code; the scan's notices (a
     // file that cannot be opened) come as message boxes.
     LadeStatus = ReplaysLaden(ReplayVerzeichnis, dialoge_);
+    suchtexte_ = Suchtexte(Replays);
 
     grdReplays->RemoveRowRange(2, grdReplays->RowCount() - 2);
     if (Replays.empty()) {
         for (int spalte = 0; spalte < grdReplays->ColCount(); ++spalte) grdReplays->ClearCell(spalte, 1);
+        SucheAnwenden();
         return;
     }
     const int hoechster = static_cast<int>(Replays.size()) - 1;
@@ -48,7 +51,14 @@ void TfrmMain::ListeAktualisieren() {
         Setzen(grdReplays, lsDatum, n, regional_.DatumZeitText(r.Datum));
         if (i < hoechster) grdReplays->AppendRow();
     }
-    DetailsAnzeigen(0);
+    // The search stays and applies to the new list. Row 1 is current after the refill;
+    // when the search hides it, the first row shown takes its place, so the highlight, the
+    // panel and "Umbenennen" still name one replay. With no row shown, replay 1 fills the
+    // panel as it always does.
+    SucheAnwenden();
+    if (grdReplays->CurrentRow() < 1) grdReplays->SetCurrentCell(1, 1);
+    const int zeile = grdReplays->CurrentRow();
+    DetailsAnzeigen(zeile >= 1 ? StrToInt(grdReplays->CellStr(0, zeile)) - 1 : 0);
 }
 
 void TfrmMain::DetailsAnzeigen(int Index) {

@@ -157,6 +157,20 @@ TEST_F(Cli, ListJsonNumbersTheReplaysAndKeepsTheResultCode) {
     ASSERT_EQ(replays.size(), 2);
     EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), 1);
     EXPECT_EQ(replays[1].toObject()["Nummer"].toInt(), 2);
+
+    // The window's search; each replay keeps its number.
+    ReplayBauer anderes;
+    anderes.Name = u"Kärnten";
+    anderes.Schreiben(ordner.Pfad() + "d.rec");
+    int nummer = 0;
+    for (const auto& r : QJsonDocument::fromJson(Ausfuehren({"list", "--json", Q(ordner.Pfad())}).aus)
+                             .object()["Replays"].toArray())
+        if (r.toObject()["Dateiname"] == "d.rec") nummer = r.toObject()["Nummer"].toInt();
+    lauf = Ausfuehren({"list", "--json", "--filter", QString::fromUtf8("KARNTEN sumpf"), Q(ordner.Pfad())});
+    replays = QJsonDocument::fromJson(lauf.aus).object()["Replays"].toArray();
+    ASSERT_EQ(replays.size(), 1);
+    EXPECT_EQ(replays[0].toObject()["Dateiname"].toString(), "d.rec");
+    EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), nummer);
 }
 
 TEST_F(Cli, ExitCodes) {
@@ -172,6 +186,7 @@ TEST_F(Cli, ExitCodes) {
         {{"show", Q(gut)}, 0},
         {{"list"}, 2},
         {{"list", Q(ordner.Pfad() + "fehlt/")}, 0},
+        {{"list", "--filter", Q(ordner.Pfad())}, 2},
         {{"import", Q(ordner.Pfad())}, 2},
         {{"rename", Q(gut)}, 2},
         {{"rename", Q(gut), ""}, 2},

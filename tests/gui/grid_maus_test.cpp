@@ -1,4 +1,5 @@
 // Clicks, box toggles, keyboard and column sizing and moving, with real events.
+#include <QScrollBar>
 #include <functional>
 
 #include "grid_testhilfe.h"
@@ -303,6 +304,60 @@ TEST_F(GridMaus, BereichAuswaehlenMitDerMaus) {
     Loslassen(*grid, grid->CellRect(4, 3).center());
     EXPECT_EQ(grid->Selection(), QRect(QPoint(1, 1), QPoint(5, 3)));  // whole rows
     EXPECT_EQ(grid->CurrentRow(), 1);
+}
+
+// Hidden rows take no room and no input; the current row waits while hidden.
+TEST_F(GridMaus, VersteckteZeilenNehmenWederPlatzNochEingaben) {
+    std::vector<TReplayZeile> zeilen;
+    for (const char* name : {"r1", "r2", "r3", "r4", "r5", "r6"}) zeilen.push_back({name});
+    Fuellen(*grid, zeilen);
+    for (int r : {2, 3, 5}) grid->SetRowHidden(r, true);
+    EXPECT_EQ(grid->CellRect(2, 4).top(), grid->CellRect(2, 1).bottom() + 1);
+    Klicken(*grid, grid->CellRect(2, 1).bottomLeft() + QPoint(20, 3));
+    EXPECT_EQ(grid->CurrentRow(), 4) << "the press below row 1 lands in row 4";
+
+    struct Taste {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        int zeile;
+    };
+    const Taste tasten[] = {{Qt::Key_Up, {}, 1},  {Qt::Key_Down, {}, 4},  {Qt::Key_Down, {}, 6},
+                            {Qt::Key_Down, {}, 6}, {Qt::Key_PageUp, {}, 1}, {Qt::Key_End, Qt::ControlModifier, 6},
+                            {Qt::Key_Home, Qt::ControlModifier, 1}};
+    for (const Taste& t : tasten) {
+        QTest::keyClick(grid.get(), t.taste, t.mit);
+        EXPECT_EQ(grid->CurrentRow(), t.zeile) << t.taste;
+    }
+
+    // Hidden, the current row is out of reach; shown again, it is current again.
+    grid->SetRowHidden(4, false);
+    Klicken(*grid, grid->CellRect(2, 4).center());
+    grid->SetRowHidden(4, true);
+    EXPECT_EQ(grid->CurrentRow(), -1);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_FALSE(Haken(4));
+    grid->SetRowHidden(4, false);
+    EXPECT_EQ(grid->CurrentRow(), 4);
+
+    // A sort moves hidden rows like any other.
+    KopfKlicken(*grid, 2);
+    KopfKlicken(*grid, 2);
+    ASSERT_EQ(Spalte(*grid, 2), (std::vector<std::string>{"r6", "r5", "r4", "r3", "r2", "r1"}));
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(grid->RowHidden(r), r == 2 || r == 4 || r == 5) << r;
+    EXPECT_EQ(grid->CurrentRow(), 3) << "r4 went along";
+
+    // The header box sets the shown rows only (and sorts by its column).
+    grid->PlaceCheckBox(1, 0, false, false);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->CheckBoxRect(1, 0).center());
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(Haken(r), !grid->RowHidden(r)) << r;
+
+    // The scroll range holds the shown rows alone.
+    zeilen.assign(60, {"x"});
+    Fuellen(*grid, zeilen);
+    EXPECT_GT(grid->verticalScrollBar()->maximum(), 0);
+    for (int r = 3; r <= 60; ++r) grid->SetRowHidden(r, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0);
 }
 
 }  // namespace

@@ -91,6 +91,22 @@ TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
     EXPECT_EQ(inPlayback, (std::vector<std::string>{"a.rec", "c.rec"}));
 }
 
+// "Replays kopieren" takes the marks the user sees; the hidden ones wait.
+TEST_F(MainTest, ReplaysKopierenNimmtNurDieGezeigtenHaken) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    BoxKlicken(ZeileMit("Alpha"));
+    BoxKlicken(ZeileMit("Gamma"));
+    Suchen("gamma");
+    QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
+    EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), std::vector<std::string>{"c.rec"});
+    SucheLeeren();
+    bool haken = false;
+    EXPECT_TRUE(Box(ZeileMit("Alpha"), &haken) && haken) << "the hidden mark is back";
+}
+
 TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
     struct Fall {
         const char* name;
@@ -169,6 +185,12 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
         {"Kopfbox sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { BoxKlicken(0); }, true},
         {"Aktualisieren", [&] { ZelleKlicken(2, 8); },
          [&] { QTest::mouseClick(fenster->tbtRefresh, Qt::LeftButton); }, false},
+        // "ha" finds Alpha and Charlie only.
+        {"Suche laesst die Zeile stehen", [&] { ZelleKlicken(2, ZeileMit("Charlie")); }, [&] { Suchen("ha"); }, true},
+        {"Suche, dann Klick", [&] { ZelleKlicken(2, ZeileMit("Kilo")); },
+         [&] { Suchen("ha"); ZelleKlicken(2, ZeileMit("Alpha")); }, false},
+        {"Suche, dann Pfeil", [&] { ZelleKlicken(2, ZeileMit("Bravo")); },
+         [&] { Suchen("ha"); taste(Qt::Key_Down, 1); }, false},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -264,10 +286,20 @@ TEST_F(MainTest, UmbenennenOhneAktualisierenWennEinFehlerEntkommt) {
     EXPECT_FALSE(plattform::DateiExistiert(Bibliothek() + "NeuerName.tmp"));
 }
 
-TEST_F(MainTest, UmbenennenInLeererBibliothekTutNichts) {
+TEST_F(MainTest, UmbenennenOhneGezeigteAuswahlTutNichts) {
     auto& f = Oeffnen();
     QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
-    EXPECT_TRUE(dlg.Aufrufe.empty());
+    EXPECT_TRUE(dlg.Aufrufe.empty()) << "an empty library";
+
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+    Suchen("beta");
+    ZelleKlicken(2, ZeileMit("Beta"));
+    Suchen("alpha");  // hides the selected row
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    EXPECT_TRUE(dlg.Aufrufe.empty()) << "no query for a replay out of sight";
+    EXPECT_NE(ZeileMit("Beta"), -1);
 }
 
 TEST_F(MainTest, OptionenOeffnetDenDialogModalUndAktualisiertNicht) {

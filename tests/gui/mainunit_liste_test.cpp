@@ -1,5 +1,6 @@
 // The replay list and the detail panel as the user sees them after refreshes and clicks.
 #include <QAbstractButton>
+#include <QLineEdit>
 
 #include "mainunit_testhilfe.h"
 #include "platform/dateisystem.h"
@@ -307,6 +308,91 @@ TEST_F(MainTest, RechtsNachLinksUndKombinierendeZeichenPassenHinein) {
                                  << lbl->height();
         EXPECT_LT(kopf.bottom(), lbl->height() - 1) << "cut at the bottom";
     }
+
+TEST_F(MainTest, SucheFiltertBeimTippenUndEscLeert) {
+    InBibliothek("a.rec", Bau("Alpha", 2, "2P_BLOOD_RIVER"));
+    InBibliothek("b.rec", Bau("Beta", 2, "2P_BATTLE_MARSHES"));
+    InBibliothek("c.rec", Bau("Gamma Beta", 2, "4P_QUATRA"));
+    auto& f = Oeffnen();
+    EXPECT_EQ(QApplication::focusWidget(), f.grdReplays) << "the list keeps the first focus";
+    EXPECT_FALSE(f.lblTreffer->isVisible());
+    struct Fall {
+        const char* tasten;
+        std::vector<std::string> gezeigt;
+        const char* zaehler;
+    };
+    const Fall faelle[] = {
+        {"BETA", {"Beta", "Gamma Beta"}, "2 von 3"},
+        {"sumpf", {"Beta"}, "1 von 3"},  // the map's display name
+        {"beta quatra", {"Gamma Beta"}, "1 von 3"},
+        {"\"beta gamma\"", {}, "0 von 3"},
+        {"   ", {"Alpha", "Beta", "Gamma Beta"}, nullptr},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.tasten);
+        Suchen(fall.tasten);
+        EXPECT_EQ(QApplication::focusWidget(), f.edtSuche);
+        EXPECT_EQ(f.edtSuche->text(), QString::fromUtf8(fall.tasten)) << "Ctrl+F selects the old text";
+        EXPECT_EQ(Gezeigt(true), fall.gezeigt);
+        EXPECT_EQ(f.lblTreffer->isVisible(), fall.zaehler != nullptr);
+        if (fall.zaehler) {
+            EXPECT_EQ(f.lblTreffer->text(), QString::fromUtf8(fall.zaehler));
+        }
+    }
+    Suchen("alpha");
+    QTest::keyClick(f.edtSuche, Qt::Key_Escape);
+    EXPECT_EQ(f.edtSuche->text(), QString());
+    EXPECT_EQ(Gezeigt(true), (std::vector<std::string>{"Alpha", "Beta", "Gamma Beta"}));
+    EXPECT_FALSE(f.lblTreffer->isVisible());
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+// A mark belongs to its replay, and the order to the list, whatever the search hides.
+TEST_F(MainTest, HakenUndSortierungUeberlebenDieSuche) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    InBibliothek("c.rec", Bau("Gamma"));
+    auto& f = Oeffnen();
+    BoxKlicken(0);  // all three checked
+    Suchen("alpha");
+    BoxKlicken(0);  // unchecks the one shown
+    SucheLeeren();
+    bool haken = false;
+    for (const char* name : {"Alpha", "Beta", "Gamma"}) {
+        ASSERT_TRUE(Box(ZeileMit(name), &haken));
+        EXPECT_EQ(haken, std::string(name) != "Alpha") << name;
+    }
+
+    Klick(f.grdReplays, 2, 0);
+    Klick(f.grdReplays, 2, 0);  // descending
+    Suchen("a");
+    EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Gamma", "Beta", "Alpha"}));
+    Suchen("mm");
+    Klick(f.grdReplays, 2, 0);  // ascending, sorted while filtered
+    SucheLeeren();
+    EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+    EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+// The panel shows what the user clicked, hidden or not; a refresh keeps the search.
+TEST_F(MainTest, AktualisierenBehaeltDieSucheUndDasPanelDenKlick) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    InBibliothek("b.rec", Bau("Beta"));
+    auto& f = Oeffnen();
+    ZelleKlicken(2, ZeileMit("Alpha"));
+    Suchen("beta");
+    EXPECT_EQ(Angezeigt(), "Alpha") << "the panel keeps the hidden replay";
+    EXPECT_EQ(f.grdReplays->CurrentRow(), -1) << "no shown row is selected";
+
+    InBibliothek("c.rec", Bau("Noch ein Beta"));
+    QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+    EXPECT_EQ(f.edtSuche->text(), QStringLiteral("beta"));
+    EXPECT_EQ(Gezeigt(true), (std::vector<std::string>{"Beta", "Noch ein Beta"}));
+    EXPECT_EQ(f.lblTreffer->text(), QStringLiteral("2 von 3"));
+    // The first row shown is the current one and in the panel.
+    const int zeile = f.grdReplays->CurrentRow();
+    ASSERT_EQ(zeile, ZeileMit(Gezeigt().front()));
+    EXPECT_EQ(Angezeigt(), Gezeigt().front());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The start-up sequence: missing settings, the Playback import offer and its answers,
 // swallowed errors, and the window's fixed frame.
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -115,6 +116,7 @@ TEST_F(MainTest, FensterHatFesteGroesseUndDieSteuerelementeAmPlatz) {
     };
     const Platz plaetze[] = {
         {f.tbtRefresh, {0, 2, 23, 23}},       {f.tbtKopieren, {23, 2, 23, 23}},
+        {f.edtSuche, {52, 3, 220, 23}},
         {f.grdReplays, {0, 29, 449, 520}},    {f.pnlRechts, {456, 29, 337, 484}},
         {f.grdSpieler, {8, 64, 321, 193}},    {f.grpSiegbedingungen, {9, 263, 153, 210}},
         {f.chkVernichtung, {8, 24, 137, 17}}, {f.chkSuddenDeath, {8, 184, 137, 17}},
@@ -131,11 +133,13 @@ TEST_F(MainTest, FensterHatFesteGroesseUndDieSteuerelementeAmPlatz) {
     for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isEnabled());
     EXPECT_EQ(f.pnlRechts->palette().color(QPalette::Window), QColor(255, 251, 240));
     // Tab order: the list, the player grid, then the buttons with "DOW starten" before
-    // "Umbenennen".
+    // "Umbenennen", then round to the search field in the tool bar.
     std::vector<QWidget*> folge;
     for (QWidget* w = f.grdReplays->nextInFocusChain(); w != f.grdReplays; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->window() == &f) folge.push_back(w);
-    EXPECT_EQ(folge, (std::vector<QWidget*>{f.grdSpieler, f.btnKopieren, f.btnDOW, f.btnUmbenennen}));
+    EXPECT_EQ(folge, (std::vector<QWidget*>{f.grdSpieler, f.btnKopieren, f.btnDOW, f.btnUmbenennen, f.edtSuche}));
+    EXPECT_EQ(f.edtSuche->placeholderText(), QStringLiteral("Suchen: Name, Karte, Spieler, Rasse"));
+    EXPECT_TRUE(f.edtSuche->isClearButtonEnabled());
     // "Hilfe" holds the one entry "Über Quellarch…"; "Optionen" is the command itself.
     ASSERT_EQ(f.Hilfe1->actions().size(), 1);
     EXPECT_EQ(f.UeberQuellarch1->text(), QStringLiteral("Über Quellarch…"));

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -140,6 +142,26 @@ protected:
         for (int r = 1; r < fenster->grdReplays->RowCount(); ++r)
             if (Zelle(spalte, r) == name) return r;
         return -1;
+    }
+
+    // The "Spielname" of every shown row, top to bottom, or sorted by name.
+    std::vector<std::string> Gezeigt(bool sortiert = false) const {
+        std::vector<std::string> namen;
+        const int spalte = SpalteMit(fenster->grdReplays, "Spielname");
+        for (int r = 1; r < fenster->grdReplays->RowCount(); ++r)
+            if (!fenster->grdReplays->RowHidden(r)) namen.push_back(Zelle(spalte, r));
+        if (sortiert) std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+    // Types into the search field as the user does: Ctrl+F, then the keys.
+    void Suchen(const char* text) {
+        QTest::keyClick(fenster.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+    }
+    // Ctrl+F, then Esc.
+    void SucheLeeren() {
+        QTest::keyClick(fenster.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     }
 
     // ---- Real clicks.

@@ -4,9 +4,11 @@
 
 #include "replaybauer.h"
 
-std::string BenchBibliothek(int anzahl, std::vector<std::string>* dateien) {
+std::string BenchBibliothek(int anzahl, std::vector<std::string>* dateien, std::size_t groesse) {
     namespace fs = std::filesystem;
-    fs::path ordner = fs::temp_directory_path() / ("quellarch_bench_" + std::to_string(anzahl));
+    std::string name = "quellarch_bench_" + std::to_string(anzahl);
+    if (groesse != 64 * 1024) name += "_" + std::to_string(groesse);
+    fs::path ordner = fs::temp_directory_path() / name;
     fs::create_directories(ordner);
     std::uint32_t zustand = 7;
     for (int i = 0; i < anzahl; ++i) {
@@ -22,7 +24,7 @@ std::string BenchBibliothek(int anzahl, std::vector<std::string>* dateien) {
             spieler.LueckeDavor = Zufall(zustand) % 300;
             bau.Spieler.push_back(spieler);
         }
-        bau.ZielGroesse = 64 * 1024;
+        bau.ZielGroesse = groesse;
         bau.Schreiben(pfad);
     }
     return ordner.string() + "/";

@@ -1,0 +1,59 @@
+// The search field in the tool bar: the list shows only the replays whose name, file
+// name, map, players or races hold every word typed.
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+
+#include "grid.h"
+#include "mainunit.h"
+#include "suche.h"
+#include "variablen.h"
+#include "zahl.h"
+
+void TfrmMain::SucheAufbauen() {
+    // Right of the two tool buttons, in the tool bar's free width; nothing else moves.
+    edtSuche = new QLineEdit(tlbMain);
+    edtSuche->setObjectName(QStringLiteral("edtSuche"));
+    edtSuche->setGeometry(52, 3, 220, 23);
+    edtSuche->setPlaceholderText(QStringLiteral("Suchen: Name, Karte, Spieler, Rasse"));
+    edtSuche->setClearButtonEnabled(true);
+    lblTreffer = new QLabel(tlbMain);
+    lblTreffer->setObjectName(QStringLiteral("lblTreffer"));
+    lblTreffer->setTextFormat(Qt::PlainText);
+    lblTreffer->setGeometry(280, 3, 160, 23);
+    lblTreffer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblTreffer->hide();
+
+    auto* suchen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(suchen, &QShortcut::activated, edtSuche, [this] {
+        edtSuche->setFocus(Qt::ShortcutFocusReason);
+        edtSuche->selectAll();
+    });
+    auto* leeren = new QShortcut(QKeySequence(Qt::Key_Escape), edtSuche, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(leeren, &QShortcut::activated, edtSuche, &QLineEdit::clear);
+    connect(edtSuche, &QLineEdit::textChanged, this, [this] { Behandeln([this] { edtSucheChange(); }); });
+}
+
+void TfrmMain::edtSucheChange() { SucheAnwenden(); }
+
+void TfrmMain::SucheAnwenden() {
+    const TSuche suche(edtSuche->text().toStdString());
+    int gezeigt = 0;
+    for (int r = 1; r < grdReplays->RowCount(); ++r) {
+        // The empty row of an empty list names no replay and stays.
+        const std::string nummer = grdReplays->CellStr(0, r);
+        if (nummer.empty()) {
+            grdReplays->SetRowHidden(r, false);
+            continue;
+        }
+        const std::int32_t n = StrToInt(nummer);
+        const bool passt =
+            suche.Leer() || (n >= 1 && static_cast<size_t>(n) <= suchtexte_.size() && suche.Passt(suchtexte_[n - 1]));
+        grdReplays->SetRowHidden(r, !passt);
+        gezeigt += passt;
+    }
+    lblTreffer->setText(QStringLiteral("%1 von %2").arg(gezeigt).arg(suchtexte_.size()));
+    lblTreffer->setVisible(!suche.Leer());
+}
