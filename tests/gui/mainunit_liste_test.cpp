@@ -308,6 +308,7 @@ TEST_F(MainTest, RechtsNachLinksUndKombinierendeZeichenPassenHinein) {
                                  << lbl->height();
         EXPECT_LT(kopf.bottom(), lbl->height() - 1) << "cut at the bottom";
     }
+}
 
 TEST_F(MainTest, SucheFiltertBeimTippenUndEscLeert) {
     InBibliothek("a.rec", Bau("Alpha", 2, "2P_BLOOD_RIVER"));
