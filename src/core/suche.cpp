@@ -57,24 +57,6 @@ char32_t Naechster(std::string_view text, std::size_t& i) {
     return zeichen;
 }
 
-void Anhaengen(std::string& aus, char32_t z) {
-    if (z < 0x80) {
-        aus += static_cast<char>(z);
-    } else if (z < 0x800) {
-        aus += static_cast<char>(0xC0 | (z >> 6));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        aus += static_cast<char>(0xE0 | (z >> 12));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        aus += static_cast<char>(0xF0 | (z >> 18));
-        aus += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    }
-}
-
 // Greek without case, tonos or diaeresis; final sigma is sigma.
 char32_t GriechischGefaltet(char32_t z) {
     switch (z) {
@@ -148,7 +130,7 @@ std::string SuchFalten(std::string_view utf8) {
         }
         if (z >= 0x370 && z <= 0x3FF) z = GriechischGefaltet(z);
         else if (z >= 0x400 && z <= 0x52F) z = KyrillischGefaltet(z);
-        Anhaengen(aus, z);
+        Utf8Anhaengen(aus, z);
     }
     return aus;
 }

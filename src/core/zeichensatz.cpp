@@ -11,24 +11,6 @@ constexpr char32_t kUngueltig = 0xFFFFFFFF;
 bool IstHoch(char32_t z) { return z >= 0xD800 && z < 0xDC00; }
 bool IstTief(char32_t z) { return z >= 0xDC00 && z < 0xE000; }
 
-void Utf8Anhaengen(std::string& ziel, char32_t z) {
-    if (z < 0x80) {
-        ziel += static_cast<char>(z);
-    } else if (z < 0x800) {
-        ziel += static_cast<char>(0xC0 | (z >> 6));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        ziel += static_cast<char>(0xE0 | (z >> 12));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        ziel += static_cast<char>(0xF0 | (z >> 18));
-        ziel += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    }
-}
-
 void Utf16Anhaengen(std::u16string& ziel, char32_t z) {
     if (z < 0x10000) {
         ziel += static_cast<char16_t>(z);
@@ -116,6 +98,24 @@ constexpr std::array<char16_t, 32> kCp1252Oben = {
 };
 
 }  // namespace
+
+void Utf8Anhaengen(std::string& ziel, char32_t z) {
+    if (z < 0x80) {
+        ziel += static_cast<char>(z);
+    } else if (z < 0x800) {
+        ziel += static_cast<char>(0xC0 | (z >> 6));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    } else if (z < 0x10000) {
+        ziel += static_cast<char>(0xE0 | (z >> 12));
+        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+        ziel += static_cast<char>(0xF0 | (z >> 18));
+        ziel += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
+        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        ziel += static_cast<char>(0x80 | (z & 0x3F));
+    }
+}
 
 std::string Utf8AusUtf16(std::u16string_view text) { return Utf8AusUtf16(text, false); }
 

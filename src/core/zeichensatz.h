@@ -11,6 +11,9 @@
 // character, a lone surrogate becomes U+FFFD.
 std::string Utf8AusUtf16(std::u16string_view text);
 
+// Appends one code point as UTF-8; the caller gives a valid one.
+void Utf8Anhaengen(std::string& ziel, char32_t z);
+
 // UTF-8 as UTF-16 code units. A malformed sequence (its longest valid beginning, or one
 // stray byte) becomes one U+FFFD, as QString::fromUtf8 counts them.
 std::u16string Utf16AusUtf8(std::string_view text);

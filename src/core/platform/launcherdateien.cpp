@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "zeichensatz.h"
+
 namespace plattform {
 namespace {
 
@@ -18,24 +20,6 @@ bool NurZiffern(std::string_view text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
-}
-
-void Utf8Anhaengen(std::string& aus, char32_t z) {
-    if (z < 0x80) {
-        aus += static_cast<char>(z);
-    } else if (z < 0x800) {
-        aus += static_cast<char>(0xC0 | (z >> 6));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        aus += static_cast<char>(0xE0 | (z >> 12));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        aus += static_cast<char>(0xF0 | (z >> 18));
-        aus += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (z & 0x3F));
-    }
 }
 
 // ---- Valve's KeyValues text: "key" "value", "key" { ... }, // comments.
