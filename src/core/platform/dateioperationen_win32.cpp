@@ -7,25 +7,10 @@
 
 #include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
+#include "platform/griff_win32.h"
 
 namespace plattform {
 namespace {
-
-// Closes on every path.
-class Griff {
-public:
-    explicit Griff(HANDLE h) : h_(h) {}
-    ~Griff() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    Griff(const Griff&) = delete;
-    Griff& operator=(const Griff&) = delete;
-    HANDLE h() const { return h_; }
-    bool Gueltig() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
 
 // A disk file for reading that the game may be writing meanwhile. A directory fails
 // for want of FILE_FLAG_BACKUP_SEMANTICS, a pipe or device on the type test.

@@ -7,24 +7,10 @@
 
 #include "platform/breit_win32.h"
 #include "platform/fehlerplan.h"
+#include "platform/griff_win32.h"
 
 namespace plattform {
 namespace {
-
-// Closes on every path.
-class Griff {
-public:
-    explicit Griff(HANDLE h) : h_(h) {}
-    ~Griff() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    Griff(const Griff&) = delete;
-    Griff& operator=(const Griff&) = delete;
-    HANDLE h() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 constexpr unsigned char kUtf16Marke[] = {0xFF, 0xFE};
 
