@@ -45,7 +45,7 @@ TCheckSortGrid::~TCheckSortGrid() = default;
 // ---- Operations
 
 std::string TCheckSortGrid::CellStr(int ACol, int ARow) const {
-    return modell_->Zelle(ACol, ARow).Text;
+    return std::string(modell_->Text(ACol, ARow));
 }
 
 void TCheckSortGrid::CellStr(int ACol, int ARow, const std::string& Text) {
@@ -57,9 +57,8 @@ void TCheckSortGrid::PlaceCheckBox(int ACol, int ARow, bool State, bool /*DataBo
 }
 
 bool TCheckSortGrid::ReadCheckBox(int ACol, int ARow, bool& State) const {
-    const TZelle& zelle = modell_->Zelle(ACol, ARow);
-    if (!zelle.HatCheckbox) return false;
-    State = zelle.Checked;
+    if (!modell_->HatCheckbox(ACol, ARow)) return false;
+    State = modell_->Angekreuzt(ACol, ARow);
     return true;
 }
 
@@ -84,6 +83,10 @@ void TCheckSortGrid::RemoveRowRange(int RowIndex, int Count) {
     }
     Umgestaltet();
 }
+
+void TCheckSortGrid::BeginUpdate() { modell_->UmbauBeginnen(); }
+
+void TCheckSortGrid::EndUpdate() { modell_->UmbauBeenden(); }
 
 void TCheckSortGrid::AppendRow() {
     modell_->ZeileAnhaengen(standardHoehe_);
@@ -332,9 +335,8 @@ int TCheckSortGrid::SpaltenInhaltsbreite(int spalte) const {
     int breiteste = 0;
     for (int r = 0; r < RowCount(); ++r) {
         if (RowHidden(r)) continue;
-        const TZelle& zelle = modell_->Zelle(spalte, r);
-        int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(AlsQString(zelle.Text)) + 4;
-        if (zelle.HatCheckbox) b += CheckBoxSize + 4;
+        int b = (r == 0 || spalte == 0 ? feste : zellen).horizontalAdvance(AlsQString(modell_->Text(spalte, r))) + 4;
+        if (modell_->HatCheckbox(spalte, r)) b += CheckBoxSize + 4;
         breiteste = std::max(breiteste, b);
     }
     return breiteste + linienBreite_;

@@ -15,7 +15,7 @@ class TGridModell;
 // fixed first column (column 0), check boxes in cells, a check-all box in a header cell,
 // sorting by a header click, column sizing and moving by mouse, and rows hidden from view
 // without losing their place (a filter over the list). Cells live in a
-// TGridModell; the grid paints only the visible cells, so filling 10,000 rows is cheap.
+// TGridModell; the grid paints only the visible cells, so filling 100,000 rows is cheap.
 // Cell texts are always painted literally (never as mark-up), whatever MarkupInCells says:
 // replay and player names come from files made by strangers.
 //
@@ -65,6 +65,10 @@ public:
     void RemoveRowRange(int RowIndex, int Count);
     // One empty row of DefaultRowHeight at the end; the current row does not change.
     void AppendRow();
+    // Between BeginUpdate and EndUpdate the operations above change the cells without
+    // telling anyone; EndUpdate lays out and paints once, for the whole fill. Pairs nest.
+    void BeginUpdate();
+    void EndUpdate();
     int RowCount() const;  // header row included
     void SetRowCount(int Anzahl);  // at least 1 (the header row)
     int ColCount() const;

@@ -24,13 +24,13 @@ bool TCheckSortGrid::DarfAendern(int zeile, int spalte, bool vorgabe) {
 bool TCheckSortGrid::CheckboxGetroffen(int spalte, int zeile, QPoint punkt) const {
     if (spalte < 1 || zeile < 0) return false;
     if (zeile == 0 && !CheckAllInHeader) return false;
-    if (!modell_->Zelle(spalte, zeile).HatCheckbox) return false;
+    if (!modell_->HatCheckbox(spalte, zeile)) return false;
     // QRect::contains leaves the right and bottom edges of the square outside.
     return !PreciseCheckBoxHit || CheckBoxRect(spalte, zeile).contains(punkt);
 }
 
 void TCheckSortGrid::CheckboxUmschalten(int spalte, int zeile) {
-    bool neu = !modell_->Zelle(spalte, zeile).Checked;
+    bool neu = !modell_->Angekreuzt(spalte, zeile);
     modell_->ZustandSetzen(spalte, zeile, neu);
     setFocus(Qt::MouseFocusReason);
     if (zeile > 0) {
@@ -297,8 +297,8 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Space:
         // A hidden current row is out of the user's sight and out of reach.
-        if (CurrentRow() >= 1 && modell_->Zelle(spalte, zeile).HatCheckbox && DarfAendern(zeile, spalte, false)) {
-            modell_->ZustandSetzen(spalte, zeile, !modell_->Zelle(spalte, zeile).Checked);
+        if (CurrentRow() >= 1 && modell_->HatCheckbox(spalte, zeile) && DarfAendern(zeile, spalte, false)) {
+            modell_->ZustandSetzen(spalte, zeile, !modell_->Angekreuzt(spalte, zeile));
         }
         return;
     // The keys count shown rows; hidden ones are passed over.

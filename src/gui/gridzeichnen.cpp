@@ -48,7 +48,8 @@ void TCheckSortGrid::paintEvent(QPaintEvent*) {
 }
 
 void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRect& r) const {
-    const TZelle& zelle = modell_->Zelle(spalte, zeile);
+    const std::string_view text = modell_->Text(spalte, zeile);
+    const bool box = modell_->HatCheckbox(spalte, zeile);
     const bool fest = zeile == 0 || spalte == 0;
     const bool gewaehlt = !fest && auswahl_.isValid() && auswahl_.contains(spalte, zeile);
     p.fillRect(r, fest ? festeFarbe_ : gewaehlt ? auswahlFarbe_ : farbe_);
@@ -58,10 +59,10 @@ void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRe
     }
     QRect innen = r.adjusted(0, 0, -linienBreite_, -linienBreite_);
     int textLinks = innen.left() + 2;
-    if (zelle.HatCheckbox) {
+    if (box) {
         QStyleOptionButton box;
         box.rect = QRect(r.left() + 2, r.top() + 2, CheckBoxSize, CheckBoxSize);
-        box.state = QStyle::State_Enabled | (zelle.Checked ? QStyle::State_On : QStyle::State_Off);
+        box.state = QStyle::State_Enabled | (modell_->Angekreuzt(spalte, zeile) ? QStyle::State_On : QStyle::State_Off);
         box.palette = palette();
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
         textLinks = box.rect.right() + 4;
@@ -71,11 +72,11 @@ void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRe
         MarkerZeichnen(p, innen);
         textRechts -= 12;
     }
-    if (!zelle.Text.empty() && textRechts > textLinks) {
+    if (!text.empty() && textRechts > textLinks) {
         p.setFont(fest ? festeSchrift_ : zellenSchrift_);
         p.setPen(gewaehlt ? auswahlTextFarbe_ : palette().color(QPalette::WindowText));
         p.drawText(QRect(textLinks, innen.top(), textRechts - textLinks + 1, innen.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, AlsQString(zelle.Text));
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, AlsQString(text));
     }
     if (!fest && !HideFocusRect && hasFocus() && zeile == aktZeile_ && spalte == aktSpalte_) {
         QPen punkte(palette().color(QPalette::WindowText), 1, Qt::DotLine);
@@ -119,7 +120,7 @@ void TCheckSortGrid::VerschiebenZeichnen(QPainter& p) const {
         p.setPen(palette().color(QPalette::WindowText));
         p.setFont(festeSchrift_);
         p.drawText(schwebend.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   AlsQString(modell_->Zelle(verschiebenSpalte_, 0).Text));
+                   AlsQString(modell_->Text(verschiebenSpalte_, 0)));
         p.setOpacity(1.0);
     }
     if (Abgelegt(verschiebenZiel_)) {

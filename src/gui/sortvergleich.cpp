@@ -16,12 +16,21 @@ void ZahlLesen(std::string_view text, const Regionaleinstellungen& regional, TSo
         s.ZahlGueltig = true;
         return;
     }
-    std::string kopie(text);
-    size_t trenner = kopie.find(regional.Dezimaltrenner);
-    if (trenner != std::string::npos) kopie[trenner] = '.';
+    // A sorted column converts every cell; most fit the buffer on the stack.
+    char puffer[64];
+    std::string lang;
+    char* kopie = puffer;
+    if (text.size() > sizeof(puffer)) {
+        lang.assign(text);
+        kopie = lang.data();
+    } else {
+        text.copy(puffer, text.size());
+    }
+    const size_t trenner = text.find(regional.Dezimaltrenner);
+    if (trenner != std::string_view::npos) kopie[trenner] = '.';
     double wert = 0;
-    auto [ende, fehler] = std::from_chars(kopie.data(), kopie.data() + kopie.size(), wert);
-    s.ZahlGueltig = fehler == std::errc() && ende == kopie.data() + kopie.size() && std::isfinite(wert);
+    auto [ende, fehler] = std::from_chars(kopie, kopie + text.size(), wert);
+    s.ZahlGueltig = fehler == std::errc() && ende == kopie + text.size() && std::isfinite(wert);
     if (s.ZahlGueltig) s.Zahl = wert;
 }
 
@@ -42,16 +51,6 @@ int TextVergleichen(std::string_view a, std::string_view b) {
         if (x != y) return x < y ? -1 : 1;
     }
     return Dreiwertig(a.size(), b.size());
-}
-
-TSortSchluessel SchluesselOhneWerte(const TZelle& zelle, const Regionaleinstellungen& regional,
-                                    bool autoFormat) {
-    TSortSchluessel s;
-    s.Text = zelle.Text;
-    s.HatCheckbox = zelle.HatCheckbox;
-    s.Checked = zelle.Checked;
-    s.Art = autoFormat ? Vergleichsart(zelle, regional) : TVergleichsart::Text;
-    return s;
 }
 
 }  // namespace
@@ -84,10 +83,21 @@ bool IstDatum(std::string_view text, const Regionaleinstellungen& regional) {
 }
 
 TVergleichsart Vergleichsart(const TZelle& zelle, const Regionaleinstellungen& regional) {
-    if (zelle.HatCheckbox) return TVergleichsart::Checkbox;
-    if (IstZahl(zelle.Text, regional)) return TVergleichsart::Zahl;
-    if (IstDatum(zelle.Text, regional)) return TVergleichsart::Datum;
-    return TVergleichsart::Text;
+    return SchluesselOhneWerte(zelle.Text, zelle.HatCheckbox, zelle.Checked, regional, true).Art;
+}
+
+TSortSchluessel SchluesselOhneWerte(std::string_view text, bool hatCheckbox, bool checked,
+                                    const Regionaleinstellungen& regional, bool autoFormat) {
+    TSortSchluessel s;
+    s.Text = text;
+    s.HatCheckbox = hatCheckbox;
+    s.Checked = checked;
+    if (!autoFormat) s.Art = TVergleichsart::Text;
+    else if (hatCheckbox) s.Art = TVergleichsart::Checkbox;
+    else if (IstZahl(text, regional)) s.Art = TVergleichsart::Zahl;
+    else if (IstDatum(text, regional)) s.Art = TVergleichsart::Datum;
+    else s.Art = TVergleichsart::Text;
+    return s;
 }
 
 int SchluesselVergleichen(const TSortSchluessel& a, const TSortSchluessel& b) {
@@ -108,8 +118,8 @@ int SchluesselVergleichen(const TSortSchluessel& a, const TSortSchluessel& b) {
 
 int sortvergleich(const TZelle& a, const TZelle& b, const Regionaleinstellungen& regional,
                   bool autoFormat) {
-    TSortSchluessel sa = SchluesselOhneWerte(a, regional, autoFormat);
-    TSortSchluessel sb = SchluesselOhneWerte(b, regional, autoFormat);
+    TSortSchluessel sa = SchluesselOhneWerte(a.Text, a.HatCheckbox, a.Checked, regional, autoFormat);
+    TSortSchluessel sb = SchluesselOhneWerte(b.Text, b.HatCheckbox, b.Checked, regional, autoFormat);
     if (sa.Art == TVergleichsart::Zahl) {
         ZahlLesen(sa.Text, regional, sa);
         ZahlLesen(sb.Text, regional, sb);
@@ -125,15 +135,20 @@ std::vector<TSortSchluessel> SpaltenSchluessel(const std::vector<const TZelle*>&
                                                bool autoFormat) {
     std::vector<TSortSchluessel> schluessel;
     schluessel.reserve(zellen.size());
+    for (const TZelle* zelle : zellen)
+        schluessel.push_back(SchluesselOhneWerte(zelle->Text, zelle->HatCheckbox, zelle->Checked, regional, autoFormat));
+    WerteLesen(schluessel, regional);
+    return schluessel;
+}
+
+void WerteLesen(std::vector<TSortSchluessel>& schluessel, const Regionaleinstellungen& regional) {
     bool zahlen = false, daten = false;
-    for (const TZelle* zelle : zellen) {
-        schluessel.push_back(SchluesselOhneWerte(*zelle, regional, autoFormat));
-        zahlen |= schluessel.back().Art == TVergleichsart::Zahl;
-        daten |= schluessel.back().Art == TVergleichsart::Datum;
+    for (const TSortSchluessel& s : schluessel) {
+        zahlen |= s.Art == TVergleichsart::Zahl;
+        daten |= s.Art == TVergleichsart::Datum;
     }
     for (TSortSchluessel& s : schluessel) {
         if (zahlen) ZahlLesen(s.Text, regional, s);
         if (daten) DatumLesen(s.Text, regional, s);
     }
-    return schluessel;
 }

@@ -41,4 +41,9 @@ struct TSortSchluessel {
 std::vector<TSortSchluessel> SpaltenSchluessel(const std::vector<const TZelle*>& zellen,
                                                const Regionaleinstellungen& regional,
                                                bool autoFormat);
+// The same in two steps, for cells that are no TZelle: a key per cell without its
+// number and date, then the numbers and dates of the whole column.
+TSortSchluessel SchluesselOhneWerte(std::string_view text, bool hatCheckbox, bool checked,
+                                    const Regionaleinstellungen& regional, bool autoFormat);
+void WerteLesen(std::vector<TSortSchluessel>& schluessel, const Regionaleinstellungen& regional);
 int SchluesselVergleichen(const TSortSchluessel& a, const TSortSchluessel& b);

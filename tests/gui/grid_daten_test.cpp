@@ -2,6 +2,7 @@
 #include "grid_testhilfe.h"
 
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include "gridmodell.h"
 
@@ -127,6 +128,49 @@ TEST(GridDaten, TextWirdNieAlsMarkupGezeigt) {
     QModelIndex index = grid->Modell().index(1, 2);
     EXPECT_EQ(grid->Modell().data(index).toString(), QString("<b>fett</b> &amp;"));
     grid->viewport()->repaint();
+}
+
+// The cells share one text buffer: texts that grow, shrink, empty and come back, rows
+// removed and columns moved must still read back exactly, across the buffer's clean-ups.
+TEST(GridDaten, TexteBleibenUeberUmschreibenUndAufraeumen) {
+    TGridModell modell;
+    modell.SpaltenzahlSetzen(3);
+    modell.ZeilenzahlSetzen(2001, 21);
+    auto text = [](int zeile, int spalte, int runde) {
+        return std::string(static_cast<size_t>((zeile * 7 + spalte * 3 + runde) % 40), static_cast<char>('a' + runde % 26)) +
+               std::to_string(zeile);
+    };
+    for (int runde = 0; runde < 30; ++runde)
+        for (int z = 1; z <= 2000; ++z)
+            for (int s = 0; s < 3; ++s) modell.TextSetzen(s, z, runde % 7 == 6 && s == 1 ? "" : text(z, s, runde));
+    modell.ZeilenEntfernen(1, 1000);
+    modell.SpalteVerschieben(0, 2);
+    for (int z = 1; z <= 1000; ++z) {
+        SCOPED_TRACE(z);
+        ASSERT_EQ(modell.Text(2, z), text(z + 1000, 0, 29));
+        ASSERT_EQ(modell.Text(0, z), text(z + 1000, 1, 29));
+        ASSERT_EQ(modell.Zelle(1, z).Text, text(z + 1000, 2, 29));
+    }
+}
+
+TEST(GridDaten, UmbauMeldetDieFuellungEinmal) {
+    auto grid = ReplayGrid();
+    QSignalSpy zurueckgesetzt(&grid->Modell(), &QAbstractItemModel::modelReset);
+    QSignalSpy geaendert(&grid->Modell(), &QAbstractItemModel::dataChanged);
+    QSignalSpy eingefuegt(&grid->Modell(), &QAbstractItemModel::rowsInserted);
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    grid->SetRowCount(501);
+    for (int r = 1; r <= 500; ++r) grid->CellStr(2, r, "Name " + std::to_string(r));
+    grid->EndUpdate();
+    EXPECT_EQ(zurueckgesetzt.count(), 0) << "the inner pair ends nothing";
+    grid->EndUpdate();
+    EXPECT_EQ(zurueckgesetzt.count(), 1);
+    EXPECT_EQ(geaendert.count() + eingefuegt.count(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->verticalScrollBar()->maximum(), 500 * 21 - (grid->viewport()->height() - 21));
+    grid->CellStr(2, 1, "danach");
+    EXPECT_EQ(geaendert.count(), 1) << "after the update every change is told again";
 }
 
 }  // namespace

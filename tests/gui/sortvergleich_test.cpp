@@ -9,6 +9,7 @@
 
 #include "gridmodell.h"
 #include "sortmischen.h"
+#include "sortraenge.h"
 #include "sortvergleich.h"
 
 namespace {
@@ -112,6 +113,36 @@ TEST(SpaltenSchluessel, GebenDieselbenAntwortenWieDieEinzelneVergleichung) {
                       Vorzeichen(sortvergleich(zellen[i], zellen[j], Regionaleinstellungen::Deutsch())));
         }
     }
+}
+
+// The ranks answer every pair as the keys do: mixed kinds (so each row compares by its
+// own kind), ties, -0 and 0, invalid numbers, texts alike in their first eight bytes.
+TEST(SpaltenRaenge, GebenDieselbenAntwortenWieDieSchluessel) {
+    const std::vector<std::vector<TZelle>> spalten = {
+        {Text("10"), Text("2"), Text("abc"), Text("05.01.2006"), Text(""), Box(true), Text("30.12.2005 09:00:00"),
+         Text("-3,5"), Text("-"), Text("2"), Text("abc"), Box(false), Text("-0"), Text("0")},
+        {Text("Benchmark A"), Text("Benchmark B"), Text("Benchmark"), Text("Benchmar"), Text("\xC3\xA4"),
+         Text("Benchmark A"), Text("")},
+        {Text("3"), Text("10"), Text("-0"), Text("0"), Text("1,5"), Text("3")},
+        {Box(false), Box(true), Box(false)},
+    };
+    for (const auto& zellen : spalten) {
+        std::vector<const TZelle*> zeiger;
+        for (const TZelle& z : zellen) zeiger.push_back(&z);
+        const auto schluessel = SpaltenSchluessel(zeiger, Regionaleinstellungen::Deutsch(), true);
+        const TSpaltenRaenge raenge(schluessel);
+        for (size_t i = 0; i < zellen.size(); ++i) {
+            for (size_t j = 0; j < zellen.size(); ++j) {
+                SCOPED_TRACE(zellen[i].Text + " / " + zellen[j].Text);
+                const int erwartet = Vorzeichen(SchluesselVergleichen(schluessel[i], schluessel[j]));
+                EXPECT_EQ(Vorzeichen(raenge.Vergleichen(i, j)), erwartet);
+            }
+        }
+        EXPECT_FALSE(raenge.Eindeutig()) << "every column holds a tie or mixes kinds";
+    }
+    std::vector<TZelle> verschieden = {Text("b"), Text("a"), Text("c")};
+    std::vector<const TZelle*> zeiger = {&verschieden[0], &verschieden[1], &verschieden[2]};
+    EXPECT_TRUE(TSpaltenRaenge(SpaltenSchluessel(zeiger, Regionaleinstellungen::Deutsch(), true)).Eindeutig());
 }
 
 TEST(Mischsortieren, BleibtBeiWillkuerlichemVergleichInnerhalbUndVerliertNichts) {
