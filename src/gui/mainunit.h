@@ -26,7 +26,8 @@ class TDialoge;
 // The window keeps no replay data of its own: the grids hold texts and check boxes, and
 // column 0 of each list row holds the number n of Replays[n - 1]. Only the search texts of
 // the last scan are kept beside Replays, so that a keystroke in the search folds nothing
-// but what was typed.
+// but what was typed; they are folded at the first search after the scan, so a refresh
+// with no search pays nothing for them.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -131,4 +132,5 @@ private:
     Regionaleinstellungen regional_;
     std::function<bool()> initialisieren_;
     std::vector<std::string> suchtexte_;  // Suchtext of Replays[i], from the last refresh
+    bool suchtexteGefaltet_ = false;      // suchtexte_ belongs to the last refresh's scan
 };

@@ -25,31 +25,55 @@ void Setzen(TCheckSortGrid* grid, int kennung, int zeile, const std::string& tex
     grid->CellStr(grid->Spaltenposition(kennung), zeile, text);
 }
 
+// The rows of a fill reach the grid's views once, when it is done, also when an error
+// ends it early.
+class Umbau {
+public:
+    explicit Umbau(TCheckSortGrid* grid) : grid_(grid) { grid_->BeginUpdate(); }
+    ~Umbau() { grid_->EndUpdate(); }
+    Umbau(const Umbau&) = delete;
+    Umbau& operator=(const Umbau&) = delete;
+
+private:
+    TCheckSortGrid* grid_;
+};
+
 }  // namespace
 
 void TfrmMain::ListeAktualisieren() {
     // The list shows what the scan produced whatever its code; the scan's notices (a
     // file that cannot be opened) come as message boxes.
     LadeStatus = ReplaysLaden(ReplayVerzeichnis, dialoge_);
-    suchtexte_ = Suchtexte(Replays);
+    suchtexte_.clear();
+    suchtexteGefaltet_ = false;
 
-    grdReplays->RemoveRowRange(2, grdReplays->RowCount() - 2);
+    {
+        Umbau umbau(grdReplays);
+        grdReplays->RemoveRowRange(2, grdReplays->RowCount() - 2);
+        if (Replays.empty()) {
+            for (int spalte = 0; spalte < grdReplays->ColCount(); ++spalte) grdReplays->ClearCell(spalte, 1);
+        } else {
+            // All rows at once, as AppendRow would add them one by one.
+            grdReplays->SetRowCount(static_cast<int>(Replays.size()) + 1);
+            const int spielname = grdReplays->Spaltenposition(lsSpielname);
+            const int anzahl = grdReplays->Spaltenposition(lsAnzahl);
+            const int karte = grdReplays->Spaltenposition(lsKarte);
+            const int datum = grdReplays->Spaltenposition(lsDatum);
+            for (size_t i = 0; i < Replays.size(); ++i) {
+                const TReplay& r = *Replays[i];
+                const int n = static_cast<int>(i) + 1;
+                grdReplays->CellStr(0, n, std::to_string(n));
+                grdReplays->PlaceCheckBox(1, n, false, false);
+                grdReplays->CellStr(spielname, n, r.Spielname);
+                grdReplays->CellStr(anzahl, n, std::to_string(r.Spieleranzahl));
+                grdReplays->CellStr(karte, n, KartenName(r.Karte));
+                grdReplays->CellStr(datum, n, regional_.DatumZeitText(r.Datum));
+            }
+        }
+    }
     if (Replays.empty()) {
-        for (int spalte = 0; spalte < grdReplays->ColCount(); ++spalte) grdReplays->ClearCell(spalte, 1);
         SucheAnwenden();
         return;
-    }
-    const int hoechster = static_cast<int>(Replays.size()) - 1;
-    for (int i = 0; i <= hoechster; ++i) {
-        const TReplay& r = *Replays[static_cast<size_t>(i)];
-        const int n = i + 1;
-        grdReplays->CellStr(0, n, std::to_string(n));
-        grdReplays->PlaceCheckBox(1, n, false, false);
-        Setzen(grdReplays, lsSpielname, n, r.Spielname);
-        Setzen(grdReplays, lsAnzahl, n, std::to_string(r.Spieleranzahl));
-        Setzen(grdReplays, lsKarte, n, KartenName(r.Karte));
-        Setzen(grdReplays, lsDatum, n, regional_.DatumZeitText(r.Datum));
-        if (i < hoechster) grdReplays->AppendRow();
     }
     // The search stays and applies to the new list. Row 1 is current after the refill;
     // when the search hides it, the first row shown takes its place, so the highlight, the

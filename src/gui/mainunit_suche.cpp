@@ -40,6 +40,10 @@ void TfrmMain::edtSucheChange() { SucheAnwenden(); }
 
 void TfrmMain::SucheAnwenden() {
     const TSuche suche(edtSuche->text().toStdString());
+    if (!suche.Leer() && !suchtexteGefaltet_) {
+        suchtexte_ = Suchtexte(Replays);
+        suchtexteGefaltet_ = true;
+    }
     int gezeigt = 0;
     for (int r = 1; r < grdReplays->RowCount(); ++r) {
         // The empty row of an empty list names no replay and stays.
@@ -54,6 +58,6 @@ void TfrmMain::SucheAnwenden() {
         grdReplays->SetRowHidden(r, !passt);
         gezeigt += passt;
     }
-    lblTreffer->setText(QStringLiteral("%1 von %2").arg(gezeigt).arg(suchtexte_.size()));
+    lblTreffer->setText(QStringLiteral("%1 von %2").arg(gezeigt).arg(Replays.size()));
     lblTreffer->setVisible(!suche.Leer());
 }
