@@ -152,14 +152,14 @@ void TfrmMain::FormularAufbauen() {
 
     grdReplays->setFocus();
 
-    Verbinden(tbtRefresh, &TfrmMain::tbtRefreshClick);
-    Verbinden(tbtKopieren, &TfrmMain::tbtKopierenClick);
-    Verbinden(btnKopieren, &TfrmMain::btnKopierenClick);
-    Verbinden(btnUmbenennen, &TfrmMain::btnUmbenennenClick);
-    Verbinden(btnDOW, &TfrmMain::btnDOWClick);
-    Verbinden(mbtOptionen, &TfrmMain::mbtOptionenClick);
-    Verbinden(Beenden1, &TfrmMain::Beenden1Click);
-    Verbinden(UeberQuellarch1, &TfrmMain::UeberQuellarch1Click);
+    Verbinden(dialoge_, tbtRefresh, &QToolButton::clicked, this, &TfrmMain::tbtRefreshClick);
+    Verbinden(dialoge_, tbtKopieren, &QToolButton::clicked, this, &TfrmMain::tbtKopierenClick);
+    Verbinden(dialoge_, btnKopieren, &QPushButton::clicked, this, &TfrmMain::btnKopierenClick);
+    Verbinden(dialoge_, btnUmbenennen, &QPushButton::clicked, this, &TfrmMain::btnUmbenennenClick);
+    Verbinden(dialoge_, btnDOW, &QPushButton::clicked, this, &TfrmMain::btnDOWClick);
+    Verbinden(dialoge_, mbtOptionen, &QAction::triggered, this, &TfrmMain::mbtOptionenClick);
+    Verbinden(dialoge_, Beenden1, &QAction::triggered, this, &TfrmMain::Beenden1Click);
+    Verbinden(dialoge_, UeberQuellarch1, &QAction::triggered, this, &TfrmMain::UeberQuellarch1Click);
 
     // The client area is fixed at 796 x 549; the menu bar comes on top of it.
     setFixedSize(kBreite, kHoehe + menuBar()->sizeHint().height());
@@ -196,18 +196,10 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->HideFocusRect = true;
     // The commands find the number in column 0 and the check box in column 1.
     grdReplays->MinDropColumn = 2;
-    grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
-        Behandeln([&] { grdReplaysClickCell(s, r, c); });
-    };
-    grdReplays->OnZeileGewechselt = [this](TCheckSortGrid* s, int r) {
-        Behandeln([&] { grdReplaysZeileGewechselt(s, r); });
-    };
-    grdReplays->OnCanEditCell = [this](TCheckSortGrid* s, int r, int c, bool& CanEdit) {
-        Behandeln([&] { grdReplaysCanEditCell(s, r, c, CanEdit); });
-    };
-    grdReplays->OnColumnMove = [this](TCheckSortGrid* s, int c, bool& Allow) {
-        Behandeln([&] { grdReplaysColumnMove(s, c, Allow); });
-    };
+    grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
+    grdReplays->OnZeileGewechselt = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZeileGewechselt);
+    grdReplays->OnCanEditCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysCanEditCell);
+    grdReplays->OnColumnMove = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysColumnMove);
 }
 
 void TfrmMain::DetailsAufbauen() {
@@ -271,20 +263,6 @@ void TfrmMain::MenueAufbauen() {
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
     UeberQuellarch1 = Hilfe1->addAction(QStringLiteral("Über Quellarch…"));
     UeberQuellarch1->setObjectName(QStringLiteral("UeberQuellarch1"));
-}
-
-void TfrmMain::Behandeln(const std::function<void()>& handler) { MitFehlerbox(dialoge_, handler); }
-
-void TfrmMain::Verbinden(QToolButton* knopf, void (TfrmMain::*handler)()) {
-    connect(knopf, &QToolButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
-}
-
-void TfrmMain::Verbinden(QPushButton* knopf, void (TfrmMain::*handler)()) {
-    connect(knopf, &QPushButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
-}
-
-void TfrmMain::Verbinden(QAction* eintrag, void (TfrmMain::*handler)()) {
-    connect(eintrag, &QAction::triggered, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
 }
 
 void TfrmMain::FormCreate() {

@@ -118,11 +118,6 @@ private:
     void MenueAufbauen();
     void SucheAufbauen();
     void GridEinrichten(TCheckSortGrid* grid);
-    // Connects a control's signal to a handler through the default error box.
-    void Verbinden(QToolButton* knopf, void (TfrmMain::*handler)());
-    void Verbinden(QPushButton* knopf, void (TfrmMain::*handler)());
-    void Verbinden(QAction* eintrag, void (TfrmMain::*handler)());
-    void Behandeln(const std::function<void()>& handler);
     // The replay the number in column 0 of row ARow names; nullptr when the number lies
     // outside Replays. Raises Fehler when the cell holds no number.
     const class TReplay* ReplayInZeile(int ARow) const;
