@@ -75,6 +75,10 @@ QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int 
 
 }  // namespace
 
+QCheckBox* TfrmMain::* const TfrmMain::kSiegbedingungsboxen[kSiegbedingungen.size()] = {
+    &TfrmMain::chkVernichtung, &TfrmMain::chkAttentat, &TfrmMain::chkKontrollgebiet, &TfrmMain::chkHQ,
+    &TfrmMain::chkOeko,        &TfrmMain::chkErobern,  &TfrmMain::chkSuddenDeath};
+
 TfrmMain::TfrmMain(TDialoge& dialoge, Regionaleinstellungen regional, std::function<bool()> initialisieren,
                    QWidget* parent)
     : QMainWindow(parent),
@@ -237,13 +241,10 @@ void TfrmMain::DetailsAufbauen() {
     grpSiegbedingungen = new QGroupBox(QStringLiteral(" Siegbedingungen "), pnlRechts);
     grpSiegbedingungen->setObjectName(QStringLiteral("grpSiegbedingungen"));
     grpSiegbedingungen->setGeometry(9, 263, 153, 210);
-    chkVernichtung = Bedingung(grpSiegbedingungen, "chkVernichtung", "Vernichtung", 24);
-    chkAttentat = Bedingung(grpSiegbedingungen, "chkAttentat", "Attentat", 50);
-    chkKontrollgebiet = Bedingung(grpSiegbedingungen, "chkKontrollgebiet", "Kontrollgebiet", 77);
-    chkHQ = Bedingung(grpSiegbedingungen, "chkHQ", "HQ zerstören", 104);
-    chkOeko = Bedingung(grpSiegbedingungen, "chkOeko", "Ökonomischer Sieg", 130);
-    chkErobern = Bedingung(grpSiegbedingungen, "chkErobern", "Erobern und halten", 157);
-    chkSuddenDeath = Bedingung(grpSiegbedingungen, "chkSuddenDeath", "Sudden Death", 184);
+    constexpr int oben[kSiegbedingungen.size()] = {24, 50, 77, 104, 130, 157, 184};
+    for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
+        this->*kSiegbedingungsboxen[i] =
+            Bedingung(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, kSiegbedingungen[i].Titel, oben[i]);
 }
 
 void TfrmMain::MenueAufbauen() {

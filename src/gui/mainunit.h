@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "regionaleinstellungen.h"
+#include "siegbedingungen.h"
 
 class QAction;
 class QCheckBox;
@@ -112,6 +113,9 @@ public:
     void AuswahlNachPlaybackKopieren();
 
 private:
+    // The win conditions' check boxes, in the order of kSiegbedingungen.
+    static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];
+
     void FormularAufbauen();
     void ListeAufbauen();
     void DetailsAufbauen();
