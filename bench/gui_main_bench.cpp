@@ -12,22 +12,13 @@
 
 #include "benchbibliothek.h"
 #include "dateifunktionen.h"
-#include "dialoge.h"
 #include "grid.h"
 #include "mainunit.h"
 #include "speicher.h"
+#include "stilledialoge.h"
 #include "variablen.h"
 
 namespace {
-
-class StilleDialoge : public TDialoge {
-public:
-    void Nachricht(const std::string&) override {}
-    bool Frage(const std::string&, const std::string&) override { return false; }
-    bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
-    bool OrdnerWaehlen(const std::string&, std::string&) override { return false; }
-    bool DateiOeffnen(const std::string&, std::string&) override { return false; }
-};
 
 std::string Bibliothek(const benchmark::State& state) {
     return BenchBibliothek(static_cast<int>(state.range(0)), nullptr, 8 * 1024);

@@ -9,22 +9,13 @@
 #include <string>
 
 #include "benchbibliothek.h"
-#include "dialoge.h"
 #include "grid.h"
 #include "mainunit.h"
+#include "stilledialoge.h"
 #include "suche.h"
 #include "variablen.h"
 
 namespace {
-
-class StilleDialoge : public TDialoge {
-public:
-    void Nachricht(const std::string&) override {}
-    bool Frage(const std::string&, const std::string&) override { return false; }
-    bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
-    bool OrdnerWaehlen(const std::string&, std::string&) override { return false; }
-    bool DateiOeffnen(const std::string&, std::string&) override { return false; }
-};
 
 constexpr int kReplays = 20000;
 

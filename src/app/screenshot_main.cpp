@@ -10,24 +10,13 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "dialoge.h"
 #include "mainunit.h"
 #include "optionenunit.h"
 #include "qtdialoge.h"
+#include "stilledialoge.h"
 #include "variablen.h"
 
 namespace {
-
-class StilleDialoge : public TDialoge {
-public:
-    void Nachricht(const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    bool Frage(const std::string&, const std::string&) override { return false; }
-    bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
-    bool OrdnerWaehlen(const std::string&, std::string&) override { return false; }
-    bool DateiOeffnen(const std::string&, std::string&) override { return false; }
-};
 
 bool Speichern(QWidget& fenster, const QString& datei) {
     fenster.show();
@@ -52,7 +41,7 @@ int main(int argc, char** argv) {
     const QString ordner = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(ordner);
 
-    StilleDialoge dialoge;
+    StilleDialoge dialoge(stderr);
     TfrmMain frmMain(dialoge);
     if (argc == 4) {
         ReplayVerzeichnis = argv[2];

@@ -6,6 +6,7 @@
 #include "anzeigenamen.h"
 #include "datum.h"
 #include "replay.h"
+#include "siegbedingungen.h"
 #include "zeichensatz.h"
 
 void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AlsQString(text) + "\n"); }
@@ -49,10 +50,9 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
     o["NamensLaenge"] = r.NamensLaenge;
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;
-        o["Siegbedingungen"] = QJsonObject{{"Vernichtung", s.Vernichtung}, {"SuddenDeath", s.SuddenDeath},
-                                           {"Attentat", s.Attentat},       {"Oeko", s.Oeko},
-                                           {"Kontrollgebiet", s.Kontrollgebiet}, {"HQ", s.HQ},
-                                           {"Erobern", s.Erobern}};
+        QJsonObject bedingungen;
+        for (const TSiegbedingung& b : kSiegbedingungen) bedingungen[QLatin1String(b.Schluessel)] = s.*b.Feld;
+        o["Siegbedingungen"] = bedingungen;
     } else {
         o["Siegbedingungen"] = QJsonValue(QJsonValue::Null);
     }

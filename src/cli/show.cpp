@@ -6,6 +6,7 @@
 #include "clitext.h"
 #include "fehler.h"
 #include "replay.h"
+#include "siegbedingungen.h"
 #include "zeichensatz.h"
 
 namespace {
@@ -28,13 +29,8 @@ QString Zusammenfassung(const TReplay& r) {
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;
         QStringList an;
-        if (s.Vernichtung) an << "Vernichtung";
-        if (s.Attentat) an << "Attentat";
-        if (s.Kontrollgebiet) an << "Kontrollgebiet";
-        if (s.HQ) an << QString::fromUtf8("HQ zerstören");
-        if (s.Oeko) an << QString::fromUtf8("Ökonomischer Sieg");
-        if (s.Erobern) an << "Erobern und halten";
-        if (s.SuddenDeath) an << "Sudden Death";
+        for (const TSiegbedingung& b : kSiegbedingungen)
+            if (s.*b.Feld) an << QString::fromUtf8(b.Titel);
         text += "  Siegbedingungen: " + an.join(", ") + "\n";
     }
     return text;

@@ -6,8 +6,9 @@
 #include "platform/datei.h"
 
 namespace {
-// Longest proper prefix of marke[0..i] that is also its suffix, for each i: lets the
-// search fall back inside a partial match, so "FOLDFOLDINFO" finds "FOLDINFO" at 4.
+// How many bytes of marke are matched once byte follows the passend bytes matched so far.
+// On a mismatch the match falls back to the longest border of the part matched (a prefix
+// of marke that is also its suffix), so "FOLDFOLDINFO" finds "FOLDINFO" at 4.
 std::size_t Rueckfall(const std::string& marke, std::size_t passend, unsigned char byte) {
     while (passend > 0 && static_cast<unsigned char>(marke[passend]) != byte) {
         // Recompute the border of marke[0..passend) directly; markers are a few bytes long.
@@ -68,7 +69,7 @@ bool TMarkenSucher::Fuettern(const unsigned char* daten, std::size_t laenge) {
 }  // namespace
 
 std::int32_t MarkeInDateiSuchen(const std::string& marke, plattform::Datei& datei) {
-    // NaechstesByte's buffer: one block of the file at a time, owned by this one search.
+    // One block of the file at a time, owned by this one search.
     unsigned char puffer[1024];
     TMarkenSucher sucher(marke);
     for (;;) {

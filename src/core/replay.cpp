@@ -15,15 +15,6 @@
 #include "zeichensatz.h"
 
 namespace {
-// Identifiers of the win conditions as stored (little-endian) in the file.
-constexpr std::uint32_t kVernichtung = 0xF6999082;
-constexpr std::uint32_t kSuddenDeath = 0x931DD8F4;
-constexpr std::uint32_t kAttentat = 0xBAF8C0A1;
-constexpr std::uint32_t kOeko = 0xD18450C7;
-constexpr std::uint32_t kKontrollgebiet = 0x2BD05ECA;
-constexpr std::uint32_t kHQ = 0x337F20F5;
-constexpr std::uint32_t kErobern = 0x74C54396;
-
 // Everything the parse needs lies in the first few KiB of a replay; reading them in one
 // block instead of a seek and read per field is what keeps a big library fast.
 constexpr std::size_t kKopfGroesse = 4096;
@@ -38,19 +29,6 @@ std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge) {
     // 8-byte option entries, and "TRSR" ends the seventh.
     const auto m = static_cast<std::uint8_t>(kartenpfadLaenge - 18);
     return 250 + m + 60 + 52;
-}
-
-void TSiegbedingungen::Setzen(std::uint32_t kennung) {
-    switch (kennung) {
-        case kVernichtung: Vernichtung = true; break;
-        case kSuddenDeath: SuddenDeath = true; break;
-        case kAttentat: Attentat = true; break;
-        case kOeko: Oeko = true; break;
-        case kKontrollgebiet: Kontrollgebiet = true; break;
-        case kHQ: HQ = true; break;
-        case kErobern: Erobern = true; break;
-        default: break;
-    }
 }
 
 // Exact reads at absolute positions, served from the file's head where it can. Every

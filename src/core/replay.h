@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "datum.h"
+#include "siegbedingungen.h"
 
 class TMeldungen;
 namespace plattform { class Datei; }
@@ -30,21 +31,6 @@ public:
     std::string Rasse;     // race key as stored, one byte a character, e.g. "space_marine_race"
     std::int32_t Team;     // counted from 0
     std::string Kennzahl;  // decimal text of the byte after the name
-};
-
-// The seven win conditions; all false until the reader meets their identifiers.
-class TSiegbedingungen {
-public:
-    bool Vernichtung = false;
-    bool SuddenDeath = false;
-    bool Attentat = false;
-    bool Oeko = false;
-    bool Kontrollgebiet = false;
-    bool HQ = false;
-    bool Erobern = false;
-
-    // Sets the flag an identifier stands for; other identifiers do nothing.
-    void Setzen(std::uint32_t kennung);
 };
 
 // The parsed contents of one replay file, built once by the constructor and not changed

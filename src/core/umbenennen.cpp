@@ -90,11 +90,6 @@ bool GleicheSpieler(const TSpieler& a, const TSpieler& b) {
     return a.Name == b.Name && a.Rasse == b.Rasse && a.Team == b.Team && a.Kennzahl == b.Kennzahl;
 }
 
-bool GleicheSiegbedingungen(const TSiegbedingungen& a, const TSiegbedingungen& b) {
-    return a.Vernichtung == b.Vernichtung && a.SuddenDeath == b.SuddenDeath && a.Attentat == b.Attentat &&
-           a.Oeko == b.Oeko && a.Kontrollgebiet == b.Kontrollgebiet && a.HQ == b.HQ && a.Erobern == b.Erobern;
-}
-
 // Whether the reader takes the written file for the old replay under its new name: the
 // name, and the same map, options, players, teams, races and win conditions. This holds
 // whatever the rewrite and the reader come to disagree on in the future.
@@ -120,7 +115,7 @@ bool GibtUmbenanntesReplay(const std::string& pfad, const TReplay& alt, const st
            neu->NamensLaenge == static_cast<std::int32_t>(2 * neuerName.size()) && neu->Karte == alt.Karte &&
            neu->Spieleranzahl == alt.Spieleranzahl && optionen(*neu) == optionen(alt) &&
            neu->Siegbedingungen && alt.Siegbedingungen &&
-           GleicheSiegbedingungen(*neu->Siegbedingungen, *alt.Siegbedingungen) &&
+           *neu->Siegbedingungen == *alt.Siegbedingungen &&
            std::equal(neu->Spieler.begin(), neu->Spieler.end(), alt.Spieler.begin(), alt.Spieler.end(),
                       GleicheSpieler);
 }

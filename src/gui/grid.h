@@ -29,7 +29,7 @@ class TGridModell;
 //   grdReplays->SortOptions.Show = true;  grdReplays->SortOptions.FixedCols = true;
 //   grdReplays->CheckAllInHeader = true;  grdReplays->PreciseCheckBoxHit = true;
 //   grdReplays->HideFocusRect = true;  grdReplays->MinDropColumn = 2;
-//   grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) { grdReplaysClickCell(s, r, c); };
+//   grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
 //   grdReplays->OnCanEditCell = ...grdReplaysCanEditCell...;  OnColumnMove = ...grdReplaysColumnMove...;
 //   grdReplays->OnZeileGewechselt = ...grdReplaysZeileGewechselt...;
 //

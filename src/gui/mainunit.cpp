@@ -75,6 +75,10 @@ QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int 
 
 }  // namespace
 
+QCheckBox* TfrmMain::* const TfrmMain::kSiegbedingungsboxen[kSiegbedingungen.size()] = {
+    &TfrmMain::chkVernichtung, &TfrmMain::chkAttentat, &TfrmMain::chkKontrollgebiet, &TfrmMain::chkHQ,
+    &TfrmMain::chkOeko,        &TfrmMain::chkErobern,  &TfrmMain::chkSuddenDeath};
+
 TfrmMain::TfrmMain(TDialoge& dialoge, Regionaleinstellungen regional, std::function<bool()> initialisieren,
                    QWidget* parent)
     : QMainWindow(parent),
@@ -152,14 +156,14 @@ void TfrmMain::FormularAufbauen() {
 
     grdReplays->setFocus();
 
-    Verbinden(tbtRefresh, &TfrmMain::tbtRefreshClick);
-    Verbinden(tbtKopieren, &TfrmMain::tbtKopierenClick);
-    Verbinden(btnKopieren, &TfrmMain::btnKopierenClick);
-    Verbinden(btnUmbenennen, &TfrmMain::btnUmbenennenClick);
-    Verbinden(btnDOW, &TfrmMain::btnDOWClick);
-    Verbinden(mbtOptionen, &TfrmMain::mbtOptionenClick);
-    Verbinden(Beenden1, &TfrmMain::Beenden1Click);
-    Verbinden(UeberQuellarch1, &TfrmMain::UeberQuellarch1Click);
+    Verbinden(dialoge_, tbtRefresh, &QToolButton::clicked, this, &TfrmMain::tbtRefreshClick);
+    Verbinden(dialoge_, tbtKopieren, &QToolButton::clicked, this, &TfrmMain::tbtKopierenClick);
+    Verbinden(dialoge_, btnKopieren, &QPushButton::clicked, this, &TfrmMain::btnKopierenClick);
+    Verbinden(dialoge_, btnUmbenennen, &QPushButton::clicked, this, &TfrmMain::btnUmbenennenClick);
+    Verbinden(dialoge_, btnDOW, &QPushButton::clicked, this, &TfrmMain::btnDOWClick);
+    Verbinden(dialoge_, mbtOptionen, &QAction::triggered, this, &TfrmMain::mbtOptionenClick);
+    Verbinden(dialoge_, Beenden1, &QAction::triggered, this, &TfrmMain::Beenden1Click);
+    Verbinden(dialoge_, UeberQuellarch1, &QAction::triggered, this, &TfrmMain::UeberQuellarch1Click);
 
     // The client area is fixed at 796 x 549; the menu bar comes on top of it.
     setFixedSize(kBreite, kHoehe + menuBar()->sizeHint().height());
@@ -196,18 +200,10 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->HideFocusRect = true;
     // The commands find the number in column 0 and the check box in column 1.
     grdReplays->MinDropColumn = 2;
-    grdReplays->OnClickCell = [this](TCheckSortGrid* s, int r, int c) {
-        Behandeln([&] { grdReplaysClickCell(s, r, c); });
-    };
-    grdReplays->OnZeileGewechselt = [this](TCheckSortGrid* s, int r) {
-        Behandeln([&] { grdReplaysZeileGewechselt(s, r); });
-    };
-    grdReplays->OnCanEditCell = [this](TCheckSortGrid* s, int r, int c, bool& CanEdit) {
-        Behandeln([&] { grdReplaysCanEditCell(s, r, c, CanEdit); });
-    };
-    grdReplays->OnColumnMove = [this](TCheckSortGrid* s, int c, bool& Allow) {
-        Behandeln([&] { grdReplaysColumnMove(s, c, Allow); });
-    };
+    grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
+    grdReplays->OnZeileGewechselt = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZeileGewechselt);
+    grdReplays->OnCanEditCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysCanEditCell);
+    grdReplays->OnColumnMove = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysColumnMove);
 }
 
 void TfrmMain::DetailsAufbauen() {
@@ -245,13 +241,10 @@ void TfrmMain::DetailsAufbauen() {
     grpSiegbedingungen = new QGroupBox(QStringLiteral(" Siegbedingungen "), pnlRechts);
     grpSiegbedingungen->setObjectName(QStringLiteral("grpSiegbedingungen"));
     grpSiegbedingungen->setGeometry(9, 263, 153, 210);
-    chkVernichtung = Bedingung(grpSiegbedingungen, "chkVernichtung", "Vernichtung", 24);
-    chkAttentat = Bedingung(grpSiegbedingungen, "chkAttentat", "Attentat", 50);
-    chkKontrollgebiet = Bedingung(grpSiegbedingungen, "chkKontrollgebiet", "Kontrollgebiet", 77);
-    chkHQ = Bedingung(grpSiegbedingungen, "chkHQ", "HQ zerstören", 104);
-    chkOeko = Bedingung(grpSiegbedingungen, "chkOeko", "Ökonomischer Sieg", 130);
-    chkErobern = Bedingung(grpSiegbedingungen, "chkErobern", "Erobern und halten", 157);
-    chkSuddenDeath = Bedingung(grpSiegbedingungen, "chkSuddenDeath", "Sudden Death", 184);
+    constexpr int oben[kSiegbedingungen.size()] = {24, 50, 77, 104, 130, 157, 184};
+    for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
+        this->*kSiegbedingungsboxen[i] =
+            Bedingung(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, kSiegbedingungen[i].Titel, oben[i]);
 }
 
 void TfrmMain::MenueAufbauen() {
@@ -271,20 +264,6 @@ void TfrmMain::MenueAufbauen() {
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
     UeberQuellarch1 = Hilfe1->addAction(QStringLiteral("Über Quellarch…"));
     UeberQuellarch1->setObjectName(QStringLiteral("UeberQuellarch1"));
-}
-
-void TfrmMain::Behandeln(const std::function<void()>& handler) { MitFehlerbox(dialoge_, handler); }
-
-void TfrmMain::Verbinden(QToolButton* knopf, void (TfrmMain::*handler)()) {
-    connect(knopf, &QToolButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
-}
-
-void TfrmMain::Verbinden(QPushButton* knopf, void (TfrmMain::*handler)()) {
-    connect(knopf, &QPushButton::clicked, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
-}
-
-void TfrmMain::Verbinden(QAction* eintrag, void (TfrmMain::*handler)()) {
-    connect(eintrag, &QAction::triggered, this, [this, handler] { Behandeln([&] { (this->*handler)(); }); });
 }
 
 void TfrmMain::FormCreate() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "regionaleinstellungen.h"
+#include "siegbedingungen.h"
 
 class QAction;
 class QCheckBox;
@@ -113,17 +114,15 @@ public:
     void AuswahlNachPlaybackKopieren();
 
 private:
+    // The win conditions' check boxes, in the order of kSiegbedingungen.
+    static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];
+
     void FormularAufbauen();
     void ListeAufbauen();
     void DetailsAufbauen();
     void MenueAufbauen();
     void SucheAufbauen();
     void GridEinrichten(TCheckSortGrid* grid);
-    // Connects a control's signal to a handler through the default error box.
-    void Verbinden(QToolButton* knopf, void (TfrmMain::*handler)());
-    void Verbinden(QPushButton* knopf, void (TfrmMain::*handler)());
-    void Verbinden(QAction* eintrag, void (TfrmMain::*handler)());
-    void Behandeln(const std::function<void()>& handler);
     // The replay the number in column 0 of row ARow names; nullptr when the number lies
     // outside Replays. Raises Fehler when the cell holds no number.
     const class TReplay* ReplayInZeile(int ARow) const;

@@ -113,13 +113,8 @@ void TfrmMain::DetailsAnzeigen(int Index) {
 
     const TSiegbedingungen keine;
     const TSiegbedingungen& b = r.Siegbedingungen ? *r.Siegbedingungen : keine;
-    chkVernichtung->setChecked(b.Vernichtung);
-    chkAttentat->setChecked(b.Attentat);
-    chkKontrollgebiet->setChecked(b.Kontrollgebiet);
-    chkHQ->setChecked(b.HQ);
-    chkOeko->setChecked(b.Oeko);
-    chkErobern->setChecked(b.Erobern);
-    chkSuddenDeath->setChecked(b.SuddenDeath);
+    for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
+        (this->*kSiegbedingungsboxen[i])->setChecked(b.*kSiegbedingungen[i].Feld);
 }
 
 void TfrmMain::UeberschriftSetzen(const QString& text) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QShortcut>
 
+#include "fehlerbox.h"
 #include "grid.h"
 #include "mainunit.h"
 #include "suche.h"
@@ -33,7 +34,7 @@ void TfrmMain::SucheAufbauen() {
     });
     auto* leeren = new QShortcut(QKeySequence(Qt::Key_Escape), edtSuche, nullptr, nullptr, Qt::WidgetShortcut);
     connect(leeren, &QShortcut::activated, edtSuche, &QLineEdit::clear);
-    connect(edtSuche, &QLineEdit::textChanged, this, [this] { Behandeln([this] { edtSucheChange(); }); });
+    Verbinden(dialoge_, edtSuche, &QLineEdit::textChanged, this, &TfrmMain::edtSucheChange);
 }
 
 void TfrmMain::edtSucheChange() { SucheAnwenden(); }

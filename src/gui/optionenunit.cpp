@@ -120,14 +120,10 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setTabOrder(edtReplayVerzeichnis, btnOk);
     setTabOrder(btnOk, btnAbbrechen);
 
-    const auto verbinden = [this](QAbstractButton* knopf, void (TfrmOptionen::*handler)()) {
-        connect(knopf, &QAbstractButton::clicked, this,
-                [this, handler] { MitFehlerbox(dialoge_, [this, handler] { (this->*handler)(); }); });
-    };
-    verbinden(sbtDOWWechseln, &TfrmOptionen::sbtDOWWechselnClick);
-    verbinden(sbtReplayWechseln, &TfrmOptionen::sbtReplayWechselnClick);
-    verbinden(btnOk, &TfrmOptionen::btnOkClick);
-    verbinden(btnAbbrechen, &TfrmOptionen::btnAbbrechenClick);
+    Verbinden(dialoge_, sbtDOWWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtDOWWechselnClick);
+    Verbinden(dialoge_, sbtReplayWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtReplayWechselnClick);
+    Verbinden(dialoge_, btnOk, &QAbstractButton::clicked, this, &TfrmOptionen::btnOkClick);
+    Verbinden(dialoge_, btnAbbrechen, &QAbstractButton::clicked, this, &TfrmOptionen::btnAbbrechenClick);
 
     MitFehlerbox(dialoge_, [this] { FormCreate(); });
     edtDOWVerzeichnis->setFocus();

@@ -1,9 +1,7 @@
 #pragma once
-// Shared by the grid's widget tests: a QApplication for the whole test program, grids set
-// up like the main window's two grids, and real mouse events at exact viewport pixels.
+// Shared by the grid's widget tests: grids set up like the main window's two grids, and
+// real mouse events at exact viewport pixels.
 #include <gtest/gtest.h>
-
-#include "offscreen.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,23 +12,6 @@
 #include <vector>
 
 #include "grid.h"
-
-class QtUmgebung : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "grid_test";
-        static char* argv[] = {name, nullptr};
-        OffscreenWennNichtsGewaehlt();
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-
-inline ::testing::Environment* const qtUmgebung = ::testing::AddGlobalTestEnvironment(new QtUmgebung);
 
 // A grid like grdReplays: "", "", Spielname, #, Karte, Datum; German regional settings.
 inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {

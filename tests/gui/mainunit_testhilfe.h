@@ -1,10 +1,8 @@
 #pragma once
-// Shared by the main window's widget tests: a QApplication for the whole program, a game
-// folder and a library folder in a fresh temporary folder, builder-made replays, the
-// window opened with the scripted dialogs, and real clicks at exact cell pixels.
+// Shared by the main window's widget tests: a game folder and a library folder in a fresh
+// temporary folder, builder-made replays, the window opened with the scripted dialogs, and
+// real clicks at exact cell pixels.
 #include <gtest/gtest.h>
-
-#include "offscreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,23 +30,6 @@
 #include "tempverzeichnis.h"
 #include "variablen.h"
 #include "zeichensatz.h"
-
-class MainQtUmgebung : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "mainunit_test";
-        static char* argv[] = {name, nullptr};
-        OffscreenWennNichtsGewaehlt();
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-
-inline ::testing::Environment* const mainQtUmgebung = ::testing::AddGlobalTestEnvironment(new MainQtUmgebung);
 
 class MainTest : public ::testing::Test {
 protected:

@@ -1,9 +1,7 @@
 #pragma once
-// Shared by the options dialog's tests: a QApplication for the whole program, a stand-in
-// main window as owner, config.ini in a fresh folder, and real clicks and keystrokes.
+// Shared by the options dialog's tests: a stand-in main window as owner, config.ini in a
+// fresh folder, and real clicks and keystrokes.
 #include <gtest/gtest.h>
-
-#include "offscreen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,24 +19,6 @@
 #include "heimordner.h"
 #include "tempverzeichnis.h"
 #include "variablen.h"
-
-class OptionenQtUmgebung : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "optionen_test";
-        static char* argv[] = {name, nullptr};
-        OffscreenWennNichtsGewaehlt();
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-
-inline ::testing::Environment* const optionenQtUmgebung =
-    ::testing::AddGlobalTestEnvironment(new OptionenQtUmgebung);
 
 class OptionenTest : public ::testing::Test {
 protected:

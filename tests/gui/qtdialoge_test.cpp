@@ -2,8 +2,6 @@
 // escape answers. The box is answered from a timer while it runs modally.
 #include <gtest/gtest.h>
 
-#include "offscreen.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -18,22 +16,6 @@
 #include "qtdialoge.h"
 
 namespace {
-
-class QtUmgebung : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "qtdialoge_test";
-        static char* argv[] = {name, nullptr};
-        OffscreenWennNichtsGewaehlt();
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-::testing::Environment* const qtUmgebung = ::testing::AddGlobalTestEnvironment(new QtUmgebung);
 
 // Runs pruefen on the modal box as soon as it is up; the check must close the box.
 void WennOffen(std::function<void(QWidget*)> pruefen) {
