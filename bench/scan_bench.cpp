@@ -1,8 +1,11 @@
 // The library scan against a baseline that lists the same folder and opens, reads 4 KiB
-// of and closes every file in it.
+// of and closes every file in it; and the scan with the replay index, writing a fresh one
+// each time and reading every replay from a valid one, against the plain scan.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,8 @@
 #include "meldungen.h"
 #include "platform/datei.h"
 #include "platform/dateisystem.h"
+#include "replayindex.h"
+#include "testdateien.h"
 #include "variablen.h"
 
 namespace {
@@ -45,8 +50,49 @@ void BM_ReplaysLaden(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The bench library with dates old enough for the index to keep its files, and an index
+// folder of its own.
+std::string IndexBibliothek(int anzahl, std::string& indexdatei) {
+    std::vector<std::string> dateien;
+    std::string ordner = BenchBibliothek(anzahl, &dateien);
+    for (const auto& pfad : dateien)
+        if (plattform::LetzteAenderungFat(pfad) >= 0 && (plattform::LetzteAenderungFat(pfad) >> 25) + 1980 > 2020)
+            AenderungszeitSetzen(pfad, 2020, 1, 1, 12, 0, 0);
+    IndexVerzeichnis = (std::filesystem::temp_directory_path() / "quellarch_bench_index").string() + "/";
+    indexdatei = IndexDatei(IndexVerzeichnis, ordner);
+    return ordner;
+}
+
+void BM_ReplaysLadenIndexSchreiben(benchmark::State& state) {
+    std::string indexdatei;
+    std::string ordner = IndexBibliothek(static_cast<int>(state.range(0)), indexdatei);
+    TStilleMeldungen meldungen;
+    for (auto _ : state) {
+        Replays.clear();
+        std::filesystem::remove(indexdatei);
+        benchmark::DoNotOptimize(ReplaysLaden(ordner, meldungen));
+    }
+    IndexVerzeichnis.clear();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_ReplaysLadenAusIndex(benchmark::State& state) {
+    std::string indexdatei;
+    std::string ordner = IndexBibliothek(static_cast<int>(state.range(0)), indexdatei);
+    TStilleMeldungen meldungen;
+    ReplaysLaden(ordner, meldungen);  // the valid index every iteration reads
+    for (auto _ : state) {
+        Replays.clear();
+        benchmark::DoNotOptimize(ReplaysLaden(ordner, meldungen));
+    }
+    IndexVerzeichnis.clear();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 BENCHMARK(BM_Basislinie)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaysLaden)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaysLadenIndexSchreiben)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaysLadenAusIndex)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 #include "befehle.h"
 #include "clitext.h"
 #include "dateifunktionen.h"
+#include "platform/benutzerordner.h"
 #include "replay.h"
 #include "suche.h"
 #include "variablen.h"
@@ -29,16 +30,19 @@ QString Tabelle(const std::vector<std::size_t>& gewaehlt) {
 
 int BefehlList(const std::vector<std::string>& argumente) {
     auto benutzung = [] {
-        StderrSchreiben("usage: quellarch-cli list [--json] [--filter TEXT] DIR\n");
+        StderrSchreiben("usage: quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR\n");
         return 2;
     };
     bool json = false;
+    bool index = true;
     std::optional<std::string> filter;
     std::vector<std::string> ordner;
     for (std::size_t k = 0; k < argumente.size(); ++k) {
         const std::string& a = argumente[k];
         if (a == "--json") {
             json = true;
+        } else if (a == "--no-index") {
+            index = false;
         } else if (a == "--filter") {
             if (filter || k + 1 == argumente.size()) return benutzung();
             // The text comes in the system's own encoding; the search reads UTF-8.
@@ -49,6 +53,8 @@ int BefehlList(const std::vector<std::string>& argumente) {
     }
     if (ordner.size() != 1) return benutzung();
     TStderrMeldungen meldungen;
+    // The window's index in the user's cache folder; without it every file is read.
+    IndexVerzeichnis = index ? plattform::BenutzerCacheOrdner() : std::string();
     // DIR is used as the window uses the library folder: unchanged, joined by concatenation.
     LadeStatus = ReplaysLaden(ordner.front(), meldungen);
     // The window's search: the same words find the same replays.

@@ -12,7 +12,7 @@ int Benutzung() {
     StderrSchreiben(
         "usage:\n"
         "  quellarch-cli show [--json] FILE...\n"
-        "  quellarch-cli list [--json] [--filter TEXT] DIR\n"
+        "  quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR\n"
         "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n"
         "  quellarch-cli rename FILE NEWNAME\n"
         "  quellarch-cli config [--json]\n");

@@ -3,16 +3,23 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <filesystem>
+#include <optional>
+#include <string_view>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "fehler.h"
 #include "meldungen.h"
+#include "platform/cachedatei.h"
+#include "platform/dateistempel.h"
 #include "platform/dateisystem.h"
 #include "platform/faden.h"
 #include "platform/fehlerplan.h"
 #include "replay.h"
+#include "replayindex.h"
 #include "variablen.h"
 
 namespace {
@@ -23,6 +30,24 @@ struct Ergebnis {
     std::unique_ptr<TReplay> replay;
     std::vector<std::string> meldungen;
     bool fehlgeschlagen = false;
+    // The stamp under which the replay goes into the next index: a hit, or a file read
+    // without any notice and old enough to trust its stamp. Nothing for every other file.
+    std::optional<plattform::Dateistempel> behalten;
+    bool ausIndex = false;
+};
+
+// An index is bigger than this only when it is not one: 20,000 replays take about 4 MiB.
+constexpr std::size_t kHoechstensIndex = std::size_t{256} << 20;
+
+// The index as one scan uses it. Each entry is looked up by the one listed name it was
+// stored under, so the helper threads never take the same entry.
+struct TIndexLauf {
+    std::vector<TIndexEintrag> geladen;
+    std::unordered_map<std::string_view, std::size_t> nachName;
+    std::vector<plattform::Dateistempel> gelistet;  // the listing's stamps, where it gives them
+    // A file changed this late may change again within its time stamp's resolution
+    // without showing, so it is read again next time rather than kept.
+    std::int64_t spaetesteAenderung = 0;
 };
 
 class TGesammelteMeldungen : public TMeldungen {
@@ -34,15 +59,53 @@ private:
     std::vector<std::string>& ziel_;
 };
 
-void Einlesen(const std::string& Verzeichnis, const std::string& name, Ergebnis& ergebnis) {
+void Einlesen(const std::string& Verzeichnis, const std::string& name, Ergebnis& ergebnis,
+              std::optional<plattform::Dateistempel>* stempel = nullptr) {
     TGesammelteMeldungen meldungen(ergebnis.meldungen);
     // The path is made inside the guard too: an error escaping a helper thread would end
     // the program.
     try {
-        ergebnis.replay = std::make_unique<TReplay>(Verzeichnis + name, meldungen);
+        ergebnis.replay = std::make_unique<TReplay>(Verzeichnis + name, meldungen, stempel);
     } catch (const std::exception&) {
         ergebnis.fehlgeschlagen = true;
     }
+}
+
+// The stamp of listed entry i: the listing's own, else one stat of the file the scan
+// would open.
+std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const std::string& Verzeichnis,
+                                               const std::string& name, std::size_t i) {
+    if (i < index.gelistet.size()) return index.gelistet[i];
+    try {
+        return plattform::StempelLesen(Verzeichnis + name);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// A file the index holds under an unchanged stamp is taken from it unopened, with Datum
+// made from the stamp as the reader makes it from the open file. Every other file is
+// read as without an index.
+void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, std::size_t i, TIndexLauf& index,
+                      Ergebnis& ergebnis) {
+    if (auto fund = index.nachName.find(name); fund != index.nachName.end()) {
+        TIndexEintrag& eintrag = index.geladen[fund->second];
+        auto stempel = Stempel(index, Verzeichnis, name, i);
+        if (stempel && *stempel == eintrag.Stempel) {
+            eintrag.Replay->Datum = DatumAusFat(plattform::FatAusStempel(*stempel));
+            ergebnis.replay = std::move(eintrag.Replay);
+            ergebnis.behalten = stempel;
+            ergebnis.ausIndex = true;
+            return;
+        }
+    }
+    std::optional<plattform::Dateistempel> stempel;
+    Einlesen(Verzeichnis, name, ergebnis, &stempel);
+    // Only a file that was named as listed: a folder without its separator glues the
+    // pattern onto its last name, and the file opened is not the one listed.
+    if (!ergebnis.fehlgeschlagen && ergebnis.meldungen.empty() && stempel && ergebnis.replay->Dateiname == name &&
+        stempel->aenderung <= index.spaetesteAenderung)
+        ergebnis.behalten = stempel;
 }
 
 // Small folders are not worth a thread; big ones are mostly waiting on the file system,
@@ -57,12 +120,15 @@ unsigned Faeden(std::size_t eintraege) {
         std::clamp<std::size_t>(eintraege / kEintraegeProFaden, 1, std::min(kerne, kHoechstensFaeden)));
 }
 
-std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::vector<std::string>& eintraege) {
+std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::vector<std::string>& eintraege,
+                                   TIndexLauf* index) {
     std::vector<Ergebnis> ergebnisse(eintraege.size());
     std::atomic<std::size_t> naechster{0};
     auto arbeiten = [&] {
-        for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++)
-            Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
+        for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++) {
+            if (index) EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i]);
+            else Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
+        }
     };
     // A thread the system refuses is no failure of the scan: the threads that did start
     // share the work, down to this one alone. Every started thread is joined when helfer
@@ -82,6 +148,49 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
     return ergebnisse;
 }
 
+// The index of Verzeichnis as the cache holds it; none when it is missing or unusable.
+// Only for a folder given in full: a relative one names another folder from elsewhere.
+std::optional<TIndexLauf> IndexLaden(const std::string& Verzeichnis) {
+    if (IndexVerzeichnis.empty()) return std::nullopt;
+    TIndexLauf index;
+    try {
+        if (!std::filesystem::path(Verzeichnis).is_absolute()) return std::nullopt;
+        if (auto inhalt = plattform::CacheLesen(IndexDatei(IndexVerzeichnis, Verzeichnis), kHoechstensIndex))
+            index.geladen = IndexLesen(inhalt->data(), inhalt->size(), Verzeichnis);
+        index.nachName.reserve(index.geladen.size());
+        for (std::size_t i = 0; i < index.geladen.size(); ++i)
+            index.nachName.emplace(index.geladen[i].Replay->Dateiname, i);
+    } catch (const std::exception&) {
+        index.geladen.clear();
+        index.nachName.clear();
+    }
+    return index;
+}
+
+// Writes the index anew when it would hold something else than the one loaded: a file
+// was kept that did not come from it, or one of its entries went unused. Replays holds
+// the replays of ergebnisse in order, the failed ones left out. A failure is silent: the
+// index is only a cache, and the scan's result stays as it is.
+void IndexSchreiben(const std::string& Verzeichnis, const TIndexLauf& index, const std::vector<Ergebnis>& ergebnisse) {
+    std::size_t treffer = 0, neu = 0;
+    for (const Ergebnis& e : ergebnisse) {
+        if (e.ausIndex) ++treffer;
+        else if (e.behalten) ++neu;
+    }
+    if (neu == 0 && treffer == index.geladen.size()) return;
+    try {
+        TIndexSchreiber schreiber(Verzeichnis, treffer + neu);
+        std::size_t k = 0;
+        for (const Ergebnis& e : ergebnisse) {
+            if (e.fehlgeschlagen) continue;
+            const TReplay& replay = *Replays[k++];
+            if (e.behalten) schreiber.Eintrag(*e.behalten, replay);
+        }
+        plattform::CacheSchreiben(IndexDatei(IndexVerzeichnis, Verzeichnis), std::move(schreiber).Fertig());
+    } catch (const std::exception&) {
+    }
+}
+
 }  // namespace
 
 std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen) {
@@ -91,9 +200,19 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
     // Its list also serves the loading pass, which saves listing a big folder twice; a
     // file that appears meanwhile waits for the next refresh, as it would have had it
     // come a moment later.
+    std::optional<TIndexLauf> index = IndexLaden(Verzeichnis);
     std::vector<std::string> eintraege;
     try {
-        eintraege = plattform::Aufzaehlen(muster);
+        if (index) {
+            // The reference for "changed too late" is taken before the listing: a file
+            // changed while the scan runs counts as changed late.
+            index->spaetesteAenderung = plattform::StempelZeitJetzt() - 2 * plattform::StempelProSekunde();
+            plattform::Aufzaehlung liste = plattform::AufzaehlenMitStempel(muster);
+            eintraege = std::move(liste.namen);
+            index->gelistet = std::move(liste.stempel);
+        } else {
+            eintraege = plattform::Aufzaehlen(muster);
+        }
         ReplayAnzahl = static_cast<std::int32_t>(eintraege.size());
     } catch (const std::exception&) {
         return kLadenZaehlenFehlgeschlagen;
@@ -104,13 +223,14 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
     try {
         // Files are read on several threads; what they gave is taken over in scan order,
         // so Replays, the result and the order of the notices are those of one thread.
-        std::vector<Ergebnis> ergebnisse = AlleEinlesen(Verzeichnis, eintraege);
+        std::vector<Ergebnis> ergebnisse = AlleEinlesen(Verzeichnis, eintraege, index ? &*index : nullptr);
         Replays.reserve(ergebnisse.size());
         for (Ergebnis& e : ergebnisse) {
             for (const std::string& text : e.meldungen) meldungen.Meldung(text);
             if (e.fehlgeschlagen) ergebnis = kLadenEinlesenFehlgeschlagen;
             else Replays.push_back(std::move(e.replay));
         }
+        if (index) IndexSchreiben(Verzeichnis, *index, ergebnisse);
     } catch (const std::exception&) {
         ergebnis = kLadenEinlesenFehlgeschlagen;
     }

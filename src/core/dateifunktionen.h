@@ -15,4 +15,7 @@ constexpr std::int32_t kLadenEinlesenFehlgeschlagen = 102;
 // when a file could not be parsed; such a file is left out and the scan goes on, so one
 // damaged file never hides the rest of the library. Replays never holds an empty slot.
 // Files that cannot be opened get their message through meldungen, in scan order.
+// When IndexVerzeichnis is set and Verzeichnis is a full path, files that the index holds
+// under an unchanged stamp are taken from it unopened, and the index is brought up to date;
+// Replays, the result and the messages are what a scan without it gives.
 std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen);

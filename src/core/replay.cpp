@@ -121,12 +121,19 @@ private:
     std::vector<unsigned char> ablage_;
 };
 
-TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen) : Dateiname(DateinameAusPfad(pfad)) {
+TDateTime DatumAusFat(std::int32_t fat) {
+    // -1, and every year from 2044 on (the year field sets the top bit), is negative.
+    return fat >= 0 ? FatZuDatum(fat) : plattform::JetztLokal();
+}
+
+TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<plattform::Dateistempel>* stempel)
+    : Dateiname(DateinameAusPfad(pfad)) {
     auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
     if (!datei) {
         meldungen.Meldung("Fehler beim öffnen der Datei.");
         return;
     }
+    if (stempel) *stempel = datei->Stempel();
     // The destructor closes the file when the parse raises; Schliessen reports a failing close.
     Leser leser(*datei);
     Einlesen(leser);
@@ -204,7 +211,5 @@ void TReplay::Einlesen(Leser& leser) {
 }
 
 TDateTime TReplay::DateiDatum(plattform::Datei& datei) {
-    std::int32_t fat = datei.LetzteAenderungFat();
-    // -1, and every year from 2044 on (the year field sets the top bit), is negative.
-    return fat >= 0 ? FatZuDatum(fat) : plattform::JetztLokal();
+    return DatumAusFat(datei.LetzteAenderungFat());
 }

@@ -10,7 +10,10 @@
 #include "siegbedingungen.h"
 
 class TMeldungen;
-namespace plattform { class Datei; }
+namespace plattform {
+class Datei;
+struct Dateistempel;
+}  // namespace plattform
 
 // The part of a path after its last separator, by the platform's rule (plattform::DateiTeil):
 // the replay's Dateiname.
@@ -20,6 +23,10 @@ std::string DateinameAusPfad(const std::string& pfad);
 // block and m is the map key's length, both from the low byte of the map-path length field
 // at 228. The replay name's length field follows the marker at + 5.
 std::int64_t TrsrStelle(std::uint8_t kartenpfadLaenge);
+
+// A replay's Datum from its file's modification time in the local FAT form: the time it
+// encodes, or now when it does not fit (fat < 0).
+TDateTime DatumAusFat(std::int32_t fat);
 
 // One player of a replay, made once from the four values read from the file.
 class TSpieler {
@@ -39,8 +46,11 @@ class TReplay {
 public:
     // Reads the replay at pfad. A file that cannot be opened gives the message
     // "Fehler beim öffnen der Datei." through meldungen and a replay with only Dateiname
-    // set; a read that fails raises Fehler.
-    TReplay(const std::string& pfad, TMeldungen& meldungen);
+    // set; a read that fails raises Fehler. When stempel is given, it receives the stamp
+    // the open found, if the open found one.
+    TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<plattform::Dateistempel>* stempel = nullptr);
+    // A replay with only Dateiname set, for the replay index to fill with what it stored.
+    explicit TReplay(std::string dateiname) : Dateiname(std::move(dateiname)) {}
     ~TReplay();
     TReplay(const TReplay&) = delete;
     TReplay& operator=(const TReplay&) = delete;

@@ -15,6 +15,7 @@ std::string Programmverzeichnis;
 std::string ConfigDatei;
 std::string DOWVerzeichnis;
 std::string ReplayVerzeichnis;
+std::string IndexVerzeichnis;
 std::string DOWHerkunft;
 plattform::Spielfund DOWFund;
 std::int32_t ReplayAnzahl = 0;
@@ -37,6 +38,7 @@ bool VariablenInitialisieren() {
     LadeStatus = 0;
     Programmverzeichnis = plattform::VerzeichnisTeil(plattform::ProgrammPfad());
     ConfigDatei = ConfigDateiWaehlen(Programmverzeichnis);
+    IndexVerzeichnis = plattform::BenutzerCacheOrdner();
     VerzeichnisseLesen();
     return DOWVerzeichnis.empty() || ReplayVerzeichnis.empty();
 }

@@ -20,6 +20,9 @@ extern std::string ConfigDatei;
 extern std::string DOWVerzeichnis;
 // The replay library folder; empty means not configured.
 extern std::string ReplayVerzeichnis;
+// Where the library scan keeps its index of parsed replays, ending with a separator;
+// empty means no index, and every file is read on every scan.
+extern std::string IndexVerzeichnis;
 // Files counted by the last library scan.
 extern std::int32_t ReplayAnzahl;
 // Result code of the last library scan: 0, 101 or 102.
@@ -28,7 +31,8 @@ extern std::int32_t LadeStatus;
 // next scan releases and replaces them.
 extern std::vector<std::unique_ptr<TReplay>> Replays;
 
-// Fixes Programmverzeichnis and ConfigDatei and reads both directories. True when one of
+// Fixes Programmverzeichnis, ConfigDatei and IndexVerzeichnis (the user's cache folder)
+// and reads both directories. True when one of
 // them is still empty afterwards. Raises Fehler when the registry value has a wrong type.
 bool VariablenInitialisieren();
 

@@ -4,17 +4,23 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <sstream>
 #include <thread>
 #include <utility>
 
 #include "dateifunktionen.h"
+#include "heimordner.h"
 #include "nurposix.h"
 #include "platform/dateisystem.h"
 #include "platform/fehlerplan.h"
 #include "replaybauer.h"
+#include "replayindex.h"
 #include "tempverzeichnis.h"
 #include "testdateien.h"
+#include "umbenennen.h"
 #include "variablen.h"
 
 namespace {
@@ -229,6 +235,196 @@ TEST(ReplaysLaden, AThreadThatCannotStartLeavesTheScanAsOneThreadGivesIt) {
         EXPECT_EQ(ReplayAnzahl, 1100);
     }
     EXPECT_TRUE(scannen() == einFaden);
+}
+
+}  // namespace
+
+namespace {
+
+// Everything a scan shows of a replay.
+std::string Beschreibung(const TReplay& r) {
+    std::ostringstream text;
+    text.precision(17);
+    text << r.Dateiname << '|' << r.Spielname << '|' << r.Karte << '|' << r.Spieleranzahl << '|' << r.Datum << '|'
+         << r.NamensLaenge << '|' << r.Position << '|';
+    for (int o : {r.Option1, r.Option2, r.Option3, r.Option4, r.Option5, r.Option6, r.Option7, r.Option8})
+        text << o << ',';
+    if (const auto& s = r.Siegbedingungen)
+        text << '|' << s->Vernichtung << s->SuddenDeath << s->Attentat << s->Oeko << s->Kontrollgebiet << s->HQ
+             << s->Erobern;
+    for (const TSpieler& s : r.Spieler) text << '|' << s.Name << '/' << s.Rasse << '/' << s.Team << '/' << s.Kennzahl;
+    return text.str();
+}
+
+struct Scanstand {
+    std::int32_t ergebnis, anzahl;
+    std::vector<std::string> replays, meldungen;
+    bool operator==(const Scanstand&) const = default;
+};
+
+// One scan of ordner; with the index in cache, or without when cache is empty.
+Scanstand Scannen(const std::string& ordner, const std::string& cache) {
+    IndexVerzeichnis = cache;
+    TAufgezeichneteMeldungen meldungen;
+    Scanstand s{ReplaysLaden(ordner, meldungen), 0, {}, meldungen.Texte};
+    IndexVerzeichnis.clear();
+    s.anzahl = ReplayAnzahl;
+    for (const auto& r : Replays) s.replays.push_back(Beschreibung(*r));
+    return s;
+}
+
+// A replay as the index keeps it: written long enough ago to trust its stamp.
+void AlterReplay(const std::string& pfad, const std::u16string& name) {
+    Replay(pfad, name);
+    AenderungszeitSetzen(pfad, 2020, 5, 6, 7, 8, 10);
+}
+
+std::vector<unsigned char> Bytes(const std::string& pfad) {
+    std::ifstream f(FsPfad(pfad), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void BytesSchreiben(const std::string& pfad, const std::vector<unsigned char>& inhalt) {
+    std::ofstream(FsPfad(pfad), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(inhalt.data()), static_cast<std::streamsize>(inhalt.size()));
+}
+
+class ReplayIndexScan : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"a", "b", "c"})
+            AlterReplay(ordner.Pfad() + name + ".rec", u"Spiel " + std::u16string(1, static_cast<char16_t>(name[0])));
+        index = IndexDatei(cache, ordner.Pfad());
+    }
+    void TearDown() override {
+        plattform::FehlerplanLeeren();
+        IndexVerzeichnis.clear();
+        ReplayVerzeichnis.clear();
+    }
+
+    Heimordner heim;
+    TempVerzeichnis ordner;
+    const std::string cache = heim.Pfad() + "cache/";
+    std::string index;
+};
+
+// Every change between two scans shows in the second one, which gives what a scan without
+// the index gives; an index that is damaged, cut short or another folder's is not trusted.
+TEST_F(ReplayIndexScan, EveryChangeShowsInTheNextScan) {
+    struct Fall {
+        const char* name;
+        std::function<void(const std::string& ordner, const std::string& index)> aendern;
+        bool sichtbar;  // the second scan differs from the first
+        bool nurPosix = false;
+    };
+    const Fall faelle[] = {
+        // Same size and time: only the status change and the node tell, which Windows does
+        // not list.
+        {"replaced with the same size and time",
+         [](const std::string& o, const std::string&) { AlterReplay(o + "a.rec", u"Spiel x"); }, true, true},
+        {"the stored name changed by the rename",
+         [](const std::string& o, const std::string&) {
+             ReplayVerzeichnis = o;
+             TAufgezeichneteMeldungen m;
+             for (const auto& r : Replays)
+                 if (r->Dateiname == "b.rec") ReplayUmbenennen(*r, u"Umbenannt", m);
+             ASSERT_TRUE(m.Texte.empty());
+         },
+         true},
+        {"touched", [](const std::string& o, const std::string&) { AenderungszeitSetzen(o + "c.rec", 2021, 1, 2, 3, 4, 6); },
+         true},
+        {"deleted", [](const std::string& o, const std::string&) { std::filesystem::remove(FsPfad(o + "b.rec")); }, true},
+        {"added", [](const std::string& o, const std::string&) { AlterReplay(o + "d.rec", u"Neu"); }, true},
+        {"made read-only", [](const std::string& o, const std::string&) { SchreibschutzSetzen(o + "a.rec", true); },
+         true},
+        // Trusted, the changed byte would show as another name.
+        {"the index damaged",
+         [](const std::string&, const std::string& i) {
+             auto inhalt = Bytes(i);
+             const std::string name = "Spiel a";
+             auto stelle = std::search(inhalt.begin(), inhalt.end(), name.begin(), name.end());
+             ASSERT_NE(stelle, inhalt.end());
+             stelle[6] = 'z';
+             BytesSchreiben(i, inhalt);
+         },
+         false},
+        // Its checksum made whole again: only the version keeps the changed name out.
+        {"a newer version's index",
+         [](const std::string&, const std::string& i) {
+             auto inhalt = Bytes(i);
+             const std::string name = "Spiel a";
+             auto stelle = std::search(inhalt.begin(), inhalt.end(), name.begin(), name.end());
+             ASSERT_NE(stelle, inhalt.end());
+             stelle[6] = 'z';
+             inhalt[4] = 2;
+             const std::uint64_t summe = IndexPruefsumme(inhalt.data(), inhalt.size() - 8);
+             for (int k = 0; k < 8; ++k) inhalt[inhalt.size() - 8 + k] = static_cast<unsigned char>(summe >> (8 * k));
+             BytesSchreiben(i, inhalt);
+         },
+         false},
+        {"the index cut short",
+         [](const std::string&, const std::string& i) {
+             auto inhalt = Bytes(i);
+             inhalt.resize(inhalt.size() / 2);
+             BytesSchreiben(i, inhalt);
+         },
+         false},
+        {"another folder's index under this folder's name",
+         [](const std::string& o, const std::string& i) {
+             const std::string anderer = o + "anders/";
+             std::filesystem::create_directory(FsPfad(anderer));
+             AlterReplay(anderer + "a.rec", u"Spiel z");
+             const std::string cache = i.substr(0, i.rfind('/') + 1);
+             Scannen(anderer, cache);
+             // Removed first: MinGW's copy_file does not overwrite.
+             std::filesystem::remove(FsPfad(i));
+             std::filesystem::copy_file(FsPfad(IndexDatei(cache, anderer)), FsPfad(i));
+         },
+         false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        if (fall.nurPosix && !plattform::IstPosix()) continue;
+        TempVerzeichnis bibliothek;
+        for (const char* name : {"a", "b", "c"})
+            AlterReplay(bibliothek.Pfad() + name + ".rec", u"Spiel " + std::u16string(1, static_cast<char16_t>(name[0])));
+        const std::string datei = IndexDatei(cache, bibliothek.Pfad());
+        const Scanstand erster = Scannen(bibliothek.Pfad(), cache);
+        ASSERT_TRUE(std::filesystem::exists(FsPfad(datei)));
+        fall.aendern(bibliothek.Pfad(), datei);
+        const Scanstand zweiter = Scannen(bibliothek.Pfad(), cache);
+        EXPECT_EQ(zweiter, Scannen(bibliothek.Pfad(), ""));
+        EXPECT_EQ(zweiter != erster, fall.sichtbar);
+        // The third scan reads the index the second one left.
+        EXPECT_EQ(Scannen(bibliothek.Pfad(), cache), zweiter);
+        for (const auto& pfad : std::filesystem::recursive_directory_iterator(FsPfad(bibliothek.Pfad())))
+            if (pfad.is_regular_file()) SchreibschutzSetzen(Utf8Pfad(pfad.path()), false);
+    }
+}
+
+// The second scan opens no file the index holds: a failure planned for the first open
+// strikes only the file changed too late to be kept.
+TEST_F(ReplayIndexScan, AValidIndexSparesTheOpenOfEveryFileButAFreshOne) {
+    Replay(ordner.Pfad() + "frisch.rec", u"Frisch");
+    const Scanstand ohne = Scannen(ordner.Pfad(), "");
+    ASSERT_EQ(Scannen(ordner.Pfad(), cache), ohne);
+    plattform::FehlerEinplanen(plattform::Operation::Oeffnen, 1);
+    const Scanstand zweiter = Scannen(ordner.Pfad(), cache);
+    EXPECT_EQ(zweiter.meldungen, std::vector<std::string>{kOeffnen});
+    ASSERT_EQ(zweiter.replays.size(), 4u);
+    std::size_t gleich = 0;
+    for (const auto& r : zweiter.replays) gleich += std::count(ohne.replays.begin(), ohne.replays.end(), r);
+    EXPECT_EQ(gleich, 3u);  // all but the fresh file, which now shows only its name
+}
+
+// An index that cannot be written leaves the scan as it is, without a word.
+TEST_F(ReplayIndexScan, AnIndexThatCannotBeWrittenChangesNothing) {
+    const Scanstand ohne = Scannen(ordner.Pfad(), "");
+    plattform::FehlerEinplanen(plattform::Operation::CacheSchreiben, 1);
+    EXPECT_EQ(Scannen(ordner.Pfad(), cache), ohne);
+    EXPECT_FALSE(std::filesystem::exists(FsPfad(index)));
+    EXPECT_EQ(Scannen(ordner.Pfad(), cache), ohne);
+    EXPECT_TRUE(std::filesystem::exists(FsPfad(index)));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "fehler.h"
 #include "heimordner.h"
 #include "nurposix.h"
+#include "platform/benutzerordner.h"
 #include "platform/fehlerplan.h"
 #include "platform/ini.h"
 #include "platform/programmpfad.h"
@@ -28,7 +29,10 @@ protected:
         DOWVerzeichnis = "vorher";
         ReplayVerzeichnis = "vorher";
     }
-    void TearDown() override { plattform::FehlerplanLeeren(); }
+    void TearDown() override {
+        plattform::FehlerplanLeeren();
+        IndexVerzeichnis.clear();
+    }
 
     std::string Lesen(const char* schluessel) const {
         return plattform::IniLesen(ConfigDatei, "Verzeichnisse", schluessel, "<fehlt>");
@@ -213,6 +217,10 @@ TEST_F(VariablenTest, VariablenInitialisierenLiestNebenDemProgramm) {
         EXPECT_EQ(VariablenInitialisieren(), fall.fehlt);
         EXPECT_EQ(Programmverzeichnis, programmordner);
         EXPECT_EQ(ConfigDatei, programmordner + (plattform::IstPosix() ? "/config.ini" : "\\config.ini"));
+        // The index lies in the user's cache folder, here below the test's own home.
+        EXPECT_EQ(IndexVerzeichnis,
+                  plattform::IstPosix() ? heim.Pfad() + ".cache/quellarch/" : plattform::BenutzerCacheOrdner());
+        EXPECT_FALSE(IndexVerzeichnis.empty());
         EXPECT_EQ(ReplayAnzahl, 0);
         EXPECT_EQ(LadeStatus, 0);
     }

@@ -8,7 +8,7 @@
 namespace fs = std::filesystem;
 
 Heimordner::Heimordner() {
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"}) {
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "WINEPREFIX"}) {
         const char* alt = std::getenv(name);
         vorher_.emplace_back(name, alt ? std::optional<std::string>(alt) : std::nullopt);
         UmgebungSetzen(name, "");

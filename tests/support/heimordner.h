@@ -7,8 +7,9 @@
 #include "tempverzeichnis.h"
 
 // A home folder of its own for one test: HOME points at an empty temporary folder and
-// XDG_CONFIG_HOME, XDG_DATA_HOME and WINEPREFIX are emptied, so nothing of the real
-// user's settings, games or prefixes is read. The destructor restores the old values.
+// XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and WINEPREFIX are emptied, so nothing of
+// the real user's settings, caches, games or prefixes is read. The destructor restores the
+// old values.
 class Heimordner {
 public:
     Heimordner();

@@ -9,6 +9,11 @@ namespace plattform {
 // Nothing is created here.
 std::string BenutzerConfigOrdner();
 
+// The user's cache folder for Quellarch, ending with a separator: $XDG_CACHE_HOME/quellarch/
+// (by default ~/.cache/quellarch/) on POSIX, %LOCALAPPDATA%\Quellarch\ on Windows. Empty
+// when the system names no such place. Nothing is created here.
+std::string BenutzerCacheOrdner();
+
 // Whether a new file can be made in the folder ordner (no trailing separator needed).
 // The fault plan's Operation::Beschreibbar makes it answer no.
 bool OrdnerBeschreibbar(const std::string& ordner);

@@ -7,12 +7,20 @@
 
 namespace plattform {
 
-std::string BenutzerConfigOrdner() {
+namespace {
+
+std::string QuellarchIn(const wchar_t* variable) {
     wchar_t ordner[MAX_PATH];
-    const DWORD laenge = GetEnvironmentVariableW(L"APPDATA", ordner, MAX_PATH);
+    const DWORD laenge = GetEnvironmentVariableW(variable, ordner, MAX_PATH);
     if (laenge == 0 || laenge >= MAX_PATH) return {};
     return Schmal(std::wstring_view(ordner, laenge)) + "\\Quellarch\\";
 }
+
+}  // namespace
+
+std::string BenutzerConfigOrdner() { return QuellarchIn(L"APPDATA"); }
+
+std::string BenutzerCacheOrdner() { return QuellarchIn(L"LOCALAPPDATA"); }
 
 bool OrdnerBeschreibbar(const std::string& ordner) {
     if (SollFehlschlagen(Operation::Beschreibbar)) return false;

@@ -5,6 +5,11 @@
 
 namespace plattform {
 
+std::optional<Dateistempel> Datei::Stempel() const {
+    if (!merkerGueltig_) return std::nullopt;
+    return merker_;
+}
+
 void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
     if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler("Lesefehler: Dateiende überschritten.");
 }

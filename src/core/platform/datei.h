@@ -2,7 +2,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "platform/dateistempel.h"
 
 namespace plattform {
 
@@ -35,6 +38,9 @@ public:
     std::int64_t Groesse();
     // Last modification, in local time, in the 32-bit FAT form; -1 when it cannot be had.
     std::int32_t LetzteAenderungFat();
+    // The stamp as the open found it, which the replay index keeps for a file it read;
+    // nothing for a created file or after a write.
+    std::optional<Dateistempel> Stempel() const;
     void Schliessen();
 
     const std::string& Pfad() const { return pfad_; }
@@ -44,12 +50,11 @@ private:
     std::intptr_t griff_;  // POSIX file descriptor or Win32 HANDLE
     std::string pfad_;
     bool offen_ = true;
-    // Size and modification time as the open found them; the library scan asks for both
-    // once per file, and a system call saved per replay shows on big libraries. A write
-    // makes them stale.
+    // Size, times and mode as the open found them; the library scan asks for size and
+    // time once per file and the index for all of it, and a system call saved per replay
+    // shows on big libraries. A write makes them stale.
     bool merkerGueltig_ = false;
-    std::int64_t gemerkteGroesse_ = 0;
-    std::int64_t gemerkteAenderung_ = 0;
+    Dateistempel merker_;
 };
 
 }  // namespace plattform

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "fehler.h"
+#include "platform/dateistempel_posix.h"
 #include "platform/fatzeit.h"
 #include "platform/fehlerplan.h"
 
@@ -49,8 +50,7 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
     // more system calls per replay of the library scan.
     std::unique_ptr<Datei> datei(new Datei(fd, pfad));
     datei->merkerGueltig_ = true;
-    datei->gemerkteGroesse_ = static_cast<std::int64_t>(st.st_size);
-    datei->gemerkteAenderung_ = static_cast<std::int64_t>(st.st_mtime);
+    datei->merker_ = StempelAusStat(st);
     return datei;
 }
 
@@ -109,14 +109,14 @@ void Datei::Flush() {
 }
 
 std::int64_t Datei::Groesse() {
-    if (merkerGueltig_) return gemerkteGroesse_;
+    if (merkerGueltig_) return merker_.groesse;
     struct stat st {};
     if (::fstat(Fd(griff_), &st) != 0) LesefehlerMelden();
     return static_cast<std::int64_t>(st.st_size);
 }
 
 std::int32_t Datei::LetzteAenderungFat() {
-    if (merkerGueltig_) return FatAusZeit(static_cast<std::time_t>(gemerkteAenderung_));
+    if (merkerGueltig_) return FatAusStempel(merker_);
     struct stat st {};
     if (::fstat(Fd(griff_), &st) != 0) return -1;
     return FatAusZeit(st.st_mtime);

@@ -4,6 +4,7 @@
 
 #include "fehler.h"
 #include "platform/breit_win32.h"
+#include "platform/dateistempel_win32.h"
 #include "platform/fehlerplan.h"
 
 namespace plattform {
@@ -51,10 +52,7 @@ std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
     }
     std::unique_ptr<Datei> datei(new Datei(Griff(h), pfad));
     datei->merkerGueltig_ = true;
-    datei->gemerkteGroesse_ =
-        static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    datei->gemerkteAenderung_ = static_cast<std::int64_t>(
-        (static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
+    datei->merker_ = StempelAusInfo(info);
     return datei;
 }
 
@@ -114,21 +112,17 @@ void Datei::Flush() {
 }
 
 std::int64_t Datei::Groesse() {
-    if (merkerGueltig_) return gemerkteGroesse_;
+    if (merkerGueltig_) return merker_.groesse;
     LARGE_INTEGER groesse;
     if (!GetFileSizeEx(H(griff_), &groesse)) LesefehlerMelden();
     return groesse.QuadPart;
 }
 
 std::int32_t Datei::LetzteAenderungFat() {
+    if (merkerGueltig_) return FatAusStempel(merker_);
     FILETIME utc, lokal;
     WORD datum = 0, zeit = 0;
-    if (merkerGueltig_) {
-        utc.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(gemerkteAenderung_) & 0xFFFFFFFFu);
-        utc.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(gemerkteAenderung_) >> 32);
-    } else if (!GetFileTime(H(griff_), nullptr, nullptr, &utc)) {
-        return -1;
-    }
+    if (!GetFileTime(H(griff_), nullptr, nullptr, &utc)) return -1;
     if (!FileTimeToLocalFileTime(&utc, &lokal)) return -1;
     // Fails outside the FAT years 1980..2107.
     if (!FileTimeToDosDateTime(&lokal, &datum, &zeit)) return -1;

@@ -29,6 +29,9 @@ std::vector<std::string> Aufzaehlen(const std::string& muster) {
     return namen;
 }
 
+// readdir gives no stamps; the index stats only the names it knows.
+Aufzaehlung AufzaehlenMitStempel(const std::string& muster) { return {Aufzaehlen(muster), {}}; }
+
 std::int32_t LetzteAenderungFat(const std::string& pfad) {
     struct stat st {};
     if (::stat(pfad.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;

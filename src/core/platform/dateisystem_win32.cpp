@@ -3,21 +3,26 @@
 #include <windows.h>
 
 #include "platform/breit_win32.h"
+#include "platform/dateistempel_win32.h"
 
 namespace plattform {
 
-std::vector<std::string> Aufzaehlen(const std::string& muster) {
-    std::vector<std::string> namen;
+Aufzaehlung AufzaehlenMitStempel(const std::string& muster) {
+    Aufzaehlung liste;
     WIN32_FIND_DATAW daten;
     HANDLE suche = FindFirstFileW(Breit(muster).c_str(), &daten);
-    if (suche == INVALID_HANDLE_VALUE) return namen;
+    if (suche == INVALID_HANDLE_VALUE) return liste;
     do {
-        const std::string name = Schmal(daten.cFileName);
-        if (name != "." && name != "..") namen.push_back(name);
+        std::string name = Schmal(daten.cFileName);
+        if (name == "." || name == "..") continue;
+        liste.namen.push_back(std::move(name));
+        liste.stempel.push_back(StempelAusFund(daten));
     } while (FindNextFileW(suche, &daten));
     FindClose(suche);
-    return namen;
+    return liste;
 }
+
+std::vector<std::string> Aufzaehlen(const std::string& muster) { return AufzaehlenMitStempel(muster).namen; }
 
 std::int32_t LetzteAenderungFat(const std::string& pfad) {
     WIN32_FILE_ATTRIBUTE_DATA daten;

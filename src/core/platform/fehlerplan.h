@@ -17,6 +17,7 @@ enum class Operation {
     Ersetzen,
     FadenStarten,  // a helper thread of the library scan
     Beschreibbar,  // whether a folder takes new files (where config.ini goes)
+    CacheSchreiben,  // a file of the user's cache folder (the replay index)
     Anzahl_        // keep last
 };
 

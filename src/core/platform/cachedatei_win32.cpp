@@ -1,0 +1,61 @@
+#include "platform/cachedatei.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/breit_win32.h"
+#include "platform/fehlerplan.h"
+#include "platform/griff_win32.h"
+
+namespace plattform {
+
+std::optional<std::vector<unsigned char>> CacheLesen(const std::string& pfad, std::size_t hoechstens) {
+    Griff datei(CreateFileW(Breit(pfad).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER groesse;
+    if (!datei.Gueltig() || GetFileType(datei.h()) != FILE_TYPE_DISK || !GetFileSizeEx(datei.h(), &groesse) ||
+        groesse.QuadPart < 0 || static_cast<std::uint64_t>(groesse.QuadPart) > hoechstens)
+        return std::nullopt;
+    std::vector<unsigned char> inhalt(static_cast<std::size_t>(groesse.QuadPart));
+    std::size_t gelesen = 0;
+    while (gelesen < inhalt.size()) {
+        DWORD n = 0;
+        const std::size_t rest = inhalt.size() - gelesen;
+        const DWORD teil = static_cast<DWORD>(rest < 0x40000000 ? rest : 0x40000000);
+        if (!ReadFile(datei.h(), inhalt.data() + gelesen, teil, &n, nullptr) || n == 0) return std::nullopt;
+        gelesen += n;
+    }
+    return inhalt;
+}
+
+bool CacheSchreiben(const std::string& pfad, const std::vector<unsigned char>& inhalt) {
+    if (SollFehlschlagen(Operation::CacheSchreiben)) return false;
+    const std::wstring ziel = Breit(pfad);
+    const auto trenner = ziel.find_last_of(L"\\/");
+    if (trenner != std::wstring::npos && trenner > 0) {
+        std::error_code fehler;
+        std::filesystem::create_directories(std::filesystem::path(ziel.substr(0, trenner)), fehler);
+    }
+    // The process id keeps two programs writing the same index apart.
+    const std::wstring temp = ziel + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    bool ok = true;
+    {
+        Griff datei(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!datei.Gueltig()) return false;
+        std::size_t geschrieben = 0;
+        while (ok && geschrieben < inhalt.size()) {
+            DWORD n = 0;
+            const std::size_t rest = inhalt.size() - geschrieben;
+            const DWORD teil = static_cast<DWORD>(rest < 0x40000000 ? rest : 0x40000000);
+            ok = WriteFile(datei.h(), inhalt.data() + geschrieben, teil, &n, nullptr) && n > 0;
+            geschrieben += n;
+        }
+    }
+    ok = ok && MoveFileExW(temp.c_str(), ziel.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (!ok) DeleteFileW(temp.c_str());
+    return ok;
+}
+
+}  // namespace plattform

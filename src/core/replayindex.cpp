@@ -1,0 +1,195 @@
+#include "replayindex.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "replay.h"
+
+namespace {
+
+constexpr unsigned char kMagie[4] = {'Q', 'L', 'R', 'I'};
+constexpr std::uint32_t kVersion = 1;
+constexpr std::size_t kHoechstensSpieler = 8;
+// The smallest entry there is: every text empty, no players.
+constexpr std::size_t kKleinsterEintrag = 4 + 36 + 4 + 4 + 4 + 8 + 1 + 8 + 1;
+
+std::uint64_t Wort(const unsigned char* b, int bytes) {
+    std::uint64_t wert = 0;
+    for (int i = bytes - 1; i >= 0; --i) wert = wert << 8 | b[i];
+    return wert;
+}
+
+// Content that is not a whole index: the reader gives up on the first sign of it.
+struct Unbrauchbar {};
+
+class Leser {
+public:
+    Leser(const unsigned char* daten, std::size_t groesse) : daten_(daten), rest_(groesse) {}
+
+    const unsigned char* Bytes(std::size_t anzahl) {
+        if (anzahl > rest_) throw Unbrauchbar{};
+        const unsigned char* b = daten_;
+        daten_ += anzahl;
+        rest_ -= anzahl;
+        return b;
+    }
+    std::uint64_t Zahl(int bytes) { return Wort(Bytes(static_cast<std::size_t>(bytes)), bytes); }
+    std::int32_t Zahl32() { return static_cast<std::int32_t>(static_cast<std::uint32_t>(Zahl(4))); }
+    std::int64_t Zahl64() { return static_cast<std::int64_t>(Zahl(8)); }
+    std::string_view Ansicht() {
+        const auto laenge = static_cast<std::size_t>(Zahl(4));
+        return {reinterpret_cast<const char*>(Bytes(laenge)), laenge};
+    }
+    std::string Text() { return std::string(Ansicht()); }
+    std::size_t Rest() const { return rest_; }
+
+private:
+    const unsigned char* daten_;
+    std::size_t rest_;
+};
+
+TIndexEintrag EintragLesen(Leser& l) {
+    TIndexEintrag e;
+    e.Replay = std::make_unique<TReplay>(l.Text());
+    e.Stempel.groesse = l.Zahl64();
+    e.Stempel.aenderung = l.Zahl64();
+    e.Stempel.status = l.Zahl64();
+    e.Stempel.knoten = l.Zahl(8);
+    e.Stempel.art = static_cast<std::uint32_t>(l.Zahl(4));
+    TReplay& r = *e.Replay;
+    r.Spielname = l.Text();
+    r.Karte = l.Text();
+    r.Spieleranzahl = l.Zahl32();
+    const unsigned char* o = l.Bytes(8);
+    std::uint8_t* optionen[] = {&r.Option1, &r.Option2, &r.Option3, &r.Option4,
+                                &r.Option5, &r.Option6, &r.Option7, &r.Option8};
+    for (int i = 0; i < 8; ++i) *optionen[i] = o[i];
+    const std::uint8_t sieg = *l.Bytes(1);
+    if (sieg & 0x80) {
+        TSiegbedingungen& s = r.Siegbedingungen.emplace();
+        bool* flaggen[] = {&s.Vernichtung, &s.SuddenDeath, &s.Attentat, &s.Oeko, &s.Kontrollgebiet, &s.HQ, &s.Erobern};
+        for (int i = 0; i < 7; ++i) *flaggen[i] = (sieg >> i) & 1;
+    }
+    r.NamensLaenge = l.Zahl32();
+    r.Position = l.Zahl32();
+    const std::size_t spieler = *l.Bytes(1);
+    if (spieler > kHoechstensSpieler) throw Unbrauchbar{};
+    r.Spieler.reserve(spieler);
+    for (std::size_t i = 0; i < spieler; ++i) {
+        std::string name = l.Text();
+        std::string rasse = l.Text();
+        const std::int32_t team = l.Zahl32();
+        r.Spieler.emplace_back(std::move(name), std::move(rasse), team, l.Text());
+    }
+    return e;
+}
+
+}  // namespace
+
+std::uint64_t IndexPruefsumme(const unsigned char* daten, std::size_t groesse) {
+    // Word by word, each step a bijection of the running value, so any change of a single
+    // word, and so of any single byte, changes the result.
+    constexpr std::uint64_t k1 = 0x9E3779B97F4A7C15ull, k2 = 0xC2B2AE3D27D4EB4Full;
+    std::uint64_t h = 0x51ED270B27D4EB4Full ^ (static_cast<std::uint64_t>(groesse) * k2);
+    std::size_t i = 0;
+    for (; i + 8 <= groesse; i += 8) {
+        h ^= Wort(daten + i, 8) * k1;
+        h = (h << 31 | h >> 33) * k2;
+    }
+    if (i < groesse) {
+        h ^= Wort(daten + i, static_cast<int>(groesse - i)) * k1;
+        h = (h << 31 | h >> 33) * k2;
+    }
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    return h;
+}
+
+std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis) {
+    std::uint64_t h = 0xCBF29CE484222325ull;  // FNV-1a
+    for (unsigned char c : verzeichnis) h = (h ^ c) * 0x100000001B3ull;
+    char hex[17];
+    for (int i = 15; i >= 0; --i, h >>= 4) hex[i] = "0123456789abcdef"[h & 15];
+    hex[16] = '\0';
+    return indexVerzeichnis + "replays-" + hex + ".idx";
+}
+
+std::vector<TIndexEintrag> IndexLesen(const unsigned char* daten, std::size_t groesse, const std::string& verzeichnis) {
+    if (groesse < sizeof kMagie + 8 || std::memcmp(daten, kMagie, sizeof kMagie) != 0) return {};
+    const std::size_t inhalt = groesse - 8;
+    if (IndexPruefsumme(daten, inhalt) != Wort(daten + inhalt, 8)) return {};
+    std::vector<TIndexEintrag> eintraege;
+    try {
+        Leser l(daten + sizeof kMagie, inhalt - sizeof kMagie);
+        if (l.Zahl(4) != kVersion || l.Ansicht() != verzeichnis) return {};
+        const auto anzahl = static_cast<std::size_t>(l.Zahl(4));
+        if (anzahl > l.Rest() / kKleinsterEintrag) return {};
+        eintraege.reserve(anzahl);
+        for (std::size_t i = 0; i < anzahl; ++i) eintraege.push_back(EintragLesen(l));
+        if (l.Rest() != 0) return {};
+    } catch (const Unbrauchbar&) {
+        return {};
+    }
+    return eintraege;
+}
+
+TIndexSchreiber::TIndexSchreiber(const std::string& verzeichnis, std::size_t erwarteteEintraege) {
+    // A typical entry with its players takes about 200 bytes.
+    puffer_.reserve(64 + verzeichnis.size() + erwarteteEintraege * 256);
+    puffer_.insert(puffer_.end(), std::begin(kMagie), std::end(kMagie));
+    Zahl(kVersion, 4);
+    Text(verzeichnis);
+    anzahlStelle_ = puffer_.size();
+    Zahl(0, 4);
+}
+
+void TIndexSchreiber::Zahl(std::uint64_t wert, int bytes) {
+    unsigned char b[8];
+    for (int i = 0; i < bytes; ++i, wert >>= 8) b[i] = static_cast<unsigned char>(wert);
+    puffer_.insert(puffer_.end(), b, b + bytes);
+}
+
+void TIndexSchreiber::Text(const std::string& text) {
+    Zahl(text.size(), 4);
+    puffer_.insert(puffer_.end(), text.begin(), text.end());
+}
+
+void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TReplay& r) {
+    Text(r.Dateiname);
+    Zahl(static_cast<std::uint64_t>(stempel.groesse), 8);
+    Zahl(static_cast<std::uint64_t>(stempel.aenderung), 8);
+    Zahl(static_cast<std::uint64_t>(stempel.status), 8);
+    Zahl(stempel.knoten, 8);
+    Zahl(stempel.art, 4);
+    Text(r.Spielname);
+    Text(r.Karte);
+    Zahl(static_cast<std::uint32_t>(r.Spieleranzahl), 4);
+    const std::uint8_t optionen[] = {r.Option1, r.Option2, r.Option3, r.Option4,
+                                     r.Option5, r.Option6, r.Option7, r.Option8};
+    puffer_.insert(puffer_.end(), std::begin(optionen), std::end(optionen));
+    std::uint8_t sieg = 0;
+    if (const auto& s = r.Siegbedingungen) {
+        const bool flaggen[] = {s->Vernichtung, s->SuddenDeath, s->Attentat, s->Oeko, s->Kontrollgebiet, s->HQ, s->Erobern};
+        sieg = 0x80;
+        for (int i = 0; i < 7; ++i) sieg |= static_cast<std::uint8_t>(flaggen[i] ? 1u << i : 0u);
+    }
+    puffer_.push_back(sieg);
+    Zahl(static_cast<std::uint32_t>(r.NamensLaenge), 4);
+    Zahl(static_cast<std::uint32_t>(r.Position), 4);
+    puffer_.push_back(static_cast<unsigned char>(r.Spieler.size()));
+    for (const TSpieler& s : r.Spieler) {
+        Text(s.Name);
+        Text(s.Rasse);
+        Zahl(static_cast<std::uint32_t>(s.Team), 4);
+        Text(s.Kennzahl);
+    }
+    ++anzahl_;
+}
+
+std::vector<unsigned char> TIndexSchreiber::Fertig() && {
+    for (int i = 0; i < 4; ++i) puffer_[anzahlStelle_ + static_cast<std::size_t>(i)] = static_cast<unsigned char>(anzahl_ >> (8 * i));
+    const std::uint64_t summe = IndexPruefsumme(puffer_.data(), puffer_.size());
+    Zahl(summe, 8);
+    return std::move(puffer_);
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dateistempel.h"
+
+class TReplay;
+
+// The replay index: what the library scan parsed, one file per library folder in the
+// user's cache folder, so that a file whose stamp is unchanged is not opened again. It is
+// only a cache: content that is not a whole index of this version for this very folder
+// is ignored and made anew, never trusted.
+//
+// Layout, integers little-endian: "QLRI", version (u32), the folder (u32 length and its
+// bytes), the entry count (u32), the entries, and a checksum (u64) over everything before
+// it. An entry is the file name and the stamp (size, modification, status change, node:
+// i64, i64, i64, u64; mode: u32), then the replay: Spielname, Karte, Spieleranzahl (i32),
+// the eight options, the win conditions (bit 7: present, bits 0..6 the seven flags),
+// NamensLaenge and Position (i32 each), the player count (u8, at most 8) and per player
+// Name, Rasse, Team (i32) and Kennzahl. A text is a u32 length and its bytes. Datum is not
+// stored: it follows from the stamp in the local time of the scan that reads it.
+
+struct TIndexEintrag {
+    plattform::Dateistempel Stempel;
+    std::unique_ptr<TReplay> Replay;  // Dateiname is the listed name; Datum is left at 0
+};
+
+// The index file of the library folder verzeichnis in indexVerzeichnis, named after a
+// hash of the folder string.
+std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis);
+
+// The entries of an index file's content when it is a whole index of this version for
+// verzeichnis, else none. Every length is checked against the content.
+std::vector<TIndexEintrag> IndexLesen(const unsigned char* daten, std::size_t groesse, const std::string& verzeichnis);
+
+// The checksum that ends an index, over the groesse bytes before it.
+std::uint64_t IndexPruefsumme(const unsigned char* daten, std::size_t groesse);
+
+// Builds the content of an index file in one buffer.
+class TIndexSchreiber {
+public:
+    TIndexSchreiber(const std::string& verzeichnis, std::size_t erwarteteEintraege);
+    // Adds the replay read from the file with this stamp; its Dateiname is the listed name.
+    void Eintrag(const plattform::Dateistempel& stempel, const TReplay& replay);
+    std::size_t Anzahl() const { return anzahl_; }
+    // The finished content, count and checksum filled in.
+    std::vector<unsigned char> Fertig() &&;
+
+private:
+    void Zahl(std::uint64_t wert, int bytes);
+    void Text(const std::string& text);
+
+    std::vector<unsigned char> puffer_;
+    std::size_t anzahlStelle_ = 0;
+    std::uint32_t anzahl_ = 0;
+};
