@@ -15,16 +15,22 @@ void StdoutSchreiben(const QString& text) {
     QByteArray utf8 = text.toUtf8();
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
 }
+void StdoutSchreibenUtf8(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
 void StderrSchreiben(const QString& text) {
     QByteArray utf8 = text.toUtf8();
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
-QString DatumIso(double datum) {
-    TDatumTeile t = DatumZerlegen(datum);
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", t.Jahr, t.Monat, t.Tag, t.Stunde, t.Minute,
-                             t.Sekunde);
+std::string DatumText(double datum, char trenner) {
+    const TDatumTeile t = DatumZerlegen(datum);
+    // %d knows no locale; a year of more than four digits keeps them all.
+    char text[80];
+    const int laenge = std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", t.Jahr, t.Monat, t.Tag,
+                                     trenner, t.Stunde, t.Minute, t.Sekunde);
+    return std::string(text, static_cast<std::size_t>(laenge));
 }
+
+QString DatumIso(double datum) { return QString::fromStdString(DatumText(datum, 'T')); }
 
 namespace {
 QJsonValue NameOderNull(bool gefunden, const std::string& name) {

@@ -2,6 +2,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "meldungen.h"
 #include "qttext.h"
@@ -29,6 +30,10 @@ QJsonObject ReplayAlsJson(const TReplay& replay);
 QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehler);
 // "YYYY-MM-DDTHH:MM:SS"
 QString DatumIso(double datum);
+// The same with trenner between date and time, as UTF-8.
+std::string DatumText(double datum, char trenner);
 
 void StdoutSchreiben(const QString& text);
+// UTF-8 as it is, in one write of the whole block.
+void StdoutSchreibenUtf8(std::string_view utf8);
 void StderrSchreiben(const QString& text);

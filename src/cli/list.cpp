@@ -1,6 +1,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <charconv>
 #include <optional>
+#include <string_view>
 
 #include "anzeigenamen.h"
 #include "befehle.h"
@@ -10,21 +12,61 @@
 #include "replay.h"
 #include "suche.h"
 #include "variablen.h"
+#include "zeichensatz.h"
 
 namespace {
-// The replays listed: each keeps its number i + 1 from the scan, filtered or not.
-QString Tabelle(const std::vector<std::size_t>& gewaehlt) {
-    QString text = QString("%1  %2  %3  %4  %5\n").arg("Nr", 5).arg("Spielname", -25).arg("#", 2).arg("Karte", -28).arg("Datum");
+// A column of the table. Widths count UTF-16 code units, as the table has always counted
+// them; a longer text is never cut, and a name is printed as it is, "%1" and all.
+void Spalte(std::string& zeile, std::string_view text, std::size_t breite, bool rechtsbuendig) {
+    const std::size_t einheiten = Utf16Einheiten(text);
+    const std::size_t fuellung = einheiten < breite ? breite - einheiten : 0;
+    if (rechtsbuendig) zeile.append(fuellung, ' ');
+    zeile.append(text);
+    if (!rechtsbuendig) zeile.append(fuellung, ' ');
+}
+
+void Zahl(std::string& zeile, std::int64_t zahl, std::size_t breite) {
+    char ziffern[24];
+    const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, zahl).ptr;
+    Spalte(zeile, std::string_view(ziffern, static_cast<std::size_t>(ende - ziffern)), breite, true);
+}
+
+void Zeile(std::string& text, std::string_view nr, std::string_view spielname, std::string_view anzahl,
+           std::string_view karte, std::string_view datum) {
+    Spalte(text, nr, 5, true);
+    text += "  ";
+    Spalte(text, spielname, 25, false);
+    text += "  ";
+    Spalte(text, anzahl, 2, true);
+    text += "  ";
+    Spalte(text, karte, 28, false);
+    text += "  ";
+    text += datum;
+    text += '\n';
+}
+
+// The replays listed: each keeps its number i + 1 from the scan, filtered or not. The
+// lines go out in blocks of about 64 KiB, so a big library is neither held twice in
+// memory nor written a line at a time.
+void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::string text;
+    text.reserve(kBlock + 512);
+    Zeile(text, "Nr", "Spielname", "#", "Karte", "Datum");
+    std::string nr, anzahl;
     for (std::size_t i : gewaehlt) {
         const TReplay& r = *Replays[i];
-        text += QString("%1  %2  %3  %4  %5\n")
-                    .arg(static_cast<int>(i + 1), 5)
-                    .arg(AlsQString(r.Spielname), -25)
-                    .arg(r.Spieleranzahl, 2)
-                    .arg(AlsQString(KartenText(r.Karte)), -28)
-                    .arg(DatumIso(r.Datum).replace('T', ' '));
+        nr.clear();
+        Zahl(nr, static_cast<std::int64_t>(i + 1), 0);
+        anzahl.clear();
+        Zahl(anzahl, r.Spieleranzahl, 0);
+        Zeile(text, nr, AnzeigeText(r.Spielname), anzahl, AnzeigeText(KartenText(r.Karte)), DatumText(r.Datum, ' '));
+        if (text.size() >= kBlock) {
+            StdoutSchreibenUtf8(text);
+            text.clear();
+        }
     }
-    return text;
+    StdoutSchreibenUtf8(text);
 }
 }  // namespace
 
@@ -57,14 +99,20 @@ int BefehlList(const std::vector<std::string>& argumente) {
     IndexVerzeichnis = index ? plattform::BenutzerCacheOrdner() : std::string();
     // DIR is used as the window uses the library folder: unchanged, joined by concatenation.
     LadeStatus = ReplaysLaden(ordner.front(), meldungen);
-    // The window's search: the same words find the same replays.
+    // The window's search: the same words find the same replays. Without words every
+    // replay matches, and no text is folded for it.
     const TSuche suche(filter.value_or(std::string()));
-    const std::vector<std::string> suchtexte = Suchtexte(Replays);
     std::vector<std::size_t> gewaehlt;
-    for (std::size_t i = 0; i < Replays.size(); ++i)
-        if (suche.Passt(suchtexte[i])) gewaehlt.push_back(i);
+    gewaehlt.reserve(Replays.size());
+    if (suche.Leer()) {
+        for (std::size_t i = 0; i < Replays.size(); ++i) gewaehlt.push_back(i);
+    } else {
+        const std::vector<std::string> suchtexte = Suchtexte(Replays);
+        for (std::size_t i = 0; i < Replays.size(); ++i)
+            if (suche.Passt(suchtexte[i])) gewaehlt.push_back(i);
+    }
     if (!json) {
-        StdoutSchreiben(Tabelle(gewaehlt));
+        TabelleSchreiben(gewaehlt);
         return 0;
     }
     QJsonArray liste;

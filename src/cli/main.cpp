@@ -2,6 +2,7 @@
 // what the window will show.
 #include <QCoreApplication>
 #include <QStringList>
+#include <optional>
 
 #include "befehle.h"
 #include "clitext.h"
@@ -21,20 +22,25 @@ int Benutzung() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList argumente = app.arguments().mid(1);
-    if (argumente.isEmpty()) return Benutzung();
-    QString befehl = argumente.takeFirst();
-    // On POSIX paths are handed on as the system gave them, byte for byte. Windows gives
-    // argv in its ANSI code page, which cannot name every file; Qt reads the wide command
-    // line there, and the core takes its UTF-8.
-    std::vector<std::string> roh;
-    for (int i = 2; i < argc; ++i)
-        roh.push_back(plattform::IstPosix() ? std::string(argv[i]) : AlsUtf8(argumente[i - 2]));
-    if (befehl == "show") return BefehlShow(roh);
-    if (befehl == "list") return BefehlList(roh);
-    if (befehl == "import") return BefehlImport(roh);
-    if (befehl == "rename") return BefehlRename(roh);
-    if (befehl == "config") return BefehlConfig(roh);
+    // On POSIX paths are handed on as the system gave them, byte for byte, and no
+    // QCoreApplication is made: no command needs one, and its start-up is a good part of
+    // a short run. Windows gives argv in its ANSI code page, which cannot name every file;
+    // Qt reads the wide command line there, and the core takes its UTF-8.
+    std::optional<QCoreApplication> app;
+    std::vector<std::string> argumente;
+    if (plattform::IstPosix()) {
+        for (int i = 1; i < argc; ++i) argumente.emplace_back(argv[i]);
+    } else {
+        app.emplace(argc, argv);
+        for (const QString& a : app->arguments().mid(1)) argumente.push_back(AlsUtf8(a));
+    }
+    if (argumente.empty()) return Benutzung();
+    const std::string befehl = argumente.front();
+    argumente.erase(argumente.begin());
+    if (befehl == "show") return BefehlShow(argumente);
+    if (befehl == "list") return BefehlList(argumente);
+    if (befehl == "import") return BefehlImport(argumente);
+    if (befehl == "rename") return BefehlRename(argumente);
+    if (befehl == "config") return BefehlConfig(argumente);
     return Benutzung();
 }

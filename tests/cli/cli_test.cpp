@@ -64,8 +64,8 @@ protected:
     }
 };
 
-// Every name of the shared table as list --json and show --json give it, under a file
-// name in Cyrillic, and after a rename to it.
+// Every name of the shared table as list and list --json and show --json give it, under a
+// file name in Cyrillic, and after a rename to it.
 TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
     const auto& namen = Testnamen();
     std::filesystem::create_directories(FsPfad(ordner.Pfad() + "namen"));
@@ -78,8 +78,13 @@ TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
     Lauf liste = Ausfuehren({"list", "--json", Q(ordner.Pfad() + "namen/")});
     ASSERT_EQ(liste.status, 0) << liste.fehler.toStdString();
     std::map<QString, QString> gelistet;
-    for (const auto& r : QJsonDocument::fromJson(liste.aus).object()["Replays"].toArray())
+    std::map<QString, int> nummern;
+    for (const auto& r : QJsonDocument::fromJson(liste.aus).object()["Replays"].toArray()) {
         gelistet[r.toObject()["Dateiname"].toString()] = r.toObject()["Spielname"].toString();
+        nummern[r.toObject()["Dateiname"].toString()] = r.toObject()["Nummer"].toInt();
+    }
+    // The table: line k is replay k, its name padded to 25 UTF-16 units and never cut.
+    const QStringList tabelle = QString::fromUtf8(Ausfuehren({"list", Q(ordner.Pfad() + "namen/")}).aus).split('\n');
 
     const std::string datei = ordner.Pfad() + "umbenennen.rec";
     for (std::size_t i = 0; i < namen.size(); ++i) {
@@ -87,7 +92,13 @@ TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
         SCOPED_TRACE(name.titel);
         const QString erwartet = QString::fromStdString(name.angezeigt);
         const std::string pfad = ordner.Pfad() + "namen/Запись " + std::to_string(10 + i) + ".rec";
-        EXPECT_EQ(gelistet[QString::fromUtf8("Запись %1.rec").arg(10 + i)], erwartet);
+        const QString dateiname = QString::fromUtf8("Запись %1.rec").arg(10 + i);
+        EXPECT_EQ(gelistet[dateiname], erwartet);
+        const int nummer = nummern[dateiname];
+        ASSERT_LT(nummer, tabelle.size());
+        EXPECT_TRUE(tabelle[nummer].startsWith(QString::number(nummer).rightJustified(5) + "  " +
+                                               erwartet.leftJustified(25) + "   1  "))
+            << tabelle[nummer].toStdString();
         const QJsonObject r = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(pfad)}).aus).array()[0].toObject();
         EXPECT_EQ(r["Spielname"].toString(), erwartet);
         EXPECT_EQ(r["Spieler"].toArray()[0].toObject()["Name"].toString(), erwartet);

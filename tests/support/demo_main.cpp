@@ -1,6 +1,7 @@
-// quellarch-demo DIR [N]: writes a demo setup to try the program on:
+// quellarch-demo DIR [N [BYTES]]: writes a demo setup to try the program on:
 // DIR/library/ with N (by default 30) varied replays, DIR/game/Playback/ with 3, and an empty
-// DIR/game/W40k.exe.
+// DIR/game/W40k.exe. With BYTES every library replay is that long (at least its contents),
+// as bench/cli_list.sh wants them; otherwise they have 8 to 68 KB.
 // quellarch-demo --unicode DIR: DIR/library/ with replays, players and file names in many
 // scripts (the shared test names, right-to-left text, combining marks), for the screenshot.
 #include <cstdio>
@@ -94,9 +95,10 @@ int UnicodeDemo(const std::filesystem::path& wurzel) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--unicode") return UnicodeDemo(FsPfad(argv[2]));
-    const int anzahl = argc == 3 ? std::atoi(argv[2]) : 30;
-    if (argc < 2 || argc > 3 || anzahl < 0) {
-        std::fprintf(stderr, "usage: quellarch-demo DIR [N]\n");
+    const int anzahl = argc >= 3 ? std::atoi(argv[2]) : 30;
+    const long groesse = argc == 4 ? std::atol(argv[3]) : 0;
+    if (argc < 2 || argc > 4 || anzahl < 0 || groesse < 0) {
+        std::fprintf(stderr, "usage: quellarch-demo DIR [N [BYTES]]\n");
         return 2;
     }
     namespace fs = std::filesystem;
@@ -108,7 +110,9 @@ int main(int argc, char** argv) {
         char name[32];
         std::snprintf(name, sizeof name, "replay_%02d.rec", i);
         auto pfad = (wurzel / "library" / name).string();
-        DemoReplay(zustand, i).Schreiben(pfad);
+        ReplayBauer bau = DemoReplay(zustand, i);
+        if (groesse > 0) bau.ZielGroesse = static_cast<std::size_t>(groesse);
+        bau.Schreiben(pfad);
         // Spread the dates over a few years so the list has something to sort.
         AenderungszeitSetzen(pfad, 2004 + static_cast<int>(Zufall(zustand) % 6), 1 + static_cast<int>(Zufall(zustand) % 12),
                              1 + static_cast<int>(Zufall(zustand) % 28), static_cast<int>(Zufall(zustand) % 24),

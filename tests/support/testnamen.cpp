@@ -9,6 +9,8 @@ const std::vector<TTestname>& Testnamen() {
         {"Griechisch", u"Τελικός αγώνας", "Τελικός αγώνας", true},
         {"Chinesisch", u"最后一战", "最后一战", true},
         {"Emoji", u"GG \U0001F3C6 Sieg", "GG \U0001F3C6 Sieg", true},
+        // Text, not a pattern: nothing may fill in "%1" or "%3".
+        {"Prozentzeichen", u"%1 gegen %3", "%1 gegen %3", true},
         // Only what the reader shows stands for the lone half; the file keeps its unit.
         {"einzelnes Surrogat", u"a\xD83D" "b", "a\uFFFD" "b", true},
         {"leer", u"", "", false},
