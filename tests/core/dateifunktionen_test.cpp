@@ -289,6 +289,15 @@ void BytesSchreiben(const std::string& pfad, const std::vector<unsigned char>& i
         .write(reinterpret_cast<const char*>(inhalt.data()), static_cast<std::streamsize>(inhalt.size()));
 }
 
+// Changes the stored name "Spiel a" to "Spiel z" in the index bytes; false when it is not there.
+bool NamenImIndexAendern(std::vector<unsigned char>& inhalt) {
+    const std::string name = "Spiel a";
+    auto stelle = std::search(inhalt.begin(), inhalt.end(), name.begin(), name.end());
+    if (stelle == inhalt.end()) return false;
+    stelle[6] = 'z';
+    return true;
+}
+
 class ReplayIndexScan : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -341,10 +350,7 @@ TEST_F(ReplayIndexScan, EveryChangeShowsInTheNextScan) {
         {"the index damaged",
          [](const std::string&, const std::string& i) {
              auto inhalt = Bytes(i);
-             const std::string name = "Spiel a";
-             auto stelle = std::search(inhalt.begin(), inhalt.end(), name.begin(), name.end());
-             ASSERT_NE(stelle, inhalt.end());
-             stelle[6] = 'z';
+             ASSERT_TRUE(NamenImIndexAendern(inhalt));
              BytesSchreiben(i, inhalt);
          },
          false},
@@ -352,10 +358,7 @@ TEST_F(ReplayIndexScan, EveryChangeShowsInTheNextScan) {
         {"a newer version's index",
          [](const std::string&, const std::string& i) {
              auto inhalt = Bytes(i);
-             const std::string name = "Spiel a";
-             auto stelle = std::search(inhalt.begin(), inhalt.end(), name.begin(), name.end());
-             ASSERT_NE(stelle, inhalt.end());
-             stelle[6] = 'z';
+             ASSERT_TRUE(NamenImIndexAendern(inhalt));
              inhalt[4] = 2;
              const std::uint64_t summe = IndexPruefsumme(inhalt.data(), inhalt.size() - 8);
              for (int k = 0; k < 8; ++k) inhalt[inhalt.size() - 8 + k] = static_cast<unsigned char>(summe >> (8 * k));

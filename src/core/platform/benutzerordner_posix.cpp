@@ -8,22 +8,23 @@
 
 namespace plattform {
 
-std::string BenutzerConfigOrdner() {
-    // XDG takes only an absolute XDG_CONFIG_HOME; a relative one counts as unset.
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+namespace {
+
+// Our folder below an XDG base directory: the variable when it is set, else its default
+// below the home folder. XDG takes only absolute paths; a relative one counts as unset.
+std::string XdgOrdner(const char* variable, const char* standardUnterHome) {
+    const char* xdg = std::getenv(variable);
     if (xdg && xdg[0] == '/') return std::string(xdg) + "/quellarch/";
     const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.config/quellarch/";
+    if (home && home[0] == '/') return std::string(home) + standardUnterHome + "/quellarch/";
     return {};
 }
 
-std::string BenutzerCacheOrdner() {
-    const char* xdg = std::getenv("XDG_CACHE_HOME");
-    if (xdg && xdg[0] == '/') return std::string(xdg) + "/quellarch/";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.cache/quellarch/";
-    return {};
-}
+}  // namespace
+
+std::string BenutzerConfigOrdner() { return XdgOrdner("XDG_CONFIG_HOME", "/.config"); }
+
+std::string BenutzerCacheOrdner() { return XdgOrdner("XDG_CACHE_HOME", "/.cache"); }
 
 bool OrdnerBeschreibbar(const std::string& ordner) {
     if (SollFehlschlagen(Operation::Beschreibbar)) return false;
