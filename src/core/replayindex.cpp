@@ -1,5 +1,7 @@
 #include "replayindex.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string_view>
 
@@ -14,6 +16,13 @@ constexpr std::size_t kHoechstensSpieler = 8;
 constexpr std::size_t kKleinsterEintrag = 4 + 36 + 4 + 4 + 4 + 8 + 1 + 8 + 1;
 
 std::uint64_t Wort(const unsigned char* b, int bytes) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (bytes == 8) {  // the checksum's inner loop: one load instead of eight
+            std::uint64_t wert;
+            std::memcpy(&wert, b, 8);
+            return wert;
+        }
+    }
     std::uint64_t wert = 0;
     for (int i = bytes - 1; i >= 0; --i) wert = wert << 8 | b[i];
     return wert;
@@ -136,23 +145,38 @@ std::vector<TIndexEintrag> IndexLesen(const unsigned char* daten, std::size_t gr
 
 TIndexSchreiber::TIndexSchreiber(const std::string& verzeichnis, std::size_t erwarteteEintraege) {
     // A typical entry with its players takes about 200 bytes.
-    puffer_.reserve(64 + verzeichnis.size() + erwarteteEintraege * 256);
-    puffer_.insert(puffer_.end(), std::begin(kMagie), std::end(kMagie));
+    puffer_.resize(64 + verzeichnis.size() + erwarteteEintraege * 256);
+    Bytes(kMagie, sizeof kMagie);
     Zahl(kVersion, 4);
     Text(verzeichnis);
-    anzahlStelle_ = puffer_.size();
+    anzahlStelle_ = laenge_;
     Zahl(0, 4);
 }
 
+// Growing is rare (the buffer starts at a typical entry's size times their count), so it
+// stays out of the small writers below, which the compiler then inlines.
+void TIndexSchreiber::Wachsen(std::size_t anzahl) { puffer_.resize(std::max(2 * puffer_.size(), laenge_ + anzahl)); }
+
+void TIndexSchreiber::Bytes(const void* daten, std::size_t anzahl) {
+    if (puffer_.size() - laenge_ < anzahl) Wachsen(anzahl);
+    if (anzahl > 0) std::memcpy(puffer_.data() + laenge_, daten, anzahl);
+    laenge_ += anzahl;
+}
+
 void TIndexSchreiber::Zahl(std::uint64_t wert, int bytes) {
-    unsigned char b[8];
-    for (int i = 0; i < bytes; ++i, wert >>= 8) b[i] = static_cast<unsigned char>(wert);
-    puffer_.insert(puffer_.end(), b, b + bytes);
+    if (puffer_.size() - laenge_ < 8) Wachsen(8);
+    unsigned char* b = puffer_.data() + laenge_;
+    // Little-endian: all eight bytes in one store, of which the first `bytes` count; the
+    // rest is overwritten by what comes next or cut off in Fertig.
+    if constexpr (std::endian::native == std::endian::little) std::memcpy(b, &wert, 8);
+    else
+        for (int i = 0; i < bytes; ++i, wert >>= 8) b[i] = static_cast<unsigned char>(wert);
+    laenge_ += static_cast<std::size_t>(bytes);
 }
 
 void TIndexSchreiber::Text(const std::string& text) {
     Zahl(text.size(), 4);
-    puffer_.insert(puffer_.end(), text.begin(), text.end());
+    Bytes(text.data(), text.size());
 }
 
 void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TReplay& r) {
@@ -167,17 +191,18 @@ void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TRep
     Zahl(static_cast<std::uint32_t>(r.Spieleranzahl), 4);
     const std::uint8_t optionen[] = {r.Option1, r.Option2, r.Option3, r.Option4,
                                      r.Option5, r.Option6, r.Option7, r.Option8};
-    puffer_.insert(puffer_.end(), std::begin(optionen), std::end(optionen));
+    Bytes(optionen, sizeof optionen);
     std::uint8_t sieg = 0;
     if (const auto& s = r.Siegbedingungen) {
         const bool flaggen[] = {s->Vernichtung, s->SuddenDeath, s->Attentat, s->Oeko, s->Kontrollgebiet, s->HQ, s->Erobern};
         sieg = 0x80;
         for (int i = 0; i < 7; ++i) sieg |= static_cast<std::uint8_t>(flaggen[i] ? 1u << i : 0u);
     }
-    puffer_.push_back(sieg);
+    Bytes(&sieg, 1);
     Zahl(static_cast<std::uint32_t>(r.NamensLaenge), 4);
     Zahl(static_cast<std::uint32_t>(r.Position), 4);
-    puffer_.push_back(static_cast<unsigned char>(r.Spieler.size()));
+    const auto spieler = static_cast<unsigned char>(r.Spieler.size());
+    Bytes(&spieler, 1);
     for (const TSpieler& s : r.Spieler) {
         Text(s.Name);
         Text(s.Rasse);
@@ -189,7 +214,8 @@ void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TRep
 
 std::vector<unsigned char> TIndexSchreiber::Fertig() && {
     for (int i = 0; i < 4; ++i) puffer_[anzahlStelle_ + static_cast<std::size_t>(i)] = static_cast<unsigned char>(anzahl_ >> (8 * i));
-    const std::uint64_t summe = IndexPruefsumme(puffer_.data(), puffer_.size());
+    const std::uint64_t summe = IndexPruefsumme(puffer_.data(), laenge_);
     Zahl(summe, 8);
+    puffer_.resize(laenge_);
     return std::move(puffer_);
 }

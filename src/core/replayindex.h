@@ -50,10 +50,15 @@ public:
     std::vector<unsigned char> Fertig() &&;
 
 private:
+    void Wachsen(std::size_t anzahl);
+    void Bytes(const void* daten, std::size_t anzahl);
     void Zahl(std::uint64_t wert, int bytes);
     void Text(const std::string& text);
 
+    // Written up to laenge_; the rest is room already made, so that an entry's dozens of
+    // small fields cost one copy each and no growth check of the vector's own.
     std::vector<unsigned char> puffer_;
+    std::size_t laenge_ = 0;
     std::size_t anzahlStelle_ = 0;
     std::uint32_t anzahl_ = 0;
 };
