@@ -1,6 +1,5 @@
 #include "platform/spielsuche.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "fehler.h"
 #include "platform/launcherdateien.h"
 #include "platform/wine.h"
+#include "platform/xdg_posix.h"
 
 namespace plattform {
 namespace {
@@ -24,20 +24,6 @@ constexpr const char* kSchluessel = "SOFTWARE\\THQ\\Dawn of War\\";
 constexpr const char* kWert = "InstallLocation";
 // A launcher's settings file is a few kilobytes; anything far bigger is not one.
 constexpr std::uintmax_t kHoechstGroesse = 16u << 20;
-
-std::string Heim() {
-    const char* heim = std::getenv("HOME");
-    if (heim != nullptr && heim[0] == '/') return heim;
-    const passwd* benutzer = getpwuid(getuid());
-    return benutzer != nullptr && benutzer->pw_dir != nullptr ? benutzer->pw_dir : "";
-}
-
-// An XDG base folder: the variable when it holds an absolute path, else ~/vorgabe.
-std::string XdgOrdner(const char* variable, const std::string& heim, const char* vorgabe) {
-    const char* wert = std::getenv(variable);
-    if (wert != nullptr && wert[0] == '/') return wert;
-    return heim.empty() ? "" : heim + "/" + vorgabe;
-}
 
 std::string Echt(const std::string& pfad) {
     std::error_code fehler;
@@ -202,7 +188,7 @@ private:
 }  // namespace
 
 std::optional<Spielfund> SpielSuchen() {
-    Suche suche(Heim());
+    Suche suche(HeimOrdner());
     suche.WinePrefixe();
     suche.Steam();
     suche.Lutris();
@@ -227,7 +213,7 @@ std::optional<Spielfund> SpielSuchen() {
 std::string SteamAppIdFuer(const std::string& ordner) {
     const std::string echt = Echt(ordner);
     if (echt.empty()) return {};
-    Suche suche(Heim());
+    Suche suche(HeimOrdner());
     suche.Steam();
     for (const Spielfund& k : suche.Kandidaten()) {
         if (k.Herkunft != "Steam" || k.SteamAppId.empty()) continue;
