@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include "glyphen.h"
 #include "grid.h"
 #include "platform/dateisystem.h"
+#include "schriften.h"
 #include "transfers.h"
 #include "variablen.h"
 
@@ -25,33 +25,6 @@ namespace {
 
 constexpr int kBreite = 796;
 constexpr int kHoehe = 549;
-
-// The first family of the list the system has; the later ones look closest to the first
-// where the Windows fonts are missing.
-QFont Schrift(const QStringList& familien, int pixel, bool fett = false) {
-    QFont f;
-    const QStringList vorhanden = QFontDatabase::families();
-    for (const QString& familie : familien) {
-        if (vorhanden.contains(familie, Qt::CaseInsensitive)) {
-            f.setFamily(familie);
-            break;
-        }
-    }
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
-
-QFont FensterSchrift(int pixel, bool fett = false) {
-    return Schrift({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Helvetica",
-                    "DejaVu Sans"},
-                   pixel, fett);
-}
-
-QFont TahomaSchrift(bool fett) {
-    return Schrift({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans", "DejaVu Sans"}, 11, fett);
-}
 
 // The buttons keep their designed size. Windows' own "MS Sans Serif" fits every caption;
 // a wider stand-in (Wine's, or Linux's fonts) would clip "Replays kopieren", so the caption
