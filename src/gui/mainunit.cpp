@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +16,9 @@
 #include "fehlerbox.h"
 #include "glyphen.h"
 #include "grid.h"
+#include "gridspalten.h"
 #include "platform/dateisystem.h"
+#include "schriften.h"
 #include "transfers.h"
 #include "variablen.h"
 
@@ -25,33 +26,6 @@ namespace {
 
 constexpr int kBreite = 796;
 constexpr int kHoehe = 549;
-
-// The first family of the list the system has; the later ones look closest to the first
-// where the Windows fonts are missing.
-QFont Schrift(const QStringList& familien, int pixel, bool fett = false) {
-    QFont f;
-    const QStringList vorhanden = QFontDatabase::families();
-    for (const QString& familie : familien) {
-        if (vorhanden.contains(familie, Qt::CaseInsensitive)) {
-            f.setFamily(familie);
-            break;
-        }
-    }
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
-
-QFont FensterSchrift(int pixel, bool fett = false) {
-    return Schrift({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Helvetica",
-                    "DejaVu Sans"},
-                   pixel, fett);
-}
-
-QFont TahomaSchrift(bool fett) {
-    return Schrift({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans", "DejaVu Sans"}, 11, fett);
-}
 
 // The buttons keep their designed size. Windows' own "MS Sans Serif" fits every caption;
 // a wider stand-in (Wine's, or Linux's fonts) would clip "Replays kopieren", so the caption
@@ -170,36 +144,11 @@ void TfrmMain::FormularAufbauen() {
     move(245, 182);
 }
 
-void TfrmMain::GridEinrichten(TCheckSortGrid* grid) {
-    grid->SetDefaultRowHeight(21);
-    grid->SetFixedRowHeight(21);
-    grid->SetStretchLastColumn(true);
-    grid->SetCellFont(TahomaSchrift(false));
-    grid->SetFixedFont(TahomaSchrift(true));
-    grid->SetGridLineColor(QColor(192, 192, 192));
-    grid->SetGridLineWidth(1);
-    grid->SetSelectionColor(QColor(182, 202, 234));
-    grid->SetSelectionTextColor(Qt::black);
-    grid->SetRegionaleinstellungen(regional_);
-}
-
 void TfrmMain::ListeAufbauen() {
     grdReplays = new TCheckSortGrid(centralWidget());
     grdReplays->setObjectName(QStringLiteral("grdReplays"));
     grdReplays->setGeometry(0, 29, 449, 520);
-    grdReplays->SetColCount(6);
-    grdReplays->SetRowCount(2);
-    grdReplays->SetColumnHeaders({"", "", "Spielname", "#", "Karte", "Datum"});
-    grdReplays->SetColWidths({30, 40, 75, 23, 139, 137});
-    GridEinrichten(grdReplays);
-    grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
-    grdReplays->SortOptions.Show = true;
-    grdReplays->SortOptions.FixedCols = true;
-    grdReplays->CheckAllInHeader = true;
-    grdReplays->PreciseCheckBoxHit = true;
-    grdReplays->HideFocusRect = true;
-    // The commands find the number in column 0 and the check box in column 1.
-    grdReplays->MinDropColumn = 2;
+    ReplayGridEinrichten(grdReplays, regional_);
     grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
     grdReplays->OnZeileGewechselt = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZeileGewechselt);
     grdReplays->OnCanEditCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysCanEditCell);
@@ -231,12 +180,7 @@ void TfrmMain::DetailsAufbauen() {
     grdSpieler = new TCheckSortGrid(pnlRechts);
     grdSpieler->setObjectName(QStringLiteral("grdSpieler"));
     grdSpieler->setGeometry(8, 64, 321, 193);
-    grdSpieler->SetColCount(4);
-    grdSpieler->SetRowCount(2);
-    grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
-    grdSpieler->SetColWidths({30, 86, 152, 48});
-    GridEinrichten(grdSpieler);
-    grdSpieler->SetOptions(goColSizing | goColMoving | goRangeSelect);
+    SpielerGridEinrichten(grdSpieler, regional_);
 
     grpSiegbedingungen = new QGroupBox(QStringLiteral(" Siegbedingungen "), pnlRechts);
     grpSiegbedingungen->setObjectName(QStringLiteral("grpSiegbedingungen"));
@@ -286,4 +230,4 @@ void TfrmMain::FormCreate() {
     }
 }
 
-void TfrmMain::KopfCheckboxSetzen() { grdReplays->PlaceCheckBox(1, 0, false, false); }
+void TfrmMain::KopfCheckboxSetzen() { grdReplays->PlaceCheckBox(lsBox, 0, false, false); }

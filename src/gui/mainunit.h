@@ -25,10 +25,10 @@ class TDialoge;
 // Every handler connected to a control runs through the default error box (MitFehlerbox).
 //
 // The window keeps no replay data of its own: the grids hold texts and check boxes, and
-// column 0 of each list row holds the number n of Replays[n - 1]. Only the search texts of
-// the last scan are kept beside Replays, so that a keystroke in the search folds nothing
-// but what was typed; they are folded at the first search after the scan, so a refresh
-// with no search pays nothing for them.
+// the fixed number column (lsNummer) of each list row holds the number n of
+// Replays[n - 1]. Only the search texts of the last scan are kept beside Replays, so that
+// a keystroke in the search folds nothing but what was typed; they are folded at the first
+// search after the scan, so a refresh with no search pays nothing for them.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -122,9 +122,8 @@ private:
     void DetailsAufbauen();
     void MenueAufbauen();
     void SucheAufbauen();
-    void GridEinrichten(TCheckSortGrid* grid);
-    // The replay the number in column 0 of row ARow names; nullptr when the number lies
-    // outside Replays. Raises Fehler when the cell holds no number.
+    // The replay the number in row ARow's lsNummer column names; nullptr when the number
+    // lies outside Replays. Raises Fehler when the cell holds no number.
     const class TReplay* ReplayInZeile(int ARow) const;
 
     TDialoge& dialoge_;

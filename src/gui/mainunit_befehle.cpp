@@ -4,6 +4,7 @@
 
 #include "dialoge.h"
 #include "grid.h"
+#include "gridspalten.h"
 #include "kopiermeldung.h"
 #include "mainunit.h"
 #include "optionenunit.h"
@@ -65,8 +66,8 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
     for (int r = 1; r < zeilen; ++r) {
         // Only what the user sees goes: a row hidden by the search keeps its mark for later.
         bool markiert = false;
-        if (grdReplays->RowHidden(r) || !grdReplays->ReadCheckBox(1, r, markiert) || !markiert) continue;
-        // Rows reach their replay through the number in column 0, never their position:
+        if (grdReplays->RowHidden(r) || !grdReplays->ReadCheckBox(lsBox, r, markiert) || !markiert) continue;
+        // Rows reach their replay through their number, never their position:
         // the user may have sorted them.
         if (const TReplay* replay = ReplayInZeile(r))
             ReplayNachPlayback(DOWVerzeichnis, ReplayVerzeichnis, replay->Dateiname);

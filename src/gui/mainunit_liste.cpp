@@ -8,6 +8,7 @@
 #include "dateifunktionen.h"
 #include "dialoge.h"
 #include "grid.h"
+#include "gridspalten.h"
 #include "mainunit.h"
 #include "qttext.h"
 #include "suche.h"
@@ -16,11 +17,7 @@
 
 namespace {
 
-// The data columns as ListeAufbauen and DetailsAufbauen add them. The user may move them,
-// so their cells are found by identity; the number and box columns never move.
-enum TListenspalte { lsSpielname = 2, lsAnzahl = 3, lsKarte = 4, lsDatum = 5 };
-enum TSpielerspalte { ssSpieler = 1, ssRasse = 2, ssTeam = 3 };
-
+// A movable column's cell, found by the column's identity wherever the user put it.
 void Setzen(TCheckSortGrid* grid, int kennung, int zeile, const std::string& text) {
     grid->CellStr(grid->Spaltenposition(kennung), zeile, text);
 }
@@ -62,8 +59,8 @@ void TfrmMain::ListeAktualisieren() {
             for (size_t i = 0; i < Replays.size(); ++i) {
                 const TReplay& r = *Replays[i];
                 const int n = static_cast<int>(i) + 1;
-                grdReplays->CellStr(0, n, std::to_string(n));
-                grdReplays->PlaceCheckBox(1, n, false, false);
+                grdReplays->CellStr(lsNummer, n, std::to_string(n));
+                grdReplays->PlaceCheckBox(lsBox, n, false, false);
                 grdReplays->CellStr(spielname, n, r.Spielname);
                 grdReplays->CellStr(anzahl, n, std::to_string(r.Spieleranzahl));
                 grdReplays->CellStr(karte, n, KartenName(r.Karte));
@@ -80,9 +77,9 @@ void TfrmMain::ListeAktualisieren() {
     // panel and "Umbenennen" still name one replay. With no row shown, replay 1 fills the
     // panel as it always does.
     SucheAnwenden();
-    if (grdReplays->CurrentRow() < 1) grdReplays->SetCurrentCell(1, 1);
+    if (grdReplays->CurrentRow() < 1) grdReplays->SetCurrentCell(lsBox, 1);
     const int zeile = grdReplays->CurrentRow();
-    DetailsAnzeigen(zeile >= 1 ? StrToInt(grdReplays->CellStr(0, zeile)) - 1 : 0);
+    DetailsAnzeigen(zeile >= 1 ? StrToInt(grdReplays->CellStr(lsNummer, zeile)) - 1 : 0);
 }
 
 void TfrmMain::DetailsAnzeigen(int Index) {
@@ -101,7 +98,7 @@ void TfrmMain::DetailsAnzeigen(int Index) {
         const TSpieler* s = r.SpielerInSlot(k);
         if (!s) continue;
         if (++zeile > 1) grdSpieler->AppendRow();
-        grdSpieler->CellStr(0, zeile, std::to_string(k));
+        grdSpieler->CellStr(ssNummer, zeile, std::to_string(k));
         Setzen(grdSpieler, ssSpieler, zeile, s->Name);
         Setzen(grdSpieler, ssRasse, zeile, RassenName(s->Rasse));
         Setzen(grdSpieler, ssTeam, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
@@ -135,29 +132,30 @@ void TfrmMain::UeberschriftSetzen(const QString& text) {
 }
 
 const TReplay* TfrmMain::ReplayInZeile(int ARow) const {
-    const std::int32_t n = StrToInt(grdReplays->CellStr(0, ARow));
+    const std::int32_t n = StrToInt(grdReplays->CellStr(lsNummer, ARow));
     if (n < 1 || static_cast<size_t>(n) > Replays.size()) return nullptr;
     return Replays[static_cast<size_t>(n) - 1].get();
 }
 
 void TfrmMain::grdReplaysClickCell(TCheckSortGrid*, int ARow, int) {
     if (ARow <= 0) return;  // a header click is the grid's sorting
-    const std::int32_t n = StrToInt(grdReplays->CellStr(0, ARow));
+    const std::int32_t n = StrToInt(grdReplays->CellStr(lsNummer, ARow));
     DetailsAnzeigen(n - 1);
 }
 
 void TfrmMain::grdReplaysZeileGewechselt(TCheckSortGrid*, int ARow) {
     // Only the empty row of an empty list has no number, and it names no replay.
-    const std::string nummer = grdReplays->CellStr(0, ARow);
+    const std::string nummer = grdReplays->CellStr(lsNummer, ARow);
     if (!nummer.empty()) DetailsAnzeigen(StrToInt(nummer) - 1);
 }
 
 void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEdit) {
-    CanEdit = static_cast<unsigned>(ACol) < 2u;
+    // Only the fixed columns hold boxes.
+    CanEdit = ACol >= 0 && ACol < kFesteListenspalten;
 }
 
 void TfrmMain::grdReplaysColumnMove(TCheckSortGrid*, int ACol, bool& Allow) {
-    Allow = static_cast<unsigned>(ACol) - 2u < 4u;
+    Allow = ACol >= kFesteListenspalten && ACol < static_cast<int>(kListenspalten.size());
 }
 
 std::string TfrmMain::RassenName(const std::string& Schluessel) { return RassenText(Schluessel); }

@@ -8,6 +8,7 @@
 
 #include "fehlerbox.h"
 #include "grid.h"
+#include "gridspalten.h"
 #include "mainunit.h"
 #include "suche.h"
 #include "variablen.h"
@@ -48,7 +49,7 @@ void TfrmMain::SucheAnwenden() {
     int gezeigt = 0;
     for (int r = 1; r < grdReplays->RowCount(); ++r) {
         // The empty row of an empty list names no replay and stays.
-        const std::string nummer = grdReplays->CellStr(0, r);
+        const std::string nummer = grdReplays->CellStr(lsNummer, r);
         if (nummer.empty()) {
             grdReplays->SetRowHidden(r, false);
             continue;

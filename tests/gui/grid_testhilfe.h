@@ -12,30 +12,21 @@
 #include <vector>
 
 #include "grid.h"
+#include "gridspalten.h"
 
-// A grid like grdReplays: "", "", Spielname, #, Karte, Datum; German regional settings.
+// A grid set up as grdReplays, with German regional settings, in the widget's font.
 inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {
     auto grid = std::make_unique<TCheckSortGrid>();
-    grid->SetColCount(6);
-    grid->SetRowCount(2);
-    grid->SetColumnHeaders({"", "", "Spielname", "#", "Karte", "Datum"});
-    grid->SetColWidths({30, 40, 75, 23, 139, 137});
-    grid->SetDefaultRowHeight(21);
-    grid->SetFixedRowHeight(21);
-    grid->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
-    grid->SortOptions.Show = true;
-    grid->SortOptions.FixedCols = true;
-    grid->CheckAllInHeader = true;
-    grid->PreciseCheckBoxHit = true;
-    grid->HideFocusRect = true;
-    grid->MinDropColumn = 2;
-    grid->SetRegionaleinstellungen(Regionaleinstellungen::Deutsch());
-    // The window's handlers: only columns 0 and 1 may change, only 2..5 may move.
+    ReplayGridEinrichten(grid.get(), Regionaleinstellungen::Deutsch());
+    // The fitting tests measure texts in the widget's own font.
+    grid->SetCellFont(grid->font());
+    grid->SetFixedFont(grid->font());
+    // The window's handlers: only the fixed columns may change, only the others may move.
     grid->OnCanEditCell = [](TCheckSortGrid*, int, int ACol, bool& CanEdit) {
-        CanEdit = static_cast<unsigned>(ACol) < 2;
+        CanEdit = ACol >= 0 && ACol < kFesteListenspalten;
     };
     grid->OnColumnMove = [](TCheckSortGrid*, int ACol, bool& Allow) {
-        Allow = static_cast<unsigned>(ACol - 2) < 4;
+        Allow = ACol >= kFesteListenspalten && ACol <= lsDatum;
     };
     grid->resize(449, 520);
     grid->show();
@@ -52,12 +43,12 @@ inline void Fuellen(TCheckSortGrid& grid, const std::vector<TReplayZeile>& zeile
     grid.RemoveRowRange(2, grid.RowCount());
     for (size_t i = 0; i < zeilen.size(); ++i) {
         int n = static_cast<int>(i) + 1;
-        grid.CellStr(0, n, std::to_string(n));
-        grid.PlaceCheckBox(1, n, false, false);
-        grid.CellStr(2, n, zeilen[i].Spielname);
-        grid.CellStr(3, n, zeilen[i].Anzahl);
-        grid.CellStr(4, n, zeilen[i].Karte);
-        grid.CellStr(5, n, zeilen[i].Datum);
+        grid.CellStr(lsNummer, n, std::to_string(n));
+        grid.PlaceCheckBox(lsBox, n, false, false);
+        grid.CellStr(lsSpielname, n, zeilen[i].Spielname);
+        grid.CellStr(lsAnzahl, n, zeilen[i].Anzahl);
+        grid.CellStr(lsKarte, n, zeilen[i].Karte);
+        grid.CellStr(lsDatum, n, zeilen[i].Datum);
         if (i + 1 < zeilen.size()) grid.AppendRow();
     }
     QCoreApplication::processEvents();

@@ -68,9 +68,9 @@ TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
     InBibliothek("b.rec", Bau("Beta"));
     InBibliothek("c.rec", Bau("Gamma"));
     auto& f = Oeffnen();
-    Klick(f.grdReplays, 2, 0);
-    Klick(f.grdReplays, 2, 0);  // descending: Gamma, Beta, Alpha
-    ASSERT_EQ(Zelle(2, 1), "Gamma");
+    Klick(f.grdReplays, lsSpielname, 0);
+    Klick(f.grdReplays, lsSpielname, 0);  // descending: Gamma, Beta, Alpha
+    ASSERT_EQ(Zelle(lsSpielname, 1), "Gamma");
     // A replay the game left behind goes into the library first.
     Bau("Alt").Schreiben(Playback() + "alt.rec");
     BoxKlicken(ZeileMit("Alpha"));
@@ -138,7 +138,7 @@ TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
             EXPECT_EQ(anfragen[i].text, "Neuer Replayname (1-25 Zeichen):");
             EXPECT_EQ(anfragen[i].vorgabe, i == 0 ? std::string() : fall.eingaben[i - 1]) << i;
         }
-        EXPECT_EQ(Zelle(2, 1), fall.umbenannt ? fall.eingaben.back() : "Alpha");
+        EXPECT_EQ(Zelle(lsSpielname, 1), fall.umbenannt ? fall.eingaben.back() : "Alpha");
         EXPECT_EQ(Angezeigt(), fall.umbenannt ? fall.eingaben.back() : "Alpha");
         EXPECT_TRUE(dlg.Nachrichten().empty());
     }
@@ -155,7 +155,7 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
         std::sort(sortiert.begin(), sortiert.end());
         if (absteigend) std::reverse(sortiert.begin(), sortiert.end());
         for (int r = 1; r <= static_cast<int>(namen.size()); ++r)
-            if (Zelle(2, r) != sortiert[static_cast<size_t>(r - 1)]) return r;
+            if (Zelle(lsSpielname, r) != sortiert[static_cast<size_t>(r - 1)]) return r;
         return 0;
     };
     auto grid = [&] { return fenster->grdReplays; };
@@ -168,28 +168,31 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
         bool panelBleibt;  // the step must not change the replay shown
     };
     const Fall faelle[] = {
-        {"Klick", [] {}, [&] { ZelleKlicken(2, 8); }, false},
-        {"Nummernzelle", [] {}, [&] { ZelleKlicken(0, 8); }, false},
-        {"Pfeiltasten", [&] { ZelleKlicken(2, 3); }, [&] { taste(Qt::Key_Down, 5); taste(Qt::Key_Up, 1); }, false},
+        {"Klick", [] {}, [&] { ZelleKlicken(lsSpielname, 8); }, false},
+        {"Nummernzelle", [] {}, [&] { ZelleKlicken(lsNummer, 8); }, false},
+        {"Pfeiltasten", [&] { ZelleKlicken(lsSpielname, 3); },
+         [&] { taste(Qt::Key_Down, 5); taste(Qt::Key_Up, 1); }, false},
         {"Haken", [] {}, [&] { BoxKlicken(8); }, false},
         {"Druck nahe einer Linie", [] {},
          [&] {
-             const QRect z = grid()->CellRect(3, 8);
+             const QRect z = grid()->CellRect(lsAnzahl, 8);
              const QPoint nahe(z.left() + 1, z.center().y());  // 1 pixel right of the line
              QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, nahe);
          },
          false},
-        {"aufsteigend sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { Klick(grid(), 2, 0); }, true},
-        {"absteigend sortiert", [&] { ZelleKlicken(2, wandert(true)); },
-         [&] { Klick(grid(), 2, 0); Klick(grid(), 2, 0); }, true},
-        {"Kopfbox sortiert", [&] { ZelleKlicken(2, wandert(false)); }, [&] { BoxKlicken(0); }, true},
-        {"Aktualisieren", [&] { ZelleKlicken(2, 8); },
+        {"aufsteigend sortiert", [&] { ZelleKlicken(lsSpielname, wandert(false)); },
+         [&] { Klick(grid(), lsSpielname, 0); }, true},
+        {"absteigend sortiert", [&] { ZelleKlicken(lsSpielname, wandert(true)); },
+         [&] { Klick(grid(), lsSpielname, 0); Klick(grid(), lsSpielname, 0); }, true},
+        {"Kopfbox sortiert", [&] { ZelleKlicken(lsSpielname, wandert(false)); }, [&] { BoxKlicken(0); }, true},
+        {"Aktualisieren", [&] { ZelleKlicken(lsSpielname, 8); },
          [&] { QTest::mouseClick(fenster->tbtRefresh, Qt::LeftButton); }, false},
         // "ha" finds Alpha and Charlie only.
-        {"Suche laesst die Zeile stehen", [&] { ZelleKlicken(2, ZeileMit("Charlie")); }, [&] { Suchen("ha"); }, true},
-        {"Suche, dann Klick", [&] { ZelleKlicken(2, ZeileMit("Kilo")); },
-         [&] { Suchen("ha"); ZelleKlicken(2, ZeileMit("Alpha")); }, false},
-        {"Suche, dann Pfeil", [&] { ZelleKlicken(2, ZeileMit("Bravo")); },
+        {"Suche laesst die Zeile stehen", [&] { ZelleKlicken(lsSpielname, ZeileMit("Charlie")); },
+         [&] { Suchen("ha"); }, true},
+        {"Suche, dann Klick", [&] { ZelleKlicken(lsSpielname, ZeileMit("Kilo")); },
+         [&] { Suchen("ha"); ZelleKlicken(lsSpielname, ZeileMit("Alpha")); }, false},
+        {"Suche, dann Pfeil", [&] { ZelleKlicken(lsSpielname, ZeileMit("Bravo")); },
          [&] { Suchen("ha"); taste(Qt::Key_Down, 1); }, false},
     };
     for (const Fall& fall : faelle) {
@@ -206,8 +209,8 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
 
         const int zeile = f.grdReplays->CurrentRow();
         ASSERT_GE(zeile, 1);
-        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(0, zeile)) - 1)];
-        EXPECT_EQ(Zelle(2, zeile), replay.Spielname);
+        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(lsNummer, zeile)) - 1)];
+        EXPECT_EQ(Zelle(lsSpielname, zeile), replay.Spielname);
         EXPECT_EQ(Angezeigt(), replay.Spielname);
         EXPECT_EQ(f.lblDateiname->text().toStdString(), replay.Dateiname);
         if (fall.panelBleibt) {
@@ -244,7 +247,7 @@ TEST_F(MainTest, UmbenennenMeldetUndAktualisiertDanach) {
         InBibliothek("b.rec", Bau("Beta"));
         dlg.Vergessen();
         auto& f = Oeffnen();
-        ZelleKlicken(2, ZeileMit("Alpha"));
+        ZelleKlicken(lsSpielname, ZeileMit("Alpha"));
         const auto vorher = DateiLesen(pfad);
         InBibliothek("c.rec", Bau("Gamma"));  // shows only after a refresh
         const bool fehlt = fall.meldung == "Datei existiert nicht.";
@@ -281,7 +284,7 @@ TEST_F(MainTest, UmbenennenOhneAktualisierenWennEinFehlerEntkommt) {
     plattform::FehlerplanLeeren();
     ASSERT_EQ(dlg.Nachrichten().size(), 1u) << "the error box";
     EXPECT_EQ(ZeileMit("Gamma"), -1) << "no refresh after an escaped error";
-    EXPECT_EQ(Zelle(2, 1), "Alpha");
+    EXPECT_EQ(Zelle(lsSpielname, 1), "Alpha");
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_FALSE(plattform::DateiExistiert(Bibliothek() + "NeuerName.tmp"));
 }
@@ -295,7 +298,7 @@ TEST_F(MainTest, UmbenennenOhneGezeigteAuswahlTutNichts) {
     InBibliothek("b.rec", Bau("Beta"));
     QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
     Suchen("beta");
-    ZelleKlicken(2, ZeileMit("Beta"));
+    ZelleKlicken(lsSpielname, ZeileMit("Beta"));
     Suchen("alpha");  // hides the selected row
     QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
     EXPECT_TRUE(dlg.Aufrufe.empty()) << "no query for a replay out of sight";

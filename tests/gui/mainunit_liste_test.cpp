@@ -34,19 +34,19 @@ TEST_F(MainTest, DreiReplaysInScanReihenfolgeNummeriert) {
     for (int r = 1; r <= 3; ++r) {
         SCOPED_TRACE(r);
         const TReplay& replay = *Replays[static_cast<size_t>(r - 1)];
-        EXPECT_EQ(Zelle(0, r), std::to_string(r));
+        EXPECT_EQ(Zelle(lsNummer, r), std::to_string(r));
         bool haken = true;
         EXPECT_TRUE(Box(r, &haken));
         EXPECT_FALSE(haken);
-        EXPECT_EQ(Zelle(2, r), replay.Spielname);
-        EXPECT_EQ(Zelle(3, r), std::to_string(replay.Spieleranzahl));
+        EXPECT_EQ(Zelle(lsSpielname, r), replay.Spielname);
+        EXPECT_EQ(Zelle(lsAnzahl, r), std::to_string(replay.Spieleranzahl));
         if (replay.Dateiname == "a.rec") {
-            EXPECT_EQ(Zelle(4, r), "Blutfluss");
-            EXPECT_EQ(Zelle(5, r), "12.03.2005 14:22:10");
+            EXPECT_EQ(Zelle(lsKarte, r), "Blutfluss");
+            EXPECT_EQ(Zelle(lsDatum, r), "12.03.2005 14:22:10");
         }
         if (replay.Dateiname == "b.rec") {
-            EXPECT_EQ(Zelle(4, r), "MY_OWN_MAP") << "a key without a display name shows itself";
-            EXPECT_EQ(Zelle(5, r), "12.03.2005") << "no time at exactly midnight";
+            EXPECT_EQ(Zelle(lsKarte, r), "MY_OWN_MAP") << "a key without a display name shows itself";
+            EXPECT_EQ(Zelle(lsDatum, r), "12.03.2005") << "no time at exactly midnight";
         }
     }
     EXPECT_EQ(f.grdReplays->CurrentRow(), 1);
@@ -60,12 +60,12 @@ TEST_F(MainTest, NachDemSortierenZeigtEinKlickDasReplayDerNummer) {
     InBibliothek("c.rec", Bau("Gamma"));
     auto& f = Oeffnen();
     // Two clicks on "Spielname": ascending, then descending.
-    Klick(f.grdReplays, 2, 0);
-    Klick(f.grdReplays, 2, 0);
-    ASSERT_EQ(Zelle(2, 1), "Gamma");
-    ASSERT_EQ(Zelle(2, 2), "Beta");
-    ZelleKlicken(3, 2);
-    const int n = std::stoi(Zelle(0, 2));
+    Klick(f.grdReplays, lsSpielname, 0);
+    Klick(f.grdReplays, lsSpielname, 0);
+    ASSERT_EQ(Zelle(lsSpielname, 1), "Gamma");
+    ASSERT_EQ(Zelle(lsSpielname, 2), "Beta");
+    ZelleKlicken(lsAnzahl, 2);
+    const int n = std::stoi(Zelle(lsNummer, 2));
     EXPECT_EQ(Replays[static_cast<size_t>(n - 1)]->Spielname, "Beta");
     EXPECT_EQ(Angezeigt(), "Beta");
     EXPECT_TRUE(dlg.Aufrufe.empty());
@@ -89,7 +89,7 @@ TEST_F(MainTest, AktualisierenLoeschtHakenUndLaesstDieKopfboxStehen) {
         SCOPED_TRACE(r);
         EXPECT_TRUE(Box(r, &haken));
         EXPECT_FALSE(haken);
-        EXPECT_EQ(Zelle(0, r), std::to_string(r));
+        EXPECT_EQ(Zelle(lsNummer, r), std::to_string(r));
     }
     EXPECT_TRUE(Box(0, &haken));
     EXPECT_TRUE(haken) << "the header box keeps its state";
@@ -102,18 +102,18 @@ TEST_F(MainTest, GeleerteBibliothekLaesstEineLeereZeileUndDasPanel) {
     InBibliothek("a.rec", Bau("Alpha"));
     InBibliothek("b.rec", Bau("Beta"));
     auto& f = Oeffnen();
-    ZelleKlicken(2, 2);
+    ZelleKlicken(lsSpielname, 2);
     const std::string gezeigt = Angezeigt();
     std::filesystem::remove(Bibliothek() + "a.rec");
     std::filesystem::remove(Bibliothek() + "b.rec");
     QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
     EXPECT_EQ(f.grdReplays->RowCount(), 2);
-    for (int c = 0; c < 6; ++c) EXPECT_EQ(Zelle(c, 1), "") << c;
+    for (int c = 0; c < static_cast<int>(kListenspalten.size()); ++c) EXPECT_EQ(Zelle(c, 1), "") << c;
     EXPECT_FALSE(Box(1));
     EXPECT_EQ(Angezeigt(), gezeigt);
 
     // A click on that empty row fails in the number conversion and reaches the error box.
-    ZelleKlicken(2, 1);
+    ZelleKlicken(lsSpielname, 1);
     EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"'' ist kein gültiger Integerwert"});
     EXPECT_EQ(Angezeigt(), gezeigt);
 }
@@ -129,19 +129,20 @@ TEST_F(MainTest, SpielerrasterFolgtDerSpielerzahl) {
     };
     for (const Schritt& s : {Schritt{"Vier", 5}, Schritt{"Zwei", 3}, Schritt{"Keiner", 2}}) {
         SCOPED_TRACE(s.name);
-        ZelleKlicken(2, ZeileMit(s.name));
+        ZelleKlicken(lsSpielname, ZeileMit(s.name));
         EXPECT_EQ(Angezeigt(), s.name);
         EXPECT_EQ(f.grdSpieler->RowCount(), s.zeilen);
         if (std::string(s.name) == "Keiner") {
-            for (int c = 0; c < 4; ++c) EXPECT_EQ(Spielerzelle(c, 1), "") << "no player left from before";
+            for (int c = 0; c < static_cast<int>(kSpielerspalten.size()); ++c)
+                EXPECT_EQ(Spielerzelle(c, 1), "") << "no player left from before";
             continue;
         }
-        EXPECT_EQ(Spielerzelle(0, 1), "1");
-        EXPECT_EQ(Spielerzelle(1, 1), "Spieler A");
-        EXPECT_EQ(Spielerzelle(2, 1), "Eldar");
-        EXPECT_EQ(Spielerzelle(3, 1), "1") << "teams count from 1";
-        EXPECT_EQ(Spielerzelle(2, 2), "Orkz");
-        EXPECT_EQ(Spielerzelle(3, 2), "2");
+        EXPECT_EQ(Spielerzelle(ssNummer, 1), "1");
+        EXPECT_EQ(Spielerzelle(ssSpieler, 1), "Spieler A");
+        EXPECT_EQ(Spielerzelle(ssRasse, 1), "Eldar");
+        EXPECT_EQ(Spielerzelle(ssTeam, 1), "1") << "teams count from 1";
+        EXPECT_EQ(Spielerzelle(ssRasse, 2), "Orkz");
+        EXPECT_EQ(Spielerzelle(ssTeam, 2), "2");
     }
 }
 
@@ -152,11 +153,11 @@ TEST_F(MainTest, VerschobeneSpaltenBehaltenIhrenInhalt) {
     auto& f = Oeffnen();
     KopfZiehen(f.grdReplays, SpalteMit(f.grdReplays, "Karte"), SpalteMit(f.grdReplays, "Spielname"));
     KopfZiehen(f.grdReplays, SpalteMit(f.grdReplays, "Datum"), SpalteMit(f.grdReplays, "#"));
-    ASSERT_EQ(SpalteMit(f.grdReplays, "Karte"), 2);
+    ASSERT_EQ(SpalteMit(f.grdReplays, "Karte"), kFesteListenspalten);
     QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
     for (int r = 1; r <= 2; ++r) {
         SCOPED_TRACE(r);
-        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(0, r)) - 1)];
+        const TReplay& replay = *Replays[static_cast<size_t>(std::stoi(Zelle(lsNummer, r)) - 1)];
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Spielname"), r), replay.Spielname);
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "#"), r), std::to_string(replay.Spieleranzahl));
         EXPECT_EQ(Zelle(SpalteMit(f.grdReplays, "Karte"), r), replay.Spielname == "Alpha" ? "Blutfluss" : "Quatra");
@@ -165,11 +166,11 @@ TEST_F(MainTest, VerschobeneSpaltenBehaltenIhrenInhalt) {
     }
 
     // In the player grid any data column may go anywhere, "Team" in front of "Spieler" too.
-    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Spieler"), 3);
-    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Team"), 1);
-    ASSERT_EQ(SpalteMit(f.grdSpieler, "Team"), 1);
-    ASSERT_EQ(SpalteMit(f.grdSpieler, "Spieler"), 3);
-    ZelleKlicken(2, ZeileMit("Alpha"));
+    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Spieler"), ssTeam);
+    KopfZiehen(f.grdSpieler, SpalteMit(f.grdSpieler, "Team"), kFesteSpielerspalten);
+    ASSERT_EQ(SpalteMit(f.grdSpieler, "Team"), kFesteSpielerspalten);
+    ASSERT_EQ(SpalteMit(f.grdSpieler, "Spieler"), ssTeam);
+    ZelleKlicken(lsSpielname, ZeileMit("Alpha"));
     ASSERT_EQ(f.grdSpieler->RowCount(), 5);
     EXPECT_EQ(Spielerzelle(SpalteMit(f.grdSpieler, "Spieler"), 2), "Spieler B");
     EXPECT_EQ(Spielerzelle(SpalteMit(f.grdSpieler, "Rasse"), 2), "Orkz");
@@ -182,10 +183,10 @@ TEST_F(MainTest, NurBoxenSpaltenAenderbarUndNurDatenspaltenVerschiebbar) {
         SCOPED_TRACE(spalte);
         bool canEdit = false;
         f.grdReplays->OnCanEditCell(f.grdReplays, 1, spalte, canEdit);
-        EXPECT_EQ(canEdit, spalte == 0 || spalte == 1);
+        EXPECT_EQ(canEdit, spalte == lsNummer || spalte == lsBox);
         bool allow = true;
         f.grdReplays->OnColumnMove(f.grdReplays, spalte, allow);
-        EXPECT_EQ(allow, spalte >= 2 && spalte <= 5);
+        EXPECT_EQ(allow, spalte >= kFesteListenspalten && spalte <= lsDatum);
     }
 }
 
@@ -194,8 +195,8 @@ TEST_F(MainTest, KopfklickAendertDasPanelNie) {
     InBibliothek("b.rec", Bau("Beta"));
     auto& f = Oeffnen();
     const std::string vorher = Angezeigt();
-    for (int c = 0; c < 6; ++c) {
-        if (c == 1) continue;  // the header box: checks every row, tested above
+    for (int c = 0; c < static_cast<int>(kListenspalten.size()); ++c) {
+        if (c == lsBox) continue;  // the header box: checks every row, tested above
         Klick(f.grdReplays, c, 0);
         EXPECT_EQ(Angezeigt(), vorher) << c;
     }
@@ -208,10 +209,10 @@ TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
     auto& f = Oeffnen();
     EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"Fehler beim öffnen der Datei."});
     ASSERT_EQ(f.grdReplays->RowCount(), 2);
-    EXPECT_EQ(Zelle(2, 1), "");
-    EXPECT_EQ(Zelle(3, 1), "0");
-    EXPECT_EQ(Zelle(4, 1), "");
-    EXPECT_EQ(Zelle(5, 1), "30.12.1899");
+    EXPECT_EQ(Zelle(lsSpielname, 1), "");
+    EXPECT_EQ(Zelle(lsAnzahl, 1), "0");
+    EXPECT_EQ(Zelle(lsKarte, 1), "");
+    EXPECT_EQ(Zelle(lsDatum, 1), "30.12.1899");
     EXPECT_EQ(f.lblDateiname->text(), QStringLiteral("kaputt.rec"));
     for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isChecked());
 }
@@ -227,7 +228,7 @@ TEST_F(MainTest, SiegbedingungenSpiegelnDasGezeigteReplay) {
     const auto boxen = f.grpSiegbedingungen->findChildren<QCheckBox*>();
     ASSERT_EQ(boxen.size(), 7);
     for (const char* name : {"Alle", "Keine", "Alle"}) {
-        ZelleKlicken(2, ZeileMit(name));
+        ZelleKlicken(lsSpielname, ZeileMit(name));
         for (auto* chk : boxen) EXPECT_EQ(chk->isChecked(), std::string(name) == "Alle") << name;
     }
 }
@@ -242,7 +243,7 @@ TEST_F(MainTest, NamenBleibenKlartext) {
     EXPECT_EQ(f.lblDateiname->textFormat(), Qt::PlainText);
     EXPECT_EQ(f.lblReplayname->text().toStdString(), roh);
     EXPECT_EQ(f.lblDateiname->text().toStdString(), datei);
-    EXPECT_EQ(Zelle(2, 1), roh);
+    EXPECT_EQ(Zelle(lsSpielname, 1), roh);
 }
 
 // Every name of the shared table as the list row, the detail panel's heading and the
@@ -264,7 +265,7 @@ TEST_F(MainTest, JederTestnameInListeDetailsUndUmbenennen) {
         ASSERT_GE(zeile, 1);
         ZelleKlicken(spielname, zeile);
         EXPECT_EQ(f.lblReplayname->text(), QString::fromStdString(name.angezeigt));
-        EXPECT_EQ(Spielerzelle(1, 1), name.angezeigt);
+        EXPECT_EQ(Spielerzelle(ssSpieler, 1), name.angezeigt);
 
         ZelleKlicken(spielname, ZeileVon("umbenennen.rec"));
         // A name of the wrong length brings the query back; it is then cancelled.
@@ -364,12 +365,12 @@ TEST_F(MainTest, HakenUndSortierungUeberlebenDieSuche) {
         EXPECT_EQ(haken, std::string(name) != "Alpha") << name;
     }
 
-    Klick(f.grdReplays, 2, 0);
-    Klick(f.grdReplays, 2, 0);  // descending
+    Klick(f.grdReplays, lsSpielname, 0);
+    Klick(f.grdReplays, lsSpielname, 0);  // descending
     Suchen("a");
     EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Gamma", "Beta", "Alpha"}));
     Suchen("mm");
-    Klick(f.grdReplays, 2, 0);  // ascending, sorted while filtered
+    Klick(f.grdReplays, lsSpielname, 0);  // ascending, sorted while filtered
     SucheLeeren();
     EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
     EXPECT_TRUE(dlg.Aufrufe.empty());
@@ -380,7 +381,7 @@ TEST_F(MainTest, AktualisierenBehaeltDieSucheUndDasPanelDenKlick) {
     InBibliothek("a.rec", Bau("Alpha"));
     InBibliothek("b.rec", Bau("Beta"));
     auto& f = Oeffnen();
-    ZelleKlicken(2, ZeileMit("Alpha"));
+    ZelleKlicken(lsSpielname, ZeileMit("Alpha"));
     Suchen("beta");
     EXPECT_EQ(Angezeigt(), "Alpha") << "the panel keeps the hidden replay";
     EXPECT_EQ(f.grdReplays->CurrentRow(), -1) << "no shown row is selected";

@@ -21,7 +21,7 @@ TEST_F(MainTest, ErsterStartOhneEinstellungenZeigtNurDenHinweis) {
     EXPECT_EQ(f.lblDateiname->text(), QStringLiteral("lblDateiname"));
     EXPECT_FALSE(Box(0)) << "no check-all box in the header";
     EXPECT_EQ(f.grdReplays->RowCount(), 2);
-    EXPECT_EQ(Zelle(0, 1), "");
+    EXPECT_EQ(Zelle(lsNummer, 1), "");
     EXPECT_FALSE(Box(1));
     EXPECT_EQ(f.grdSpieler->RowCount(), 2);
     for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isChecked());
@@ -34,7 +34,7 @@ TEST_F(MainTest, LeeresPlaybackFragtNichtsUndFuelltDieListe) {
     bool haken = true;
     EXPECT_TRUE(Box(0, &haken));
     EXPECT_FALSE(haken);
-    EXPECT_EQ(Zelle(2, 1), "Alpha");
+    EXPECT_EQ(Zelle(lsSpielname, 1), "Alpha");
     EXPECT_EQ(Angezeigt(), "Alpha");
 }
 

@@ -22,6 +22,7 @@
 
 #include "fehler.h"
 #include "grid.h"
+#include "gridspalten.h"
 #include "mainunit.h"
 #include "platform/fehlerplan.h"
 #include "replaybauer.h"
@@ -85,7 +86,8 @@ protected:
         return *fenster;
     }
 
-    // ---- Reading what the user sees.
+    // ---- Reading what the user sees. Until a test moves a column, a column's identity
+    // (lsSpielname, ssRasse) is also its position.
     // The position of the column whose header reads kopf, or -1.
     static int SpalteMit(const TCheckSortGrid* grid, const std::string& kopf) {
         for (int c = 0; c < grid->ColCount(); ++c)
@@ -97,7 +99,7 @@ protected:
     std::string Angezeigt() const { return fenster->lblReplayname->text().toStdString(); }
     bool Box(int zeile, bool* haken = nullptr) const {
         bool h = false;
-        bool da = fenster->grdReplays->ReadCheckBox(1, zeile, h);
+        bool da = fenster->grdReplays->ReadCheckBox(lsBox, zeile, h);
         if (haken) *haken = h;
         return da;
     }
@@ -112,7 +114,7 @@ protected:
     // The row that shows the replay of this file, found by its number, or -1.
     int ZeileVon(const std::string& datei) const {
         for (int r = 1; r < fenster->grdReplays->RowCount(); ++r) {
-            const std::string nummer = Zelle(0, r);
+            const std::string nummer = Zelle(lsNummer, r);
             if (!nummer.empty() && Replays[static_cast<size_t>(std::stoi(nummer) - 1)]->Dateiname == datei) return r;
         }
         return -1;
@@ -160,7 +162,7 @@ protected:
     }
     void BoxKlicken(int zeile) {
         QTest::mouseClick(fenster->grdReplays->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          fenster->grdReplays->CheckBoxRect(1, zeile).center());
+                          fenster->grdReplays->CheckBoxRect(lsBox, zeile).center());
     }
 
     TempVerzeichnis tmp;

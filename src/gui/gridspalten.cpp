@@ -1,0 +1,58 @@
+#include "gridspalten.h"
+
+#include <string>
+#include <vector>
+
+#include "grid.h"
+#include "schriften.h"
+
+namespace {
+
+template <std::size_t N>
+void SpaltenSetzen(TCheckSortGrid* grid, const std::array<TSpaltenvorgabe, N>& spalten) {
+    std::vector<std::string> koepfe;
+    std::vector<int> breiten;
+    for (const TSpaltenvorgabe& s : spalten) {
+        koepfe.emplace_back(s.Kopf);
+        breiten.push_back(s.Breite);
+    }
+    grid->SetColCount(static_cast<int>(N));
+    grid->SetRowCount(2);
+    grid->SetColumnHeaders(koepfe);
+    grid->SetColWidths(breiten);
+}
+
+void Aussehen(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
+    grid->SetDefaultRowHeight(21);
+    grid->SetFixedRowHeight(21);
+    grid->SetStretchLastColumn(true);
+    grid->SetCellFont(TahomaSchrift(false));
+    grid->SetFixedFont(TahomaSchrift(true));
+    grid->SetGridLineColor(QColor(192, 192, 192));
+    grid->SetGridLineWidth(1);
+    grid->SetSelectionColor(QColor(182, 202, 234));
+    grid->SetSelectionTextColor(Qt::black);
+    grid->SetRegionaleinstellungen(regional);
+}
+
+}  // namespace
+
+void ReplayGridEinrichten(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
+    SpaltenSetzen(grid, kListenspalten);
+    Aussehen(grid, regional);
+    grid->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
+    grid->SortOptions.Show = true;
+    grid->SortOptions.FixedCols = true;
+    grid->CheckAllInHeader = true;
+    grid->PreciseCheckBoxHit = true;
+    grid->HideFocusRect = true;
+    // The commands find the number and the check box where they were added.
+    grid->MinDropColumn = kFesteListenspalten;
+}
+
+void SpielerGridEinrichten(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
+    SpaltenSetzen(grid, kSpielerspalten);
+    Aussehen(grid, regional);
+    grid->SetOptions(goColSizing | goColMoving | goRangeSelect);
+    grid->MinDropColumn = kFesteSpielerspalten;
+}
