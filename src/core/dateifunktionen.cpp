@@ -39,12 +39,15 @@ struct Ergebnis {
 // An index is bigger than this only when it is not one: 20,000 replays take about 4 MiB.
 constexpr std::size_t kHoechstensIndex = std::size_t{256} << 20;
 
-// The index as one scan uses it. Each entry is looked up by the one listed name it was
-// stored under, so the helper threads never take the same entry.
+constexpr std::size_t kKeinEintrag = static_cast<std::size_t>(-1);
+
+// The index as one scan uses it. Each entry is given to the one listed name it was stored
+// under, so the helper threads never take the same entry.
 struct TIndexLauf {
     std::vector<TIndexEintrag> geladen;
-    std::unordered_map<std::string_view, std::size_t> nachName;
+    std::vector<std::size_t> zuordnung;  // for listed name i, its entry of geladen or kKeinEintrag
     std::vector<plattform::Dateistempel> gelistet;  // the listing's stamps, where it gives them
+    std::unique_ptr<plattform::Ordnerstempel> ordner;  // for the stamps it does not give
     // A file changed this late may change again within its time stamp's resolution
     // without showing, so it is read again next time rather than kept.
     std::int64_t spaetesteAenderung = 0;
@@ -73,11 +76,10 @@ void Einlesen(const std::string& Verzeichnis, const std::string& name, Ergebnis&
 
 // The stamp of listed entry i: the listing's own, else one stat of the file the scan
 // would open.
-std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const std::string& Verzeichnis,
-                                               const std::string& name, std::size_t i) {
+std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const std::string& name, std::size_t i) {
     if (i < index.gelistet.size()) return index.gelistet[i];
     try {
-        return plattform::StempelLesen(Verzeichnis + name);
+        return index.ordner->Lesen(name);
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -88,9 +90,9 @@ std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const st
 // read as without an index.
 void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, std::size_t i, TIndexLauf& index,
                       Ergebnis& ergebnis) {
-    if (auto fund = index.nachName.find(name); fund != index.nachName.end()) {
-        TIndexEintrag& eintrag = index.geladen[fund->second];
-        auto stempel = Stempel(index, Verzeichnis, name, i);
+    if (const std::size_t j = index.zuordnung[i]; j != kKeinEintrag) {
+        TIndexEintrag& eintrag = index.geladen[j];
+        auto stempel = Stempel(index, name, i);
         if (stempel && *stempel == eintrag.Stempel) {
             eintrag.Replay->Datum = DatumAusFat(plattform::FatAusStempel(*stempel));
             ergebnis.replay = std::move(eintrag.Replay);
@@ -157,14 +159,34 @@ std::optional<TIndexLauf> IndexLaden(const std::string& Verzeichnis) {
         if (!std::filesystem::path(Verzeichnis).is_absolute()) return std::nullopt;
         if (auto inhalt = plattform::CacheLesen(IndexDatei(IndexVerzeichnis, Verzeichnis), kHoechstensIndex))
             index.geladen = IndexLesen(inhalt->data(), inhalt->size(), Verzeichnis);
-        index.nachName.reserve(index.geladen.size());
-        for (std::size_t i = 0; i < index.geladen.size(); ++i)
-            index.nachName.emplace(index.geladen[i].Replay->Dateiname, i);
     } catch (const std::exception&) {
         index.geladen.clear();
-        index.nachName.clear();
     }
     return index;
+}
+
+// Gives each listed name its entry of the index. The index was written in the order of
+// the listing before, which a folder mostly keeps, so the entry after the last one found
+// is tried first; only a name out of that order is looked up by name, in a table made at
+// the first such name. Names are unique in a listing, so no entry is given twice.
+void Zuordnen(TIndexLauf& index, const std::vector<std::string>& eintraege) {
+    index.zuordnung.assign(eintraege.size(), kKeinEintrag);
+    std::unordered_map<std::string_view, std::size_t> nachName;
+    std::size_t naechster = 0;
+    for (std::size_t i = 0; i < eintraege.size(); ++i) {
+        if (naechster < index.geladen.size() && index.geladen[naechster].Replay->Dateiname == eintraege[i]) {
+            index.zuordnung[i] = naechster++;
+            continue;
+        }
+        if (nachName.empty()) {
+            nachName.reserve(index.geladen.size());
+            for (std::size_t j = 0; j < index.geladen.size(); ++j) nachName.emplace(index.geladen[j].Replay->Dateiname, j);
+        }
+        if (auto fund = nachName.find(eintraege[i]); fund != nachName.end()) {
+            index.zuordnung[i] = fund->second;
+            naechster = fund->second + 1;
+        }
+    }
 }
 
 // Writes the index anew when it would hold something else than the one loaded: a file
@@ -210,6 +232,8 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
             plattform::Aufzaehlung liste = plattform::AufzaehlenMitStempel(muster);
             eintraege = std::move(liste.namen);
             index->gelistet = std::move(liste.stempel);
+            Zuordnen(*index, eintraege);
+            index->ordner = std::make_unique<plattform::Ordnerstempel>(Verzeichnis);
         } else {
             eintraege = plattform::Aufzaehlen(muster);
         }

@@ -24,6 +24,24 @@ struct Dateistempel {
 // can describe.
 std::optional<Dateistempel> StempelLesen(const std::string& pfad);
 
+// The stamps of many names in one folder, as StempelLesen(ordner + name) gives them. On
+// POSIX the folder is opened once and each name looked up in it, which spares walking down
+// the whole path for each of a hundred thousand names; a folder that does not end with a
+// separator, or does not open, is read through the full paths.
+class Ordnerstempel {
+public:
+    explicit Ordnerstempel(std::string ordner);
+    ~Ordnerstempel();
+    Ordnerstempel(const Ordnerstempel&) = delete;
+    Ordnerstempel& operator=(const Ordnerstempel&) = delete;
+    // name is a name as the folder's listing gives it, without any separator.
+    std::optional<Dateistempel> Lesen(const std::string& name) const;
+
+private:
+    std::string ordner_;
+    int griff_ = -1;  // POSIX: the folder's descriptor
+};
+
 // The stamp's modification time in local time, in the 32-bit FAT form; -1 when it does
 // not fit (what Datei::LetzteAenderungFat gives for the same file).
 std::int32_t FatAusStempel(const Dateistempel& stempel);

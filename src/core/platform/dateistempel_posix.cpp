@@ -1,10 +1,13 @@
 #include "platform/dateistempel.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/dateistempel_posix.h"
 
 #include <ctime>
+#include <utility>
 
 #include "platform/fatzeit.h"
 
@@ -32,6 +35,23 @@ Dateistempel StempelAusStat(const struct stat& st) {
 std::optional<Dateistempel> StempelLesen(const std::string& pfad) {
     struct stat st {};
     if (::stat(pfad.c_str(), &st) != 0) return std::nullopt;
+    return StempelAusStat(st);
+}
+
+Ordnerstempel::Ordnerstempel(std::string ordner) : ordner_(std::move(ordner)) {
+    if (!ordner_.empty() && ordner_.back() == '/')
+        griff_ = ::open(ordner_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+Ordnerstempel::~Ordnerstempel() {
+    if (griff_ >= 0) ::close(griff_);
+}
+
+std::optional<Dateistempel> Ordnerstempel::Lesen(const std::string& name) const {
+    if (griff_ < 0) return StempelLesen(ordner_ + name);
+    struct stat st {};
+    // Links are followed, as stat and the open of the scan follow them.
+    if (::fstatat(griff_, name.c_str(), &st, 0) != 0) return std::nullopt;
     return StempelAusStat(st);
 }
 

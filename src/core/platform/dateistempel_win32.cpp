@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/breit_win32.h"
 #include "platform/dateistempel_win32.h"
 
@@ -40,6 +42,13 @@ std::optional<Dateistempel> StempelLesen(const std::string& pfad) {
     return Stempel(daten.nFileSizeHigh, daten.nFileSizeLow, daten.ftLastWriteTime, daten.ftCreationTime,
                    daten.dwFileAttributes);
 }
+
+Ordnerstempel::Ordnerstempel(std::string ordner) : ordner_(std::move(ordner)) {}
+
+Ordnerstempel::~Ordnerstempel() = default;
+
+// The listing gives Windows its stamps; this is only the fallback for a name it missed.
+std::optional<Dateistempel> Ordnerstempel::Lesen(const std::string& name) const { return StempelLesen(ordner_ + name); }
 
 std::int32_t FatAusStempel(const Dateistempel& stempel) {
     FILETIME utc, lokal;
