@@ -11,6 +11,7 @@
 #include <string>
 
 #include "benchbibliothek.h"
+#include "benchfenster.h"
 #include "dateifunktionen.h"
 #include "grid.h"
 #include "mainunit.h"
@@ -24,18 +25,6 @@ std::string Bibliothek(const benchmark::State& state) {
     return BenchBibliothek(static_cast<int>(state.range(0)), nullptr, 8 * 1024);
 }
 
-std::unique_ptr<TfrmMain> Fenster(StilleDialoge& dialoge, const std::string& bibliothek) {
-    // The game folder has no Playback, so the start-up asks nothing.
-    auto fenster = std::make_unique<TfrmMain>(dialoge, Regionaleinstellungen::Deutsch(), [bibliothek] {
-        DOWVerzeichnis = bibliothek + "kein_spiel/";
-        ReplayVerzeichnis = bibliothek;
-        return false;
-    });
-    fenster->show();
-    QApplication::processEvents();
-    return fenster;
-}
-
 void BM_NurScan(benchmark::State& state) {
     const std::string ordner = Bibliothek(state);
     StilleDialoge dialoge;
@@ -46,7 +35,7 @@ void BM_NurScan(benchmark::State& state) {
 void BM_Aktualisieren(benchmark::State& state) {
     const std::string ordner = Bibliothek(state);
     StilleDialoge dialoge;
-    auto fenster = Fenster(dialoge, ordner);
+    auto fenster = BenchFenster(dialoge, ordner);
     for (auto _ : state) {
         fenster->ListeAktualisieren();
         fenster->grdReplays->repaint();
@@ -59,7 +48,7 @@ void BM_Aktualisieren(benchmark::State& state) {
 void BM_DetailsKlick(benchmark::State& state) {
     const std::string ordner = Bibliothek(state);
     StilleDialoge dialoge;
-    auto fenster = Fenster(dialoge, ordner);
+    auto fenster = BenchFenster(dialoge, ordner);
     int zeile = 1;
     for (auto _ : state) {
         // Alternate rows so every click really changes the panel, and paint it.
@@ -77,7 +66,7 @@ void BM_Start(benchmark::State& state) {
     const std::string ordner = Bibliothek(state);
     StilleDialoge dialoge;
     for (auto _ : state) {
-        auto fenster = Fenster(dialoge, ordner);
+        auto fenster = BenchFenster(dialoge, ordner);
         fenster->repaint();
         benchmark::DoNotOptimize(fenster->grdReplays->RowCount());
         state.PauseTiming();

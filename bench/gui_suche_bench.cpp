@@ -9,6 +9,7 @@
 #include <string>
 
 #include "benchbibliothek.h"
+#include "benchfenster.h"
 #include "grid.h"
 #include "mainunit.h"
 #include "stilledialoge.h"
@@ -23,16 +24,7 @@ constexpr int kReplays = 20000;
 TfrmMain* fenster = nullptr;
 
 std::unique_ptr<TfrmMain> FensterOeffnen(TDialoge& dialoge) {
-    const std::string ordner = BenchBibliothek(kReplays, nullptr, 8 * 1024);
-    // The game folder has no Playback, so the start-up asks nothing.
-    auto f = std::make_unique<TfrmMain>(dialoge, Regionaleinstellungen::Deutsch(), [ordner] {
-        DOWVerzeichnis = ordner + "kein_spiel/";
-        ReplayVerzeichnis = ordner;
-        return false;
-    });
-    f->show();
-    QApplication::processEvents();
-    return f;
+    return BenchFenster(dialoge, BenchBibliothek(kReplays, nullptr, 8 * 1024));
 }
 
 TfrmMain& Fenster() { return *fenster; }

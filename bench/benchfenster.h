@@ -1,0 +1,22 @@
+#pragma once
+#include <QApplication>
+#include <memory>
+#include <string>
+
+#include "dialoge.h"
+#include "mainunit.h"
+#include "regionaleinstellungen.h"
+#include "variablen.h"
+
+// The main window on the bench library bibliothek, shown and painted once. The game
+// folder has no Playback, so the start-up asks nothing.
+inline std::unique_ptr<TfrmMain> BenchFenster(TDialoge& dialoge, const std::string& bibliothek) {
+    auto fenster = std::make_unique<TfrmMain>(dialoge, Regionaleinstellungen::Deutsch(), [bibliothek] {
+        DOWVerzeichnis = bibliothek + "kein_spiel/";
+        ReplayVerzeichnis = bibliothek;
+        return false;
+    });
+    fenster->show();
+    QApplication::processEvents();
+    return fenster;
+}
