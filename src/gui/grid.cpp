@@ -117,7 +117,7 @@ void TCheckSortGrid::SetColCount(int Anzahl) {
     Anzahl = std::max(1, Anzahl);
     modell_->SpaltenzahlSetzen(Anzahl);
     geometrie_.SpaltenzahlSetzen(Anzahl, standardBreite_);
-    // Columns come and go at the end; a new one gets the next identity never used.
+    // Columns come and go at the end; a new one gets an identity above every one in use.
     int naechste = kennungen_.empty() ? 0 : *std::max_element(kennungen_.begin(), kennungen_.end()) + 1;
     kennungen_.resize(std::min(kennungen_.size(), static_cast<size_t>(Anzahl)));
     while (static_cast<int>(kennungen_.size()) < Anzahl) kennungen_.push_back(naechste++);

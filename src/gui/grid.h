@@ -64,7 +64,8 @@ public:
     // The header row is never removed. The current row keeps its number if it still
     // exists, else the last data row becomes current.
     void RemoveRowRange(int RowIndex, int Count);
-    // One empty row of DefaultRowHeight at the end; the current row does not change.
+    // One empty row of DefaultRowHeight at the end; the current row does not change,
+    // unless there was none: then the first data row becomes current.
     void AppendRow();
     // Between BeginUpdate and EndUpdate the operations above change the cells without
     // telling anyone; EndUpdate lays out and paints once, for the whole fill. Pairs nest.

@@ -87,7 +87,8 @@ void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRe
 }
 
 // An outlined 8 x 8 triangle at the right of the header cell, pointing up for ascending
-// and down for descending; lit from the top left, so edges facing there are white.
+// and down for descending; engraved and lit from the top left, so edges facing there are
+// grey and the others white.
 void TCheckSortGrid::MarkerZeichnen(QPainter& p, const QRect& r) const {
     const int x = r.right() - 11, y = r.top() + (r.height() - 8) / 2;
     const QColor hell(Qt::white), schatten(Qt::gray);
