@@ -58,7 +58,7 @@ QColor Farbe(char c) {
         case 'r': return QColor(255, 0, 0);
         case 'b': return QColor(0, 0, 128);
         case 's': return QColor(192, 192, 192);
-        default: return QColor(0, 0, 0, 0);  // the olive corner colour: transparent
+        default: return QColor(0, 0, 0, 0);  // '.': transparent
     }
 }
 

@@ -10,7 +10,10 @@
 #include "qttext.h"
 
 TCheckSortGrid::TCheckSortGrid(QWidget* parent)
-    : QAbstractScrollArea(parent), modell_(new TGridModell(this)), regional_(Regionaleinstellungen::AusSystem()) {
+    : QAbstractScrollArea(parent),
+      modell_(new TGridModell(this)),
+      geometrie_(*modell_),
+      regional_(Regionaleinstellungen::AusSystem()) {
     zellenSchrift_ = font();
     festeSchrift_ = font();
     farbe_ = palette().color(QPalette::Base);
@@ -24,7 +27,7 @@ TCheckSortGrid::TCheckSortGrid(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     auto zeilenGeaendert = [this] {
-        zeilenVeraltet_ = true;
+        geometrie_.ZeilenVeraltet();
         GeometrieVormerken();
         viewport()->update();
     };
@@ -113,8 +116,8 @@ int TCheckSortGrid::ColCount() const { return modell_->Spalten(); }
 void TCheckSortGrid::SetColCount(int Anzahl) {
     Anzahl = std::max(1, Anzahl);
     modell_->SpaltenzahlSetzen(Anzahl);
-    breiten_.resize(static_cast<size_t>(Anzahl), standardBreite_);
-    // Columns come and go at the end; a new one gets the next identity never used.
+    geometrie_.SpaltenzahlSetzen(Anzahl, standardBreite_);
+    // Columns come and go at the end; a new one gets an identity above every one in use.
     int naechste = kennungen_.empty() ? 0 : *std::max_element(kennungen_.begin(), kennungen_.end()) + 1;
     kennungen_.resize(std::min(kennungen_.size(), static_cast<size_t>(Anzahl)));
     while (static_cast<int>(kennungen_.size()) < Anzahl) kennungen_.push_back(naechste++);
@@ -140,7 +143,7 @@ void TCheckSortGrid::SetRowHidden(int ARow, bool Hidden) {
     modell_->VerstecktSetzen(ARow, Hidden);
     // A filter hides thousands of rows at once; the positions are counted again once,
     // when they are next needed.
-    zeilenVeraltet_ = true;
+    geometrie_.ZeilenVeraltet();
     GeometrieVormerken();
     viewport()->update();
 }
@@ -160,19 +163,17 @@ void TCheckSortGrid::SetColumnHeaders(const std::vector<std::string>& Texte) {
         CellStr(static_cast<int>(i), 0, Texte[i]);
 }
 
-int TCheckSortGrid::ColWidth(int ACol) const {
-    if (ACol < 0 || ACol >= ColCount()) return 0;
-    return breiten_[static_cast<size_t>(ACol)];
-}
+int TCheckSortGrid::ColWidth(int ACol) const { return geometrie_.Breite(ACol); }
 
 void TCheckSortGrid::SetColWidth(int ACol, int Breite) {
     if (ACol < 0 || ACol >= ColCount()) return;
-    breiten_[static_cast<size_t>(ACol)] = std::max(0, Breite);
+    geometrie_.BreiteSetzen(ACol, Breite);
     Umgestaltet();
 }
 
 void TCheckSortGrid::SetColWidths(const std::vector<int>& Breiten) {
-    for (size_t i = 0; i < Breiten.size() && i < breiten_.size(); ++i) breiten_[i] = std::max(0, Breiten[i]);
+    for (size_t i = 0; i < Breiten.size() && static_cast<int>(i) < ColCount(); ++i)
+        geometrie_.BreiteSetzen(static_cast<int>(i), Breiten[i]);
     Umgestaltet();
 }
 
@@ -223,10 +224,7 @@ void TCheckSortGrid::SetRegionaleinstellungen(const Regionaleinstellungen& Regio
 
 // ---- Geometry
 
-QRect TCheckSortGrid::CellRect(int ACol, int ARow) const {
-    if (!modell_->Gueltig(ACol, ARow)) return {};
-    return QRect(SpaltenX(ACol), ZeilenY(ARow), ColWidth(ACol), RowHidden(ARow) ? 0 : RowHeight(ARow));
-}
+QRect TCheckSortGrid::CellRect(int ACol, int ARow) const { return geometrie_.Zelle(ACol, ARow); }
 
 QRect TCheckSortGrid::CheckBoxRect(int ACol, int ARow) const {
     QRect zelle = CellRect(ACol, ARow);
@@ -236,52 +234,6 @@ QRect TCheckSortGrid::CheckBoxRect(int ACol, int ARow) const {
 
 bool TCheckSortGrid::SortMarkerVisible() const {
     return SortOptions.Show && RowCount() > 2 && SortOptions.Column >= 0 && SortOptions.Column < ColCount();
-}
-
-int TCheckSortGrid::SpaltenX(int spalte) const {
-    if (spalte <= 0) return 0;
-    int x = ColWidth(0) - horizontalScrollBar()->value();
-    for (int s = 1; s < spalte; ++s) x += ColWidth(s);
-    return x;
-}
-
-void TCheckSortGrid::ZeilenPositionen() const {
-    if (!zeilenVeraltet_) return;
-    int daten = std::max(0, RowCount() - 1);
-    zeilenY_.resize(static_cast<size_t>(daten) + 1);
-    zeilenY_[0] = 0;
-    // A hidden row takes no room: its top is the next row's, so no y lies inside it.
-    for (int i = 0; i < daten; ++i)
-        zeilenY_[static_cast<size_t>(i) + 1] =
-            zeilenY_[static_cast<size_t>(i)] + (modell_->Versteckt(i + 1) ? 0 : RowHeight(i + 1));
-    zeilenVeraltet_ = false;
-}
-
-int TCheckSortGrid::ZeilenY(int zeile) const {
-    if (zeile <= 0) return 0;
-    ZeilenPositionen();
-    size_t i = std::min(static_cast<size_t>(zeile - 1), zeilenY_.size() - 1);
-    return RowHeight(0) + zeilenY_[i] - verticalScrollBar()->value();
-}
-
-int TCheckSortGrid::SpalteBei(int x) const {
-    if (x < 0) return -1;
-    if (x < ColWidth(0)) return 0;
-    for (int s = 1; s < ColCount(); ++s) {
-        int links = SpaltenX(s);
-        if (x >= links && x < links + ColWidth(s)) return s;
-    }
-    return -1;
-}
-
-int TCheckSortGrid::ZeileBei(int y) const {
-    if (y < 0 || RowCount() == 0) return -1;
-    if (y < RowHeight(0)) return 0;
-    ZeilenPositionen();
-    int innen = y - RowHeight(0) + verticalScrollBar()->value();
-    auto it = std::upper_bound(zeilenY_.begin(), zeilenY_.end(), innen);
-    if (it == zeilenY_.begin() || it == zeilenY_.end()) return -1;
-    return static_cast<int>(it - zeilenY_.begin());  // row numbers count from 1 here
 }
 
 // Row and column changes can come 60,000 times during a list fill; the scroll bars are
@@ -295,36 +247,24 @@ void TCheckSortGrid::GeometrieVormerken() {
 
 void TCheckSortGrid::GeometrieAktualisieren() {
     geometrieVorgemerkt_ = false;
-    ZeilenPositionen();
     int sichtHoehe = std::max(0, viewport()->height() - RowHeight(0));
     QScrollBar* senkrecht = verticalScrollBar();
-    senkrecht->setRange(0, std::max(0, zeilenY_.back() - sichtHoehe));
+    senkrecht->setRange(0, std::max(0, geometrie_.Datenhoehe() - sichtHoehe));
     senkrecht->setPageStep(std::max(1, sichtHoehe));
     senkrecht->setSingleStep(std::max(1, standardHoehe_));
-    int datenBreite = 0;
-    for (int s = 1; s < ColCount(); ++s) datenBreite += ColWidth(s);
     int sichtBreite = std::max(0, viewport()->width() - ColWidth(0));
     QScrollBar* waagerecht = horizontalScrollBar();
-    waagerecht->setRange(0, std::max(0, datenBreite - sichtBreite));
+    waagerecht->setRange(0, std::max(0, geometrie_.Datenbreite() - sichtBreite));
     waagerecht->setPageStep(std::max(1, sichtBreite));
     waagerecht->setSingleStep(20);
 }
 
-// S = the other columns' widths, W = the client width: the last column gets W - S - 1
-// when the others leave room, else DefaultColWidth unless the grid is scrolled sideways.
 void TCheckSortGrid::LetzteSpalteStrecken() {
-    if (!strecken_ || ColCount() < 1 || imStrecken_) return;
-    imStrecken_ = true;
-    int andere = 0;
-    for (int s = 0; s + 1 < ColCount(); ++s) andere += ColWidth(s);
-    int w = viewport()->width();
-    if (andere < w) breiten_.back() = w - andere - 1;
-    else if (horizontalScrollBar()->value() == 0) breiten_.back() = standardBreite_;
-    imStrecken_ = false;
+    if (strecken_) geometrie_.LetzteSpalteStrecken(viewport()->width(), standardBreite_);
 }
 
 void TCheckSortGrid::Umgestaltet() {
-    zeilenVeraltet_ = true;
+    geometrie_.ZeilenVeraltet();
     LetzteSpalteStrecken();
     GeometrieVormerken();
     viewport()->update();
@@ -354,6 +294,8 @@ void TCheckSortGrid::showEvent(QShowEvent* e) {
     GeometrieAktualisieren();
 }
 
+// Every change of a scroll bar's value comes here, the clamping by setRange included.
 void TCheckSortGrid::scrollContentsBy(int, int) {
+    geometrie_.VersatzSetzen(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gridgeometrie.h"
 #include "gridoptionen.h"
 #include "regionaleinstellungen.h"
 
@@ -63,7 +64,8 @@ public:
     // The header row is never removed. The current row keeps its number if it still
     // exists, else the last data row becomes current.
     void RemoveRowRange(int RowIndex, int Count);
-    // One empty row of DefaultRowHeight at the end; the current row does not change.
+    // One empty row of DefaultRowHeight at the end; the current row does not change,
+    // unless there was none: then the first data row becomes current.
     void AppendRow();
     // Between BeginUpdate and EndUpdate the operations above change the cells without
     // telling anyone; EndUpdate lays out and paints once, for the whole fill. Pairs nest.
@@ -178,12 +180,7 @@ protected:
 private:
     enum class TMauszustand { Normal, Groesse, VerschiebenBereit, Verschieben, Auswaehlen };
 
-    // Geometry (grid.cpp).
-    int SpaltenX(int spalte) const;
-    int ZeilenY(int zeile) const;
-    int SpalteBei(int x) const;
-    int ZeileBei(int y) const;
-    void ZeilenPositionen() const;
+    // Layout (grid.cpp); where cells lie is geometrie_'s business.
     void GeometrieVormerken();
     void GeometrieAktualisieren();
     void LetzteSpalteStrecken();
@@ -215,9 +212,9 @@ private:
     void VerschiebenZeichnen(class QPainter& p) const;
 
     TGridModell* modell_;  // owned as a Qt child
+    TGridGeometrie geometrie_;  // reads modell_, so it comes after it
     Regionaleinstellungen regional_;
     TGridOptions optionen_ = goColSizing | goRangeSelect;
-    std::vector<int> breiten_;
     std::vector<int> kennungen_;  // per position, the column's identity
     int standardBreite_ = 64;
     int standardHoehe_ = 24;
@@ -237,8 +234,5 @@ private:
     int groesseSpalte_ = -1, groesseStartX_ = 0, groesseStartBreite_ = 0;
     int verschiebenSpalte_ = -1, verschiebenZiel_ = -1, verschiebenX_ = 0, druckX_ = 0;
 
-    mutable std::vector<int> zeilenY_;  // tops of the data rows from row 1; size rows
-    mutable bool zeilenVeraltet_ = true;
     bool geometrieVorgemerkt_ = false;
-    bool imStrecken_ = false;
 };

@@ -9,8 +9,6 @@
 #include "gridmodell.h"
 
 namespace {
-// A press this close to a cell's side border belongs to the column-sizing zone.
-constexpr int randZone = 3;
 // How far a header must be dragged before it counts as a column move.
 constexpr int verschiebenAb = 4;
 }  // namespace
@@ -100,8 +98,8 @@ void TCheckSortGrid::AuswahlErweitern(int spalte, int zeile) {
 
 void TCheckSortGrid::Sichtbar(int zeile) {
     if (geometrieVorgemerkt_) GeometrieAktualisieren();
-    QRect r = CellRect(0, zeile);
-    int oben = RowHeight(0), unten = viewport()->height();
+    QRect r = geometrie_.Zelle(0, zeile);
+    int oben = geometrie_.Hoehe(0), unten = viewport()->height();
     QScrollBar* leiste = verticalScrollBar();
     if (r.top() < oben) leiste->setValue(leiste->value() - (oben - r.top()));
     else if (r.bottom() >= unten && r.height() <= unten - oben) leiste->setValue(leiste->value() + r.bottom() - unten + 1);
@@ -113,12 +111,11 @@ bool TCheckSortGrid::Abgelegt(int ziel) const {
 
 void TCheckSortGrid::SpalteVerschieben(int von, int nach) {
     modell_->SpalteVerschieben(von, nach);
-    // Width and identity travel with the cells, the columns between shift by one.
-    for (auto* werte : {&breiten_, &kennungen_}) {
-        auto anfang = werte->begin();
-        if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
-        else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
-    }
+    geometrie_.SpalteVerschieben(von, nach);
+    // The identity travels with the cells and the width, the columns between shift by one.
+    auto kennung = kennungen_.begin();
+    if (von < nach) std::rotate(kennung + von, kennung + von + 1, kennung + nach + 1);
+    else std::rotate(kennung + nach, kennung + von, kennung + von + 1);
     // The marker stays on the column that was sorted.
     int& sortiert = SortOptions.Column;
     if (sortiert == von) sortiert = nach;
@@ -152,10 +149,7 @@ int TCheckSortGrid::GroessenSpalte(QPoint p, int spalte, int zeile) const {
     if (!(optionen_ & goColSizing) || zeile != 0 || spalte < 0) return -1;
     // The header's box starts 2 pixels right of the column line, inside the zone.
     if (CheckboxGetroffen(spalte, zeile, p) && CheckBoxRect(spalte, zeile).contains(p)) return -1;
-    QRect zelle = CellRect(spalte, 0);
-    if (p.x() - zelle.left() <= randZone) return spalte - 1;  // the border sizes the column on its left
-    if (zelle.right() - p.x() <= randZone) return spalte;
-    return -1;
+    return geometrie_.GroessenRand(p.x(), spalte);
 }
 
 void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
@@ -164,21 +158,20 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     keinSortieren_ = false;
     if (e->button() != Qt::LeftButton) return;
     QPoint p = e->position().toPoint();
-    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
     druckZeile_ = zeile;
     druckSpalte_ = spalte;
     druckX_ = p.x();
     if (spalte < 0 || zeile < 0) return;
-    QRect zelle = CellRect(spalte, zeile);
-    bool nahLinks = p.x() - zelle.left() <= randZone, nahRechts = zelle.right() - p.x() <= randZone;
-    bool amRand = (optionen_ & goColSizing) && (nahLinks || nahRechts);
+    bool amRand = (optionen_ & goColSizing) &&
+                  (geometrie_.AmLinkenRand(p.x(), spalte) || geometrie_.AmRechtenRand(p.x(), spalte));
 
     const int groesse = GroessenSpalte(p, spalte, zeile);
     if (groesse >= 0) {
         zustand_ = TMauszustand::Groesse;
         groesseSpalte_ = groesse;
         groesseStartX_ = p.x();
-        groesseStartBreite_ = ColWidth(groesse);
+        groesseStartBreite_ = geometrie_.Breite(groesse);
         return;
     }
     if (CheckboxGetroffen(spalte, zeile, p) && DarfAendern(zeile, spalte, false)) {
@@ -203,7 +196,7 @@ void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
     QPoint p = e->position().toPoint();
     switch (zustand_) {
     case TMauszustand::Groesse:
-        breiten_[static_cast<size_t>(groesseSpalte_)] = std::max(1, groesseStartBreite_ + p.x() - groesseStartX_);
+        geometrie_.BreiteSetzen(groesseSpalte_, std::max(1, groesseStartBreite_ + p.x() - groesseStartX_));
         Umgestaltet();
         return;
     case TMauszustand::VerschiebenBereit: {
@@ -216,11 +209,11 @@ void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
     case TMauszustand::Verschieben:
         if (zustand_ != TMauszustand::Verschieben) return;
         verschiebenX_ = p.x();
-        verschiebenZiel_ = SpalteBei(p.x());
+        verschiebenZiel_ = geometrie_.SpalteBei(p.x());
         viewport()->update();
         return;
     case TMauszustand::Auswaehlen: {
-        int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+        int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
         if (spalte >= 1 && zeile >= 1) AuswahlErweitern((optionen_ & goRowSelect) ? 1 : spalte, zeile);
         return;
     }
@@ -228,12 +221,10 @@ void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
         break;
     }
     // Show where a border can be dragged.
-    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
     bool rand = false;
-    if ((optionen_ & goColSizing) && zeile == 0 && spalte >= 0) {
-        QRect zelle = CellRect(spalte, 0);
-        rand = zelle.right() - p.x() <= randZone || (spalte > 0 && p.x() - zelle.left() <= randZone);
-    }
+    if ((optionen_ & goColSizing) && zeile == 0 && spalte >= 0)
+        rand = geometrie_.AmRechtenRand(p.x(), spalte) || (spalte > 0 && geometrie_.AmLinkenRand(p.x(), spalte));
     viewport()->setCursor(rand ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
 
@@ -243,7 +234,7 @@ void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
     zustand_ = TMauszustand::Normal;
     if (war == TMauszustand::Groesse) return;
     if (war == TMauszustand::Verschieben) {
-        int ziel = SpalteBei(e->position().toPoint().x());
+        int ziel = geometrie_.SpalteBei(e->position().toPoint().x());
         if (Abgelegt(ziel)) SpalteVerschieben(verschiebenSpalte_, ziel);
         verschiebenSpalte_ = verschiebenZiel_ = -1;
         viewport()->update();
@@ -254,26 +245,27 @@ void TCheckSortGrid::mouseReleaseEvent(QMouseEvent* e) {
         return;
     }
     QPoint p = e->position().toPoint();
-    int spalte = SpalteBei(p.x()), zeile = ZeileBei(p.y());
+    int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
     const int sortZeile = SortOptions.Row;
     if (sortZeile != 0 || zeile != sortZeile || druckZeile_ != sortZeile) return;
     if (!SortOptions.Show || RowCount() <= 2 || spalte < 0) return;
     // A drag from one header to another is no click, even when its move was refused.
     if (spalte != druckSpalte_) return;
     if (spalte == 0 && !SortOptions.FixedCols) return;
-    QRect zelle = CellRect(spalte, zeile);
-    if (p.x() - zelle.left() <= randZone || zelle.right() - p.x() <= randZone) return;
+    if (geometrie_.AmLinkenRand(p.x(), spalte) || geometrie_.AmRechtenRand(p.x(), spalte)) return;
     SortByHeaderClick(spalte);
 }
 
 void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
     if (geometrieVorgemerkt_) GeometrieAktualisieren();
     QPoint p = e->position().toPoint();
-    const int ziel = e->button() == Qt::LeftButton ? GroessenSpalte(p, SpalteBei(p.x()), ZeileBei(p.y())) : -1;
+    const int ziel = e->button() == Qt::LeftButton
+                         ? GroessenSpalte(p, geometrie_.SpalteBei(p.x()), geometrie_.ZeileBei(p.y()))
+                         : -1;
     if (ziel >= 0) {
         // Fits the column left of the border; the fixed column is never fitted.
         if (ziel >= 1) {
-            breiten_[static_cast<size_t>(ziel)] = SpaltenInhaltsbreite(ziel);
+            geometrie_.BreiteSetzen(ziel, SpaltenInhaltsbreite(ziel));
             Umgestaltet();
         }
         zustand_ = TMauszustand::Normal;
@@ -292,7 +284,7 @@ void TCheckSortGrid::keyPressEvent(QKeyEvent* e) {
         return;
     }
     int zeile = std::max(aktZeile_, 1), spalte = aktSpalte_;
-    int seite = std::max(1, (viewport()->height() - RowHeight(0)) / std::max(1, standardHoehe_));
+    int seite = std::max(1, (viewport()->height() - geometrie_.Hoehe(0)) / std::max(1, standardHoehe_));
     bool erweitern = (e->modifiers() & Qt::ShiftModifier) && (optionen_ & goRangeSelect);
     switch (e->key()) {
     case Qt::Key_Space:

@@ -9,7 +9,7 @@ enum TSortDirection { sdAscending, sdDescending };
 struct TSortOptions {
     bool Show = false;
     int Row = 0;                      // the header row whose clicks sort
-    int Column = 0;                   // current sort column; changed only by header clicks
+    int Column = 0;                   // current sort column; set by header clicks, follows column moves
     TSortDirection Direction = sdAscending;
     TSortDirection InitSortDirection = sdAscending;  // for a newly chosen sort column
     bool AutoFormat = true;           // compare as check state, number, date or text

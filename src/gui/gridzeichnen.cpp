@@ -15,16 +15,16 @@ void TCheckSortGrid::paintEvent(QPaintEvent*) {
     p.fillRect(flaeche, palette().color(QPalette::Window));
     if (ColCount() == 0 || RowCount() == 0) return;
 
-    const int festB = ColWidth(0), festH = RowHeight(0);
-    int ersteZeile = ZeileBei(festH);
+    const int festB = geometrie_.Breite(0), festH = geometrie_.Hoehe(0);
+    int ersteZeile = geometrie_.ZeileBei(festH);
     auto zeichneZeilen = [&](int vonSpalte, int bisSpalte) {
         if (ersteZeile < 1) return;
         for (int r = ersteZeile; r < RowCount(); ++r) {
             if (modell_->Versteckt(r)) continue;
-            int y = ZeilenY(r);
+            int y = geometrie_.ZeilenY(r);
             if (y >= flaeche.bottom() + 1) break;
             for (int s = vonSpalte; s <= bisSpalte; ++s) {
-                QRect zelle = CellRect(s, r);
+                QRect zelle = geometrie_.Zelle(s, r);
                 if (zelle.right() < 0 || zelle.left() > flaeche.right()) continue;
                 ZelleZeichnen(p, s, r, zelle);
             }
@@ -38,11 +38,11 @@ void TCheckSortGrid::paintEvent(QPaintEvent*) {
     zeichneZeilen(0, 0);
     p.setClipRect(QRect(festB, 0, flaeche.width() - festB, festH));
     for (int s = 1; s < ColCount(); ++s) {
-        QRect zelle = CellRect(s, 0);
+        QRect zelle = geometrie_.Zelle(s, 0);
         if (zelle.right() >= festB && zelle.left() <= flaeche.right()) ZelleZeichnen(p, s, 0, zelle);
     }
     p.setClipRect(QRect(0, 0, festB, festH));
-    ZelleZeichnen(p, 0, 0, CellRect(0, 0));
+    ZelleZeichnen(p, 0, 0, geometrie_.Zelle(0, 0));
     p.setClipping(false);
     VerschiebenZeichnen(p);
 }
@@ -87,7 +87,8 @@ void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRe
 }
 
 // An outlined 8 x 8 triangle at the right of the header cell, pointing up for ascending
-// and down for descending; lit from the top left, so edges facing there are white.
+// and down for descending; engraved and lit from the top left, so edges facing there are
+// grey and the others white.
 void TCheckSortGrid::MarkerZeichnen(QPainter& p, const QRect& r) const {
     const int x = r.right() - 11, y = r.top() + (r.height() - 8) / 2;
     const QColor hell(Qt::white), schatten(Qt::gray);
@@ -112,7 +113,7 @@ void TCheckSortGrid::MarkerZeichnen(QPainter& p, const QRect& r) const {
 // The floating caption of a dragged column and a bar at the place it would drop.
 void TCheckSortGrid::VerschiebenZeichnen(QPainter& p) const {
     if (zustand_ != TMauszustand::Verschieben || verschiebenSpalte_ < 0) return;
-    QRect kopf = CellRect(verschiebenSpalte_, 0);
+    QRect kopf = geometrie_.Zelle(verschiebenSpalte_, 0);
     if (FloatingColumnMove) {
         QRect schwebend = kopf.translated(verschiebenX_ - druckX_, 0);
         p.setOpacity(0.6);
@@ -124,7 +125,7 @@ void TCheckSortGrid::VerschiebenZeichnen(QPainter& p) const {
         p.setOpacity(1.0);
     }
     if (Abgelegt(verschiebenZiel_)) {
-        QRect ziel = CellRect(verschiebenZiel_, 0);
+        QRect ziel = geometrie_.Zelle(verschiebenZiel_, 0);
         int x = verschiebenZiel_ > verschiebenSpalte_ ? ziel.right() - 1 : ziel.left();
         p.fillRect(QRect(x, 0, 2, viewport()->height()), Qt::red);
     }

@@ -48,7 +48,7 @@ QString VierstelligesJahr(QString format) {
     return format;
 }
 
-// Removes the time-zone letter 't' (outside quotes) and the blanks it leaves behind.
+// Removes the time-zone letter 't' (outside quotes) and the blanks it leaves at either end.
 QString OhneZeitzone(const QString& format) {
     QString ergebnis;
     bool zitat = false;
