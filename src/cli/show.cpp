@@ -14,7 +14,8 @@ namespace {
 QString Zusammenfassung(const TReplay& r) {
     QString text = AlsQString(r.Dateiname) + "\n";
     text += "  Spielname:  " + AlsQString(r.Spielname) + "\n";
-    text += "  Karte:      " + AlsQString(KartenText(r.Karte)) + " (" + AlsQString(Utf8AusCp1252(r.Karte)) + ")\n";
+    const TAnzeigename karte = KartenAnzeige(r.Karte);
+    text += "  Karte:      " + AlsQString(karte.Text()) + " (" + AlsQString(karte.Schluessel) + ")\n";
     text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
     text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
     for (int slot = 1; slot <= 8; ++slot) {
@@ -23,7 +24,7 @@ QString Zusammenfassung(const TReplay& r) {
         text += QString("    %1  %2  %3  Team %4\n")
                     .arg(slot)
                     .arg(AlsQString(s->Name), -20)
-                    .arg(AlsQString(RassenText(s->Rasse)), -14)
+                    .arg(AlsQString(RassenAnzeige(s->Rasse).Text()), -14)
                     .arg(s->Team + 1);
     }
     if (r.Siegbedingungen) {
