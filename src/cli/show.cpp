@@ -21,11 +21,10 @@ QString Zusammenfassung(const TReplay& r) {
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
-        text += QString("    %1  %2  %3  Team %4\n")
-                    .arg(slot)
-                    .arg(AlsQString(s->Name), -20)
-                    .arg(AlsQString(RassenAnzeige(s->Rasse).Text()), -14)
-                    .arg(s->Team + 1);
+        // Built piece by piece: a name is text, and a "%1" in it stays as it is.
+        text += "    " + QString::number(slot) + "  " + AlsQString(s->Name).leftJustified(20) + "  " +
+                AlsQString(RassenAnzeige(s->Rasse).Text()).leftJustified(14) + "  Team " +
+                QString::number(static_cast<long long>(s->Team) + 1) + "\n";
     }
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;

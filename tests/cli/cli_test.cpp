@@ -64,7 +64,7 @@ protected:
     }
 };
 
-// Every name of the shared table as list and list --json and show --json give it, under a
+// Every name of the shared table as list, list --json, show and show --json give it, under a
 // file name in Cyrillic, and after a rename to it.
 TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
     const auto& namen = Testnamen();
@@ -102,6 +102,8 @@ TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
         const QJsonObject r = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(pfad)}).aus).array()[0].toObject();
         EXPECT_EQ(r["Spielname"].toString(), erwartet);
         EXPECT_EQ(r["Spieler"].toArray()[0].toObject()["Name"].toString(), erwartet);
+        EXPECT_TRUE(QString::fromUtf8(Ausfuehren({"show", Q(pfad)}).aus)
+                        .contains("\n    1  " + erwartet.leftJustified(20) + "  Space Marines   Team 1\n"));
 
         ReplayBauer vorher;
         vorher.Name = u"Vorher";
