@@ -21,6 +21,8 @@ void StderrSchreiben(const QString& text) {
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
+bool StdoutAbschliessen() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+
 std::string DatumText(double datum, char trenner) {
     const TDatumTeile t = DatumZerlegen(datum);
     // %d knows no locale; a year of more than four digits keeps them all.
