@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "anzeigenamen.h"
 #include "benchbibliothek.h"
 #include "benchfenster.h"
 #include "grid.h"
@@ -71,7 +72,7 @@ void BM_ZeilenNeuFuellen(benchmark::State& state) {
             grid->PlaceCheckBox(1, n, false, false);
             grid->CellStr(2, n, r.Spielname);
             grid->CellStr(3, n, std::to_string(r.Spieleranzahl));
-            grid->CellStr(4, n, TfrmMain::KartenName(r.Karte));
+            grid->CellStr(4, n, KartenAnzeige(r.Karte).Text());
             grid->CellStr(5, n, regional.DatumZeitText(r.Datum));
             if (i < hoechster) grid->AppendRow();
         }

@@ -21,6 +21,8 @@ void StderrSchreiben(const QString& text) {
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
+bool StdoutAbschliessen() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+
 std::string DatumText(double datum, char trenner) {
     const TDatumTeile t = DatumZerlegen(datum);
     // %d knows no locale; a year of more than four digits keeps them all.
@@ -33,21 +35,19 @@ std::string DatumText(double datum, char trenner) {
 QString DatumIso(double datum) { return QString::fromStdString(DatumText(datum, 'T')); }
 
 namespace {
-QJsonValue NameOderNull(bool gefunden, const std::string& name) {
-    return gefunden ? QJsonValue(AlsQString(name)) : QJsonValue(QJsonValue::Null);
+// A key unknown to the table has no display name, which JSON says with null.
+QJsonValue NameOderNull(const TAnzeigename& anzeige) {
+    return anzeige.Name ? QJsonValue(AlsQString(*anzeige.Name)) : QJsonValue(QJsonValue::Null);
 }
-
-// Keys are single bytes as the game wrote them.
-QString Schluessel(const std::string& schluessel) { return AlsQString(Utf8AusCp1252(schluessel)); }
 }  // namespace
 
 QJsonObject ReplayAlsJson(const TReplay& r) {
     QJsonObject o;
     o["Dateiname"] = AlsQString(r.Dateiname);
     o["Spielname"] = AlsQString(r.Spielname);
-    o["Karte"] = Schluessel(r.Karte);
-    std::string kartenname;
-    o["Kartenname"] = NameOderNull(KartenName(r.Karte, kartenname), kartenname);
+    const TAnzeigename karte = KartenAnzeige(r.Karte);
+    o["Karte"] = AlsQString(karte.Schluessel);
+    o["Kartenname"] = NameOderNull(karte);
     o["Spieleranzahl"] = r.Spieleranzahl;
     o["Datum"] = DatumIso(r.Datum);
     const std::uint8_t optionen[] = {r.Option1, r.Option2, r.Option3, r.Option4,
@@ -66,10 +66,10 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
-        std::string rassenname;
+        const TAnzeigename rasse = RassenAnzeige(s->Rasse);
         spieler.append(QJsonObject{{"Name", AlsQString(s->Name)},
-                                   {"Rasse", Schluessel(s->Rasse)},
-                                   {"Rassenname", NameOderNull(RassenName(s->Rasse, rassenname), rassenname)},
+                                   {"Rasse", AlsQString(rasse.Schluessel)},
+                                   {"Rassenname", NameOderNull(rasse)},
                                    {"Team", s->Team},
                                    {"Kennzahl", AlsQString(s->Kennzahl)}});
     }

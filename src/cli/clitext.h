@@ -37,3 +37,5 @@ void StdoutSchreiben(const QString& text);
 // UTF-8 as it is, in one write of the whole block.
 void StdoutSchreibenUtf8(std::string_view utf8);
 void StderrSchreiben(const QString& text);
+// Flushes stdout; false when any write to it failed, on a full disk, say.
+bool StdoutAbschliessen();

@@ -60,7 +60,7 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
         Zahl(nr, static_cast<std::int64_t>(i + 1), 0);
         anzahl.clear();
         Zahl(anzahl, r.Spieleranzahl, 0);
-        Zeile(text, nr, AnzeigeText(r.Spielname), anzahl, AnzeigeText(KartenText(r.Karte)), DatumText(r.Datum, ' '));
+        Zeile(text, nr, AnzeigeText(r.Spielname), anzahl, KartenAnzeige(r.Karte).Text(), DatumText(r.Datum, ' '));
         if (text.size() >= kBlock) {
             StdoutSchreibenUtf8(text);
             text.clear();

@@ -19,6 +19,15 @@ int Benutzung() {
         "  quellarch-cli config [--json]\n");
     return 2;
 }
+
+int Befehl(const std::string& befehl, const std::vector<std::string>& argumente) {
+    if (befehl == "show") return BefehlShow(argumente);
+    if (befehl == "list") return BefehlList(argumente);
+    if (befehl == "import") return BefehlImport(argumente);
+    if (befehl == "rename") return BefehlRename(argumente);
+    if (befehl == "config") return BefehlConfig(argumente);
+    return Benutzung();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,10 +46,12 @@ int main(int argc, char** argv) {
     if (argumente.empty()) return Benutzung();
     const std::string befehl = argumente.front();
     argumente.erase(argumente.begin());
-    if (befehl == "show") return BefehlShow(argumente);
-    if (befehl == "list") return BefehlList(argumente);
-    if (befehl == "import") return BefehlImport(argumente);
-    if (befehl == "rename") return BefehlRename(argumente);
-    if (befehl == "config") return BefehlConfig(argumente);
-    return Benutzung();
+    const int status = Befehl(befehl, argumente);
+    // The output is buffered, so a full disk may only show when it is flushed; a script
+    // must not take a cut-off list for the whole one.
+    if (!StdoutAbschliessen()) {
+        StderrSchreiben("quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.\n");
+        return status != 0 ? status : 1;
+    }
+    return status;
 }

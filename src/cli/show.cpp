@@ -14,17 +14,17 @@ namespace {
 QString Zusammenfassung(const TReplay& r) {
     QString text = AlsQString(r.Dateiname) + "\n";
     text += "  Spielname:  " + AlsQString(r.Spielname) + "\n";
-    text += "  Karte:      " + AlsQString(KartenText(r.Karte)) + " (" + AlsQString(Utf8AusCp1252(r.Karte)) + ")\n";
+    const TAnzeigename karte = KartenAnzeige(r.Karte);
+    text += "  Karte:      " + AlsQString(karte.Text()) + " (" + AlsQString(karte.Schluessel) + ")\n";
     text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
     text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
-        text += QString("    %1  %2  %3  Team %4\n")
-                    .arg(slot)
-                    .arg(AlsQString(s->Name), -20)
-                    .arg(AlsQString(RassenText(s->Rasse)), -14)
-                    .arg(s->Team + 1);
+        // Built piece by piece: a name is text, and a "%1" in it stays as it is.
+        text += "    " + QString::number(slot) + "  " + AlsQString(s->Name).leftJustified(20) + "  " +
+                AlsQString(RassenAnzeige(s->Rasse).Text()).leftJustified(14) + "  Team " +
+                QString::number(static_cast<long long>(s->Team) + 1) + "\n";
     }
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;

@@ -52,32 +52,20 @@ constexpr TEintrag kKarten[] = {
 };
 
 template <std::size_t N>
-bool Nachschlagen(const TEintrag (&tabelle)[N], const std::string& schluessel, std::string& text) {
+TAnzeigename Nachschlagen(const TEintrag (&tabelle)[N], const std::string& schluessel) {
+    TAnzeigename anzeige;
     for (const TEintrag& eintrag : tabelle) {
         if (eintrag.Schluessel == schluessel) {
-            text = eintrag.Name;
-            return true;
+            anzeige.Name = eintrag.Name;
+            break;
         }
     }
-    return false;
+    anzeige.Schluessel = Utf8AusCp1252(schluessel);
+    return anzeige;
 }
 
 }  // namespace
 
-bool RassenName(const std::string& schluessel, std::string& text) {
-    return Nachschlagen(kRassen, schluessel, text);
-}
+TAnzeigename RassenAnzeige(const std::string& schluessel) { return Nachschlagen(kRassen, schluessel); }
 
-bool KartenName(const std::string& schluessel, std::string& text) {
-    return Nachschlagen(kKarten, schluessel, text);
-}
-
-std::string RassenText(const std::string& schluessel) {
-    std::string text;
-    return RassenName(schluessel, text) ? text : Utf8AusCp1252(schluessel);
-}
-
-std::string KartenText(const std::string& schluessel) {
-    std::string text;
-    return KartenName(schluessel, text) ? text : Utf8AusCp1252(schluessel);
-}
+TAnzeigename KartenAnzeige(const std::string& schluessel) { return Nachschlagen(kKarten, schluessel); }

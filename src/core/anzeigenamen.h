@@ -1,13 +1,17 @@
 #pragma once
+#include <optional>
 #include <string>
 
-// Display names of the game's race and map keys. Both lookups compare the key byte for
-// byte with the table's keys; on a match they set text to the display name (UTF-8)
-// and return true, otherwise they leave text exactly as it was and return false.
-bool RassenName(const std::string& schluessel, std::string& text);
-bool KartenName(const std::string& schluessel, std::string& text);
+// A race or map key as every view shows it.
+struct TAnzeigename {
+    // The table's display name (UTF-8); empty when the table does not know the key.
+    std::optional<std::string> Name;
+    // The key itself, its single bytes read as Windows-1252 as the game wrote them.
+    std::string Schluessel;
+    // What a list shows: the display name, else the key.
+    const std::string& Text() const { return Name ? *Name : Schluessel; }
+};
 
-// What the list shows for a key: its display name, else the key itself, whose single
-// bytes are read as Windows-1252 as the game wrote them.
-std::string RassenText(const std::string& schluessel);
-std::string KartenText(const std::string& schluessel);
+// Both lookups compare the key byte for byte with the table's keys.
+TAnzeigename RassenAnzeige(const std::string& schluessel);
+TAnzeigename KartenAnzeige(const std::string& schluessel);

@@ -96,12 +96,10 @@ void Feld(std::string& text, std::string_view utf8) {
     text += '\n';
 }
 
-void Anzeigefeld(std::string& text, bool (*nachschlagen)(const std::string&, std::string&),
-                 const std::string& schluessel) {
-    std::string name;
-    if (nachschlagen(schluessel, name)) Feld(text, name);
-    // Keys are single bytes, read as Windows-1252 as the game wrote them.
-    Feld(text, Utf8AusCp1252(schluessel));
+// A key is found by its display name and by itself.
+void Anzeigefeld(std::string& text, const TAnzeigename& anzeige) {
+    if (anzeige.Name) Feld(text, *anzeige.Name);
+    Feld(text, anzeige.Schluessel);
 }
 
 }  // namespace
@@ -170,13 +168,13 @@ std::string Suchtext(const TReplay& replay) {
     std::string text;
     Feld(text, replay.Spielname);
     Feld(text, AnzeigeText(replay.Dateiname));
-    Anzeigefeld(text, KartenName, replay.Karte);
+    Anzeigefeld(text, KartenAnzeige(replay.Karte));
     // The players the detail panel shows.
     for (int k = 1; k <= replay.Spieleranzahl && k <= 8; ++k) {
         const TSpieler* spieler = replay.SpielerInSlot(k);
         if (!spieler) continue;
         Feld(text, spieler->Name);
-        Anzeigefeld(text, RassenName, spieler->Rasse);
+        Anzeigefeld(text, RassenAnzeige(spieler->Rasse));
     }
     return text;
 }

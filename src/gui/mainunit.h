@@ -87,9 +87,6 @@ public:
     void grdReplaysZeileGewechselt(TCheckSortGrid* Sender, int ARow);
     void grdReplaysCanEditCell(TCheckSortGrid* Sender, int ARow, int ACol, bool& CanEdit);
     void grdReplaysColumnMove(TCheckSortGrid* Sender, int ACol, bool& Allow);
-    // The display name of a race or map key; the key itself when there is none.
-    static std::string RassenName(const std::string& Schluessel);
-    static std::string KartenName(const std::string& Schluessel);
 
     // ---- Search (mainunit_suche.cpp).
     // Every keystroke in edtSuche: the list shows only the replays that match.

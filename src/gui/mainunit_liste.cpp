@@ -63,7 +63,7 @@ void TfrmMain::ListeAktualisieren() {
                 grdReplays->PlaceCheckBox(lsBox, n, false, false);
                 grdReplays->CellStr(spielname, n, r.Spielname);
                 grdReplays->CellStr(anzahl, n, std::to_string(r.Spieleranzahl));
-                grdReplays->CellStr(karte, n, KartenName(r.Karte));
+                grdReplays->CellStr(karte, n, KartenAnzeige(r.Karte).Text());
                 grdReplays->CellStr(datum, n, regional_.DatumZeitText(r.Datum));
             }
         }
@@ -100,7 +100,7 @@ void TfrmMain::DetailsAnzeigen(int Index) {
         if (++zeile > 1) grdSpieler->AppendRow();
         grdSpieler->CellStr(ssNummer, zeile, std::to_string(k));
         Setzen(grdSpieler, ssSpieler, zeile, s->Name);
-        Setzen(grdSpieler, ssRasse, zeile, RassenName(s->Rasse));
+        Setzen(grdSpieler, ssRasse, zeile, RassenAnzeige(s->Rasse).Text());
         Setzen(grdSpieler, ssTeam, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
     }
     // Without players the one remaining row would still show the previous replay's
@@ -157,7 +157,3 @@ void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEd
 void TfrmMain::grdReplaysColumnMove(TCheckSortGrid*, int ACol, bool& Allow) {
     Allow = ACol >= kFesteListenspalten && ACol < static_cast<int>(kListenspalten.size());
 }
-
-std::string TfrmMain::RassenName(const std::string& Schluessel) { return RassenText(Schluessel); }
-
-std::string TfrmMain::KartenName(const std::string& Schluessel) { return KartenText(Schluessel); }

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "heimordner.h"
+#include "nurposix.h"
 #include "platform/pfad.h"
 #include "platform/programmpfad.h"
 #include "replaybauer.h"
@@ -30,8 +31,10 @@ QString CliPfad() {
     return QString::fromStdString(plattform::VerzeichnisTeil(plattform::ProgrammPfad())) + "/" + QUELLARCH_CLI;
 }
 
-Lauf Ausfuehren(const QStringList& argumente) {
+// ausgabe: a file that takes stdout instead of the pipe.
+Lauf Ausfuehren(const QStringList& argumente, const QString& ausgabe = {}) {
     QProcess p;
+    if (!ausgabe.isEmpty()) p.setStandardOutputFile(ausgabe);
     p.start(CliPfad(), argumente);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -64,7 +67,7 @@ protected:
     }
 };
 
-// Every name of the shared table as list and list --json and show --json give it, under a
+// Every name of the shared table as list, list --json, show and show --json give it, under a
 // file name in Cyrillic, and after a rename to it.
 TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
     const auto& namen = Testnamen();
@@ -102,6 +105,8 @@ TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
         const QJsonObject r = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(pfad)}).aus).array()[0].toObject();
         EXPECT_EQ(r["Spielname"].toString(), erwartet);
         EXPECT_EQ(r["Spieler"].toArray()[0].toObject()["Name"].toString(), erwartet);
+        EXPECT_TRUE(QString::fromUtf8(Ausfuehren({"show", Q(pfad)}).aus)
+                        .contains("\n    1  " + erwartet.leftJustified(20) + "  Space Marines   Team 1\n"));
 
         ReplayBauer vorher;
         vorher.Name = u"Vorher";
@@ -213,6 +218,18 @@ TEST_F(Cli, ExitCodes) {
     Lauf nachher = Ausfuehren({"show", "--json", Q(gut)});
     EXPECT_EQ(QJsonDocument::fromJson(nachher.aus).array()[0].toObject()["Spielname"].toString(),
               QString::fromUtf8("Gegen Orks €"));
+}
+
+// A full disk under stdout: what was printed is not all there, and the tool says so.
+TEST_F(Cli, OutputThatCannotBeWrittenIsAnError) {
+    NUR_UNTER_POSIX();
+    const std::string gut = Replay("gut.rec");
+    for (const QStringList& argumente : {QStringList{"list", Q(ordner.Pfad())}, QStringList{"show", Q(gut)}}) {
+        SCOPED_TRACE(argumente.join(' ').toStdString());
+        const Lauf lauf = Ausfuehren(argumente, "/dev/full");
+        EXPECT_EQ(lauf.status, 1);
+        EXPECT_TRUE(lauf.fehler.contains("Die Ausgabe konnte nicht geschrieben werden.")) << lauf.fehler.toStdString();
+    }
 }
 
 // On POSIX ':' and '\' belong to a file name; the tool takes each path as the system does.

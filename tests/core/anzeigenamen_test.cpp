@@ -47,55 +47,51 @@ constexpr Zeile kKarten[] = {
     {"8P_PENAL_COLONY", "Penal-Kolonie"},
 };
 
-using Nachschlagen = bool (*)(const std::string&, std::string&);
+using Nachschlagen = TAnzeigename (*)(const std::string&);
 
 void JedeZeilePasst(Nachschlagen nachschlagen, const Zeile* zeilen, std::size_t anzahl) {
     for (std::size_t i = 0; i < anzahl; ++i) {
         SCOPED_TRACE(zeilen[i].schluessel);
-        std::string text = "vorher";
-        EXPECT_TRUE(nachschlagen(zeilen[i].schluessel, text));
-        EXPECT_EQ(text, std::string(zeilen[i].nameUtf8));
+        const TAnzeigename anzeige = nachschlagen(zeilen[i].schluessel);
+        ASSERT_TRUE(anzeige.Name);
+        EXPECT_EQ(*anzeige.Name, std::string(zeilen[i].nameUtf8));
     }
 }
 
 }  // namespace
 
-TEST(Anzeigenamen, JedeRasse) { JedeZeilePasst(RassenName, kRassen, std::size(kRassen)); }
+TEST(Anzeigenamen, JedeRasse) { JedeZeilePasst(RassenAnzeige, kRassen, std::size(kRassen)); }
 
-TEST(Anzeigenamen, JedeKarte) { JedeZeilePasst(KartenName, kKarten, std::size(kKarten)); }
+TEST(Anzeigenamen, JedeKarte) { JedeZeilePasst(KartenAnzeige, kKarten, std::size(kKarten)); }
 
 // What the list shows: the display name, else the key's single bytes as Windows-1252.
 TEST(Anzeigenamen, TextMitSchluesselAlsErsatz) {
-    EXPECT_EQ(KartenText("6PTEAM_STREETS_OF_VOGEN"), "Straßen von Vogen");
-    EXPECT_EQ(KartenText("MEINE_KARTE_\xC4"), "MEINE_KARTE_Ä");
-    EXPECT_EQ(RassenText("ork_race"), "Orkz");
-    EXPECT_EQ(RassenText("tau_race\x80"), "tau_race€");
+    EXPECT_EQ(KartenAnzeige("6PTEAM_STREETS_OF_VOGEN").Text(), "Straßen von Vogen");
+    EXPECT_EQ(KartenAnzeige("MEINE_KARTE_\xC4").Text(), "MEINE_KARTE_Ä");
+    EXPECT_EQ(RassenAnzeige("ork_race").Text(), "Orkz");
+    EXPECT_EQ(RassenAnzeige("tau_race\x80").Text(), "tau_race€");
 }
 
-TEST(Anzeigenamen, OhneTrefferBleibtDerTextStehen) {
+TEST(Anzeigenamen, OhneTrefferKeinName) {
     struct Fall {
         Nachschlagen nachschlagen;
         const char* schluessel;
     };
     const Fall kFaelle[] = {
-        {KartenName, "6P_TEAM_STREETS_OF_VOGEN"},
-        {KartenName, "2p_battle_marshes"},
-        {KartenName, "2P_BATTLE_MARSHES "},
-        {KartenName, "2P_BATTLE"},
-        {KartenName, ""},
-        {KartenName, "ork_race"},  // the tables do not mix
-        {RassenName, "Ork_race"},
-        {RassenName, ""},
-        {RassenName, "2P_RAILWAY"},
+        {KartenAnzeige, "6P_TEAM_STREETS_OF_VOGEN"},
+        {KartenAnzeige, "2p_battle_marshes"},
+        {KartenAnzeige, "2P_BATTLE_MARSHES "},
+        {KartenAnzeige, "2P_BATTLE"},
+        {KartenAnzeige, ""},
+        {KartenAnzeige, "ork_race"},  // the tables do not mix
+        {RassenAnzeige, "Ork_race"},
+        {RassenAnzeige, ""},
+        {RassenAnzeige, "2P_RAILWAY"},
     };
     for (const Fall& f : kFaelle) {
         SCOPED_TRACE(f.schluessel);
-        std::string text = "unverändert";
-        EXPECT_FALSE(f.nachschlagen(f.schluessel, text));
-        EXPECT_EQ(text, "unverändert");
+        EXPECT_FALSE(f.nachschlagen(f.schluessel).Name);
     }
     // An embedded NUL is part of the key, so a longer key never matches by its prefix.
-    std::string text = "x";
-    EXPECT_FALSE(RassenName(std::string("ork_race\0", 9), text));
-    EXPECT_EQ(text, "x");
+    EXPECT_FALSE(RassenAnzeige(std::string("ork_race\0", 9)).Name);
 }
