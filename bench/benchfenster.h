@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "dialoge.h"
-#include "mainunit.h"
-#include "regionaleinstellungen.h"
-#include "variablen.h"
+#include "core/variablen.h"
+#include "gui/dialoge.h"
+#include "gui/mainunit.h"
+#include "gui/regionaleinstellungen.h"
 
 // The main window on the bench library bibliothek, shown and painted once. The game
 // folder has no Playback, so the start-up asks nothing.

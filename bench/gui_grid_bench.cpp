@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <string>
 
-#include "grid.h"
-#include "speicher.h"
+#include "gui/grid.h"
+#include "support/speicher.h"
 
 namespace {
 

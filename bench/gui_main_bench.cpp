@@ -10,14 +10,14 @@
 #include <memory>
 #include <string>
 
-#include "benchbibliothek.h"
 #include "benchfenster.h"
-#include "dateifunktionen.h"
-#include "grid.h"
-#include "mainunit.h"
-#include "speicher.h"
-#include "stilledialoge.h"
-#include "variablen.h"
+#include "core/dateifunktionen.h"
+#include "core/variablen.h"
+#include "gui/grid.h"
+#include "gui/mainunit.h"
+#include "support/benchbibliothek.h"
+#include "support/speicher.h"
+#include "support/stilledialoge.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "anzeigenamen.h"
-#include "benchbibliothek.h"
 #include "benchfenster.h"
-#include "grid.h"
-#include "mainunit.h"
-#include "stilledialoge.h"
-#include "suche.h"
-#include "variablen.h"
+#include "core/anzeigenamen.h"
+#include "core/suche.h"
+#include "core/variablen.h"
+#include "gui/grid.h"
+#include "gui/mainunit.h"
+#include "support/benchbibliothek.h"
+#include "support/stilledialoge.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "meldungen.h"
-#include "platform/datei.h"
-#include "replay.h"
-#include "benchbibliothek.h"
+#include "core/meldungen.h"
+#include "core/platform/datei.h"
+#include "core/replay.h"
+#include "support/benchbibliothek.h"
 
 namespace {
 class TStilleMeldungen : public TMeldungen {

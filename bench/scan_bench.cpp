@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "benchbibliothek.h"
-#include "dateifunktionen.h"
-#include "meldungen.h"
-#include "platform/datei.h"
-#include "platform/dateisystem.h"
-#include "replayindex.h"
-#include "testdateien.h"
-#include "variablen.h"
+#include "core/dateifunktionen.h"
+#include "core/meldungen.h"
+#include "core/platform/datei.h"
+#include "core/platform/dateisystem.h"
+#include "core/replayindex.h"
+#include "core/variablen.h"
+#include "support/benchbibliothek.h"
+#include "support/testdateien.h"
 
 namespace {
 class TStilleMeldungen : public TMeldungen {

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "meldungen.h"
-#include "platform/datei.h"
-#include "platform/ersetzen.h"
-#include "replay.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "umbenennen.h"
-#include "variablen.h"
+#include "core/meldungen.h"
+#include "core/platform/datei.h"
+#include "core/platform/ersetzen.h"
+#include "core/replay.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
 
 namespace {
 class TStilleMeldungen : public TMeldungen {

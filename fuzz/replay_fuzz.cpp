@@ -5,9 +5,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "fehler.h"
-#include "meldungen.h"
-#include "replay.h"
+#include "core/fehler.h"
+#include "core/meldungen.h"
+#include "core/replay.h"
 
 namespace {
 class TStilleMeldungen : public TMeldungen {

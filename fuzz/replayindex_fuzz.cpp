@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "replay.h"
-#include "replayindex.h"
+#include "core/replay.h"
+#include "core/replayindex.h"
 
 namespace {
 // A short folder the fuzzer finds quickly in its comparisons.

@@ -14,14 +14,14 @@
 #include <unistd.h>
 #include <vector>
 
-#include "fehler.h"
-#include "meldungen.h"
-#include "platform/fehlerplan.h"
-#include "replay.h"
-#include "replaybauer.h"
-#include "umbenennen.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/meldungen.h"
+#include "core/platform/fehlerplan.h"
+#include "core/replay.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
+#include "support/replaybauer.h"
 
 namespace {
 using Bytes = std::vector<unsigned char>;

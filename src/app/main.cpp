@@ -3,8 +3,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "mainunit.h"
-#include "qtdialoge.h"
+#include "gui/mainunit.h"
+#include "gui/qtdialoge.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

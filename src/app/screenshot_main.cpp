@@ -10,11 +10,11 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "mainunit.h"
-#include "optionenunit.h"
-#include "qtdialoge.h"
-#include "stilledialoge.h"
-#include "variablen.h"
+#include "core/variablen.h"
+#include "gui/mainunit.h"
+#include "gui/optionenunit.h"
+#include "gui/qtdialoge.h"
+#include "support/stilledialoge.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "clitext.h"
+#include "cli/clitext.h"
 
 #include <QJsonArray>
 #include <cstdio>
 
-#include "anzeigenamen.h"
-#include "datum.h"
-#include "replay.h"
-#include "siegbedingungen.h"
-#include "zeichensatz.h"
+#include "core/anzeigenamen.h"
+#include "core/datum.h"
+#include "core/replay.h"
+#include "core/siegbedingungen.h"
+#include "core/zeichensatz.h"
 
 void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AlsQString(text) + "\n"); }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "meldungen.h"
-#include "qttext.h"
+#include "core/meldungen.h"
+#include "gui/qttext.h"
 
 class TReplay;
 

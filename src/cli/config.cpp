@@ -3,10 +3,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "befehle.h"
-#include "clitext.h"
-#include "fehler.h"
-#include "variablen.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/fehler.h"
+#include "core/variablen.h"
 
 int BefehlConfig(const std::vector<std::string>& argumente) {
     bool json = false;

@@ -1,6 +1,6 @@
-#include "befehle.h"
-#include "clitext.h"
-#include "transfers.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/transfers.h"
 
 // The import the tool button runs, with --remove as the answer Yes to "Replays
 // anschließend entfernen?". Both folders are used exactly as given, as the settings

@@ -4,15 +4,15 @@
 #include <optional>
 #include <string_view>
 
-#include "anzeigenamen.h"
-#include "befehle.h"
-#include "clitext.h"
-#include "dateifunktionen.h"
-#include "platform/benutzerordner.h"
-#include "replay.h"
-#include "suche.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/anzeigenamen.h"
+#include "core/dateifunktionen.h"
+#include "core/platform/benutzerordner.h"
+#include "core/replay.h"
+#include "core/suche.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
 
 namespace {
 // A column of the table. Widths count UTF-16 code units, as the table has always counted

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "befehle.h"
-#include "clitext.h"
-#include "platform/pfad.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/platform/pfad.h"
 
 namespace {
 int Benutzung() {

@@ -1,13 +1,13 @@
 #include <QString>
 
-#include "befehle.h"
-#include "clitext.h"
-#include "fehler.h"
-#include "platform/dateisystem.h"
-#include "replay.h"
-#include "umbenennen.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/fehler.h"
+#include "core/platform/dateisystem.h"
+#include "core/replay.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
 
 int BefehlRename(const std::vector<std::string>& argumente) {
     if (argumente.size() != 2) {

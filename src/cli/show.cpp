@@ -1,13 +1,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "anzeigenamen.h"
-#include "befehle.h"
-#include "clitext.h"
-#include "fehler.h"
-#include "replay.h"
-#include "siegbedingungen.h"
-#include "zeichensatz.h"
+#include "cli/befehle.h"
+#include "cli/clitext.h"
+#include "core/anzeigenamen.h"
+#include "core/fehler.h"
+#include "core/replay.h"
+#include "core/siegbedingungen.h"
+#include "core/zeichensatz.h"
 
 namespace {
 

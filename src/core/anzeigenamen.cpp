@@ -1,8 +1,8 @@
-#include "anzeigenamen.h"
+#include "core/anzeigenamen.h"
 
 #include <string_view>
 
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 namespace {
 

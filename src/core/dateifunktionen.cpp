@@ -1,4 +1,4 @@
-#include "dateifunktionen.h"
+#include "core/dateifunktionen.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,16 +11,16 @@
 #include <unordered_map>
 #include <vector>
 
-#include "fehler.h"
-#include "meldungen.h"
-#include "platform/cachedatei.h"
-#include "platform/dateistempel.h"
-#include "platform/dateisystem.h"
-#include "platform/faden.h"
-#include "platform/fehlerplan.h"
-#include "replay.h"
-#include "replayindex.h"
-#include "variablen.h"
+#include "core/fehler.h"
+#include "core/meldungen.h"
+#include "core/platform/cachedatei.h"
+#include "core/platform/dateistempel.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/faden.h"
+#include "core/platform/fehlerplan.h"
+#include "core/replay.h"
+#include "core/replayindex.h"
+#include "core/variablen.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "datum.h"
+#include "core/datum.h"
 
 #include <cmath>
 

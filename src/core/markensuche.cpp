@@ -1,9 +1,9 @@
-#include "markensuche.h"
+#include "core/markensuche.h"
 
 #include <cstring>
 #include <limits>
 
-#include "platform/datei.h"
+#include "core/platform/datei.h"
 
 namespace {
 // How many bytes of marke are matched once byte follows the passend bytes matched so far.

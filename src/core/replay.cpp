@@ -1,4 +1,4 @@
-#include "replay.h"
+#include "core/replay.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "fehler.h"
-#include "markensuche.h"
-#include "meldungen.h"
-#include "platform/datei.h"
-#include "platform/pfad.h"
-#include "platform/uhr.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/markensuche.h"
+#include "core/meldungen.h"
+#include "core/platform/datei.h"
+#include "core/platform/pfad.h"
+#include "core/platform/uhr.h"
+#include "core/zeichensatz.h"
 
 namespace {
 // Everything the parse needs lies in the first few KiB of a replay; reading them in one

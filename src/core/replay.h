@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "datum.h"
-#include "siegbedingungen.h"
+#include "core/datum.h"
+#include "core/siegbedingungen.h"
 
 class TMeldungen;
 namespace plattform {

@@ -1,11 +1,11 @@
-#include "replayindex.h"
+#include "core/replayindex.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string_view>
 
-#include "replay.h"
+#include "core/replay.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 class TReplay;
 

@@ -1,4 +1,4 @@
-#include "siegbedingungen.h"
+#include "core/siegbedingungen.h"
 
 void TSiegbedingungen::Setzen(std::uint32_t kennung) {
     for (const TSiegbedingung& s : kSiegbedingungen)

@@ -1,8 +1,8 @@
-#include "suche.h"
+#include "core/suche.h"
 
-#include "anzeigenamen.h"
-#include "zeichensatz.h"
-#include "replay.h"
+#include "core/anzeigenamen.h"
+#include "core/replay.h"
+#include "core/zeichensatz.h"
 
 namespace {
 

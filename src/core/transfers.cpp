@@ -1,10 +1,10 @@
-#include "transfers.h"
+#include "core/transfers.h"
 
 #include <optional>
 
-#include "platform/dateioperationen.h"
-#include "platform/dateisystem.h"
-#include "platform/pfad.h"
+#include "core/platform/dateioperationen.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/pfad.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
-#include "umbenennen.h"
+#include "core/umbenennen.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 
-#include "fehler.h"
-#include "markensuche.h"
-#include "meldungen.h"
-#include "platform/datei.h"
-#include "platform/dateioperationen.h"
-#include "platform/dateisystem.h"
-#include "platform/ersetzen.h"
-#include "replay.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/markensuche.h"
+#include "core/meldungen.h"
+#include "core/platform/datei.h"
+#include "core/platform/dateioperationen.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/ersetzen.h"
+#include "core/replay.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
 
 namespace {
 

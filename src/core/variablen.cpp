@@ -1,15 +1,15 @@
-#include "variablen.h"
+#include "core/variablen.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "fehler.h"
-#include "platform/benutzerordner.h"
-#include "platform/dateisystem.h"
-#include "platform/ini.h"
-#include "platform/pfad.h"
-#include "platform/programmpfad.h"
-#include "platform/spielsuche.h"
+#include "core/fehler.h"
+#include "core/platform/benutzerordner.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/ini.h"
+#include "core/platform/pfad.h"
+#include "core/platform/programmpfad.h"
+#include "core/platform/spielsuche.h"
 
 std::string Programmverzeichnis;
 std::string ConfigDatei;

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "markensuche.h"
-#include "platform/spielsuche.h"
-#include "replay.h"
+#include "core/markensuche.h"
+#include "core/platform/spielsuche.h"
+#include "core/replay.h"
 
 // The program's shared state. Every part reads and writes these directly; they start
 // empty and live until the program ends. Paths are joined by plain concatenation, so the

@@ -1,4 +1,4 @@
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 #include <array>
 #include <cstdint>

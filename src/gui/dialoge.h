@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "meldungen.h"
+#include "core/meldungen.h"
 
 // Every box and chooser the windows open goes through this interface, so tests answer
 // them in advance and read back what was asked. The windows get it handed in; nothing

@@ -1,9 +1,9 @@
-#include "fehlerbox.h"
+#include "gui/fehlerbox.h"
 
 #include <exception>
 
-#include "dialoge.h"
-#include "fehler.h"
+#include "core/fehler.h"
+#include "gui/dialoge.h"
 
 void MitFehlerbox(TDialoge& dialoge, const std::function<void()>& handler) {
     try {

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "glyphen.h"
+#include "gui/glyphen.h"
 
 namespace {
 

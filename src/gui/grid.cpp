@@ -1,4 +1,4 @@
-#include "grid.h"
+#include "gui/grid.h"
 
 #include <QFontMetrics>
 #include <QMetaObject>
@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "gridmodell.h"
-#include "qttext.h"
+#include "gui/gridmodell.h"
+#include "gui/qttext.h"
 
 TCheckSortGrid::TCheckSortGrid(QWidget* parent)
     : QAbstractScrollArea(parent),

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "gridgeometrie.h"
-#include "gridoptionen.h"
-#include "regionaleinstellungen.h"
+#include "gui/gridgeometrie.h"
+#include "gui/gridoptionen.h"
+#include "gui/regionaleinstellungen.h"
 
 class TGridModell;
 
@@ -16,34 +16,13 @@ class TGridModell;
 // fixed first column (column 0), check boxes in cells, a check-all box in a header cell,
 // sorting by a header click, column sizing and moving by mouse, and rows hidden from view
 // without losing their place (a filter over the list). Cells live in a
-// TGridModell; the grid paints only the visible cells, so filling 100,000 rows is cheap.
+// TGridModell and positions in a TGridGeometrie; the grid paints only the visible cells,
+// so filling 100,000 rows is cheap.
 // Cell texts are always painted literally (never as mark-up), whatever MarkupInCells says:
 // replay and player names come from files made by strangers.
 //
-// Setting up the two grids of the main window:
-//
-//   grdReplays->SetColCount(6);  grdReplays->SetRowCount(2);
-//   grdReplays->SetColumnHeaders({"", "", "Spielname", "#", "Karte", "Datum"});
-//   grdReplays->SetColWidths({30, 40, 75, 23, 139, 137});
-//   grdReplays->SetDefaultRowHeight(21);  grdReplays->SetFixedRowHeight(21);
-//   grdReplays->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
-//   grdReplays->SortOptions.Show = true;  grdReplays->SortOptions.FixedCols = true;
-//   grdReplays->CheckAllInHeader = true;  grdReplays->PreciseCheckBoxHit = true;
-//   grdReplays->HideFocusRect = true;  grdReplays->MinDropColumn = 2;
-//   grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
-//   grdReplays->OnCanEditCell = ...grdReplaysCanEditCell...;  OnColumnMove = ...grdReplaysColumnMove...;
-//   grdReplays->OnZeileGewechselt = ...grdReplaysZeileGewechselt...;
-//
-//   grdSpieler->SetColCount(4);  grdSpieler->SetRowCount(2);
-//   grdSpieler->SetColumnHeaders({"", "Spieler", "Rasse", "Team"});
-//   grdSpieler->SetColWidths({30, 86, 152, 48});
-//   grdSpieler->SetDefaultRowHeight(21);  grdSpieler->SetFixedRowHeight(21);
-//   grdSpieler->SetOptions(goColSizing | goColMoving | goRangeSelect);
-//   (SortOptions.Show, CheckAllInHeader, PreciseCheckBoxHit, HideFocusRect stay false)
-//
-// Both: SetStretchLastColumn(true) (the default), SetCellFont(Tahoma 11 px),
-// SetFixedFont(Tahoma 11 px bold), SetGridLineColor(silver), SetSelectionColor(182, 202, 234),
-// SetSelectionTextColor(black), and SetRegionaleinstellungen(the window's settings).
+// The main window's two grids are set up from their column tables in gridspalten.h
+// (ReplayGridEinrichten, SpielerGridEinrichten); the window connects their events.
 class TCheckSortGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:

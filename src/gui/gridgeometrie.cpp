@@ -1,8 +1,8 @@
-#include "gridgeometrie.h"
+#include "gui/gridgeometrie.h"
 
 #include <algorithm>
 
-#include "gridmodell.h"
+#include "gui/gridmodell.h"
 
 namespace {
 // A press this close to a cell's side border belongs to the column-sizing zone.

@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "grid.h"
-#include "gridmodell.h"
+#include "gui/grid.h"
+#include "gui/gridmodell.h"
 
 namespace {
 // How far a header must be dragged before it counts as a column move.

@@ -1,14 +1,14 @@
-#include "gridmodell.h"
+#include "gui/gridmodell.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 
-#include "qttext.h"
-#include "sortmischen.h"
-#include "sortraenge.h"
-#include "sortvergleich.h"
+#include "gui/qttext.h"
+#include "gui/sortmischen.h"
+#include "gui/sortraenge.h"
+#include "gui/sortvergleich.h"
 
 namespace {
 constexpr size_t kHoechsteLaenge = (size_t{1} << 30) - 1;

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "gridoptionen.h"
-#include "gridzelle.h"
-#include "regionaleinstellungen.h"
+#include "gui/gridoptionen.h"
+#include "gui/gridzelle.h"
+#include "gui/regionaleinstellungen.h"
 
 // The cells of a TCheckSortGrid: rows of UTF-8 texts and check boxes, header row
 // and fixed column included, with each row's height (rows carry their height when they

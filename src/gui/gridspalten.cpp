@@ -1,10 +1,10 @@
-#include "gridspalten.h"
+#include "gui/gridspalten.h"
 
 #include <string>
 #include <vector>
 
-#include "grid.h"
-#include "schriften.h"
+#include "gui/grid.h"
+#include "gui/schriften.h"
 
 namespace {
 

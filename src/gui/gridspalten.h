@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "regionaleinstellungen.h"
+#include "gui/regionaleinstellungen.h"
 
 class TCheckSortGrid;
 

@@ -5,9 +5,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "grid.h"
-#include "gridmodell.h"
-#include "qttext.h"
+#include "gui/grid.h"
+#include "gui/gridmodell.h"
+#include "gui/qttext.h"
 
 void TCheckSortGrid::paintEvent(QPaintEvent*) {
     QPainter p(viewport());

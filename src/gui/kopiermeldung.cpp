@@ -1,6 +1,6 @@
-#include "kopiermeldung.h"
+#include "gui/kopiermeldung.h"
 
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 namespace {
 // A box taller than the screen helps nobody; the folders show the rest.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "transfers.h"
+#include "core/transfers.h"
 
 // The message after a transfer (UTF-8): the count line (KopiertText or UmzugText),
 // then one line "name: reason" for each replay that did not arrive, at most ten, and how

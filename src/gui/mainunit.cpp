@@ -1,4 +1,4 @@
-#include "mainunit.h"
+#include "gui/mainunit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,15 +12,15 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "dialoge.h"
-#include "fehlerbox.h"
-#include "glyphen.h"
-#include "grid.h"
-#include "gridspalten.h"
-#include "platform/dateisystem.h"
-#include "schriften.h"
-#include "transfers.h"
-#include "variablen.h"
+#include "core/platform/dateisystem.h"
+#include "core/transfers.h"
+#include "core/variablen.h"
+#include "gui/dialoge.h"
+#include "gui/fehlerbox.h"
+#include "gui/glyphen.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
+#include "gui/schriften.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "regionaleinstellungen.h"
-#include "siegbedingungen.h"
+#include "core/siegbedingungen.h"
+#include "gui/regionaleinstellungen.h"
 
 class QAction;
 class QCheckBox;

@@ -2,18 +2,18 @@
 // the window runs. The file work lies in the core; the questions and messages are here.
 #include <QPointer>
 
-#include "dialoge.h"
-#include "grid.h"
-#include "gridspalten.h"
-#include "kopiermeldung.h"
-#include "mainunit.h"
-#include "optionenunit.h"
-#include "platform/programmstart.h"
-#include "transfers.h"
-#include "ueberquellarch.h"
-#include "umbenennen.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/platform/programmstart.h"
+#include "core/transfers.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
+#include "gui/dialoge.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
+#include "gui/kopiermeldung.h"
+#include "gui/mainunit.h"
+#include "gui/optionenunit.h"
+#include "gui/ueberquellarch.h"
 
 void TfrmMain::tbtRefreshClick() { ListeAktualisieren(); }
 

@@ -4,16 +4,16 @@
 #include <algorithm>
 #include <QLabel>
 
-#include "anzeigenamen.h"
-#include "dateifunktionen.h"
-#include "dialoge.h"
-#include "grid.h"
-#include "gridspalten.h"
-#include "mainunit.h"
-#include "qttext.h"
-#include "suche.h"
-#include "variablen.h"
-#include "zahl.h"
+#include "core/anzeigenamen.h"
+#include "core/dateifunktionen.h"
+#include "core/suche.h"
+#include "core/variablen.h"
+#include "gui/dialoge.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
+#include "gui/mainunit.h"
+#include "gui/qttext.h"
+#include "gui/zahl.h"
 
 namespace {
 

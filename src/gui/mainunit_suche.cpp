@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QShortcut>
 
-#include "fehlerbox.h"
-#include "grid.h"
-#include "gridspalten.h"
-#include "mainunit.h"
-#include "suche.h"
-#include "variablen.h"
-#include "zahl.h"
+#include "core/suche.h"
+#include "core/variablen.h"
+#include "gui/fehlerbox.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
+#include "gui/mainunit.h"
+#include "gui/zahl.h"
 
 void TfrmMain::SucheAufbauen() {
     // Right of the two tool buttons, in the tool bar's free width; nothing else moves.

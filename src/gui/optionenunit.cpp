@@ -1,4 +1,4 @@
-#include "optionenunit.h"
+#include "gui/optionenunit.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "dialoge.h"
-#include "fehlerbox.h"
-#include "glyphen.h"
-#include "kopiermeldung.h"
-#include "platform/pfad.h"
-#include "qttext.h"
-#include "transfers.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/platform/pfad.h"
+#include "core/transfers.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
+#include "gui/dialoge.h"
+#include "gui/fehlerbox.h"
+#include "gui/glyphen.h"
+#include "gui/kopiermeldung.h"
+#include "gui/qttext.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <string>
 
-#include "transfers.h"
+#include "core/transfers.h"
 
 class QCloseEvent;
 class QGroupBox;

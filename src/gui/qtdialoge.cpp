@@ -1,4 +1,4 @@
-#include "qtdialoge.h"
+#include "gui/qtdialoge.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/auswahl.h"
-#include "qttext.h"
+#include "gui/platform/auswahl.h"
+#include "gui/qttext.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "dialoge.h"
+#include "gui/dialoge.h"
 
 // The application title: caption of every plain message box and of the task-bar entry.
 inline constexpr char kAnwendungstitel[] = "Quellarch";

@@ -1,6 +1,6 @@
-#include "qttext.h"
+#include "gui/qttext.h"
 
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 QString AlsQString(std::string_view utf8) {
     const std::string text = AnzeigeText(utf8);

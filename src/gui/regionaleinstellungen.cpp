@@ -1,4 +1,4 @@
-#include "regionaleinstellungen.h"
+#include "gui/regionaleinstellungen.h"
 
 #include <QDate>
 #include <QLocale>
@@ -6,7 +6,7 @@
 #include <QTime>
 #include <cmath>
 
-#include "qttext.h"
+#include "gui/qttext.h"
 
 namespace {
 

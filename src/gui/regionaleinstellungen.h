@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "datum.h"
+#include "core/datum.h"
 
 // The user's regional settings as the program uses them: the window shows file dates in
 // the short-date and long-time formats, and the grid's sort reads numbers and dates with

@@ -1,4 +1,4 @@
-#include "schriften.h"
+#include "gui/schriften.h"
 
 #include <QFontDatabase>
 #include <QStringList>

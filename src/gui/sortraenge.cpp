@@ -1,4 +1,4 @@
-#include "sortraenge.h"
+#include "gui/sortraenge.h"
 
 #include <algorithm>
 #include <cstring>

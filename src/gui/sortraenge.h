@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sortvergleich.h"
+#include "gui/sortvergleich.h"
 
 // One column's sort keys turned into small numbers, for sorting 100,000 rows: Vergleichen
 // answers exactly as SchluesselVergleichen does for the two rows' keys, but compares two

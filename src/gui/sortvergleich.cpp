@@ -1,4 +1,4 @@
-#include "sortvergleich.h"
+#include "gui/sortvergleich.h"
 
 #include <charconv>
 #include <cmath>

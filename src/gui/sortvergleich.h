@@ -2,8 +2,8 @@
 #include <string_view>
 #include <vector>
 
-#include "gridzelle.h"
-#include "regionaleinstellungen.h"
+#include "gui/gridzelle.h"
+#include "gui/regionaleinstellungen.h"
 
 // The grid's cell comparison. With AutoFormat the kind of comparison is chosen from the
 // first cell alone, so the relation is not a consistent ordering when a column mixes

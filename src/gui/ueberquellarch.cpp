@@ -1,4 +1,4 @@
-#include "ueberquellarch.h"
+#include "gui/ueberquellarch.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
-#include "zahl.h"
+#include "gui/zahl.h"
 
 #include <cstddef>
 
-#include "fehler.h"
+#include "core/fehler.h"
 
 std::int32_t StrToInt(const std::string& text) {
     std::size_t i = 0;

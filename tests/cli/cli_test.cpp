@@ -9,14 +9,14 @@
 #include <filesystem>
 #include <map>
 
-#include "heimordner.h"
-#include "nurposix.h"
-#include "platform/pfad.h"
-#include "platform/programmpfad.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "testnamen.h"
+#include "core/platform/pfad.h"
+#include "core/platform/programmpfad.h"
+#include "support/heimordner.h"
+#include "support/nurposix.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
+#include "support/testnamen.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "anzeigenamen.h"
+#include "core/anzeigenamen.h"
 
 namespace {
 

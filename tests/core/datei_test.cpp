@@ -4,15 +4,15 @@
 #include <filesystem>
 #include <string>
 
-#include "datum.h"
-#include "fehler.h"
-#include "nurposix.h"
-#include "platform/datei.h"
-#include "platform/dateisystem.h"
-#include "platform/fatzeit.h"
-#include "platform/fehlerplan.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
+#include "core/datum.h"
+#include "core/fehler.h"
+#include "core/platform/datei.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/fatzeit.h"
+#include "core/platform/fehlerplan.h"
+#include "support/nurposix.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 using namespace plattform;
 

@@ -11,17 +11,17 @@
 #include <thread>
 #include <utility>
 
-#include "dateifunktionen.h"
-#include "heimordner.h"
-#include "nurposix.h"
-#include "platform/dateisystem.h"
-#include "platform/fehlerplan.h"
-#include "replaybauer.h"
-#include "replayindex.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "umbenennen.h"
-#include "variablen.h"
+#include "core/dateifunktionen.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/fehlerplan.h"
+#include "core/replayindex.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "support/heimordner.h"
+#include "support/nurposix.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "dateifunktionen.h"
-#include "nurposix.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "transfers.h"
-#include "umbenennen.h"
-#include "variablen.h"
+#include "core/dateifunktionen.h"
+#include "core/transfers.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "support/nurposix.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 namespace fs = std::filesystem;
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "nurposix.h"
-#include "platform/datei.h"
-#include "platform/dateioperationen.h"
-#include "platform/dateisystem.h"
-#include "platform/fehlerplan.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
+#include "core/platform/datei.h"
+#include "core/platform/dateioperationen.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/fehlerplan.h"
+#include "support/nurposix.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 using namespace plattform;
 namespace fs = std::filesystem;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/dateisystem.h"
-#include "platform/maske.h"
-#include "platform/pfad.h"
-#include "tempverzeichnis.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/maske.h"
+#include "core/platform/pfad.h"
+#include "support/tempverzeichnis.h"
 
 using namespace plattform;
 

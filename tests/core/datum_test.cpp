@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "datum.h"
-#include "platform/fatzeit.h"
+#include "core/datum.h"
+#include "core/platform/fatzeit.h"
 
 using plattform::FatAusTeilen;
 

@@ -5,11 +5,11 @@
 #include <sstream>
 #include <string>
 
-#include "nurposix.h"
-#include "platform/fehlerplan.h"
-#include "platform/ini.h"
-#include "tempverzeichnis.h"
-#include "zeichensatz.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/ini.h"
+#include "core/zeichensatz.h"
+#include "support/nurposix.h"
+#include "support/tempverzeichnis.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "markensuche.h"
-#include "platform/datei.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
+#include "core/markensuche.h"
+#include "core/platform/datei.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include <thread>
 #include <vector>
 
-#include "heimordner.h"
-#include "nurposix.h"
-#include "platform/dateioperationen.h"
-#include "platform/programmstart.h"
-#include "tempverzeichnis.h"
+#include "core/platform/dateioperationen.h"
+#include "core/platform/programmstart.h"
+#include "support/heimordner.h"
+#include "support/nurposix.h"
+#include "support/tempverzeichnis.h"
 
 namespace {
 

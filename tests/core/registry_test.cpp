@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <string>
 
-#include "fehler.h"
-#include "nurposix.h"
-#include "platform/registry.h"
-#include "systemtest.h"
-#include "wineprefix.h"
+#include "core/fehler.h"
+#include "core/platform/registry.h"
+#include "support/nurposix.h"
+#include "support/systemtest.h"
+#include "support/wineprefix.h"
 
 // On POSIX the game directory comes from a Wine prefix's system.reg; these cases build
 // one per test. On Windows the cases write the value into the real registry (under Wine:

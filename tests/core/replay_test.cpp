@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "fehler.h"
-#include "platform/pfad.h"
-#include "platform/uhr.h"
-#include "replay.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
+#include "core/fehler.h"
+#include "core/platform/pfad.h"
+#include "core/platform/uhr.h"
+#include "core/replay.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "heimordner.h"
-#include "nurposix.h"
-#include "platform/launcherdateien.h"
-#include "platform/spielsuche.h"
-#include "wineprefix.h"
+#include "core/platform/launcherdateien.h"
+#include "core/platform/spielsuche.h"
+#include "support/heimordner.h"
+#include "support/nurposix.h"
+#include "support/wineprefix.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "replay.h"
-#include "replaybauer.h"
-#include "suche.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
+#include "core/replay.h"
+#include "core/suche.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 namespace {
 

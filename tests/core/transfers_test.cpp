@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/dateioperationen.h"
-#include "platform/dateisystem.h"
-#include "platform/fehlerplan.h"
-#include "platform/pfad.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "transfers.h"
+#include "core/platform/dateioperationen.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/pfad.h"
+#include "core/transfers.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
 
 using plattform::Operation;
 namespace fs = std::filesystem;

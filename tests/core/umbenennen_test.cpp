@@ -7,18 +7,18 @@
 #include <functional>
 #include <string>
 
-#include "fehler.h"
-#include "nurposix.h"
-#include "platform/dateisystem.h"
-#include "platform/fehlerplan.h"
-#include "replay.h"
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "testnamen.h"
-#include "umbenennen.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/fehlerplan.h"
+#include "core/replay.h"
+#include "core/umbenennen.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
+#include "support/nurposix.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
+#include "support/testnamen.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "fehler.h"
-#include "heimordner.h"
-#include "nurposix.h"
-#include "platform/benutzerordner.h"
-#include "platform/fehlerplan.h"
-#include "platform/ini.h"
-#include "platform/programmpfad.h"
-#include "systemtest.h"
-#include "tempverzeichnis.h"
-#include "variablen.h"
-#include "wineprefix.h"
+#include "core/fehler.h"
+#include "core/platform/benutzerordner.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/ini.h"
+#include "core/platform/programmpfad.h"
+#include "core/variablen.h"
+#include "support/heimordner.h"
+#include "support/nurposix.h"
+#include "support/systemtest.h"
+#include "support/tempverzeichnis.h"
+#include "support/wineprefix.h"
 
 namespace {
 

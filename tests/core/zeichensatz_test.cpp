@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "nurposix.h"
-#include "systemtest.h"
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
+#include "support/nurposix.h"
+#include "support/systemtest.h"
 
 namespace {
 

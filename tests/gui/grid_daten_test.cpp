@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
-#include "gridmodell.h"
+#include "gui/gridmodell.h"
 
 namespace {
 

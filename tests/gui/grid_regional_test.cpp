@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "datum.h"
-#include "regionaleinstellungen.h"
+#include "core/datum.h"
+#include "gui/regionaleinstellungen.h"
 
 namespace {
 

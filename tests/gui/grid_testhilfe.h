@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "grid.h"
-#include "gridspalten.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
 
 // A grid set up as grdReplays, with German regional settings, in the widget's font.
 inline std::unique_ptr<TCheckSortGrid> ReplayGrid() {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <map>
 
+#include "core/platform/dateisystem.h"
+#include "gui/optionenunit.h"
 #include "mainunit_testhilfe.h"
-#include "optionenunit.h"
-#include "platform/dateisystem.h"
-#include "testdateien.h"
+#include "support/testdateien.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
+#include "core/platform/dateisystem.h"
+#include "core/platform/pfad.h"
 #include "mainunit_testhilfe.h"
-#include "platform/dateisystem.h"
-#include "platform/pfad.h"
-#include "testdateien.h"
-#include "testnamen.h"
+#include "support/testdateien.h"
+#include "support/testnamen.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/platform/dateisystem.h"
 #include "mainunit_testhilfe.h"
-#include "nurposix.h"
-#include "platform/dateisystem.h"
+#include "support/nurposix.h"
 
 namespace {
 

@@ -20,17 +20,17 @@
 #include <string>
 #include <vector>
 
-#include "fehler.h"
-#include "grid.h"
-#include "gridspalten.h"
-#include "mainunit.h"
-#include "platform/fehlerplan.h"
-#include "replaybauer.h"
-#include "skriptdialoge.h"
-#include "heimordner.h"
-#include "tempverzeichnis.h"
-#include "variablen.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/platform/fehlerplan.h"
+#include "core/variablen.h"
+#include "core/zeichensatz.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
+#include "gui/mainunit.h"
+#include "support/heimordner.h"
+#include "support/replaybauer.h"
+#include "support/skriptdialoge.h"
+#include "support/tempverzeichnis.h"
 
 class MainTest : public ::testing::Test {
 protected:

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "optionen_testhilfe.h"
-#include "replaybauer.h"
+#include "support/replaybauer.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/platform/pfad.h"
 #include "optionen_testhilfe.h"
-#include "platform/pfad.h"
 
 namespace {
 

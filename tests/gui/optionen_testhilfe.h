@@ -13,12 +13,12 @@
 #include <memory>
 #include <string>
 
-#include "optionenunit.h"
-#include "platform/fehlerplan.h"
-#include "skriptdialoge.h"
-#include "heimordner.h"
-#include "tempverzeichnis.h"
-#include "variablen.h"
+#include "core/platform/fehlerplan.h"
+#include "core/variablen.h"
+#include "gui/optionenunit.h"
+#include "support/heimordner.h"
+#include "support/skriptdialoge.h"
+#include "support/tempverzeichnis.h"
 
 class OptionenTest : public ::testing::Test {
 protected:

@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "qtdialoge.h"
+#include "gui/qtdialoge.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "gridmodell.h"
-#include "sortmischen.h"
-#include "sortraenge.h"
-#include "sortvergleich.h"
+#include "gui/gridmodell.h"
+#include "gui/sortmischen.h"
+#include "gui/sortraenge.h"
+#include "gui/sortvergleich.h"
 
 namespace {
 

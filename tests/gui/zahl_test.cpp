@@ -1,8 +1,8 @@
 // The number column read back: what converts, and the message for what does not.
 #include <gtest/gtest.h>
 
-#include "fehler.h"
-#include "zahl.h"
+#include "core/fehler.h"
+#include "gui/zahl.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "benchbibliothek.h"
+#include "support/benchbibliothek.h"
 
 #include <filesystem>
 
-#include "replaybauer.h"
+#include "support/replaybauer.h"
 
 std::string BenchBibliothek(int anzahl, std::vector<std::string>* dateien, std::size_t groesse) {
     namespace fs = std::filesystem;

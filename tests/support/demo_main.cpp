@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "replaybauer.h"
-#include "tempverzeichnis.h"
-#include "testdateien.h"
-#include "testnamen.h"
+#include "support/replaybauer.h"
+#include "support/tempverzeichnis.h"
+#include "support/testdateien.h"
+#include "support/testnamen.h"
 
 namespace {
 const char* const kKarten[] = {"2P_BATTLE_MARSHES", "2P_BLOOD_RIVER", "4P_QUATRA", "6P_MORTALIS",

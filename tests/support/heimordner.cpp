@@ -1,9 +1,9 @@
-#include "heimordner.h"
+#include "support/heimordner.h"
 
 #include <cstdlib>
 #include <filesystem>
 
-#include "wineprefix.h"
+#include "support/wineprefix.h"
 
 namespace fs = std::filesystem;
 

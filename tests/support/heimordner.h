@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "tempverzeichnis.h"
+#include "support/tempverzeichnis.h"
 
 // A home folder of its own for one test: HOME points at an empty temporary folder and
 // XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and WINEPREFIX are emptied, so nothing of

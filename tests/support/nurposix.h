@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "platform/pfad.h"
+#include "core/platform/pfad.h"
 
 // Ends a test that needs POSIX (permission bits, '\' in file names, utimensat) as
 // skipped when it runs on Windows or under Wine.

@@ -1,11 +1,11 @@
-#include "replaybauer.h"
+#include "support/replaybauer.h"
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "tempverzeichnis.h"
+#include "support/tempverzeichnis.h"
 
 namespace {
 constexpr std::size_t kChunkKopf = 20;  // tag (8), version (4), size (4), name length (4)

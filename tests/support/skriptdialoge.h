@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "dialoge.h"
+#include "gui/dialoge.h"
 
 class SkriptDialoge : public TDialoge {
 public:

@@ -1,4 +1,4 @@
-#include "speicher.h"
+#include "support/speicher.h"
 
 #include <windows.h>
 #include <psapi.h>

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "dialoge.h"
+#include "gui/dialoge.h"
 
 class StilleDialoge : public TDialoge {
 public:

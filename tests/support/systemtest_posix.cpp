@@ -1,4 +1,4 @@
-#include "systemtest.h"
+#include "support/systemtest.h"
 
 #include <stdexcept>
 

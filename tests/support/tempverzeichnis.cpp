@@ -1,4 +1,4 @@
-#include "tempverzeichnis.h"
+#include "support/tempverzeichnis.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "testdateien.h"
+#include "support/testdateien.h"
 
 #include <ctime>
 #include <filesystem>

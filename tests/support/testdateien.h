@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "meldungen.h"
+#include "core/meldungen.h"
 #include <vector>
 
 // Sets a file's modification time to the given local date-time.

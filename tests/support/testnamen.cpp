@@ -1,4 +1,4 @@
-#include "testnamen.h"
+#include "support/testnamen.h"
 
 const std::vector<TTestname>& Testnamen() {
     static const std::vector<TTestname> namen = {

@@ -1,4 +1,4 @@
-#include "wineprefix.h"
+#include "support/wineprefix.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "tempverzeichnis.h"
+#include "support/tempverzeichnis.h"
 
 // A Wine prefix of its own for one test: a temporary folder with drive_c, the link
 // dosdevices/c: -> ../drive_c and WINEPREFIX pointing at it until the destructor restores

@@ -1,9 +1,9 @@
-#include "platform/benutzerordner.h"
+#include "core/platform/benutzerordner.h"
 
 #include <unistd.h>
 
-#include "platform/fehlerplan.h"
-#include "platform/xdg_posix.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/xdg_posix.h"
 
 namespace plattform {
 

@@ -1,8 +1,8 @@
-#include "platform/breit_win32.h"
+#include "core/platform/breit_win32.h"
 
 #include <cwchar>
 
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 // MinGW's wchar_t is the UTF-16 code unit Windows uses.
 static_assert(sizeof(wchar_t) == sizeof(char16_t));

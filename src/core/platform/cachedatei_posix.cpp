@@ -1,4 +1,4 @@
-#include "platform/cachedatei.h"
+#include "core/platform/cachedatei.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <memory>
 #include <system_error>
 
-#include "platform/fehlerplan.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {

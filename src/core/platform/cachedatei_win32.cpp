@@ -1,13 +1,13 @@
-#include "platform/cachedatei.h"
+#include "core/platform/cachedatei.h"
 
 #include <windows.h>
 
 #include <filesystem>
 #include <system_error>
 
-#include "platform/breit_win32.h"
-#include "platform/fehlerplan.h"
-#include "platform/griff_win32.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/griff_win32.h"
 
 namespace plattform {
 

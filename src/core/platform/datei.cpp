@@ -1,7 +1,7 @@
 // The parts of Datei that are the same on every platform.
-#include "platform/datei.h"
+#include "core/platform/datei.h"
 
-#include "fehler.h"
+#include "core/fehler.h"
 
 namespace plattform {
 

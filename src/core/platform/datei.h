@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 namespace plattform {
 

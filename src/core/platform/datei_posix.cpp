@@ -1,14 +1,14 @@
-#include "platform/datei.h"
+#include "core/platform/datei.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "fehler.h"
-#include "platform/dateistempel_posix.h"
-#include "platform/fatzeit.h"
-#include "platform/fehlerplan.h"
+#include "core/fehler.h"
+#include "core/platform/dateistempel_posix.h"
+#include "core/platform/fatzeit.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/datei.h"
+#include "core/platform/datei.h"
 
 #include <windows.h>
 
-#include "fehler.h"
-#include "platform/breit_win32.h"
-#include "platform/dateistempel_win32.h"
-#include "platform/fehlerplan.h"
+#include "core/fehler.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/dateistempel_win32.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/dateioperationen.h"
+#include "core/platform/dateioperationen.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/fehlerplan.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {

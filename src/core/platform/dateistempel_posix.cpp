@@ -1,15 +1,15 @@
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/dateistempel_posix.h"
+#include "core/platform/dateistempel_posix.h"
 
 #include <ctime>
 #include <utility>
 
-#include "platform/fatzeit.h"
+#include "core/platform/fatzeit.h"
 
 namespace plattform {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <sys/stat.h>
 
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 namespace plattform {
 

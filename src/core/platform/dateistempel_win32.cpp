@@ -1,11 +1,11 @@
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 #include <windows.h>
 
 #include <utility>
 
-#include "platform/breit_win32.h"
-#include "platform/dateistempel_win32.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/dateistempel_win32.h"
 
 namespace plattform {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dateistempel.h"
+#include "core/platform/dateistempel.h"
 
 // File-system operations beyond one open file. Paths are 8-bit strings joined by plain
 // concatenation and taken as the system's own (see pfad.h).

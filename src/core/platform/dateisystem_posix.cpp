@@ -1,12 +1,12 @@
-#include "platform/dateisystem.h"
+#include "core/platform/dateisystem.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
 
 #include <memory>
 
-#include "platform/fatzeit.h"
-#include "platform/maske.h"
+#include "core/platform/fatzeit.h"
+#include "core/platform/maske.h"
 
 namespace plattform {
 

@@ -1,9 +1,9 @@
-#include "platform/dateisystem.h"
+#include "core/platform/dateisystem.h"
 
 #include <windows.h>
 
-#include "platform/breit_win32.h"
-#include "platform/dateistempel_win32.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/dateistempel_win32.h"
 
 namespace plattform {
 

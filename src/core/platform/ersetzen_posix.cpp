@@ -1,4 +1,4 @@
-#include "platform/ersetzen.h"
+#include "core/platform/ersetzen.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/fehlerplan.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {

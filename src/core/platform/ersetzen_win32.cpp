@@ -1,9 +1,9 @@
-#include "platform/ersetzen.h"
+#include "core/platform/ersetzen.h"
 
 #include <windows.h>
 
-#include "platform/breit_win32.h"
-#include "platform/fehlerplan.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 

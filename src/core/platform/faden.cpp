@@ -1,8 +1,8 @@
-#include "platform/faden.h"
+#include "core/platform/faden.h"
 
 #include <system_error>
 
-#include "platform/fehlerplan.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 

@@ -1,4 +1,4 @@
-#include "platform/fatzeit.h"
+#include "core/platform/fatzeit.h"
 
 namespace plattform {
 

@@ -1,4 +1,4 @@
-#include "platform/fehlerplan.h"
+#include "core/platform/fehlerplan.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "platform/ini.h"
+#include "core/platform/ini.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fehlerplan.h"
-#include "zeichensatz.h"
+#include "core/platform/fehlerplan.h"
+#include "core/zeichensatz.h"
 
 // minIni reads and writes through a 512-byte line buffer fixed when the library was built:
 // it cuts longer values on reading and, worse, on writing while still reporting success.

@@ -1,13 +1,13 @@
-#include "platform/ini.h"
+#include "core/platform/ini.h"
 
 #include <windows.h>
 
 #include <array>
 #include <vector>
 
-#include "platform/breit_win32.h"
-#include "platform/fehlerplan.h"
-#include "platform/griff_win32.h"
+#include "core/platform/breit_win32.h"
+#include "core/platform/fehlerplan.h"
+#include "core/platform/griff_win32.h"
 
 namespace plattform {
 namespace {

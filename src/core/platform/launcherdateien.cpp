@@ -1,8 +1,8 @@
-#include "platform/launcherdateien.h"
+#include "core/platform/launcherdateien.h"
 
 #include <cstddef>
 
-#include "zeichensatz.h"
+#include "core/zeichensatz.h"
 
 namespace plattform {
 namespace {

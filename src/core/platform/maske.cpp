@@ -1,4 +1,4 @@
-#include "platform/maske.h"
+#include "core/platform/maske.h"
 
 namespace plattform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/pfad.h"
+#include "core/platform/pfad.h"
 
 namespace plattform {
 

@@ -1,4 +1,4 @@
-#include "platform/programmpfad.h"
+#include "core/platform/programmpfad.h"
 
 #include <unistd.h>
 

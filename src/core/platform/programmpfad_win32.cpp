@@ -1,10 +1,10 @@
-#include "platform/programmpfad.h"
+#include "core/platform/programmpfad.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "platform/breit_win32.h"
+#include "core/platform/breit_win32.h"
 
 namespace plattform {
 

@@ -1,4 +1,4 @@
-#include "platform/programmstart.h"
+#include "core/platform/programmstart.h"
 
 namespace plattform {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/spielsuche.h"
+#include "core/platform/spielsuche.h"
 
 namespace plattform {
 

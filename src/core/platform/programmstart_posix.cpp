@@ -1,4 +1,4 @@
-#include "platform/programmstart.h"
+#include "core/platform/programmstart.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/wine.h"
+#include "core/platform/wine.h"
 
 extern char** environ;
 

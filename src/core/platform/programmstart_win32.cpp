@@ -1,9 +1,9 @@
-#include "platform/programmstart.h"
+#include "core/platform/programmstart.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/breit_win32.h"
+#include "core/platform/breit_win32.h"
 
 namespace plattform {
 

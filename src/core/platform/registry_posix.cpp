@@ -1,4 +1,4 @@
-#include "platform/registry.h"
+#include "core/platform/registry.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "fehler.h"
-#include "platform/wine.h"
-#include "zeichensatz.h"
+#include "core/fehler.h"
+#include "core/platform/wine.h"
+#include "core/zeichensatz.h"
 
 // Wine keeps HKEY_LOCAL_MACHINE in <prefix>/system.reg, a text file of sections
 //   [Software\\THQ\\Dawn of War] 1690000000

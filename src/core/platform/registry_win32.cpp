@@ -1,11 +1,11 @@
-#include "platform/registry.h"
+#include "core/platform/registry.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "fehler.h"
-#include "platform/breit_win32.h"
+#include "core/fehler.h"
+#include "core/platform/breit_win32.h"
 
 namespace plattform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/spielsuche.h"
+#include "core/platform/spielsuche.h"
 
 #include <unistd.h>
 
@@ -10,10 +10,10 @@
 #include <set>
 #include <vector>
 
-#include "fehler.h"
-#include "platform/launcherdateien.h"
-#include "platform/wine.h"
-#include "platform/xdg_posix.h"
+#include "core/fehler.h"
+#include "core/platform/launcherdateien.h"
+#include "core/platform/wine.h"
+#include "core/platform/xdg_posix.h"
 
 namespace plattform {
 namespace {

@@ -1,6 +1,6 @@
-#include "platform/spielsuche.h"
+#include "core/platform/spielsuche.h"
 
-#include "platform/registry.h"
+#include "core/platform/registry.h"
 
 namespace plattform {
 

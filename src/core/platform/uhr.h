@@ -1,5 +1,5 @@
 #pragma once
-#include "datum.h"
+#include "core/datum.h"
 
 namespace plattform {
 

@@ -1,4 +1,4 @@
-#include "platform/uhr.h"
+#include "core/platform/uhr.h"
 
 #include <ctime>
 

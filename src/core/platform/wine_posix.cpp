@@ -1,4 +1,4 @@
-#include "platform/wine.h"
+#include "core/platform/wine.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/xdg_posix.h"
+#include "core/platform/xdg_posix.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/auswahl.h"
+#include "gui/platform/auswahl.h"
 
 // Linux has no chooser of its own beyond what Qt's platform theme gives.
 namespace auswahl {

@@ -1,10 +1,10 @@
-#include "platform/auswahl.h"
+#include "gui/platform/auswahl.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 
-#include "qttext.h"
+#include "gui/qttext.h"
 
 namespace auswahl {
 namespace {

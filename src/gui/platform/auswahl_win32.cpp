@@ -1,4 +1,4 @@
-#include "platform/auswahl.h"
+#include "gui/platform/auswahl.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -7,7 +7,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include "platform/breit_win32.h"
+#include "core/platform/breit_win32.h"
 
 // The shell's folder browser and the common file-open dialog, as a Windows user knows
 // them. Texts and paths cross to the wide functions like the rest of the Win32 layer.
