@@ -4,6 +4,7 @@
 #include <atomic>
 #include <exception>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -34,6 +35,9 @@ struct Ergebnis {
     // without any notice and old enough to trust its stamp. Nothing for every other file.
     std::optional<plattform::Dateistempel> behalten;
     bool ausIndex = false;
+    // For a file read and kept: its entry in the bytes von to bis of its thread's writer.
+    unsigned faden = 0;
+    std::size_t von = 0, bis = 0;
 };
 
 // An index is bigger than this only when it is not one: 20,000 replays take about 4 MiB.
@@ -48,6 +52,7 @@ struct TIndexLauf {
     std::vector<std::size_t> zuordnung;  // for listed name i, its entry of geladen or kKeinEintrag
     std::vector<plattform::Dateistempel> gelistet;  // the listing's stamps, where it gives them
     std::unique_ptr<plattform::Ordnerstempel> ordner;  // for the stamps it does not give
+    std::vector<TIndexSchreiber> eintraege;  // one per thread: the entries of the files it read
     // A file changed this late may change again within its time stamp's resolution
     // without showing, so it is read again next time rather than kept.
     std::int64_t spaetesteAenderung = 0;
@@ -89,7 +94,7 @@ std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const st
 // made from the stamp as the reader makes it from the open file. Every other file is
 // read as without an index.
 void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, std::size_t i, TIndexLauf& index,
-                      Ergebnis& ergebnis) {
+                      Ergebnis& ergebnis, unsigned faden, TIndexSchreiber& eintraege) {
     if (const std::size_t j = index.zuordnung[i]; j != kKeinEintrag) {
         TIndexEintrag& eintrag = index.geladen[j];
         auto stempel = Stempel(index, name, i);
@@ -106,8 +111,17 @@ void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, s
     // Only a file that was named as listed: a folder without its separator glues the
     // pattern onto its last name, and the file opened is not the one listed.
     if (!ergebnis.fehlgeschlagen && ergebnis.meldungen.empty() && stempel && ergebnis.replay->Dateiname == name &&
-        stempel->aenderung <= index.spaetesteAenderung)
-        ergebnis.behalten = stempel;
+        stempel->aenderung <= index.spaetesteAenderung) {
+        // Memory running out here only leaves the file out of the next index.
+        try {
+            ergebnis.von = eintraege.Laenge();
+            eintraege.Eintrag(*stempel, *ergebnis.replay);
+            ergebnis.bis = eintraege.Laenge();
+            ergebnis.faden = faden;
+            ergebnis.behalten = stempel;
+        } catch (const std::bad_alloc&) {
+        }
+    }
 }
 
 // Small folders are not worth a thread; big ones are mostly waiting on the file system,
@@ -126,9 +140,15 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
                                    TIndexLauf* index) {
     std::vector<Ergebnis> ergebnisse(eintraege.size());
     std::atomic<std::size_t> naechster{0};
-    auto arbeiten = [&] {
+    const unsigned faeden = Faeden(eintraege.size());
+    if (index) {
+        index->eintraege.reserve(faeden);
+        for (unsigned n = 0; n < faeden; ++n) index->eintraege.push_back(TIndexSchreiber::NurEintraege());
+    }
+    auto arbeiten = [&](unsigned faden) {
         for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++) {
-            if (index) EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i]);
+            if (index)
+                EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i], faden, index->eintraege[faden]);
             else Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
         }
     };
@@ -136,16 +156,15 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
     // share the work, down to this one alone. Every started thread is joined when helfer
     // goes, on every path, so none is ever left joinable.
     std::vector<std::jthread> helfer;
-    const unsigned faeden = Faeden(eintraege.size());
     helfer.reserve(faeden - 1);
-    for (unsigned n = faeden; n > 1; --n) {
+    for (unsigned n = 1; n < faeden; ++n) {
         try {
-            helfer.push_back(plattform::FadenStarten(arbeiten));
+            helfer.push_back(plattform::FadenStarten([&arbeiten, n] { arbeiten(n); }));
         } catch (const std::system_error&) {
             break;
         }
     }
-    arbeiten();
+    arbeiten(0);
     helfer.clear();  // joined before the results are handed on
     return ergebnisse;
 }
@@ -206,7 +225,8 @@ void IndexSchreiben(const std::string& Verzeichnis, const TIndexLauf& index, con
         for (const Ergebnis& e : ergebnisse) {
             if (e.fehlgeschlagen) continue;
             const TReplay& replay = *Replays[k++];
-            if (e.behalten) schreiber.Eintrag(*e.behalten, replay);
+            if (e.ausIndex) schreiber.Eintrag(*e.behalten, replay);
+            else if (e.behalten) schreiber.Uebernehmen(index.eintraege[e.faden], e.von, e.bis);
         }
         plattform::CacheSchreiben(IndexDatei(IndexVerzeichnis, Verzeichnis), std::move(schreiber).Fertig());
     } catch (const std::exception&) {

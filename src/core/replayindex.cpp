@@ -153,6 +153,14 @@ TIndexSchreiber::TIndexSchreiber(const std::string& verzeichnis, std::size_t erw
     Zahl(0, 4);
 }
 
+TIndexSchreiber TIndexSchreiber::NurEintraege() { return TIndexSchreiber(); }
+
+void TIndexSchreiber::Uebernehmen(const TIndexSchreiber& andere, std::size_t von, std::size_t bis) {
+    if (von > bis || bis > andere.laenge_) return;
+    Bytes(andere.puffer_.data() + von, bis - von);
+    ++anzahl_;
+}
+
 // Growing is rare (the buffer starts at a typical entry's size times their count), so it
 // stays out of the small writers below, which the compiler then inlines.
 void TIndexSchreiber::Wachsen(std::size_t anzahl) { puffer_.resize(std::max(2 * puffer_.size(), laenge_ + anzahl)); }

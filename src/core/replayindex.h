@@ -43,13 +43,22 @@ std::uint64_t IndexPruefsumme(const unsigned char* daten, std::size_t groesse);
 class TIndexSchreiber {
 public:
     TIndexSchreiber(const std::string& verzeichnis, std::size_t erwarteteEintraege);
+    // A writer of bare entries without the index's head. The scan gives one to each of its
+    // threads, which writes each file's entry right after reading it, while the replay is
+    // still in the processor's cache; Uebernehmen then takes the entries over in order.
+    static TIndexSchreiber NurEintraege();
     // Adds the replay read from the file with this stamp; its Dateiname is the listed name.
     void Eintrag(const plattform::Dateistempel& stempel, const TReplay& replay);
+    // Adds the entry that another writer holds in its bytes von to bis (two Laenge()
+    // values taken around its Eintrag).
+    void Uebernehmen(const TIndexSchreiber& andere, std::size_t von, std::size_t bis);
+    std::size_t Laenge() const { return laenge_; }
     std::size_t Anzahl() const { return anzahl_; }
     // The finished content, count and checksum filled in.
     std::vector<unsigned char> Fertig() &&;
 
 private:
+    TIndexSchreiber() = default;
     void Wachsen(std::size_t anzahl);
     void Bytes(const void* daten, std::size_t anzahl);
     void Zahl(std::uint64_t wert, int bytes);
