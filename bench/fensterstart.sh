@@ -38,7 +38,10 @@ trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$arbeit"' EXIT
 cp "$build/bin/quellarch" "$arbeit/"
 printf '[Verzeichnisse]\nDOW=%s/game/\nReplays=%s\n' "$wurzel" "$bib" > "$arbeit/config.ini"
 export DISPLAY="$anzeige" XDG_CACHE_HOME="$arbeit/cache" QT_QPA_PLATFORM=xcb
-sleep 1
+for ((i = 0; i < 100; i++)); do  # until the X server answers, at most 10 s
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
 
 # Milliseconds from starting the program to its window being visible.
 ein_start() {
@@ -46,11 +49,16 @@ ein_start() {
   start=$(date +%s%N)
   "$arbeit/quellarch" >/dev/null 2>&1 &
   pid=$!
-  if ! timeout 60 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1; then
-    kill "$pid" 2>/dev/null || true
-    echo "the window did not appear within 60 s" >&2
-    exit 1
-  fi
+  # xdotool's own --sync looks only every half second; asking every 10 ms keeps the
+  # figure to that.
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    if (($(date +%s%N) - start > 60000000000)) || ! kill -0 "$pid" 2>/dev/null; then
+      kill "$pid" 2>/dev/null || true
+      echo "the window did not appear within 60 s" >&2
+      exit 1
+    fi
+    sleep 0.01
+  done
   ende=$(date +%s%N)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
