@@ -31,30 +31,37 @@ rm -rf "$wurzel/game/Playback"
 # The program in a folder of its own, its config.ini beside it, and a cache folder of this
 # run, so that neither the build's nor the user's settings and index are touched.
 arbeit="$(mktemp -d)"
-anzeige=":$((90 + RANDOM % 100))"
-Xvfb "$anzeige" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+xvfb=""
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+# A display of our own: the first one, from a random start, whose server answers.
+for ((versuch = 0; versuch < 10; versuch++)); do
+  anzeige=":$((100 + RANDOM % 400))"
+  Xvfb "$anzeige" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for ((i = 0; i < 50; i++)); do
+    DISPLAY="$anzeige" xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+    sleep 0.1
+  done
+  kill "$xvfb" 2>/dev/null || true
+done
+DISPLAY="$anzeige" xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X server started" >&2; exit 1; }
 cp "$build/bin/quellarch" "$arbeit/"
 printf '[Verzeichnisse]\nDOW=%s/game/\nReplays=%s\n' "$wurzel" "$bib" > "$arbeit/config.ini"
 export DISPLAY="$anzeige" XDG_CACHE_HOME="$arbeit/cache" QT_QPA_PLATFORM=xcb
-for ((i = 0; i < 100; i++)); do  # until the X server answers, at most 10 s
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
 
 # Milliseconds from starting the program to its window being visible.
 ein_start() {
   local start ende pid
   start=$(date +%s%N)
-  "$arbeit/quellarch" >/dev/null 2>&1 &
+  "$arbeit/quellarch" >/dev/null 2>>"$arbeit/stderr" &
   pid=$!
   # xdotool's own --sync looks only every half second; asking every 10 ms keeps the
   # figure to that.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
     if (($(date +%s%N) - start > 60000000000)) || ! kill -0 "$pid" 2>/dev/null; then
       kill "$pid" 2>/dev/null || true
-      echo "the window did not appear within 60 s" >&2
+      echo "the window did not appear within 60 s; the program said:" >&2
+      cat "$arbeit/stderr" >&2
       exit 1
     fi
     sleep 0.01
