@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 #include <cmath>
+#include <string_view>
 
 #include "gui/qttext.h"
 
@@ -172,6 +173,50 @@ bool ZeitLesen(Leser& leser, const Regionaleinstellungen& r, int& ms) {
     return true;
 }
 
+
+// Writes the fields of a list date without Qt, for the patterns that take only numbers:
+// d dd M MM yy yyyy in a date, h hh H HH m mm s ss in a time, any other ASCII that is no
+// letter or quote as itself. Qt's formatting, through QCalendar, was most of what
+// filling a big list cost beyond reading the files. False for anything else (the names
+// of days and months, AM/PM, quotes, other runs), which is then left to Qt; werte holds
+// year, month, day or hour, minute, second, by the letters of their pattern.
+bool ZahlenFormatieren(std::string_view format, bool alsDatum, const int (&werte)[3], std::string& aus) {
+    const std::string_view buchstaben = alsDatum ? "yMd" : "hms";
+    for (std::size_t i = 0; i < format.size();) {
+        const char c = format[i];
+        std::size_t lauf = 1;
+        while (i + lauf < format.size() && format[i + lauf] == c) ++lauf;
+        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!buchstabe) {
+            if (static_cast<unsigned char>(c) >= 0x80 || c == '\'') return false;
+            aus.append(lauf, c);
+        } else {
+            const std::size_t feld = buchstaben.find(c == 'H' && !alsDatum ? 'h' : c);
+            if (feld == std::string_view::npos) return false;
+            int wert = werte[feld];
+            int stellen;
+            if (c == 'y') {
+                if (lauf != 2 && lauf != 4) return false;
+                if (lauf == 2) wert %= 100;
+                stellen = static_cast<int>(lauf);
+            } else {
+                if (lauf > 2) return false;
+                stellen = static_cast<int>(lauf);
+            }
+            char ziffern[8];
+            int n = 0;
+            do {
+                ziffern[n++] = static_cast<char>('0' + wert % 10);
+                wert /= 10;
+            } while (wert > 0 && n < 8);
+            for (int k = n; k < stellen; ++k) aus += '0';
+            while (n > 0) aus += ziffern[--n];
+        }
+        i += lauf;
+    }
+    return true;
+}
+
 }  // namespace
 
 Regionaleinstellungen Regionaleinstellungen::AusSystem() {
@@ -203,11 +248,20 @@ std::string Regionaleinstellungen::DatumZeitText(TDateTime datum) const {
     double ms = std::round(std::fabs(datum - tage) * msProTag);
     if (ms >= msProTag) ms = msProTag - 1;
     QDate tag = nullDatum.addDays(static_cast<qint64>(tage));
-    std::string text = AlsUtf8(tag.toString(AlsQString(KurzesDatumsformat)));
+    std::string text;
+    text.reserve(24);
+    const int datumswerte[3] = {tag.year(), tag.month(), tag.day()};
+    if (tag.year() < 1000 || tag.year() > 9999 || !ZahlenFormatieren(KurzesDatumsformat, true, datumswerte, text))
+        text = AlsUtf8(tag.toString(AlsQString(KurzesDatumsformat)));
     if (ms > 0) {
         QTime zeit = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
         text += ' ';
-        text += AlsUtf8(zeit.toString(AlsQString(LangesZeitformat)));
+        const std::size_t anfang = text.size();
+        const int zeitwerte[3] = {zeit.hour(), zeit.minute(), zeit.second()};
+        if (!ZahlenFormatieren(LangesZeitformat, false, zeitwerte, text)) {
+            text.resize(anfang);
+            text += AlsUtf8(zeit.toString(AlsQString(LangesZeitformat)));
+        }
     }
     return text;
 }

@@ -1,6 +1,10 @@
 // Regional settings: the date text the window shows and the parser the sort uses.
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <cmath>
 #include <string>
 
 #include "core/datum.h"
@@ -25,6 +29,31 @@ TEST(Regionaleinstellungen, DeutscheDatumstexte) {
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.text);
         EXPECT_EQ(r.DatumZeitText(fall.datum), fall.text);
+    }
+}
+
+// The date text is written without Qt for patterns of numbers only; every pattern must
+// still come out as Qt writes it.
+TEST(Regionaleinstellungen, DatumstexteWieQtSieSchreibt) {
+    const char* datumsformate[] = {"dd.MM.yyyy", "d.M.yy", "yyyy-MM-dd", "M/d/yyyy", "dd MMM yyyy",
+                                   "dddd, d. MMMM yyyy", "yyyy'年'M'月'd'日'", "d.M.y", "yyy"};
+    const char* zeitformate[] = {"HH:mm:ss", "h:mm:ss", "hh.mm", "h:mm:ss AP", "H 'Uhr' m", "HHH:m"};
+    const double daten[] = {tag12032005 + (9 * 3600 + 5 * 60 + 7) / 86400.0, 2958465.5, -657434.25, 1.0 + 1 / 86400.0};
+    for (const char* df : datumsformate) {
+        for (const char* zf : zeitformate) {
+            Regionaleinstellungen r = Regionaleinstellungen::Deutsch();
+            r.KurzesDatumsformat = df;
+            r.LangesZeitformat = zf;
+            for (double datum : daten) {
+                const double tage = std::trunc(datum);
+                const QDate tag = QDate(1899, 12, 30).addDays(static_cast<qint64>(tage));
+                const QTime zeit = QTime::fromMSecsSinceStartOfDay(
+                    static_cast<int>(std::round(std::fabs(datum - tage) * 86400000.0)));
+                const QString qt = tag.toString(QString::fromUtf8(df)) + ' ' + zeit.toString(QString::fromUtf8(zf));
+                SCOPED_TRACE(std::string(df) + " / " + zf);
+                EXPECT_EQ(r.DatumZeitText(datum), qt.toStdString());
+            }
+        }
     }
 }
 
