@@ -105,7 +105,9 @@ TEST_F(Cli, JederTestnameAlsJsonUndUmbenannt) {
         const QJsonObject r = QJsonDocument::fromJson(Ausfuehren({"show", "--json", Q(pfad)}).aus).array()[0].toObject();
         EXPECT_EQ(r["Spielname"].toString(), erwartet);
         EXPECT_EQ(r["Spieler"].toArray()[0].toObject()["Name"].toString(), erwartet);
+        // Windows ends the lines with "\r\n".
         EXPECT_TRUE(QString::fromUtf8(Ausfuehren({"show", Q(pfad)}).aus)
+                        .remove('\r')
                         .contains("\n    1  " + erwartet.leftJustified(20) + "  Space Marines   Team 1\n"));
 
         ReplayBauer vorher;
