@@ -94,7 +94,7 @@ std::optional<plattform::Dateistempel> Stempel(const TIndexLauf& index, const st
 // made from the stamp as the reader makes it from the open file. Every other file is
 // read as without an index.
 void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, std::size_t i, TIndexLauf& index,
-                      Ergebnis& ergebnis, unsigned faden, TIndexSchreiber& eintraege) {
+                      Ergebnis& ergebnis, unsigned faden) {
     if (const std::size_t j = index.zuordnung[i]; j != kKeinEintrag) {
         TIndexEintrag& eintrag = index.geladen[j];
         auto stempel = Stempel(index, name, i);
@@ -114,6 +114,7 @@ void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, s
         stempel->aenderung <= index.spaetesteAenderung) {
         // Memory running out here only leaves the file out of the next index.
         try {
+            TIndexSchreiber& eintraege = index.eintraege[faden];
             ergebnis.von = eintraege.Laenge();
             eintraege.Eintrag(*stempel, *ergebnis.replay);
             ergebnis.bis = eintraege.Laenge();
@@ -147,8 +148,7 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
     }
     auto arbeiten = [&](unsigned faden) {
         for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++) {
-            if (index)
-                EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i], faden, index->eintraege[faden]);
+            if (index) EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i], faden);
             else Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
         }
     };
