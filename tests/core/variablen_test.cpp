@@ -10,6 +10,7 @@
 #include "core/platform/benutzerordner.h"
 #include "core/platform/fehlerplan.h"
 #include "core/platform/ini.h"
+#include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
 #include "core/variablen.h"
 #include "support/heimordner.h"
@@ -282,6 +283,30 @@ TEST(VerzeichnisTeil, KeinTrennerAmEndeAusserAnDerWurzel) {
         SCOPED_TRACE(fall.pfad);
         EXPECT_EQ(plattform::VerzeichnisTeil(fall.pfad, fall.trenner), fall.erwartet);
     }
+}
+
+// Every folder the program joins to names, wherever it came from, ends with a separator;
+// and a path's folder keeps its own.
+TEST(OrdnerMitTrenner, EinTrennerAmEndeUndKeinerDoppelt) {
+    const struct {
+        const char* ordner;
+        const char* posix;
+        const char* windows;
+    } faelle[] = {
+        {"", "", ""},
+        {"/bib/", "/bib/", "/bib/"},
+        {"/bib", "/bib/", "/bib\\"},
+        {"C:\\Spiele\\DoW", "C:\\Spiele\\DoW/", "C:\\Spiele\\DoW\\"},
+        {"C:\\Spiele\\DoW\\", "C:\\Spiele\\DoW\\/", "C:\\Spiele\\DoW\\"},
+        {"C:", "C:/", "C:\\"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.ordner);
+        EXPECT_EQ(plattform::OrdnerMitTrenner(fall.ordner), plattform::IstPosix() ? fall.posix : fall.windows);
+    }
+    EXPECT_EQ(plattform::OrdnerTeil("x.rec"), "");
+    EXPECT_EQ(plattform::OrdnerTeil(plattform::IstPosix() ? "/a\\b/c\\d.rec" : "C:\\a/b\\d.rec"),
+              plattform::IstPosix() ? "/a\\b/" : "C:\\a/b\\");
 }
 
 }  // namespace

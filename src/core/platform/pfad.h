@@ -12,6 +12,15 @@ namespace plattform {
 // has none, empty when it ends with one. A name from a folder listing comes back unchanged.
 std::string DateiTeil(const std::string& pfad);
 
+// A folder as the program joins it to names: ending with a separator. One already at its
+// end is kept ('/' on POSIX; '\' or '/' on Windows); otherwise Trenner() is added, also
+// to a bare drive "C:". Empty stays empty: it means "not configured", never the root.
+std::string OrdnerMitTrenner(const std::string& ordner);
+
+// The folder a path lies in, with its separator: everything up to and including its last
+// separator by the platform's rule; empty for a bare name.
+std::string OrdnerTeil(const std::string& pfad);
+
 // True where paths follow POSIX rules; tests use it to skip cases that only one
 // platform can set up (permission bits, backslashes in file names).
 bool IstPosix();
