@@ -31,7 +31,7 @@ void BM_Basislinie_Oeffnen4KiBLesen(benchmark::State& state) {
     std::vector<unsigned char> puffer(4096);
     for (auto _ : state) {
         for (const auto& pfad : b.dateien) {
-            auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
+            auto datei = plattform::Datei::OeffnenLesen(pfad);
             datei->LeseBlock(puffer.data(), puffer.size());
             datei->Schliessen();
         }

@@ -31,7 +31,7 @@ void BM_Basislinie(benchmark::State& state) {
     std::vector<unsigned char> puffer(4096);
     for (auto _ : state) {
         for (const auto& name : plattform::Aufzaehlen(ordner + "*.rec")) {
-            auto datei = plattform::Datei::OeffnenLesenSchreiben(ordner + name);
+            auto datei = plattform::Datei::OeffnenLesen(ordner + name);
             datei->LeseBlock(puffer.data(), puffer.size());
             datei->Schliessen();
         }

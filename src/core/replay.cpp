@@ -128,7 +128,7 @@ TDateTime DatumAusFat(std::int32_t fat) {
 
 TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<plattform::Dateistempel>* stempel)
     : Dateiname(DateinameAusPfad(pfad)) {
-    auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
+    auto datei = plattform::Datei::OeffnenLesen(pfad);
     if (!datei) {
         meldungen.Meldung("Fehler beim öffnen der Datei.");
         return;

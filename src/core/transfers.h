@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "core/uebertragung.h"
+
 // The file work of the three replay transfers: the import from the game's Playback
 // folder, the copy of chosen replays into it, and the move of the whole library. No
 // questions and no messages here; the windows ask, call these and report the counts.
@@ -11,30 +13,13 @@
 // Nothing raises in ordinary use: each enumerated file's copy is reported in a
 // TKopierbericht; failed deletes only show in the folders.
 //
-// No replay is ever lost. A source is deleted only when the target folder holds a
-// byte-identical copy that is a different file from the source:
-// - a target of the same name with the same bytes counts as the finished copy;
-// - a target of the same name with other bytes is a different replay, so the source is
-//   brought in under the first free name "name (2).rec", "name (3).rec" ...;
-// - a copy that failed (folder missing, not writable, disk full) keeps the source;
-// - two folder strings reaching the same folder copy nothing and delete nothing.
-
-// What became of one replay file in a transfer.
-enum class TKopierstand {
-    Kopiert,          // a verified copy now stands in the target folder (maybe numbered)
-    SchonDa,          // the target folder already held these bytes; nothing was copied
-    DieselbeDatei,    // source and target are one file: one folder under two spellings
-    KeineDatei,       // the entry is a folder, or it vanished or could not be read
-    ZielordnerFehlt,
-    NichtBestaetigt,  // the copy's bytes could not be confirmed, so it was removed again
-    Gescheitert,      // the copy failed for want of rights or space
-    KeinFreierName,   // the name and every numbered name are taken
-};
-
-// Whether the target folder holds the replay afterwards, so the source may go.
-inline bool Angekommen(TKopierstand stand) {
-    return stand == TKopierstand::Kopiert || stand == TKopierstand::SchonDa;
-}
+// No replay is ever lost, also beside a second process or the game still writing. Each
+// file goes by Uebertragen's rules (whole or not at all, never replacing, never taking a
+// file that is being written), and a source is deleted only when the target folder holds
+// a byte-identical copy in another file, and only while the source is still exactly what
+// was read. Two folder strings reaching the same folder copy nothing and delete nothing.
+// Each transfer first clears the folders it works in of temporary files that an
+// interrupted step left there more than a day ago.
 
 // Why a replay was not copied, for the user (UTF-8); empty for one that arrived.
 std::string KopierGrund(TKopierstand stand);
@@ -43,6 +28,7 @@ std::string KopierGrund(TKopierstand stand);
 struct TKopierteDatei {
     std::string Name;  // as the folder names it
     TKopierstand Stand;
+    bool Entfernt = false;  // the source was deleted after it arrived
 };
 
 struct TKopierbericht {
@@ -61,13 +47,13 @@ TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std:
                                    bool entfernen);
 
 // Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every Playback
-// replay into the library, no count.
-void PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis);
+// replay into the library.
+TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis);
 
 // Step 2 of "Replays kopieren", once per checked row: copies the library file dateiname
 // (`Dateiname` of the row's replay) into the Playback folder.
-void ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
-                        const std::string& dateiname);
+TKopierstand ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                                const std::string& dateiname);
 
 // The first pass of `AlleReplaysKopieren(Alt, Neu)`: every replay of alt into neu.
 TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu);
@@ -77,8 +63,8 @@ TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu
 void BibliothekLeeren(const std::string& alt, const std::string& neu);
 
 // The first line of the message after an import: "<k> Replays wurden kopiert." (also
-// for 0), with ", <v> waren schon vorhanden" and ", <f> wurden nicht kopiert" before the
-// full stop when there are such.
+// for 0), with ", <v> waren schon vorhanden", ", <w> werden noch geschrieben" and
+// ", <f> wurden nicht kopiert" before the full stop when there are such.
 std::string KopiertText(const TKopierbericht& bericht);
 // The same after a library move: "<k> Replays kopiert", ", <v> schon vorhanden",
 // ", <f> nicht kopiert"; no full stop.

@@ -8,21 +8,19 @@
 #include "core/fehler.h"
 #include "core/markensuche.h"
 #include "core/meldungen.h"
-#include "core/platform/datei.h"
-#include "core/platform/dateioperationen.h"
 #include "core/platform/dateisystem.h"
-#include "core/platform/ersetzen.h"
+#include "core/platform/quelldatei.h"
+#include "core/platform/tempdatei.h"
 #include "core/replay.h"
+#include "core/uebertragung.h"
 #include "core/variablen.h"
 #include "core/zeichensatz.h"
 
 namespace {
 
 constexpr std::size_t kHoechsteNamenslaenge = 25;
-// Replays are a few hundred kilobytes; anything this large is not one, and the rewrite
-// holds the file twice in memory.
-constexpr std::int64_t kHoechsteDateigroesse = 256LL * 1024 * 1024;
-const char* const kTempName = "NeuerName.tmp";
+// The rewrite holds the file twice in memory; a file bigger than any replay is refused.
+constexpr std::int64_t kHoechsteDateigroesse = kHoechsteReplayGroesse;
 
 std::uint32_t Lies32(const std::vector<unsigned char>& b, std::size_t stelle) {
     return static_cast<std::uint32_t>(b[stelle]) | static_cast<std::uint32_t>(b[stelle + 1]) << 8 |
@@ -49,34 +47,6 @@ struct TMarken {
 TMarken MarkenSuchen(const std::vector<unsigned char>& b) {
     return {Suchen("FOLDINFO", b), Suchen("DATABASE", b), Suchen("TRSR", b)};
 }
-
-bool IstTempName(const std::string& dateiname) {
-    const std::string temp = kTempName;
-    if (dateiname.size() != temp.size()) return false;
-    for (std::size_t i = 0; i < temp.size(); ++i) {
-        auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (klein(dateiname[i]) != klein(temp[i])) return false;
-    }
-    return true;
-}
-
-// Removes "NeuerName.tmp" when the rewrite stops before the replace, unless the replay
-// itself has gone missing meanwhile: then the temporary file may be the only copy left.
-class TTempAufraeumer {
-public:
-    TTempAufraeumer(std::string temp, std::string replay) : temp_(std::move(temp)), replay_(std::move(replay)) {}
-    ~TTempAufraeumer() {
-        if (angelegt_ && plattform::DateiExistiert(replay_)) plattform::Loeschen(temp_);
-    }
-    TTempAufraeumer(const TTempAufraeumer&) = delete;
-    TTempAufraeumer& operator=(const TTempAufraeumer&) = delete;
-    void Angelegt() { angelegt_ = true; }
-    void Erledigt() { angelegt_ = false; }
-
-private:
-    std::string temp_, replay_;
-    bool angelegt_ = false;
-};
 
 void Melden(TMeldungen& meldungen, const char* text) { meldungen.Meldung(text); }
 
@@ -193,29 +163,27 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
         Melden(meldungen, "Datei existiert nicht.");
         return;
     }
-    // The temporary file must never be the replay itself: creating it would truncate it.
-    if (IstTempName(replay.Dateiname)) {
+    plattform::TempResteEinmalEntfernen(ReplayVerzeichnis);
+
+    // Read-only: others may go on reading it, and a replay from a CD or a download that
+    // is marked read-only is refused with its reason rather than as unopenable.
+    const auto datei = plattform::Quelldatei::Oeffnen(pfad);
+    if (!datei) {
+        Melden(meldungen, "Fehler beim öffnen der Datei.");
+        return;
+    }
+    if (plattform::Schreibgeschuetzt(datei->Zustand())) {
+        Melden(meldungen, "Die Datei ist schreibgeschützt und wurde nicht umbenannt.");
+        return;
+    }
+    const std::int64_t groesse = datei->Zustand().groesse;
+    if (groesse > kHoechsteDateigroesse) {
         FormatAblehnen(meldungen);
         return;
     }
-
-    std::vector<unsigned char> alt;
-    {
-        auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
-        if (!datei) {
-            Melden(meldungen, "Fehler beim öffnen der Datei.");
-            return;
-        }
-        const std::int64_t groesse = datei->Groesse();
-        if (groesse > kHoechsteDateigroesse) {
-            FormatAblehnen(meldungen);
-            return;
-        }
-        alt.resize(static_cast<std::size_t>(groesse));
-        if (!alt.empty()) datei->LeseGenau(alt.data(), alt.size());
-        // Closed before the replace: Windows cannot replace a file that is still open.
-        datei->Schliessen();
-    }
+    std::vector<unsigned char> alt(static_cast<std::size_t>(groesse));
+    if (datei->Lesen(0, alt.data(), alt.size()) != groesse || !datei->Unveraendert())
+        throw Fehler("Lesefehler: Die Datei konnte nicht gelesen werden.");
 
     auto neu = UmbenanntenInhaltBauen(std::move(alt), replay.NamensLaenge, neuerName);
     if (!neu) {
@@ -223,25 +191,30 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
         return;
     }
 
-    const std::string tempPfad = ReplayVerzeichnis + kTempName;
-    // Declared before the file, so the file is closed before it is removed.
-    TTempAufraeumer aufraeumer(tempPfad, pfad);
-    auto temp = plattform::Datei::Erzeugen(tempPfad);
+    // A name of our own, made exclusively: two renames at once never share a file, and a
+    // link or FIFO planted under some name is never opened.
+    auto temp = plattform::TempDatei::Anlegen(ReplayVerzeichnis);
     if (!temp) {
         Melden(meldungen, "Fehler beim öffnen der Datei.");
         return;
     }
-    aufraeumer.Angelegt();
-    temp->Schreibe(neu->data(), neu->size());
-    temp->Flush();
-    temp->Schliessen();
-    temp.reset();
+    // The replay keeps its modification time, the date the list shows; the new file's
+    // identity tells the index that it changed.
+    if (!temp->Schreiben(neu->data(), neu->size()) || !temp->Abschliessen(datei->Zustand()))
+        throw Fehler(temp->Warum() == plattform::Dateifehler::Voll
+                         ? "Schreibfehler: Der Datenträger ist voll."
+                         : "Schreibfehler: Die Datei konnte nicht geschrieben werden.");
     // The file goes in only when it reads back as the replay the list showed, renamed.
-    if (!GibtUmbenanntesReplay(tempPfad, replay, neuerName)) {
+    if (!GibtUmbenanntesReplay(temp->Pfad(), replay, neuerName)) {
         FormatAblehnen(meldungen);
         return;
     }
-    if (!plattform::Ersetzen(tempPfad, pfad))
-        throw Fehler("Die Datei konnte nicht durch die umbenannte ersetzt werden.");
-    aufraeumer.Erledigt();
+    switch (temp->Ersetzen(pfad, datei->Zustand())) {
+        case plattform::Ersetzergebnis::Ersetzt: return;
+        case plattform::Ersetzergebnis::Geaendert:
+            Melden(meldungen, "Die Datei wurde inzwischen verändert und wurde nicht umbenannt.");
+            return;
+        case plattform::Ersetzergebnis::Fehler:
+            throw Fehler("Die Datei konnte nicht durch die umbenannte ersetzt werden.");
+    }
 }

@@ -13,15 +13,17 @@ class TMeldungen;
 bool NeuerNameGueltig(const std::string& text);
 
 // Rewrites the name stored in the replay file ReplayVerzeichnis + replay.Dateiname to
-// neuerName (1 to 25 UTF-16 code units); the file keeps its name on disk. The old name's
-// byte length is taken from replay.NamensLaenge, as the last scan found it.
-// The written temporary file replaces the replay only when the reader reads it back as
-// that replay under its new name: same map, options, players, teams, races and win conditions.
-// A missing file, a file that cannot be opened, a file whose layout the rewrite does not
-// recognise and a result that does not read back so each give one notice through
-// meldungen and leave the file as it was. An I/O error raises Fehler; the replay then
-// still holds its old or its complete new content.
-// No "NeuerName.tmp" is left in the library folder in any of these cases.
+// neuerName (1 to 25 UTF-16 code units); the file keeps its name on disk and its
+// modification time. The old name's byte length is taken from replay.NamensLaenge, as the
+// last scan found it. The new content is written to a private temporary file of the
+// library folder, which replaces the replay only when the reader reads it back as that
+// replay under its new name (same map, options, players, teams, races and win conditions)
+// and only while the replay is still the file that was read.
+// A missing file, a file that cannot be opened, a read-only file, a file whose layout the
+// rewrite does not recognise, a result that does not read back so, and a replay changed
+// meanwhile each give one notice through meldungen and leave the file as it was. An I/O
+// error raises Fehler; the replay then still holds its old or its complete new content.
+// No temporary file is left in the library folder in any of these cases.
 void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TMeldungen& meldungen);
 
 // The file content after the rename: both chunk sizes moved by 2n - L, the old length field

@@ -54,7 +54,7 @@ TEST(MarkeInDateiSuchen, FindsTheFirstOccurrenceFromTheCurrentPosition) {
             SCOPED_TRACE(testing::Message() << fall.inhalt.substr(0, 40) << " after " << vorlauf);
             std::string inhalt = std::string(vorlauf, '#') + fall.inhalt;
             DateiSchreiben(pfad, {inhalt.begin(), inhalt.end()});
-            auto datei = plattform::Datei::OeffnenLesenSchreiben(pfad);
+            auto datei = plattform::Datei::OeffnenLesen(pfad);
             ASSERT_TRUE(datei);
             datei->Positionieren(static_cast<std::int64_t>(vorlauf));
             EXPECT_EQ(MarkeInDateiSuchen(fall.marke, *datei), fall.erwartet);

@@ -2,6 +2,7 @@
 // files and files it cannot open.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -239,9 +240,8 @@ TEST_F(ReplayLesen, TruncatedFilesRaiseAnIoError) {
 }
 
 TEST_F(ReplayLesen, UnopenableFilesGiveTheMessageAndANearlyEmptyReplay) {
-    ReplayBauer().Schreiben(ordner.Pfad() + "geschuetzt.rec");
-    SchreibschutzSetzen(ordner.Pfad() + "geschuetzt.rec", true);
-    for (const char* name : {"fehlt.rec", "geschuetzt.rec"}) {
+    std::filesystem::create_directory(ordner.Pfad() + "ordner.rec");
+    for (const char* name : {"fehlt.rec", "ordner.rec"}) {
         SCOPED_TRACE(name);
         meldungen.Texte.clear();
         TReplay r(ordner.Pfad() + name, meldungen);
@@ -256,7 +256,6 @@ TEST_F(ReplayLesen, UnopenableFilesGiveTheMessageAndANearlyEmptyReplay) {
         EXPECT_FALSE(r.Siegbedingungen);
         EXPECT_EQ(r.SpielerInSlot(1), nullptr);
     }
-    SchreibschutzSetzen(ordner.Pfad() + "geschuetzt.rec", false);
 }
 
 TEST_F(ReplayLesen, DateIsTheFatTimeOrNowOutsideItsRange) {

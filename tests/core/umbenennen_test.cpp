@@ -6,10 +6,14 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 
 #include "core/fehler.h"
 #include "core/platform/dateisystem.h"
+#include "core/platform/dateistempel.h"
 #include "core/platform/fehlerplan.h"
+#include "core/platform/quelldatei.h"
+#include "core/platform/tempdatei.h"
 #include "core/replay.h"
 #include "core/umbenennen.h"
 #include "core/variablen.h"
@@ -86,6 +90,13 @@ protected:
 
     std::string Pfad(const std::string& name = "spiel.rec") const { return ordner.Pfad() + name; }
     std::string TempPfad() const { return ordner.Pfad() + "NeuerName.tmp"; }
+    // Temporary files of the rename in the library folder.
+    int Temporaere() const {
+        int n = 0;
+        for (const auto& eintrag : std::filesystem::directory_iterator(ordner.Pfad()))
+            n += plattform::IstTempName(eintrag.path().filename().string());
+        return n;
+    }
 
     // Writes the replay and reads it as the scan would.
     std::unique_ptr<TReplay> Anlegen(const ReplayBauer& bau, ReplayLage* lage = nullptr,
@@ -128,7 +139,7 @@ TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
             ReplayUmbenennen(*alt, fall.name, meldungen);
 
             EXPECT_TRUE(meldungen.Texte.empty());
-            EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+            EXPECT_EQ(Temporaere(), 0);
             const Bytes b = DateiLesen(Pfad());
             ASSERT_EQ(b.size(), vorherBytes.size() - L + 2 * n);
             const std::size_t neuesD = lage.D > T ? lage.D + d : lage.D;
@@ -198,22 +209,48 @@ TEST_F(Umbenennen, SizeFieldsWrapAtThirtyTwoBits) {
     }
 }
 
-TEST_F(Umbenennen, TheReplayBecomesANewFileWithItsPermissionsAndALeftoverTempFileGoes) {
+TEST_F(Umbenennen, TheReplayBecomesANewFileWithItsDateAndPermissionsAndAnOldLeftoverGoes) {
     NUR_UNTER_POSIX();
     namespace fs = std::filesystem;
     auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
     AenderungszeitSetzen(Pfad(), 2001, 5, 6, 7, 8, 10);
+    const std::int32_t datum = plattform::LetzteAenderungFat(Pfad());
     fs::permissions(Pfad(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ordner.DateiSchreiben("NeuerName.tmp", "left behind by someone");
+    ordner.DateiSchreiben("NeuerName.tmp", "left behind by an older version");
+    plattform::Dateizustand vorher;
+    ASSERT_TRUE(plattform::ZustandLesen(Pfad(), vorher));
+    // Two days later: the leftover no process holds is old enough to go.
+    plattform::UhrStellen(plattform::StempelZeitJetzt() + 2 * 24 * 3600 * plattform::StempelProSekunde());
 
     ReplayUmbenennen(*alt, u"Neu", meldungen);
 
     EXPECT_TRUE(meldungen.Texte.empty());
     EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
-    // FAT form: the year field starts at bit 25, counted from 1980.
-    EXPECT_GT(plattform::LetzteAenderungFat(Pfad()) >> 25, 2020 - 1980);
+    // The date the list shows stays; the index sees a new file by its identity.
+    EXPECT_EQ(plattform::LetzteAenderungFat(Pfad()), datum);
+    plattform::Dateizustand nachher;
+    ASSERT_TRUE(plattform::ZustandLesen(Pfad(), nachher));
+    EXPECT_NE(nachher.knoten, vorher.knoten);
     EXPECT_EQ(fs::status(Pfad()).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Temporaere(), 0);
+}
+
+// What an older version or a stranger left under the old fixed name is never opened: a
+// link to another replay stays as it was, and a FIFO cannot hang the rename.
+TEST_F(Umbenennen, ATakenTemporaryNameIsNeverTrusted) {
+    NUR_UNTER_POSIX();
+    auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
+    const Bytes anderes = Vorlage(Chunks::DatabaseVorInfo).Bauen();
+    DateiSchreiben(Pfad("anderes.rec"), anderes);
+    std::filesystem::create_symlink(Pfad("anderes.rec"), TempPfad());
+    ReplayUmbenennen(*alt, u"Neu", meldungen);
+    EXPECT_EQ(DateiLesen(Pfad("anderes.rec")), anderes);
+    std::filesystem::remove(TempPfad());
+    ASSERT_EQ(::mkfifo(TempPfad().c_str(), 0600), 0);
+    ReplayUmbenennen(TReplay(Pfad(), meldungen), u"Neuer", meldungen);
+    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_EQ(TReplay(Pfad(), meldungen).Spielname, "Neuer");
 }
 
 TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
@@ -223,7 +260,7 @@ TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
         ReplayUmbenennen(*alt, u"Neu", meldungen);
         EXPECT_EQ(meldungen.Texte, std::vector<std::string>{"Datei existiert nicht."});
         EXPECT_FALSE(plattform::DateiExistiert(Pfad()));
-        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+        EXPECT_EQ(Temporaere(), 0);
     }
     {
         meldungen.Texte.clear();
@@ -232,9 +269,10 @@ TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
         SchreibschutzSetzen(Pfad(), true);
         ReplayUmbenennen(*alt, u"Neu", meldungen);
         SchreibschutzSetzen(Pfad(), false);
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string("Fehler beim öffnen der Datei.")});
+        EXPECT_EQ(meldungen.Texte,
+                  std::vector<std::string>{std::string("Die Datei ist schreibgeschützt und wurde nicht umbenannt.")});
         EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
-        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+        EXPECT_EQ(Temporaere(), 0);
     }
 }
 
@@ -292,7 +330,6 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
              std::copy_n("XXXXXXXX", 8, b.begin() + l.F);
              std::copy_n("FOLDINFO", 8, b.begin() + l.T - 8);
          }},
-        {"the library's own temporary file", {}, {}, {}, u"Neu", "NeuerName.tmp"},
         // The first "TRSR" of the file is not the one the reader's name follows; with a
         // byte and the name's count behind it, every check on the stray one passes.
         {"a stray TRSR in the head, followed by a byte and the name's count",
@@ -338,9 +375,7 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
 
         EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string(kFormat)});
         EXPECT_EQ(DateiLesen(Pfad(fall.dateiname)), inhalt);
-        if (fall.dateiname != "NeuerName.tmp") {
-            EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
-        }
+        EXPECT_EQ(Temporaere(), 0);
         std::filesystem::remove(Pfad(fall.dateiname));
     }
 }
@@ -429,15 +464,13 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
     } faelle[] = {
         {"opening the replay", Operation::Oeffnen, 1, "Fehler beim öffnen der Datei."},
         {"reading the replay", Operation::Lesen, 1, nullptr},
-        {"closing the replay", Operation::Schliessen, 1, nullptr},
         {"creating the temporary file", Operation::Erzeugen, 1, "Fehler beim öffnen der Datei."},
         {"writing the temporary file", Operation::Schreiben, 1, nullptr},
         {"flushing the temporary file", Operation::Flush, 1, nullptr},
-        {"closing the temporary file", Operation::Schliessen, 2, nullptr},
         // A result that cannot be read back is not known to be good.
         {"opening the temporary file to read it back", Operation::Oeffnen, 2, kFormat},
         {"reading the temporary file back", Operation::Lesen, 2, kFormat},
-        {"closing the temporary file after reading it back", Operation::Schliessen, 3, kFormat},
+        {"closing the temporary file after reading it back", Operation::Schliessen, 1, kFormat},
         {"replacing the replay", Operation::Ersetzen, 1, nullptr},
     };
     for (const auto& fall : faelle) {
@@ -456,7 +489,7 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         plattform::FehlerplanLeeren();
 
         EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
-        EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
+        EXPECT_EQ(Temporaere(), 0);
 
         // Nothing of the failed attempt stands in the way of the next one.
         meldungen.Texte.clear();

@@ -59,7 +59,7 @@ TEST_P(MainImportTest, PlaybackMitReplaysWirdNurNachJaImportiert) {
         } else {
             dlg.Nein();
         }
-        if (fall.scheitert) plattform::FehlerEinplanen(plattform::Operation::Kopieren, 1);
+        if (fall.scheitert) plattform::FehlerEinplanen(plattform::Operation::Erzeugen, 1);
         Oeffnen();
 
         auto fragen = dlg.Von(SkriptDialoge::Art::Frage);

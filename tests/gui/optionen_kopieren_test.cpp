@@ -130,7 +130,7 @@ TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
         TfrmOptionen* d = Oeffnen();
         Eintippen(d->edtReplayVerzeichnis, Text(neu));
         dlg.Ja().Ja();
-        if (f.scheitertNte > 0) plattform::FehlerEinplanen(plattform::Operation::Kopieren, f.scheitertNte);
+        if (f.scheitertNte > 0) plattform::FehlerEinplanen(plattform::Operation::Erzeugen, f.scheitertNte);
         Klick(d->btnOk);
         plattform::FehlerplanLeeren();
 

@@ -15,10 +15,10 @@ namespace plattform {
 // Failing operations raise Fehler with a German message.
 class Datei {
 public:
-    // Opens an existing file for reading and writing; others may read and write it
-    // meanwhile. A read-only file fails, on POSIX any file without a write permission
-    // bit, even for root. Returns nullptr when the file cannot be opened.
-    static std::unique_ptr<Datei> OeffnenLesenSchreiben(const std::string& pfad);
+    // Opens an existing regular file for reading; others may read, write, rename and
+    // delete it meanwhile. A read-only file opens like any other. Returns nullptr when the
+    // path names no regular file or it cannot be opened.
+    static std::unique_ptr<Datei> OeffnenLesen(const std::string& pfad);
     // Creates the file, or truncates an existing one, for writing. nullptr on failure.
     static std::unique_ptr<Datei> Erzeugen(const std::string& pfad);
 

@@ -32,17 +32,14 @@ Datei::~Datei() {
     if (offen_) ::close(Fd(griff_));
 }
 
-std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
+std::unique_ptr<Datei> Datei::OeffnenLesen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
     // O_NONBLOCK only for the open itself, so a FIFO that happens to match cannot hang us
-    // before it is refused below.
-    int fd = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    // before it is refused below. Only regular files: reading a device could block for ever.
+    int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat st {};
-    // Windows refuses a file with the read-only attribute even to an administrator;
-    // a file without any write bit plays that part here, and root would open it anyway.
-    // Only regular files: reading a device or a FIFO could block for ever.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return nullptr;
     }

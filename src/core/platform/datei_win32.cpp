@@ -35,18 +35,16 @@ Datei::~Datei() {
     if (offen_) CloseHandle(H(griff_));
 }
 
-std::unique_ptr<Datei> Datei::OeffnenLesenSchreiben(const std::string& pfad) {
+std::unique_ptr<Datei> Datei::OeffnenLesen(const std::string& pfad) {
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
-    // GENERIC_WRITE makes a file with the read-only attribute fail, and a directory
-    // fails for want of FILE_FLAG_BACKUP_SEMANTICS.
-    HANDLE h = CreateFileW(Breit(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    // Shared in every way: the game may write, rename or delete its file while we read it.
+    // A directory fails for want of FILE_FLAG_BACKUP_SEMANTICS.
+    HANDLE h = CreateFileW(Breit(pfad).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
-    // Wine lets an administrator (root) open a read-only file for writing anyway, so the
-    // attribute is checked once more on the open handle.
     BY_HANDLE_FILE_INFORMATION info;
     if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
-        (info.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         CloseHandle(h);
         return nullptr;
     }

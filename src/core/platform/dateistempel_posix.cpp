@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/platform/fatzeit.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {
@@ -63,6 +64,7 @@ std::int32_t FatAusStempel(const Dateistempel& stempel) {
 }
 
 std::int64_t StempelZeitJetzt() {
+    if (auto gestellt = GestellteUhr()) return *gestellt;
     timespec jetzt{};
     clock_gettime(CLOCK_REALTIME, &jetzt);
     return Nanosekunden(jetzt);

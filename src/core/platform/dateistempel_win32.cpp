@@ -6,6 +6,7 @@
 
 #include "core/platform/breit_win32.h"
 #include "core/platform/dateistempel_win32.h"
+#include "core/platform/fehlerplan.h"
 
 namespace plattform {
 namespace {
@@ -62,6 +63,7 @@ std::int32_t FatAusStempel(const Dateistempel& stempel) {
 }
 
 std::int64_t StempelZeitJetzt() {
+    if (auto gestellt = GestellteUhr()) return *gestellt;
     FILETIME jetzt;
     GetSystemTimeAsFileTime(&jetzt);
     return Ticks(jetzt);

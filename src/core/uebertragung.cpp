@@ -1,0 +1,166 @@
+#include "core/uebertragung.h"
+
+#include <memory>
+#include <vector>
+
+#include "core/platform/dateioperationen.h"
+#include "core/platform/dateistempel.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/pfad.h"
+#include "core/platform/tempdatei.h"
+
+using plattform::Dateifehler;
+using plattform::Quelldatei;
+
+namespace {
+
+// More clashes than this under one name means something else is wrong; keep the source.
+constexpr int kHoechsteNummer = 9999;
+
+std::string Kandidat(const std::string& name, int k) { return k == 1 ? name : NummerierterName(name, k); }
+
+// Whether the file at pfad holds the bytes of inhalt.
+bool HaeltInhalt(const plattform::Lesbar& inhalt, const std::string& pfad) {
+    const auto datei = Quelldatei::Oeffnen(pfad);
+    return datei && plattform::GleicherInhalt(inhalt, *datei);
+}
+
+bool KuerzlichGeaendert(const plattform::Dateizustand& zustand) {
+    const std::int64_t ruhe = kRuhezeitSekunden * plattform::StempelProSekunde();
+    const std::int64_t jetzt = plattform::StempelZeitJetzt();
+    const std::int64_t zuletzt = zustand.aenderung > zustand.wechsel ? zustand.aenderung : zustand.wechsel;
+    // A stamp ahead of the clock (a share whose clock runs fast) counts as recent too, but
+    // only within the same span, or such a file would never be taken.
+    return jetzt - zuletzt < ruhe && zuletzt - jetzt < ruhe;
+}
+
+bool NochInArbeit(const Quelldatei& quelle, const TUebertragungsregeln& regeln) {
+    switch (quelle.Schreibend()) {
+        case plattform::Schreiber::Da: return true;
+        case plattform::Schreiber::Keiner: return false;
+        case plattform::Schreiber::Unbekannt: break;
+    }
+    return regeln.ruhezeitAbwarten && KuerzlichGeaendert(quelle.Zustand());
+}
+
+TKopierstand StandAus(Dateifehler fehler, const std::string& zielOrdner) {
+    if (fehler == Dateifehler::Voll) return TKopierstand::KeinPlatz;
+    if (fehler == Dateifehler::OrdnerFehlt || !plattform::VerzeichnisExistiert(zielOrdner.empty() ? "." : zielOrdner))
+        return TKopierstand::ZielordnerFehlt;
+    return TKopierstand::Gescheitert;
+}
+
+// The source's bytes into a new temporary file of zielOrdner, checked. Nothing and the
+// reason in stand when it cannot be vouched for.
+std::unique_ptr<plattform::TempDatei> KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner,
+                                                   TKopierstand& stand) {
+    Dateifehler fehler = Dateifehler::Keiner;
+    auto temp = plattform::TempDatei::Anlegen(zielOrdner, &fehler);
+    if (!temp) {
+        stand = StandAus(fehler, zielOrdner);
+        return nullptr;
+    }
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::vector<char> puffer(kBlock);
+    for (std::int64_t stelle = 0;;) {
+        const std::int64_t n = quelle.Lesen(stelle, puffer.data(), puffer.size());
+        if (n < 0) {
+            stand = TKopierstand::KeineDatei;
+            return nullptr;
+        }
+        if (n == 0) break;
+        stelle += n;
+        // A file growing past any replay's size while we copy it (a sparse file, a stream).
+        if (stelle > kHoechsteReplayGroesse) {
+            stand = TKopierstand::ZuGross;
+            return nullptr;
+        }
+        if (!temp->Schreiben(puffer.data(), static_cast<std::size_t>(n))) {
+            stand = StandAus(temp->Warum(), zielOrdner);
+            return nullptr;
+        }
+    }
+    if (!temp->Abschliessen(quelle.Zustand())) {
+        stand = StandAus(temp->Warum(), zielOrdner);
+        return nullptr;
+    }
+    // A writer that came in while we copied, or a change that went by, means the bytes may
+    // be half of a game: the source waits for a later run, and so does the copy's name.
+    if (!quelle.Unveraendert() || quelle.Schreibend() == plattform::Schreiber::Da) {
+        stand = TKopierstand::WirdGeschrieben;
+        return nullptr;
+    }
+    if (!plattform::GleicherInhalt(quelle, *temp) || !quelle.Unveraendert()) {
+        stand = TKopierstand::NichtBestaetigt;
+        return nullptr;
+    }
+    return temp;
+}
+
+}  // namespace
+
+std::string NummerierterName(const std::string& name, int k) {
+    const auto punkt = name.rfind('.');
+    const std::string stamm = punkt == std::string::npos ? name : name.substr(0, punkt);
+    const std::string endung = punkt == std::string::npos ? std::string() : name.substr(punkt);
+    return stamm + " (" + std::to_string(k) + ")" + endung;
+}
+
+bool SchonAngekommen(const Quelldatei& quelle, const std::string& zielOrdner, const std::string& name) {
+    // A source that is its own "copy" (one folder under two spellings) has not arrived:
+    // deleting it would lose it.
+    if (plattform::GleicheDatei(quelle.Pfad(), zielOrdner + name)) return false;
+    for (int k = 1; k <= kHoechsteNummer; ++k) {
+        const std::string ziel = zielOrdner + Kandidat(name, k);
+        if (!plattform::NameBelegt(ziel)) return false;
+        if (HaeltInhalt(quelle, ziel) && !plattform::GleicheDatei(quelle.Pfad(), ziel)) return true;
+    }
+    return false;
+}
+
+TUebertragung Uebertragen(const std::string& quelle, const std::string& zielOrdner, const std::string& name,
+                          const TUebertragungsregeln& regeln) {
+    TUebertragung ergebnis;
+    const auto q = Quelldatei::Oeffnen(quelle);
+    if (!q) {
+        if (!plattform::NameBelegt(quelle)) ergebnis.Stand = TKopierstand::Verschwunden;
+        return ergebnis;
+    }
+    ergebnis.Quelle = q->Zustand();
+    auto fertig = [&ergebnis](TKopierstand stand, const std::string& zielname = {}) {
+        ergebnis.Stand = stand;
+        ergebnis.Zielname = zielname;
+        return ergebnis;
+    };
+    if (q->Zustand().groesse > kHoechsteReplayGroesse) return fertig(TKopierstand::ZuGross);
+    if (NochInArbeit(*q, regeln)) return fertig(TKopierstand::WirdGeschrieben);
+    if (plattform::GleicheDatei(quelle, zielOrdner + name)) return fertig(TKopierstand::DieselbeDatei);
+
+    // The bytes may stand under the name or a numbered one already; the first free name
+    // is where a copy goes.
+    int frei = 0;
+    for (int k = 1; k <= kHoechsteNummer && frei == 0; ++k) {
+        const std::string kandidat = Kandidat(name, k);
+        if (!plattform::NameBelegt(zielOrdner + kandidat)) frei = k;
+        else if (HaeltInhalt(*q, zielOrdner + kandidat)) return fertig(TKopierstand::SchonDa, kandidat);
+    }
+    if (frei == 0) return fertig(TKopierstand::KeinFreierName);
+
+    TKopierstand stand = TKopierstand::Gescheitert;
+    const auto kopie = KopieAnlegen(*q, zielOrdner, stand);
+    if (!kopie) return fertig(stand);
+    // Someone may take the free name meanwhile (a second Quellarch importing the same
+    // file): the move never replaces, and the next name is tried.
+    for (int k = frei; k <= kHoechsteNummer; ++k) {
+        const std::string kandidat = Kandidat(name, k);
+        switch (kopie->Einsetzen(zielOrdner + kandidat)) {
+            case plattform::Einsetzergebnis::Eingesetzt: return fertig(TKopierstand::Kopiert, kandidat);
+            case plattform::Einsetzergebnis::Belegt:
+                // Compared with our copy, not with the source, which may be gone by now.
+                if (HaeltInhalt(*kopie, zielOrdner + kandidat)) return fertig(TKopierstand::SchonDa, kandidat);
+                break;
+            case plattform::Einsetzergebnis::Fehler: return fertig(StandAus(Dateifehler::Sonstiges, zielOrdner));
+        }
+    }
+    return fertig(TKopierstand::KeinFreierName);
+}
