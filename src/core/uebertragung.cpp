@@ -50,15 +50,20 @@ TKopierstand StandAus(Dateifehler fehler, const std::string& zielOrdner) {
     return TKopierstand::Gescheitert;
 }
 
+struct TKopie {
+    std::unique_ptr<plattform::TempDatei> datei;
+    std::unique_ptr<Quelldatei> gelesen;  // the same file, as a reader sees it
+};
+
 // The source's bytes into a new temporary file of zielOrdner, checked. Nothing and the
 // reason in stand when it cannot be vouched for.
-std::unique_ptr<plattform::TempDatei> KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner,
-                                                   TKopierstand& stand) {
+TKopie KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner, TKopierstand& stand) {
     Dateifehler fehler = Dateifehler::Keiner;
-    auto temp = plattform::TempDatei::Anlegen(zielOrdner, &fehler);
+    TKopie kopie{plattform::TempDatei::Anlegen(zielOrdner, &fehler), nullptr};
+    auto& temp = kopie.datei;
     if (!temp) {
         stand = StandAus(fehler, zielOrdner);
-        return nullptr;
+        return {};
     }
     constexpr std::size_t kBlock = 64 * 1024;
     std::vector<char> puffer(kBlock);
@@ -66,35 +71,36 @@ std::unique_ptr<plattform::TempDatei> KopieAnlegen(const Quelldatei& quelle, con
         const std::int64_t n = quelle.Lesen(stelle, puffer.data(), puffer.size());
         if (n < 0) {
             stand = TKopierstand::KeineDatei;
-            return nullptr;
+            return {};
         }
         if (n == 0) break;
         stelle += n;
         // A file growing past any replay's size while we copy it (a sparse file, a stream).
         if (stelle > kHoechsteReplayGroesse) {
             stand = TKopierstand::ZuGross;
-            return nullptr;
+            return {};
         }
         if (!temp->Schreiben(puffer.data(), static_cast<std::size_t>(n))) {
             stand = StandAus(temp->Warum(), zielOrdner);
-            return nullptr;
+            return {};
         }
     }
     if (!temp->Abschliessen(quelle.Zustand())) {
         stand = StandAus(temp->Warum(), zielOrdner);
-        return nullptr;
+        return {};
     }
     // A writer that came in while we copied, or a change that went by, means the bytes may
     // be half of a game: the source waits for a later run, and so does the copy's name.
     if (!quelle.Unveraendert() || quelle.Schreibend() == plattform::Schreiber::Da) {
         stand = TKopierstand::WirdGeschrieben;
-        return nullptr;
+        return {};
     }
-    if (!plattform::GleicherInhalt(quelle, *temp) || !quelle.Unveraendert()) {
+    kopie.gelesen = temp->Zuruecklesen();
+    if (!kopie.gelesen || !plattform::GleicherInhalt(quelle, *kopie.gelesen) || !quelle.Unveraendert()) {
         stand = TKopierstand::NichtBestaetigt;
-        return nullptr;
+        return {};
     }
-    return temp;
+    return kopie;
 }
 
 }  // namespace
@@ -147,17 +153,17 @@ TUebertragung Uebertragen(const std::string& quelle, const std::string& zielOrdn
     if (frei == 0) return fertig(TKopierstand::KeinFreierName);
 
     TKopierstand stand = TKopierstand::Gescheitert;
-    const auto kopie = KopieAnlegen(*q, zielOrdner, stand);
-    if (!kopie) return fertig(stand);
+    const TKopie kopie = KopieAnlegen(*q, zielOrdner, stand);
+    if (!kopie.datei) return fertig(stand);
     // Someone may take the free name meanwhile (a second Quellarch importing the same
     // file): the move never replaces, and the next name is tried.
     for (int k = frei; k <= kHoechsteNummer; ++k) {
         const std::string kandidat = Kandidat(name, k);
-        switch (kopie->Einsetzen(zielOrdner + kandidat)) {
+        switch (kopie.datei->Einsetzen(zielOrdner + kandidat)) {
             case plattform::Einsetzergebnis::Eingesetzt: return fertig(TKopierstand::Kopiert, kandidat);
             case plattform::Einsetzergebnis::Belegt:
                 // Compared with our copy, not with the source, which may be gone by now.
-                if (HaeltInhalt(*kopie, zielOrdner + kandidat)) return fertig(TKopierstand::SchonDa, kandidat);
+                if (HaeltInhalt(*kopie.gelesen, zielOrdner + kandidat)) return fertig(TKopierstand::SchonDa, kandidat);
                 break;
             case plattform::Einsetzergebnis::Fehler: return fertig(StandAus(Dateifehler::Sonstiges, zielOrdner));
         }

@@ -59,8 +59,12 @@ TEST(Uebertragen, WasDerZielordnerDanachHaelt) {
         {"gleicher Inhalt unter der Nummer", {{"x.rec", kB}, {"x (2).rec", kA}}, TKopierstand::SchonDa, "x (2).rec",
          {{"x.rec", kB}}},
         {"ein Ordner traegt den Namen", {{"x.rec", {}}}, TKopierstand::Kopiert, "x (2).rec", {{"x.rec", {}}}},
-        {"Quelle fehlt", {}, TKopierstand::KeineDatei, "", {}, [](const std::string& q, const std::string&) {
+        {"Quelle inzwischen verschwunden", {}, TKopierstand::Verschwunden, "", {},
+         [](const std::string& q, const std::string&) { fs::remove(FsPfad(q)); }},
+        {"Quelle ist ein Ordner", {}, TKopierstand::KeineDatei, "", {},
+         [](const std::string& q, const std::string&) {
              fs::remove(FsPfad(q));
+             fs::create_directory(FsPfad(q));
          }},
         {"Zielordner fehlt", {}, TKopierstand::ZielordnerFehlt, "", {},
          [](const std::string&, const std::string& z) { fs::remove_all(FsPfad(z)); }},

@@ -35,11 +35,11 @@ enum class Ersetzergebnis {
 // exclusively, so it is never an existing file, a link, a FIFO or a device, and owned by
 // this process alone. The library scan lists only "*.rec", so it never shows. The
 // destructor removes it unless it was moved into place.
-class TempDatei : public Lesbar {
+class TempDatei {
 public:
     // nullptr when the folder takes no new file; warum then says why.
     static std::unique_ptr<TempDatei> Anlegen(const std::string& ordner, Dateifehler* warum = nullptr);
-    ~TempDatei() override;
+    ~TempDatei();
     TempDatei(const TempDatei&) = delete;
     TempDatei& operator=(const TempDatei&) = delete;
 
@@ -52,9 +52,10 @@ public:
     bool Abschliessen(const Dateizustand& vorbild);
     Dateifehler Warum() const { return fehler_; }
 
-    // Reads back what was written, for checking it before it goes into place.
-    std::int64_t Lesen(std::int64_t stelle, void* puffer, std::size_t anzahl) const override;
-    std::int64_t Groesse() const override { return geschrieben_; }
+    // The finished file opened anew for reading, as anyone else will read it, for checking
+    // it before it goes into place: some file systems (FAT through FUSE) give the writing
+    // handle other bytes than a reader gets. Nothing when it is no longer this very file.
+    std::unique_ptr<Quelldatei> Zuruecklesen() const;
 
     // Moves the finished file to ziel in the same folder, never replacing anything there.
     Einsetzergebnis Einsetzen(const std::string& ziel);
@@ -69,7 +70,6 @@ private:
     void Schliessen();
     std::intptr_t griff_;  // POSIX file descriptor or Win32 HANDLE; -1 when closed
     std::string pfad_;
-    std::int64_t geschrieben_ = 0;
     Dateifehler fehler_ = Dateifehler::Keiner;
     bool eingesetzt_ = false;  // the name is no longer ours to remove
 };

@@ -107,7 +107,6 @@ bool TempDatei::Schreiben(const void* daten, std::size_t anzahl) {
         }
         quelle += n;
         anzahl -= static_cast<std::size_t>(n);
-        geschrieben_ += n;
     }
     return true;
 }
@@ -115,7 +114,10 @@ bool TempDatei::Schreiben(const void* daten, std::size_t anzahl) {
 bool TempDatei::Abschliessen(const Dateizustand& vorbild) {
     // The times last but for the sync: every write moves them.
     const timespec zeiten[2] = {{0, UTIME_OMIT}, Zeitpunkt(vorbild.aenderung)};
-    if (::fchmod(Fd(griff_), vorbild.art & 07777) != 0 || ::futimens(Fd(griff_), zeiten) != 0) {
+    // The file is ours, so a refused chmod means a file system without permission bits
+    // (FAT through FUSE answers ENOSYS): there is nothing to keep there.
+    ::fchmod(Fd(griff_), vorbild.art & 07777);
+    if (::futimens(Fd(griff_), zeiten) != 0) {
         fehler_ = FehlerAus(errno);
         return false;
     }
@@ -126,22 +128,14 @@ bool TempDatei::Abschliessen(const Dateizustand& vorbild) {
     return true;
 }
 
-std::int64_t TempDatei::Lesen(std::int64_t stelle, void* puffer, std::size_t anzahl) const {
-    // One pass through the file counts as one read for the fault plan.
-    if (stelle == 0 && SollFehlschlagen(Operation::Lesen)) return -1;
-    auto* ziel = static_cast<char*>(puffer);
-    std::size_t gelesen = 0;
-    while (gelesen < anzahl) {
-        const ssize_t n =
-            ::pread(Fd(griff_), ziel + gelesen, anzahl - gelesen, static_cast<off_t>(stelle + gelesen));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        if (n == 0) break;
-        gelesen += static_cast<std::size_t>(n);
-    }
-    return static_cast<std::int64_t>(gelesen);
+std::unique_ptr<Quelldatei> TempDatei::Zuruecklesen() const {
+    struct stat eigen {};
+    if (::fstat(Fd(griff_), &eigen) != 0) return nullptr;
+    auto datei = Quelldatei::Oeffnen(pfad_);
+    if (!datei || datei->Zustand().geraet != static_cast<std::uint64_t>(eigen.st_dev) ||
+        datei->Zustand().knoten != static_cast<std::uint64_t>(eigen.st_ino))
+        return nullptr;
+    return datei;
 }
 
 Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {

@@ -96,7 +96,6 @@ bool TempDatei::Schreiben(const void* daten, std::size_t anzahl) {
         }
         quelle += n;
         anzahl -= n;
-        geschrieben_ += n;
     }
     return true;
 }
@@ -119,27 +118,14 @@ bool TempDatei::Abschliessen(const Dateizustand& vorbild) {
     return true;
 }
 
-std::int64_t TempDatei::Lesen(std::int64_t stelle, void* puffer, std::size_t anzahl) const {
-    // One pass through the file counts as one read for the fault plan.
-    if (stelle == 0 && SollFehlschlagen(Operation::Lesen)) return -1;
-    auto* ziel = static_cast<char*>(puffer);
-    std::size_t gelesen = 0;
-    while (gelesen < anzahl) {
-        OVERLAPPED wo{};
-        const std::uint64_t ab = static_cast<std::uint64_t>(stelle) + gelesen;
-        wo.Offset = static_cast<DWORD>(ab);
-        wo.OffsetHigh = static_cast<DWORD>(ab >> 32);
-        const std::size_t rest = anzahl - gelesen;
-        DWORD n = 0;
-        if (!ReadFile(H(griff_), ziel + gelesen, static_cast<DWORD>(rest < 0x40000000 ? rest : 0x40000000), &n,
-                      &wo)) {
-            if (GetLastError() == ERROR_HANDLE_EOF) break;
-            return -1;
-        }
-        if (n == 0) break;
-        gelesen += n;
-    }
-    return static_cast<std::int64_t>(gelesen);
+std::unique_ptr<Quelldatei> TempDatei::Zuruecklesen() const {
+    BY_HANDLE_FILE_INFORMATION eigen;
+    if (!GetFileInformationByHandle(H(griff_), &eigen)) return nullptr;
+    auto datei = Quelldatei::Oeffnen(pfad_);
+    const std::uint64_t knoten = (static_cast<std::uint64_t>(eigen.nFileIndexHigh) << 32) | eigen.nFileIndexLow;
+    if (!datei || datei->Zustand().geraet != eigen.dwVolumeSerialNumber || datei->Zustand().knoten != knoten)
+        return nullptr;
+    return datei;
 }
 
 Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {
