@@ -12,6 +12,8 @@
 #include <system_error>
 
 #include "core/platform/fehlerplan.h"
+#include "core/platform/pfad.h"
+#include "core/platform/tempdatei.h"
 
 namespace plattform {
 namespace {
@@ -60,11 +62,12 @@ bool CacheSchreiben(const std::string& pfad, const std::vector<unsigned char>& i
         std::error_code fehler;
         std::filesystem::create_directories(pfad.substr(0, trenner), fehler);
     }
-    // The process id keeps two programs writing the same index apart.
-    const std::string temp = pfad + "." + std::to_string(::getpid()) + ".tmp";
+    // A name of its own, made exclusively: two programs (or two threads) writing the same
+    // index never share a file, and nothing already there is ever opened.
+    const std::string temp = OrdnerTeil(pfad) + TempName();
     bool ok;
     {
-        Fd datei{::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
+        Fd datei{::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)};
         if (datei.fd < 0) return false;
         ok = AllesSchreiben(datei.fd, inhalt.data(), inhalt.size());
         ok = ::close(datei.fd) == 0 && ok;

@@ -8,6 +8,8 @@
 #include "core/platform/breit_win32.h"
 #include "core/platform/fehlerplan.h"
 #include "core/platform/griff_win32.h"
+#include "core/platform/pfad.h"
+#include "core/platform/tempdatei.h"
 
 namespace plattform {
 
@@ -38,11 +40,12 @@ bool CacheSchreiben(const std::string& pfad, const std::vector<unsigned char>& i
         std::error_code fehler;
         std::filesystem::create_directories(std::filesystem::path(ziel.substr(0, trenner)), fehler);
     }
-    // The process id keeps two programs writing the same index apart.
-    const std::wstring temp = ziel + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    // A name of its own, made exclusively: two programs (or two threads) writing the same
+    // index never share a file, and nothing already there is ever opened.
+    const std::wstring temp = Breit(OrdnerTeil(pfad) + TempName());
     bool ok = true;
     {
-        Griff datei(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        Griff datei(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!datei.Gueltig()) return false;
         std::size_t geschrieben = 0;
         while (ok && geschrieben < inhalt.size()) {

@@ -8,6 +8,8 @@
 #include "core/platform/breit_win32.h"
 #include "core/platform/fehlerplan.h"
 #include "core/platform/griff_win32.h"
+#include "core/platform/pfad.h"
+#include "core/platform/tempdatei.h"
 
 namespace plattform {
 namespace {
@@ -68,9 +70,11 @@ bool AlsUnicodeDatei(const std::wstring& datei) {
         text.resize(static_cast<std::size_t>(n));
         MultiByteToWideChar(CP_ACP, 0, alt.data(), static_cast<int>(alt.size()), text.data(), n);
     }
-    const std::wstring temp = datei + L".tmp";
+    // A name of its own, made exclusively: two programs saving their settings at once
+    // never write into one file, and nothing already there is ever opened.
+    const std::wstring temp = Breit(OrdnerTeil(Schmal(datei)) + TempName());
     {
-        Griff aus(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        Griff aus(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (aus.h() == INVALID_HANDLE_VALUE) return false;
         if (!AllesSchreiben(aus.h(), kUtf16Marke, sizeof kUtf16Marke) ||
             !AllesSchreiben(aus.h(), text.data(), text.size() * sizeof(wchar_t)) || !FlushFileBuffers(aus.h())) {
