@@ -1,5 +1,5 @@
 // Feeds arbitrary files, name lengths, new names and failing platform steps to the rename
-// rewrite. It must never crash, never leave "NeuerName.tmp" or lose the replay, and never
+// rewrite. It must never crash, never leave a temporary file or lose the replay, and never
 // write a file that the rewrite's checks should have refused: a changed file is compared
 // against a rename worked out here on its own terms, and whenever a rename succeeds the
 // reader reads the new name from the result.
@@ -16,7 +16,9 @@
 
 #include "core/fehler.h"
 #include "core/meldungen.h"
+#include "core/platform/dateisystem.h"
 #include "core/platform/fehlerplan.h"
+#include "core/platform/tempdatei.h"
 #include "core/replay.h"
 #include "core/umbenennen.h"
 #include "core/variablen.h"
@@ -95,7 +97,7 @@ void GeaendertePruefen(const Bytes& alt, const Bytes& neu, std::int32_t L, const
 const plattform::Operation kFehlerStellen[] = {
     plattform::Operation::Oeffnen,  plattform::Operation::Lesen,   plattform::Operation::Erzeugen,
     plattform::Operation::Schreiben, plattform::Operation::Flush, plattform::Operation::Schliessen,
-    plattform::Operation::Ersetzen,
+    plattform::Operation::Ersetzen, plattform::Operation::OhneErsetzenUmbenennen,
 };
 }  // namespace
 
@@ -142,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return true;
     }();
     (void)aufraeumen;
-    const std::string pfad = Ordner() + "spiel.rec", temp = Ordner() + "NeuerName.tmp";
+    const std::string pfad = Ordner() + "spiel.rec";
     std::remove(pfad.c_str());
     TZaehlendeMeldungen meldungen;
     plattform::FehlerplanLeeren();
@@ -178,7 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     plattform::FehlerplanLeeren();
 
     Pruefen(Existiert(pfad), "the replay still exists");
-    Pruefen(!Existiert(temp), "no temporary file left");
+    for (const std::string& name : plattform::Aufzaehlen(Ordner() + "*"))
+        Pruefen(!plattform::IstTempName(name), "no temporary file left");
     const Bytes neu = DateiLesen(pfad);
     const bool erfolg = !fehler && meldungen.anzahl == 0;
     if (neu != alt || erfolg) GeaendertePruefen(alt, neu, namensLaenge, name);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/platform/dateisystem.h"
+#include "core/platform/tempdatei.h"
 #include "gui/optionenunit.h"
 #include "mainunit_testhilfe.h"
 #include "support/testdateien.h"
@@ -285,7 +286,7 @@ TEST_F(MainTest, UmbenennenOhneAktualisierenWennEinFehlerEntkommt) {
     EXPECT_EQ(ZeileMit("Gamma"), -1) << "no refresh after an escaped error";
     EXPECT_EQ(Zelle(lsSpielname, 1), "Alpha");
     EXPECT_EQ(DateiLesen(pfad), inhalt);
-    EXPECT_FALSE(plattform::DateiExistiert(Bibliothek() + "NeuerName.tmp"));
+    for (const std::string& name : plattform::Aufzaehlen(Bibliothek() + "*")) EXPECT_FALSE(plattform::IstTempName(name));
 }
 
 TEST_F(MainTest, UmbenennenOhneGezeigteAuswahlTutNichts) {
