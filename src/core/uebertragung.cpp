@@ -127,9 +127,11 @@ bool SchonAngekommen(const Quelldatei& quelle, const std::string& zielOrdner, co
 TUebertragung Uebertragen(const std::string& quelle, const std::string& zielOrdner, const std::string& name,
                           const TUebertragungsregeln& regeln) {
     TUebertragung ergebnis;
-    const auto q = Quelldatei::Oeffnen(quelle);
+    bool inBenutzung = false;
+    const auto q = Quelldatei::Oeffnen(quelle, &inBenutzung);
     if (!q) {
-        if (!plattform::NameBelegt(quelle)) ergebnis.Stand = TKopierstand::Verschwunden;
+        if (inBenutzung) ergebnis.Stand = TKopierstand::WirdGeschrieben;
+        else if (!plattform::NameBelegt(quelle)) ergebnis.Stand = TKopierstand::Verschwunden;
         return ergebnis;
     }
     ergebnis.Quelle = q->Zustand();

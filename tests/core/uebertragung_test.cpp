@@ -18,6 +18,7 @@
 #include "core/uebertragung.h"
 #include "support/nurposix.h"
 #include "support/replaybauer.h"
+#include "support/systemtest.h"
 #include "support/tempverzeichnis.h"
 #include "support/testdateien.h"
 
@@ -137,6 +138,11 @@ TEST(Uebertragen, EinReplayDasNochGeschriebenWirdBleibtLiegen) {
     DateiSchreiben(quelle, kA);
     {
         std::ofstream spiel(FsPfad(quelle), std::ios::binary | std::ios::app);
+        EXPECT_EQ(Uebertragen(quelle, ziel, "x.rec").Stand, TKopierstand::WirdGeschrieben);
+    }
+    // A writer on Windows that shares not even the reading.
+    if (!plattform::IstPosix()) {
+        const auto spiel = OhneTeilenOeffnen(quelle);
         EXPECT_EQ(Uebertragen(quelle, ziel, "x.rec").Stand, TKopierstand::WirdGeschrieben);
     }
     const std::int64_t sekunde = plattform::StempelProSekunde();

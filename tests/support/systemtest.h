@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 // The real Win32 functions, for tests that hold the program's own code against them.
@@ -22,3 +23,7 @@ void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sic
 std::string WindowsUtf8AusUtf16(const std::u16string& text);
 // MultiByteToWideChar(1252, 0, ...) of the whole text.
 std::u16string WindowsUtf16AusAnsi(const std::string& text);
+
+// Opens the file for writing and shares nothing with anyone, as a program that wants its
+// file to itself while it writes; closed when the last copy of the result goes.
+std::shared_ptr<void> OhneTeilenOeffnen(const std::string& pfad);

@@ -13,3 +13,4 @@ bool RegistryWertSetzen(const std::string&, const std::string&, unsigned long, c
 void RegistrySchluesselLoeschen(const std::string&, RegistrySicht) { NurUnterWindows(); }
 std::string WindowsUtf8AusUtf16(const std::u16string&) { NurUnterWindows(); }
 std::u16string WindowsUtf16AusAnsi(const std::string&) { NurUnterWindows(); }
+std::shared_ptr<void> OhneTeilenOeffnen(const std::string&) { NurUnterWindows(); }

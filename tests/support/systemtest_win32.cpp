@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "core/platform/breit_win32.h"
+
 namespace {
 
 REGSAM Flagge(RegistrySicht sicht) { return sicht == RegistrySicht::Bit32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
@@ -64,4 +66,10 @@ std::u16string WindowsUtf16AusAnsi(const std::string& text) {
     std::u16string ergebnis(static_cast<std::size_t>(n), u'\0');
     MultiByteToWideChar(1252, 0, text.data(), laenge, reinterpret_cast<wchar_t*>(ergebnis.data()), n);
     return ergebnis;
+}
+
+std::shared_ptr<void> OhneTeilenOeffnen(const std::string& pfad) {
+    HANDLE h = CreateFileW(plattform::Breit(pfad).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + pfad);
+    return std::shared_ptr<void>(h, [](void* g) { CloseHandle(g); });
 }

@@ -51,8 +51,10 @@ bool GleicherInhalt(const Lesbar& a, const Lesbar& b);
 class Quelldatei : public Lesbar {
 public:
     // Follows links as any open does. nullptr when the path names no regular file or it
-    // cannot be opened for reading; a device or FIFO is refused without blocking.
-    static std::unique_ptr<Quelldatei> Oeffnen(const std::string& pfad);
+    // cannot be opened for reading; a device or FIFO is refused without blocking. When
+    // given, inBenutzung tells whether another process holding the file refused the open
+    // (Windows: a writer that shares no reading).
+    static std::unique_ptr<Quelldatei> Oeffnen(const std::string& pfad, bool* inBenutzung = nullptr);
     ~Quelldatei();
     Quelldatei(const Quelldatei&) = delete;
     Quelldatei& operator=(const Quelldatei&) = delete;

@@ -60,7 +60,9 @@ Quelldatei::Quelldatei(std::intptr_t griff, std::string pfad, const Dateizustand
 
 Quelldatei::~Quelldatei() { ::close(Fd(griff_)); }
 
-std::unique_ptr<Quelldatei> Quelldatei::Oeffnen(const std::string& pfad) {
+std::unique_ptr<Quelldatei> Quelldatei::Oeffnen(const std::string& pfad, bool* inBenutzung) {
+    // Reading is never refused for another's use here.
+    if (inBenutzung) *inBenutzung = false;
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
     int fd;
     // O_NONBLOCK only matters for the open itself: a FIFO carrying a replay's name is

@@ -42,13 +42,17 @@ Quelldatei::Quelldatei(std::intptr_t griff, std::string pfad, const Dateizustand
 
 Quelldatei::~Quelldatei() { CloseHandle(H(griff_)); }
 
-std::unique_ptr<Quelldatei> Quelldatei::Oeffnen(const std::string& pfad) {
+std::unique_ptr<Quelldatei> Quelldatei::Oeffnen(const std::string& pfad, bool* inBenutzung) {
+    if (inBenutzung) *inBenutzung = false;
     if (SollFehlschlagen(Operation::Oeffnen)) return nullptr;
     // Shared in every way, so the game can still write, rename or delete its file while we
     // read it. A directory fails for want of FILE_FLAG_BACKUP_SEMANTICS.
     HANDLE h = CreateFileW(Breit(pfad).c_str(), GENERIC_READ, kAlleTeilen, nullptr, OPEN_EXISTING,
                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    if (h == INVALID_HANDLE_VALUE) {
+        if (inBenutzung) *inBenutzung = GetLastError() == ERROR_SHARING_VIOLATION;
+        return nullptr;
+    }
     Dateizustand zustand;
     if (!ZustandAusGriff(h, zustand)) {
         CloseHandle(h);
