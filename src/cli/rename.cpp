@@ -3,6 +3,7 @@
 #include "cli/befehle.h"
 #include "cli/clitext.h"
 #include "core/fehler.h"
+#include "core/platform/benutzerordner.h"
 #include "core/platform/dateisystem.h"
 #include "core/replay.h"
 #include "core/umbenennen.h"
@@ -32,6 +33,8 @@ int BefehlRename(const std::vector<std::string>& argumente) {
         TReplay replay(pfad, meldungen);
         if (meldungen.anzahl > 0) return 1;
         ReplayVerzeichnis = pfad.substr(0, pfad.size() - replay.Dateiname.size());
+        // The window's index of this folder learns of the rename, which no stamp may show.
+        IndexVerzeichnis = plattform::BenutzerCacheOrdner();
         ReplayUmbenennen(replay, Utf16AusUtf8(name), meldungen);
     } catch (const Fehler& f) {
         StderrSchreiben(AlsQString(pfad) + ": " + AlsQString(f.what()) + "\n");

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/fehler.h"
@@ -176,8 +177,16 @@ std::optional<TIndexLauf> IndexLaden(const std::string& Verzeichnis) {
     TIndexLauf index;
     try {
         if (!std::filesystem::path(Verzeichnis).is_absolute()) return std::nullopt;
-        if (auto inhalt = plattform::CacheLesen(IndexDatei(IndexVerzeichnis, Verzeichnis), kHoechstensIndex))
+        const std::string datei = IndexDatei(IndexVerzeichnis, Verzeichnis);
+        if (auto inhalt = plattform::CacheLesen(datei, kHoechstensIndex))
             index.geladen = IndexLesen(inhalt->data(), inhalt->size(), Verzeichnis);
+        // Taken before the files are read: a rename that marks its replay later is met by
+        // the next scan.
+        if (auto verworfen = plattform::CacheNehmen(VerworfenDatei(datei), kHoechstensIndex)) {
+            const auto namen = VerworfenLesen(verworfen->data(), verworfen->size());
+            const std::unordered_set<std::string_view> weg(namen.begin(), namen.end());
+            std::erase_if(index.geladen, [&](const TIndexEintrag& e) { return weg.count(e.Replay->Dateiname) > 0; });
+        }
     } catch (const std::exception&) {
         index.geladen.clear();
     }
@@ -279,4 +288,13 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
         ergebnis = kLadenEinlesenFehlgeschlagen;
     }
     return ergebnis;
+}
+
+void IndexEintragVerwerfen(const std::string& Verzeichnis, const std::string& dateiname) {
+    if (IndexVerzeichnis.empty()) return;
+    try {
+        if (!std::filesystem::path(Verzeichnis).is_absolute()) return;
+        plattform::CacheAnhaengen(VerworfenDatei(IndexDatei(IndexVerzeichnis, Verzeichnis)), VerworfenEintrag(dateiname));
+    } catch (const std::exception&) {
+    }
 }

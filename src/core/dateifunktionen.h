@@ -19,3 +19,8 @@ constexpr std::int32_t kLadenEinlesenFehlgeschlagen = 102;
 // under an unchanged stamp are taken from it unopened, and the index is brought up to date;
 // Replays, the result and the messages are what a scan without it gives.
 std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen);
+
+// Tells the index of Verzeichnis (as ReplaysLaden spells it) that the entry of dateiname
+// must be read anew at the next scan, whatever its stamp says. A failure is silent: the
+// index is only a cache.
+void IndexEintragVerwerfen(const std::string& Verzeichnis, const std::string& dateiname);

@@ -124,6 +124,25 @@ std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& v
     return indexVerzeichnis + "replays-" + hex + ".idx";
 }
 
+std::string VerworfenDatei(const std::string& indexDatei) { return indexDatei + ".verworfen"; }
+
+std::vector<unsigned char> VerworfenEintrag(const std::string& dateiname) {
+    std::vector<unsigned char> b(4 + dateiname.size());
+    for (int i = 0; i < 4; ++i) b[static_cast<std::size_t>(i)] = static_cast<unsigned char>(dateiname.size() >> (8 * i));
+    std::memcpy(b.data() + 4, dateiname.data(), dateiname.size());
+    return b;
+}
+
+std::vector<std::string> VerworfenLesen(const unsigned char* daten, std::size_t groesse) {
+    std::vector<std::string> namen;
+    Leser l(daten, groesse);
+    try {
+        while (l.Rest() > 0) namen.emplace_back(l.Ansicht());
+    } catch (const Unbrauchbar&) {
+    }
+    return namen;
+}
+
 std::vector<TIndexEintrag> IndexLesen(const unsigned char* daten, std::size_t groesse, const std::string& verzeichnis) {
     if (groesse < sizeof kMagie + 8 || std::memcmp(daten, kMagie, sizeof kMagie) != 0) return {};
     const std::size_t inhalt = groesse - 8;

@@ -32,6 +32,14 @@ struct TIndexEintrag {
 // hash of the folder string.
 std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis);
 
+// Beside each index file, the names whose entries must not be trusted any more: a rename
+// rewrites a replay under the same size and date, and on Windows even the creation time
+// may be carried over, so no stamp shows it. Each record is a u32 length and the name.
+std::string VerworfenDatei(const std::string& indexDatei);
+std::vector<unsigned char> VerworfenEintrag(const std::string& dateiname);
+// The names of such records; a cut-off record at the end is left out.
+std::vector<std::string> VerworfenLesen(const unsigned char* daten, std::size_t groesse);
+
 // The entries of an index file's content when it is a whole index of this version for
 // verzeichnis, else none. Every length is checked against the content.
 std::vector<TIndexEintrag> IndexLesen(const unsigned char* daten, std::size_t groesse, const std::string& verzeichnis);

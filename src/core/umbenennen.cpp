@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/dateifunktionen.h"
 #include "core/fehler.h"
 #include "core/markensuche.h"
 #include "core/meldungen.h"
@@ -210,7 +211,10 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
         return;
     }
     switch (temp->Ersetzen(pfad, datei->Zustand())) {
-        case plattform::Ersetzergebnis::Ersetzt: return;
+        case plattform::Ersetzergebnis::Ersetzt:
+            // Same size, same date: the index must be told, as no stamp may show it.
+            IndexEintragVerwerfen(ReplayVerzeichnis, replay.Dateiname);
+            return;
         case plattform::Ersetzergebnis::Geaendert:
             Melden(meldungen, "Die Datei wurde inzwischen verändert und wurde nicht umbenannt.");
             return;

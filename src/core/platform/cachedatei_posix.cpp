@@ -78,4 +78,26 @@ bool CacheSchreiben(const std::string& pfad, const std::vector<unsigned char>& i
     return ok;
 }
 
+bool CacheAnhaengen(const std::string& pfad, const std::vector<unsigned char>& bytes) {
+    if (SollFehlschlagen(Operation::CacheSchreiben)) return false;
+    const std::string ordner = OrdnerTeil(pfad);
+    if (!ordner.empty()) {
+        std::error_code fehler;
+        std::filesystem::create_directories(ordner, fehler);
+    }
+    Fd datei{::open(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600)};
+    if (datei.fd < 0) return false;
+    // One write of a few bytes with O_APPEND lands whole at the end, whoever else appends.
+    const ssize_t n = ::write(datei.fd, bytes.data(), bytes.size());
+    return n == static_cast<ssize_t>(bytes.size());
+}
+
+std::optional<std::vector<unsigned char>> CacheNehmen(const std::string& pfad, std::size_t hoechstens) {
+    const std::string genommen = OrdnerTeil(pfad) + TempName();
+    if (std::rename(pfad.c_str(), genommen.c_str()) != 0) return std::nullopt;
+    auto inhalt = CacheLesen(genommen, hoechstens);
+    ::unlink(genommen.c_str());
+    return inhalt;
+}
+
 }  // namespace plattform

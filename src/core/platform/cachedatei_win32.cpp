@@ -61,4 +61,27 @@ bool CacheSchreiben(const std::string& pfad, const std::vector<unsigned char>& i
     return ok;
 }
 
+bool CacheAnhaengen(const std::string& pfad, const std::vector<unsigned char>& bytes) {
+    if (SollFehlschlagen(Operation::CacheSchreiben)) return false;
+    const std::string ordner = OrdnerTeil(pfad);
+    if (!ordner.empty()) {
+        std::error_code fehler;
+        std::filesystem::create_directories(std::filesystem::path(Breit(ordner)), fehler);
+    }
+    // FILE_APPEND_DATA alone: every write goes to the end, whoever else appends.
+    Griff datei(CreateFileW(Breit(pfad).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!datei.Gueltig()) return false;
+    DWORD n = 0;
+    return WriteFile(datei.h(), bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr) && n == bytes.size();
+}
+
+std::optional<std::vector<unsigned char>> CacheNehmen(const std::string& pfad, std::size_t hoechstens) {
+    const std::string genommen = OrdnerTeil(pfad) + TempName();
+    if (!MoveFileExW(Breit(pfad).c_str(), Breit(genommen).c_str(), 0)) return std::nullopt;
+    auto inhalt = CacheLesen(genommen, hoechstens);
+    DeleteFileW(Breit(genommen).c_str());
+    return inhalt;
+}
+
 }  // namespace plattform
