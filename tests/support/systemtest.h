@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdio>
 #include <string>
+#include <utility>
 
 // The real Win32 functions, for tests that hold the program's own code against them.
 // They exist only on Windows (and under Wine); on POSIX each raises std::logic_error, so
@@ -22,3 +24,14 @@ void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sic
 std::string WindowsUtf8AusUtf16(const std::u16string& text);
 // MultiByteToWideChar(1252, 0, ...) of the whole text.
 std::u16string WindowsUtf16AusAnsi(const std::string& text);
+
+// An anonymous pipe as two C streams in binary mode: the first writes, the second reads.
+std::pair<std::FILE*, std::FILE*> WindowsRohr();
+// The console of this process, made with AllocConsole when it has none, as a C stream on
+// CONOUT$, with its output code page set to codepage. nullptr where no console can be
+// had: Wine without a display gives none that takes text.
+std::FILE* WindowsKonsole(unsigned codepage);
+// The row the console's cursor is in, and anzahl characters of the console's buffer from
+// the start of row zeile.
+int WindowsKonsolenZeile(std::FILE* konsole);
+std::u16string WindowsKonsolenText(std::FILE* konsole, int zeile, std::size_t anzahl);

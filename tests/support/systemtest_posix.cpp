@@ -13,3 +13,7 @@ bool RegistryWertSetzen(const std::string&, const std::string&, unsigned long, c
 void RegistrySchluesselLoeschen(const std::string&, RegistrySicht) { NurUnterWindows(); }
 std::string WindowsUtf8AusUtf16(const std::u16string&) { NurUnterWindows(); }
 std::u16string WindowsUtf16AusAnsi(const std::string&) { NurUnterWindows(); }
+std::pair<std::FILE*, std::FILE*> WindowsRohr() { NurUnterWindows(); }
+std::FILE* WindowsKonsole(unsigned) { NurUnterWindows(); }
+int WindowsKonsolenZeile(std::FILE*) { NurUnterWindows(); }
+std::u16string WindowsKonsolenText(std::FILE*, int, std::size_t) { NurUnterWindows(); }

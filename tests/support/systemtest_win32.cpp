@@ -1,6 +1,8 @@
 #include "support/systemtest.h"
 
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 
 #include <stdexcept>
 
@@ -64,4 +66,44 @@ std::u16string WindowsUtf16AusAnsi(const std::string& text) {
     std::u16string ergebnis(static_cast<std::size_t>(n), u'\0');
     MultiByteToWideChar(1252, 0, text.data(), laenge, reinterpret_cast<wchar_t*>(ergebnis.data()), n);
     return ergebnis;
+}
+
+std::pair<std::FILE*, std::FILE*> WindowsRohr() {
+    int enden[2];
+    if (_pipe(enden, 1 << 16, _O_BINARY) != 0) throw std::runtime_error("_pipe");
+    return {_fdopen(enden[1], "wb"), _fdopen(enden[0], "rb")};
+}
+
+namespace {
+HANDLE Griff(std::FILE* datei) { return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(datei))); }
+}  // namespace
+
+std::FILE* WindowsKonsole(unsigned codepage) {
+    if (!GetConsoleWindow()) AllocConsole();
+    HANDLE h = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    DWORD modus = 0;
+    if (h == INVALID_HANDLE_VALUE || !GetConsoleMode(h, &modus)) {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        return nullptr;
+    }
+    SetConsoleOutputCP(codepage);
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+    return fd < 0 ? nullptr : _fdopen(fd, "wb");
+}
+
+int WindowsKonsolenZeile(std::FILE* konsole) {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!GetConsoleScreenBufferInfo(Griff(konsole), &info)) throw std::runtime_error("GetConsoleScreenBufferInfo");
+    return info.dwCursorPosition.Y;
+}
+
+std::u16string WindowsKonsolenText(std::FILE* konsole, int zeile, std::size_t anzahl) {
+    std::u16string text(anzahl, u'\0');
+    DWORD gelesen = 0;
+    if (!ReadConsoleOutputCharacterW(Griff(konsole), reinterpret_cast<wchar_t*>(text.data()), static_cast<DWORD>(anzahl),
+                                     COORD{0, static_cast<SHORT>(zeile)}, &gelesen))
+        throw std::runtime_error("ReadConsoleOutputCharacterW");
+    text.resize(gelesen);
+    return text;
 }
