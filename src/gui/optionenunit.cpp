@@ -155,7 +155,8 @@ void TfrmOptionen::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmOptionen::sbtDOWWechselnClick() {
-    std::string ordner;
+    // The chooser starts at the folder the box holds.
+    std::string ordner = PfadAus(edtDOWVerzeichnis);
     if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
     // The chooser gives a root with its separator already, so a root ends doubled.
     PfadZeigen(edtDOWVerzeichnis, ordner + plattform::Trenner());

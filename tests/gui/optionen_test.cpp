@@ -175,6 +175,7 @@ TEST_F(OptionenTest, OrdnerwahlHaengtTrennerAn) {
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
         EXPECT_EQ(dlg.Aufrufe[0].art, Art::Ordner);
         EXPECT_EQ(dlg.Aufrufe[0].titel, std::string("Verzeichnis auswählen..."));
+        EXPECT_EQ(dlg.Aufrufe[0].text, "vorher") << "starts at the folder the box holds";
         EXPECT_EQ(d->edtDOWVerzeichnis->text(), Text(f.edit));
         EXPECT_EQ(DOWVerzeichnis, "vorher");  // only OK takes it over
         dlg.Vergessen();
