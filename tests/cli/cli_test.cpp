@@ -14,6 +14,7 @@
 #include "support/heimordner.h"
 #include "support/nurposix.h"
 #include "support/replaybauer.h"
+#include "support/systemtest.h"
 #include "support/tempverzeichnis.h"
 #include "support/testdateien.h"
 #include "support/testnamen.h"
@@ -357,6 +358,77 @@ TEST_F(Cli, ImportPrintsWhatWasCopiedAndMovesWithRemove) {
     EXPECT_EQ(lauf.aus, "");
     EXPECT_TRUE(lauf.fehler.contains("fehlt") && lauf.fehler.contains("existiert nicht")) << lauf.fehler.toStdString();
     EXPECT_TRUE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
+}
+
+// Windows: folders typed at cmd's prompt the ways a player types them. "C:\dir\" makes
+// \" a quote in the C runtime's rules, which once listed nothing and joined import's two
+// folders into one.
+TEST_F(Cli, OrdnerWieInCmdGetippt) {
+    NUR_UNTER_WINDOWS();
+    auto windows = [](std::string pfad) {
+        for (char& c : pfad)
+            if (c == '/') c = '\\';
+        return pfad;
+    };
+    const std::string bib = windows(ordner.Pfad() + "DoW Replays Jörg");
+    const std::string spiel = windows(ordner.Pfad() + "Dawn of War");
+    const std::string ziel = windows(ordner.Pfad() + "Neue Bibliothek");
+    std::filesystem::create_directories(FsPfad(bib));
+    std::filesystem::create_directories(FsPfad(spiel + "\\Playback"));
+    ReplayBauer groesste;
+    groesste.Name = u"Größte Schlacht";
+    groesste.Schreiben(bib + "\\a.rec");
+    const std::string cli = "\"" + windows(CliPfad().toStdString()) + "\"";
+    const struct {
+        std::string argumente;
+        const char* ausgabe;
+    } faelle[] = {
+        {"list \"" + bib + "\"", "Größte Schlacht"},
+        {"list \"" + bib + "\\\"", "Größte Schlacht"},
+        {"list \"" + bib + "/\"", "Größte Schlacht"},
+        {"list --filter GRÖSSTE \"" + bib + "\\\"", "Größte Schlacht"},
+        {"import \"" + spiel + "\\\" \"" + ziel + "\\\"", "kopiert"},
+        {"import \"" + spiel + "\" \"" + ziel + "\" --remove", "vorhanden"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.argumente);
+        if (fall.argumente.rfind("import", 0) == 0) {
+            std::filesystem::create_directories(FsPfad(ziel));
+            ReplayBauer().Schreiben(spiel + "\\Playback\\neu.rec");
+        }
+        const WindowsLauf lauf = WindowsCmd(cli + " " + fall.argumente);
+        EXPECT_EQ(lauf.status, 0) << lauf.ausgabe;
+        EXPECT_NE(lauf.ausgabe.find(fall.ausgabe), std::string::npos) << lauf.ausgabe;
+    }
+    EXPECT_TRUE(std::filesystem::exists(FsPfad(ziel + "\\neu.rec")));
+    EXPECT_FALSE(std::filesystem::exists(FsPfad(ziel + "neu.rec")));
+    EXPECT_FALSE(std::filesystem::exists(FsPfad(spiel + "\\Playback\\neu.rec"))) << "--remove";
+}
+
+// A library deeper than the old 260-character limit lists like any other.
+TEST_F(Cli, LangerPfad) {
+    std::string tief = ordner.Pfad();
+    while (tief.size() < 300) tief += std::string(40, 'o') + "/";
+    std::filesystem::create_directories(FsPfad(tief));
+    ReplayBauer().Schreiben(tief + "tief.rec");
+    const Lauf lauf = Ausfuehren({"list", "--json", "--no-index", Q(tief)});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(lauf.aus).object()["Replays"].toArray().size(), 1);
+}
+
+// Both Windows programs carry their manifest: run as the user, known to Windows up to 11,
+// long paths, today's common controls, and the DPI awareness Qt sets itself.
+TEST_F(Cli, BeideProgrammeTragenIhrManifest) {
+    NUR_UNTER_WINDOWS();
+    const QString bin = QString::fromStdString(plattform::VerzeichnisTeil(plattform::ProgrammPfad())) + "/";
+    for (const char* programm : {QUELLARCH_CLI, "quellarch.exe"}) {
+        SCOPED_TRACE(programm);
+        const std::string manifest = WindowsManifest((bin + programm).toStdString());
+        for (const char* teil : {"level=\"asInvoker\"", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+                                 "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
+                                 "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", ">PerMonitorV2, PerMonitor<"})
+            EXPECT_NE(manifest.find(teil), std::string::npos) << teil;
+    }
 }
 
 // config names the settings file and both folders with where each came from.

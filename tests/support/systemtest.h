@@ -35,3 +35,13 @@ std::FILE* WindowsKonsole(unsigned codepage);
 // the start of row zeile.
 int WindowsKonsolenZeile(std::FILE* konsole);
 std::u16string WindowsKonsolenText(std::FILE* konsole, int zeile, std::size_t anzahl);
+// The application manifest built into the program at pfad (resource 1 of RT_MANIFEST),
+// or "" when it has none.
+std::string WindowsManifest(const std::string& pfad);
+// Runs a line as typed at cmd's prompt (UTF-8): cmd.exe /s /c "zeile", with stdout and
+// stderr caught together. status is cmd's, which is the last program's.
+struct WindowsLauf {
+    int status;
+    std::string ausgabe;
+};
+WindowsLauf WindowsCmd(const std::string& zeile);

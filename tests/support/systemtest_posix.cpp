@@ -17,3 +17,5 @@ std::pair<std::FILE*, std::FILE*> WindowsRohr() { NurUnterWindows(); }
 std::FILE* WindowsKonsole(unsigned) { NurUnterWindows(); }
 int WindowsKonsolenZeile(std::FILE*) { NurUnterWindows(); }
 std::u16string WindowsKonsolenText(std::FILE*, int, std::size_t) { NurUnterWindows(); }
+std::string WindowsManifest(const std::string&) { NurUnterWindows(); }
+WindowsLauf WindowsCmd(const std::string&) { NurUnterWindows(); }

@@ -8,6 +8,10 @@ namespace plattform {
 
 Ordnerzustand OrdnerZustand(const std::string& ordner) {
     std::wstring pfad = Breit(ordner);
+    // "datei.rec\" names nothing at all; asked without its separator, a file says what
+    // it is. A root ("C:\") keeps its own.
+    while (pfad.size() > 1 && (pfad.back() == L'\\' || pfad.back() == L'/') && pfad[pfad.size() - 2] != L':')
+        pfad.pop_back();
     const DWORD attribute = GetFileAttributesW(pfad.c_str());
     if (attribute == INVALID_FILE_ATTRIBUTES) {
         const DWORD fehler = GetLastError();
