@@ -78,15 +78,27 @@ namespace {
 HANDLE Griff(std::FILE* datei) { return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(datei))); }
 }  // namespace
 
-std::FILE* WindowsKonsole(unsigned codepage) {
-    if (!GetConsoleWindow()) AllocConsole();
+namespace {
+HANDLE KonsolenAusgabe() {
     HANDLE h = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     DWORD modus = 0;
-    if (h == INVALID_HANDLE_VALUE || !GetConsoleMode(h, &modus)) {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-        return nullptr;
+    if (h != INVALID_HANDLE_VALUE && !GetConsoleMode(h, &modus)) {
+        CloseHandle(h);
+        h = INVALID_HANDLE_VALUE;
     }
+    return h;
+}
+}  // namespace
+
+std::FILE* WindowsKonsole(unsigned codepage) {
+    HANDLE h = KonsolenAusgabe();
+    // Wine started from a pipe gives a console that takes no text; a console of its own does.
+    if (h == INVALID_HANDLE_VALUE) {
+        FreeConsole();
+        if (AllocConsole()) h = KonsolenAusgabe();
+    }
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
     SetConsoleOutputCP(codepage);
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
     return fd < 0 ? nullptr : _fdopen(fd, "wb");
