@@ -34,8 +34,8 @@ public:
     Com(const Com&) = delete;
     Com& operator=(const Com&) = delete;
     T** Adresse() { return &p_; }
+    T* Zeiger() const { return p_; }
     T* operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
 
 private:
     T* p_ = nullptr;
@@ -70,7 +70,7 @@ bool OrdnerDialog(QWidget* besitzer, const std::string& titel, const std::string
             Com<IShellItem> ort;
             if (SUCCEEDED(SHCreateItemFromParsingName(plattform::Breit(ordner).c_str(), nullptr,
                                                       IID_PPV_ARGS(ort.Adresse()))))
-                dialog->SetFolder(ort.operator->());
+                dialog->SetFolder(ort.Zeiger());
         }
         // No "insert a disk" box for an empty drive while the user browses.
         const UINT vorher = SetErrorMode(SEM_FAILCRITICALERRORS);
