@@ -1,14 +1,16 @@
-# Every Windows program carries the application icon and a version resource whose
-# version is the one set in project().
+# Every Windows program carries the application icon, a version resource whose version is
+# the one set in project(), and its application manifest (cmake/programm.manifest.in).
 #   quellarch_windows_resource(<target> <description>)
 function(quellarch_windows_resource programm beschreibung)
   if(WIN32)
     set(QUELLARCH_RC_PROGRAMM ${programm})
     set(QUELLARCH_RC_BESCHREIBUNG ${beschreibung})
+    set(QUELLARCH_RC_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${programm}.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/programm.manifest.in ${QUELLARCH_RC_MANIFEST} @ONLY)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${programm}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
     target_sources(${programm} PRIVATE ${rc})
-    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${QUELLARCH_ICON_ICO})
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${QUELLARCH_ICON_ICO};${QUELLARCH_RC_MANIFEST}")
     add_dependencies(${programm} quellarch_icon)
   endif()
 endfunction()

@@ -10,3 +10,10 @@ int BefehlList(const std::vector<std::string>& argumente);
 int BefehlImport(const std::vector<std::string>& argumente);
 int BefehlRename(const std::vector<std::string>& argumente);
 int BefehlConfig(const std::vector<std::string>& argumente);
+
+// The usage line of each command, as "usage:" and --help print it.
+inline constexpr char kBenutzungShow[] = "quellarch-cli show [--json] FILE...";
+inline constexpr char kBenutzungList[] = "quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR";
+inline constexpr char kBenutzungImport[] = "quellarch-cli import GAMEDIR LIBDIR [--remove]";
+inline constexpr char kBenutzungRename[] = "quellarch-cli rename FILE NEWNAME";
+inline constexpr char kBenutzungConfig[] = "quellarch-cli config [--json]";

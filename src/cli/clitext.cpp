@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <cstdio>
 
+#include "cli/platform/konsole.h"
 #include "core/anzeigenamen.h"
 #include "core/datum.h"
 #include "core/replay.h"
@@ -11,17 +12,59 @@
 
 void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AlsQString(text) + "\n"); }
 
-void StdoutSchreiben(const QString& text) {
-    QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
-}
-void StdoutSchreibenUtf8(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
-void StderrSchreiben(const QString& text) {
-    QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
+void TDateiMeldungen::Meldung(const std::string& text) {
+    ++anzahl;
+    StderrSchreiben(SichtbarQ(pfad_) + ": " + AlsQString(text) + "\n");
 }
 
-bool StdoutAbschliessen() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+namespace {
+
+// C0 and C1 controls, DEL, the line and paragraph separators, and the bidirectional
+// embeddings, overrides and isolates.
+bool Steuerzeichen(char32_t z) {
+    return z < 0x20 || (z >= 0x7F && z <= 0x9F) || z == 0x2028 || z == 0x2029 || (z >= 0x202A && z <= 0x202E) ||
+           (z >= 0x2066 && z <= 0x2069);
+}
+
+// Only bytes that can begin one of them send a text the slow way.
+bool VielleichtSteuerzeichen(unsigned char b) { return b < 0x20 || b == 0x7F || b == 0xC2 || b == 0xE2; }
+
+}  // namespace
+
+std::string Sichtbar(std::string_view text) {
+    std::string anzeige = AnzeigeText(text);
+    bool verdaechtig = false;
+    for (char c : anzeige) verdaechtig = verdaechtig || VielleichtSteuerzeichen(static_cast<unsigned char>(c));
+    if (!verdaechtig) return anzeige;
+    std::string aus;
+    aus.reserve(anzeige.size() + 8);
+    const std::u16string einheiten = Utf16AusUtf8(anzeige);
+    for (std::size_t i = 0; i < einheiten.size(); ++i) {
+        const char16_t e = einheiten[i];
+        if (Steuerzeichen(e)) {
+            char zeichen[8];
+            std::snprintf(zeichen, sizeof zeichen, e < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(e));
+            aus += zeichen;
+        } else if (e >= 0xD800 && e < 0xDC00 && i + 1 < einheiten.size()) {
+            // AnzeigeText left only whole pairs.
+            aus += Utf8AusUtf16(einheiten.substr(i, 2));
+            ++i;
+        } else {
+            Utf8Anhaengen(aus, e);
+        }
+    }
+    return aus;
+}
+
+QString SichtbarQ(std::string_view text) { return AlsQString(Sichtbar(text)); }
+
+void StdoutSchreiben(const QString& text) { StdoutSchreibenUtf8(text.toStdString()); }
+void StdoutSchreibenUtf8(std::string_view utf8) { konsole::Systemausgabe().Schreiben(konsole::Strom::Aus, utf8); }
+void StderrSchreiben(const QString& text) {
+    konsole::Systemausgabe().Schreiben(konsole::Strom::Fehler, text.toStdString());
+}
+
+bool StdoutAbschliessen() { return konsole::Systemausgabe().Abschliessen(); }
 
 std::string DatumText(double datum, char trenner) {
     const TDatumTeile t = DatumZerlegen(datum);

@@ -5,18 +5,15 @@
 
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "cli/optionen.h"
 #include "core/fehler.h"
 #include "core/variablen.h"
 
 int BefehlConfig(const std::vector<std::string>& argumente) {
-    bool json = false;
-    for (const auto& a : argumente) {
-        if (a != "--json") {
-            StderrSchreiben("usage: quellarch-cli config [--json]\n");
-            return 2;
-        }
-        json = true;
-    }
+    TAufruf aufruf;
+    if (auto ende = Auswerten(argumente, kBenutzungConfig, {"--json"}, {}, aufruf)) return *ende;
+    if (!aufruf.operanden.empty()) return Benutzungsfehler(kBenutzungConfig);
+    const bool json = aufruf.schalter.count("--json") > 0;
     try {
         VariablenInitialisieren();
     } catch (const Fehler& f) {
@@ -42,9 +39,9 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
         if (h.isEmpty()) return QStringLiteral("(nicht gefunden)");
         return "(" + h + (q.isEmpty() ? QString() : ": " + q) + ")";
     };
-    StdoutSchreiben("config.ini: " + AlsQString(ConfigDatei) + "\n" +
-                    "DOW:        " + AlsQString(DOWVerzeichnis) + "  " +
-                    herkunft(QString::fromStdString(DOWHerkunft), quelle) + "\n" +
-                    "Replays:    " + AlsQString(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft, {}) + "\n");
+    StdoutSchreiben("config.ini: " + SichtbarQ(ConfigDatei) + "\n" +
+                    "DOW:        " + SichtbarQ(DOWVerzeichnis) + "  " +
+                    herkunft(QString::fromStdString(DOWHerkunft), SichtbarQ(DOWFund.Quelle)) + "\n" +
+                    "Replays:    " + SichtbarQ(ReplayVerzeichnis) + "  " + herkunft(replayHerkunft, {}) + "\n");
     return 0;
 }

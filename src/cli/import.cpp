@@ -1,28 +1,33 @@
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "cli/optionen.h"
+#include "cli/ordner.h"
+#include "core/platform/ordnerzustand.h"
+#include "core/platform/pfad.h"
 #include "core/transfers.h"
 
 // The import the tool button runs, with --remove as the answer Yes to "Replays
-// anschließend entfernen?". Both folders are used exactly as given, as the settings
-// would hold them: a missing trailing separator is not added. Each replay that was not
-// copied gets a line on stderr and the status 1.
+// anschließend entfernen?". Each folder may be given with or without its final separator.
+// Folders that cannot be listed stop it before anything is copied; each replay that was
+// not copied gets a line on stderr and the status 1.
 int BefehlImport(const std::vector<std::string>& argumente) {
-    bool entfernen = false;
-    bool unbekannt = false;
-    std::vector<std::string> ordner;
-    for (const auto& a : argumente) {
-        if (a == "--remove") entfernen = true;
-        else if (a.rfind("--", 0) == 0) unbekannt = true;
-        else ordner.push_back(a);
+    TAufruf aufruf;
+    if (auto ende = Auswerten(argumente, kBenutzungImport, {"--remove"}, {}, aufruf)) return *ende;
+    if (aufruf.operanden.size() != 2) return Benutzungsfehler(kBenutzungImport);
+    const std::string spiel = plattform::OrdnerMitTrenner(aufruf.operanden[0]);
+    const std::string bibliothek = plattform::OrdnerMitTrenner(aufruf.operanden[1]);
+    if (!OrdnerLesbar(spiel)) return 1;
+    const std::string playback = PlaybackOrdner(spiel);
+    const plattform::Ordnerzustand zustand = plattform::OrdnerZustand(playback);
+    if (zustand == plattform::Ordnerzustand::Fehlt || zustand == plattform::Ordnerzustand::KeinOrdner) {
+        StderrSchreiben(Tr("Im Spielordner %1 gibt es keinen Ordner Playback.").arg(SichtbarQ(spiel)) + "\n");
+        return 1;
     }
-    if (unbekannt || ordner.size() != 2) {
-        StderrSchreiben("usage: quellarch-cli import GAMEDIR LIBDIR [--remove]\n");
-        return 2;
-    }
-    const TKopierbericht bericht = PlaybackImportieren(ordner[0], ordner[1], entfernen);
+    if (!OrdnerLesbar(playback) || !OrdnerLesbar(bibliothek)) return 1;
+    const TKopierbericht bericht = PlaybackImportieren(spiel, bibliothek, aufruf.schalter.count("--remove") > 0);
     StdoutSchreiben(AlsQString(KopiertText(bericht)) + "\n");
     for (const TKopierteDatei& datei : bericht.Dateien)
         if (!Angekommen(datei.Stand))
-            StderrSchreiben(AlsQString(datei.Name) + ": " + AlsQString(KopierGrund(datei.Stand)) + "\n");
+            StderrSchreiben(SichtbarQ(datei.Name) + ": " + AlsQString(KopierGrund(datei.Stand)) + "\n");
     return bericht.NichtAngekommen() > 0 ? 1 : 0;
 }

@@ -1,14 +1,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <charconv>
-#include <optional>
+#include <set>
 #include <string_view>
 
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "cli/optionen.h"
+#include "cli/ordner.h"
 #include "core/anzeigenamen.h"
 #include "core/dateifunktionen.h"
 #include "core/platform/benutzerordner.h"
+#include "core/platform/dateisystem.h"
+#include "core/platform/pfad.h"
 #include "core/replay.h"
 #include "core/suche.h"
 #include "core/variablen.h"
@@ -16,7 +20,7 @@
 
 namespace {
 // A column of the table. Widths count UTF-16 code units, as the table has always counted
-// them; a longer text is never cut, and a name is printed as it is, "%1" and all.
+// them; a longer text is never cut, and a name is printed as it is shown, "%1" and all.
 void Spalte(std::string& zeile, std::string_view text, std::size_t breite, bool rechtsbuendig) {
     const std::size_t einheiten = Utf16Einheiten(text);
     const std::size_t fuellung = einheiten < breite ? breite - einheiten : 0;
@@ -60,7 +64,7 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
         Zahl(nr, static_cast<std::int64_t>(i + 1), 0);
         anzahl.clear();
         Zahl(anzahl, r.Spieleranzahl, 0);
-        Zeile(text, nr, AnzeigeText(r.Spielname), anzahl, KartenAnzeige(r.Karte).Text(), DatumText(r.Datum, ' '));
+        Zeile(text, nr, Sichtbar(r.Spielname), anzahl, Sichtbar(KartenAnzeige(r.Karte).Text()), DatumText(r.Datum, ' '));
         if (text.size() >= kBlock) {
             StdoutSchreibenUtf8(text);
             text.clear();
@@ -68,40 +72,47 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
     }
     StdoutSchreibenUtf8(text);
 }
+
+// The scan leaves out a file it cannot parse, and tells only by its result code. Each one
+// is named on stderr with the reason, read once more: a file that came meanwhile and reads
+// well was simply not there yet.
+void AusgelasseneNennen(const std::string& ordner) {
+    std::set<std::string> gelesen;
+    for (const auto& replay : Replays) gelesen.insert(replay->Dateiname);
+    for (const std::string& name : plattform::Aufzaehlen(ordner + "*.rec")) {
+        if (gelesen.count(name) > 0) continue;
+        try {
+            TGesammelteMeldungen still;
+            TReplay nochmal(ordner + name, still);
+        } catch (const std::exception& f) {
+            StderrSchreiben(Tr("%1: nicht in der Liste (%2)").arg(SichtbarQ(name), SichtbarQ(f.what())) + "\n");
+        }
+    }
+}
 }  // namespace
 
 int BefehlList(const std::vector<std::string>& argumente) {
-    auto benutzung = [] {
-        StderrSchreiben("usage: quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR\n");
-        return 2;
-    };
-    bool json = false;
-    bool index = true;
-    std::optional<std::string> filter;
-    std::vector<std::string> ordner;
-    for (std::size_t k = 0; k < argumente.size(); ++k) {
-        const std::string& a = argumente[k];
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--no-index") {
-            index = false;
-        } else if (a == "--filter") {
-            if (filter || k + 1 == argumente.size()) return benutzung();
-            // The text comes in the system's own encoding; the search reads UTF-8.
-            filter = QString::fromLocal8Bit(QByteArray::fromStdString(argumente[++k])).toStdString();
-        } else {
-            ordner.push_back(a);
-        }
-    }
-    if (ordner.size() != 1) return benutzung();
+    TAufruf aufruf;
+    if (auto ende = Auswerten(argumente, kBenutzungList, {"--json", "--no-index"}, {"--filter"}, aufruf)) return *ende;
+    if (aufruf.operanden.size() != 1) return Benutzungsfehler(kBenutzungList);
+    const bool json = aufruf.schalter.count("--json") > 0;
+    // The words are UTF-8 like every argument (see main), as the search reads them.
+    const auto filter = aufruf.werte.find("--filter");
+    // DIR is the library folder, with or without its final separator.
+    const std::string ordner = plattform::OrdnerMitTrenner(aufruf.operanden.front());
+    if (!OrdnerLesbar(ordner)) return 1;
     TStderrMeldungen meldungen;
     // The window's index in the user's cache folder; without it every file is read.
-    IndexVerzeichnis = index ? plattform::BenutzerCacheOrdner() : std::string();
-    // DIR is used as the window uses the library folder: unchanged, joined by concatenation.
-    LadeStatus = ReplaysLaden(ordner.front(), meldungen);
+    IndexVerzeichnis = aufruf.schalter.count("--no-index") ? std::string() : plattform::BenutzerCacheOrdner();
+    LadeStatus = ReplaysLaden(ordner, meldungen);
+    if (LadeStatus == kLadenZaehlenFehlgeschlagen) {
+        StderrSchreiben(Tr("Der Ordner %1 kann nicht gelesen werden.").arg(SichtbarQ(ordner)) + "\n");
+        return 1;
+    }
+    if (LadeStatus == kLadenEinlesenFehlgeschlagen) AusgelasseneNennen(ordner);
     // The window's search: the same words find the same replays. Without words every
     // replay matches, and no text is folded for it.
-    const TSuche suche(filter.value_or(std::string()));
+    const TSuche suche(filter != aufruf.werte.end() ? filter->second : std::string());
     std::vector<std::size_t> gewaehlt;
     gewaehlt.reserve(Replays.size());
     if (suche.Leer()) {

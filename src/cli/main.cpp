@@ -1,23 +1,28 @@
 // quellarch-cli: the library's core on the command line, for scripts and for checking
 // what the window will show.
-#include <QCoreApplication>
-#include <QStringList>
-#include <optional>
+#include <QString>
 
 #include "cli/befehle.h"
+#include "cli/befehlszeile.h"
 #include "cli/clitext.h"
-#include "core/platform/pfad.h"
+#include "cli/platform/konsole.h"
 
 namespace {
-int Benutzung() {
-    StderrSchreiben(
-        "usage:\n"
-        "  quellarch-cli show [--json] FILE...\n"
-        "  quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR\n"
-        "  quellarch-cli import GAMEDIR LIBDIR [--remove]\n"
-        "  quellarch-cli rename FILE NEWNAME\n"
-        "  quellarch-cli config [--json]\n");
-    return 2;
+
+QString Benutzung() {
+    QString text = "usage:\n";
+    for (const char* zeile : {kBenutzungShow, kBenutzungList, kBenutzungImport, kBenutzungRename, kBenutzungConfig,
+                              "quellarch-cli --help | --version"})
+        text += "  " + QString::fromUtf8(zeile) + "\n";
+    return text;
+}
+
+QString Hilfe() {
+    return Tr("quellarch-cli %1: die Replays von Dawn of War auf der Befehlszeile, so wie Quellarch sie liest.\n")
+               .arg(QStringLiteral(QUELLARCH_VERSION)) +
+           Benutzung() +
+           Tr("Ein Ordner darf mit oder ohne Trenner am Ende angegeben werden.\n"
+              "Ergebnis: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.\n");
 }
 
 int Befehl(const std::string& befehl, const std::vector<std::string>& argumente) {
@@ -26,31 +31,48 @@ int Befehl(const std::string& befehl, const std::vector<std::string>& argumente)
     if (befehl == "import") return BefehlImport(argumente);
     if (befehl == "rename") return BefehlRename(argumente);
     if (befehl == "config") return BefehlConfig(argumente);
-    return Benutzung();
+    if (befehl == "--help" || befehl == "-h") {
+        StdoutSchreiben(Hilfe());
+        return 0;
+    }
+    if (befehl == "--version") {
+        StdoutSchreiben(QStringLiteral("quellarch-cli " QUELLARCH_VERSION "\n"));
+        return 0;
+    }
+    StderrSchreiben(Benutzung());
+    return 2;
 }
+
+// Started by a double click, the console window would flash and close: it says what the
+// program is and stays until a key is pressed.
+int Doppelklick() {
+    StdoutSchreiben(Hilfe() + "\n" +
+                    Tr("quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:\n"
+                       "  quellarch-cli list \"C:\\Users\\Name\\Documents\\Replays\"\n"
+                       "Das Fenster von Quellarch ist quellarch.exe.\n\n"
+                       "Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.\n"));
+    konsole::AufTasteWarten();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // On POSIX paths are handed on as the system gave them, byte for byte, and no
-    // QCoreApplication is made: no command needs one, and its start-up is a good part of
-    // a short run. Windows gives argv in its ANSI code page, which cannot name every file;
-    // Qt reads the wide command line there, and the core takes its UTF-8.
-    std::optional<QCoreApplication> app;
-    std::vector<std::string> argumente;
-    if (plattform::IstPosix()) {
-        for (int i = 1; i < argc; ++i) argumente.emplace_back(argv[i]);
-    } else {
-        app.emplace(argc, argv);
-        for (const QString& a : app->arguments().mid(1)) argumente.push_back(AlsUtf8(a));
+    // No QCoreApplication: no command needs one, and its start-up is a good part of a
+    // short run. The arguments are read once, into UTF-8 on Windows (see befehlszeile.h).
+    std::vector<std::string> argumente = Argumente(argc, argv);
+    if (argumente.empty()) {
+        if (konsole::EigeneKonsole()) return Doppelklick();
+        StderrSchreiben(Benutzung());
+        return 2;
     }
-    if (argumente.empty()) return Benutzung();
     const std::string befehl = argumente.front();
     argumente.erase(argumente.begin());
     const int status = Befehl(befehl, argumente);
     // The output is buffered, so a full disk may only show when it is flushed; a script
     // must not take a cut-off list for the whole one.
     if (!StdoutAbschliessen()) {
-        StderrSchreiben("quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.\n");
+        StderrSchreiben(Tr("quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.\n"));
         return status != 0 ? status : 1;
     }
     return status;

@@ -2,7 +2,7 @@
 
 #include "cli/befehle.h"
 #include "cli/clitext.h"
-#include "core/fehler.h"
+#include "cli/optionen.h"
 #include "core/platform/benutzerordner.h"
 #include "core/platform/dateisystem.h"
 #include "core/replay.h"
@@ -11,19 +11,18 @@
 #include "core/zeichensatz.h"
 
 int BefehlRename(const std::vector<std::string>& argumente) {
-    if (argumente.size() != 2) {
-        StderrSchreiben("usage: quellarch-cli rename FILE NEWNAME\n");
-        return 2;
-    }
-    const std::string& pfad = argumente[0];
+    TAufruf aufruf;
+    if (auto ende = Auswerten(argumente, kBenutzungRename, {}, {}, aufruf)) return *ende;
+    if (aufruf.operanden.size() != 2) return Benutzungsfehler(kBenutzungRename);
+    const std::string& pfad = aufruf.operanden[0];
     // Arguments are UTF-8 (see main); the count is in UTF-16 code units, as the window's.
-    const std::string& name = argumente[1];
+    const std::string& name = aufruf.operanden[1];
     if (!NeuerNameGueltig(name)) {
         StderrSchreiben(QString::fromUtf8("Der neue Name muss 1 bis 25 Zeichen lang sein.\n"));
         return 2;
     }
 
-    TZaehlendeMeldungen meldungen;
+    TDateiMeldungen meldungen(pfad);
     try {
         if (!plattform::DateiExistiert(pfad)) {
             meldungen.Meldung("Datei existiert nicht.");
@@ -36,8 +35,8 @@ int BefehlRename(const std::vector<std::string>& argumente) {
         // The window's index of this folder learns of the rename, which no stamp may show.
         IndexVerzeichnis = plattform::BenutzerCacheOrdner();
         ReplayUmbenennen(replay, Utf16AusUtf8(name), meldungen);
-    } catch (const Fehler& f) {
-        StderrSchreiben(AlsQString(pfad) + ": " + AlsQString(f.what()) + "\n");
+    } catch (const std::exception& f) {
+        StderrSchreiben(SichtbarQ(pfad) + ": " + SichtbarQ(f.what()) + "\n");
         return 1;
     }
     return meldungen.anzahl > 0 ? 1 : 0;

@@ -3,8 +3,8 @@
 
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "cli/optionen.h"
 #include "core/anzeigenamen.h"
-#include "core/fehler.h"
 #include "core/replay.h"
 #include "core/siegbedingungen.h"
 #include "core/zeichensatz.h"
@@ -12,18 +12,18 @@
 namespace {
 
 QString Zusammenfassung(const TReplay& r) {
-    QString text = AlsQString(r.Dateiname) + "\n";
-    text += "  Spielname:  " + AlsQString(r.Spielname) + "\n";
+    QString text = SichtbarQ(r.Dateiname) + "\n";
+    text += "  Spielname:  " + SichtbarQ(r.Spielname) + "\n";
     const TAnzeigename karte = KartenAnzeige(r.Karte);
-    text += "  Karte:      " + AlsQString(karte.Text()) + " (" + AlsQString(karte.Schluessel) + ")\n";
+    text += "  Karte:      " + SichtbarQ(karte.Text()) + " (" + SichtbarQ(karte.Schluessel) + ")\n";
     text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
     text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
         // Built piece by piece: a name is text, and a "%1" in it stays as it is.
-        text += "    " + QString::number(slot) + "  " + AlsQString(s->Name).leftJustified(20) + "  " +
-                AlsQString(RassenAnzeige(s->Rasse).Text()).leftJustified(14) + "  Team " +
+        text += "    " + QString::number(slot) + "  " + SichtbarQ(s->Name).leftJustified(20) + "  " +
+                SichtbarQ(RassenAnzeige(s->Rasse).Text()).leftJustified(14) + "  Team " +
                 QString::number(static_cast<long long>(s->Team) + 1) + "\n";
     }
     if (r.Siegbedingungen) {
@@ -38,31 +38,31 @@ QString Zusammenfassung(const TReplay& r) {
 }  // namespace
 
 int BefehlShow(const std::vector<std::string>& argumente) {
-    bool json = false;
-    std::vector<std::string> dateien;
-    for (const auto& a : argumente) {
-        if (a == "--json") json = true;
-        else dateien.push_back(a);
-    }
-    if (dateien.empty()) {
-        StderrSchreiben("usage: quellarch-cli show [--json] FILE...\n");
-        return 2;
-    }
-    TZaehlendeMeldungen meldungen;
+    TAufruf aufruf;
+    if (auto ende = Auswerten(argumente, kBenutzungShow, {"--json"}, {}, aufruf)) return *ende;
+    if (aufruf.operanden.empty()) return Benutzungsfehler(kBenutzungShow);
+    const bool json = aufruf.schalter.count("--json") > 0;
     bool fehlgeschlagen = false;
     QJsonArray liste;
-    for (const auto& pfad : dateien) {
+    for (const auto& pfad : aufruf.operanden) {
+        std::string fehler;
         try {
-            int vorher = meldungen.anzahl;
+            TGesammelteMeldungen meldungen;
             TReplay replay(pfad, meldungen);
-            if (meldungen.anzahl != vorher) fehlgeschlagen = true;
-            if (json) liste.append(ReplayAlsJson(replay));
-            else StdoutSchreiben(Zusammenfassung(replay) + "\n");
-        } catch (const Fehler& f) {
-            fehlgeschlagen = true;
-            if (json) liste.append(FehlerAlsJson(DateinameAusPfad(pfad), f.what()));
-            else StderrSchreiben(AlsQString(pfad) + ": " + AlsQString(f.what()) + "\n");
+            if (meldungen.texte.empty()) {
+                if (json) liste.append(ReplayAlsJson(replay));
+                else StdoutSchreiben(Zusammenfassung(replay) + "\n");
+                continue;
+            }
+            // A file that could not be opened has no record: the reader's empty one
+            // would show a replay of 1899 that is not there.
+            fehler = meldungen.texte.front();
+        } catch (const std::exception& f) {
+            fehler = f.what();
         }
+        fehlgeschlagen = true;
+        if (json) liste.append(FehlerAlsJson(DateinameAusPfad(pfad), fehler));
+        StderrSchreiben(SichtbarQ(pfad) + ": " + SichtbarQ(fehler) + "\n");
     }
     if (json) StdoutSchreiben(QString::fromUtf8(QJsonDocument(liste).toJson(QJsonDocument::Indented)));
     return fehlgeschlagen ? 1 : 0;

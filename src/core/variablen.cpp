@@ -57,8 +57,10 @@ std::string ConfigDateiWaehlen(const std::string& programmverzeichnis) {
 }
 
 void VerzeichnisseLesen() {
-    DOWVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "DOW", "");
-    ReplayVerzeichnis = plattform::IniLesen(ConfigDatei, kAbschnitt, "Replays", "");
+    // Every join glues a name onto the folder, so a value typed into config.ini without
+    // its final separator would name files beside the folder instead of in it.
+    DOWVerzeichnis = plattform::OrdnerMitTrenner(plattform::IniLesen(ConfigDatei, kAbschnitt, "DOW", ""));
+    ReplayVerzeichnis = plattform::OrdnerMitTrenner(plattform::IniLesen(ConfigDatei, kAbschnitt, "Replays", ""));
     DOWHerkunft = DOWVerzeichnis.empty() ? "" : "config.ini";
     DOWFund = {};
     // Only the game directory has a fallback; what it finds is not written back.

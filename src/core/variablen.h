@@ -10,7 +10,8 @@
 
 // The program's shared state. Every part reads and writes these directly; they start
 // empty and live until the program ends. Paths are joined by plain concatenation, so the
-// two directories are expected to end with a separator; nothing here adds or removes one.
+// two directories end with a separator: VerzeichnisseLesen adds one where config.ini or
+// the game search gives a folder without it.
 
 // Folder of the running executable, without a trailing separator except at a root.
 extern std::string Programmverzeichnis;
@@ -44,7 +45,8 @@ std::string ConfigDateiWaehlen(const std::string& programmverzeichnis);
 
 // DOWVerzeichnis and ReplayVerzeichnis from config.ini; when "DOW" is empty, the game
 // directory comes from the game search instead (on Windows the registry value
-// "InstallLocation"). Nothing is written back.
+// "InstallLocation"). Each non-empty folder ends with its separator (OrdnerMitTrenner).
+// Nothing is written back.
 void VerzeichnisseLesen();
 
 // Where VerzeichnisseLesen found DOWVerzeichnis: "config.ini", one of the game search's

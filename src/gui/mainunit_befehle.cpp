@@ -41,7 +41,12 @@ void TfrmMain::btnUmbenennenClick() {
     ListeAktualisieren();
 }
 
-void TfrmMain::btnDOWClick() { plattform::SpielStarten(DOWVerzeichnis, DOWFund); }
+void TfrmMain::btnDOWClick() {
+    // The system shows nothing when the game does not start; without this the click
+    // would simply do nothing.
+    if (const auto fehler = plattform::SpielStarten(DOWVerzeichnis, DOWFund))
+        dialoge_.Nachricht(AnzeigeText(fehler->Programm) + " konnte nicht gestartet werden.\r\n" + fehler->Grund);
+}
 
 void TfrmMain::mbtOptionenClick() {
     // The dialog frees itself when it closes; nothing is refreshed afterwards.

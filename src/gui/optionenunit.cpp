@@ -155,7 +155,8 @@ void TfrmOptionen::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmOptionen::sbtDOWWechselnClick() {
-    std::string ordner;
+    // The chooser starts at the folder the box holds.
+    std::string ordner = PfadAus(edtDOWVerzeichnis);
     if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
     // The chooser gives a root with its separator already, so a root ends doubled.
     PfadZeigen(edtDOWVerzeichnis, ordner + plattform::Trenner());
@@ -174,8 +175,10 @@ void TfrmOptionen::sbtReplayWechselnClick() {
 }
 
 void TfrmOptionen::btnOkClick() {
-    DOWVerzeichnis = PfadAus(edtDOWVerzeichnis);
-    std::string neu = PfadAus(edtReplayVerzeichnis);
+    // A folder typed without its final separator means that folder: every join glues a
+    // name onto it.
+    DOWVerzeichnis = plattform::OrdnerMitTrenner(PfadAus(edtDOWVerzeichnis));
+    std::string neu = plattform::OrdnerMitTrenner(PfadAus(edtReplayVerzeichnis));
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
         dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
         const TKopierbericht bericht = AlleReplaysKopieren(ReplayVerzeichnis, neu);

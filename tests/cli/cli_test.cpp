@@ -14,6 +14,7 @@
 #include "support/heimordner.h"
 #include "support/nurposix.h"
 #include "support/replaybauer.h"
+#include "support/systemtest.h"
 #include "support/tempverzeichnis.h"
 #include "support/testdateien.h"
 #include "support/testnamen.h"
@@ -155,10 +156,9 @@ TEST_F(Cli, ShowJsonFollowsTheContract) {
     EXPECT_EQ(defekt.keys(), (QStringList{"Dateiname", "Fehler"}));
     EXPECT_EQ(defekt["Dateiname"].toString(), "kaputt.rec");
 
-    QJsonObject fehlt = liste[2].toObject();
-    EXPECT_EQ(fehlt["Datum"].toString(), "1899-12-30T00:00:00");
-    EXPECT_TRUE(fehlt["Siegbedingungen"].isNull());
-    EXPECT_EQ(fehlt["Spieler"].toArray().size(), 0);
+    // A file that cannot be opened has no record: no replay of 1899 is made up for it.
+    EXPECT_EQ(liste[2].toObject(), (QJsonObject{{"Dateiname", "fehlt.rec"}, {"Fehler", "Fehler beim öffnen der Datei."}}));
+    EXPECT_TRUE(lauf.fehler.contains("fehlt.rec: Fehler beim öffnen der Datei.")) << lauf.fehler.toStdString();
 }
 
 TEST_F(Cli, ListJsonNumbersTheReplaysAndKeepsTheResultCode) {
@@ -167,59 +167,136 @@ TEST_F(Cli, ListJsonNumbersTheReplaysAndKeepsTheResultCode) {
     ReplayBauer kaputt;
     kaputt.AbschneidenAuf = 100;
     kaputt.Schreiben(ordner.Pfad() + "c.rec");
-    Lauf lauf = Ausfuehren({"list", "--json", Q(ordner.Pfad())});
-    EXPECT_EQ(lauf.status, 0);
-    QJsonObject o = QJsonDocument::fromJson(lauf.aus).object();
-    EXPECT_EQ(o["LadeStatus"].toInt(), 102);
-    QJsonArray replays = o["Replays"].toArray();
-    ASSERT_EQ(replays.size(), 2);
-    EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), 1);
-    EXPECT_EQ(replays[1].toObject()["Nummer"].toInt(), 2);
+    // The folder the same with its separator or without.
+    for (const QString& dir : {Q(ordner.Pfad()), Q(ordner.Pfad()).chopped(1)}) {
+        SCOPED_TRACE(dir.toStdString());
+        Lauf lauf = Ausfuehren({"list", "--json", dir});
+        EXPECT_EQ(lauf.status, 0);
+        QJsonObject o = QJsonDocument::fromJson(lauf.aus).object();
+        EXPECT_EQ(o["LadeStatus"].toInt(), 102);
+        QJsonArray replays = o["Replays"].toArray();
+        ASSERT_EQ(replays.size(), 2);
+        EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), 1);
+        EXPECT_EQ(replays[1].toObject()["Nummer"].toInt(), 2);
+        // The damaged one, left out, is named.
+        EXPECT_TRUE(lauf.fehler.contains("c.rec: nicht in der Liste (Lesefehler")) << lauf.fehler.toStdString();
+    }
 
-    // The window's search; each replay keeps its number.
-    ReplayBauer anderes;
-    anderes.Name = u"Kärnten";
-    anderes.Schreiben(ordner.Pfad() + "d.rec");
-    int nummer = 0;
+    // The window's search, words in any script and case; each replay keeps its number.
+    const struct {
+        const char16_t* name;
+        const char* datei;
+        const char* suche;
+    } suchen[] = {
+        {u"Kärnten", "d.rec", "KARNTEN sumpf"},
+        {u"Größte Schlacht", "e.rec", "größte"},
+        {u"Café der Orks", "f.rec", "CAFÉ"},
+        {u"Бой у реки", "g.rec", "бой"},
+    };
+    for (const auto& fall : suchen) {
+        ReplayBauer anderes;
+        anderes.Name = fall.name;
+        anderes.Schreiben(ordner.Pfad() + fall.datei);
+    }
+    std::map<QString, int> nummern;
     for (const auto& r : QJsonDocument::fromJson(Ausfuehren({"list", "--json", Q(ordner.Pfad())}).aus)
                              .object()["Replays"].toArray())
-        if (r.toObject()["Dateiname"] == "d.rec") nummer = r.toObject()["Nummer"].toInt();
-    lauf = Ausfuehren({"list", "--json", "--filter", QString::fromUtf8("KARNTEN sumpf"), Q(ordner.Pfad())});
-    replays = QJsonDocument::fromJson(lauf.aus).object()["Replays"].toArray();
-    ASSERT_EQ(replays.size(), 1);
-    EXPECT_EQ(replays[0].toObject()["Dateiname"].toString(), "d.rec");
-    EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), nummer);
+        nummern[r.toObject()["Dateiname"].toString()] = r.toObject()["Nummer"].toInt();
+    for (const auto& fall : suchen) {
+        SCOPED_TRACE(fall.suche);
+        Lauf lauf = Ausfuehren({"list", "--json", "--filter", QString::fromUtf8(fall.suche), Q(ordner.Pfad())});
+        QJsonArray replays = QJsonDocument::fromJson(lauf.aus).object()["Replays"].toArray();
+        ASSERT_EQ(replays.size(), 1);
+        EXPECT_EQ(replays[0].toObject()["Dateiname"].toString(), fall.datei);
+        EXPECT_EQ(replays[0].toObject()["Nummer"].toInt(), nummern[fall.datei]);
+        // The table finds the same one.
+        lauf = Ausfuehren({"list", "--filter", QString::fromUtf8(fall.suche), Q(ordner.Pfad())});
+        EXPECT_EQ(QString::fromUtf8(lauf.aus).remove('\r').count('\n'), 2) << lauf.aus.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(lauf.aus).contains(QString::fromUtf16(fall.name)));
+    }
 }
 
-TEST_F(Cli, ExitCodes) {
+// Each command answers: the status, and what goes to stdout and to stderr.
+TEST_F(Cli, ExitCodesAndWhereTheWordsGo) {
     std::string gut = Replay("gut.rec");
+    const QString kein = Q(ordner.Pfad() + "fehlt/");
     struct Fall {
         QStringList argumente;
         int status;
+        const char* aus;     // a text stdout holds; "" for none at all; nullptr: not looked at
+        const char* fehler;  // the same for stderr
     };
     const Fall faelle[] = {
-        {{}, 2},
-        {{"unbekannt"}, 2},
-        {{"show"}, 2},
-        {{"show", Q(gut)}, 0},
-        {{"list"}, 2},
-        {{"list", Q(ordner.Pfad() + "fehlt/")}, 0},
-        {{"list", "--filter", Q(ordner.Pfad())}, 2},
-        {{"import", Q(ordner.Pfad())}, 2},
-        {{"rename", Q(gut)}, 2},
-        {{"rename", Q(gut), ""}, 2},
-        {{"rename", Q(gut), QString(26, 'x')}, 2},
-        {{"rename", Q(ordner.Pfad() + "fehlt.rec"), "Neu"}, 1},
-        {{"rename", Q(gut), QString::fromUtf8("Gegen Orks €")}, 0},
-        {{"config", "--bogus"}, 2},
+        {{}, 2, "", "usage:"},
+        {{"unbekannt"}, 2, "", "usage:"},
+        {{"--help"}, 0, "usage:", ""},
+        {{"-h"}, 0, "quellarch-cli import GAMEDIR LIBDIR", ""},
+        {{"list", "--help"}, 0, "usage: quellarch-cli list", ""},
+        {{"--version"}, 0, "quellarch-cli 0.", ""},
+        {{"show"}, 2, "", "usage: quellarch-cli show"},
+        {{"show", Q(gut)}, 0, "Grüße", ""},
+        {{"show", "--bogus", Q(gut)}, 2, "", "usage: quellarch-cli show"},
+        {{"show", Q(ordner.Pfad() + "fehlt.rec")}, 1, "", "fehlt.rec: Fehler beim öffnen der Datei."},
+        {{"list"}, 2, "", "usage:"},
+        {{"list", "--bogus", Q(ordner.Pfad())}, 2, "", "usage: quellarch-cli list"},
+        {{"list", "--json", "--json", Q(ordner.Pfad())}, 2, "", "usage:"},
+        {{"list", kein}, 1, "", "existiert nicht"},
+        {{"list", "--json", kein.chopped(1)}, 1, "", "existiert nicht"},
+        {{"list", Q(gut)}, 1, "", "ist kein Ordner"},
+        {{"list", "--filter", Q(ordner.Pfad())}, 2, "", "usage:"},
+        {{"import", Q(ordner.Pfad())}, 2, "", "usage:"},
+        {{"import", Q(ordner.Pfad()), Q(ordner.Pfad()), "--bogus"}, 2, "", "usage:"},
+        {{"import", kein, Q(ordner.Pfad())}, 1, "", "existiert nicht"},
+        {{"import", Q(ordner.Pfad()), Q(ordner.Pfad())}, 1, "", "keinen Ordner Playback"},
+        {{"rename", Q(gut)}, 2, "", "usage:"},
+        {{"rename", Q(gut), ""}, 2, nullptr, nullptr},
+        {{"rename", Q(gut), QString(26, 'x')}, 2, nullptr, nullptr},
+        {{"rename", Q(ordner.Pfad() + "fehlt.rec"), "Neu"}, 1, "", "fehlt.rec: Datei existiert nicht."},
+        {{"rename", Q(gut), "--neu--"}, 2, "", "usage:"},
+        {{"rename", Q(gut), "--", "--neu--"}, 0, "", ""},
+        {{"rename", Q(gut), QString::fromUtf8("Gegen Orks €")}, 0, "", ""},
+        {{"config", "--bogus"}, 2, "", "usage:"},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(' ').toStdString());
-        EXPECT_EQ(Ausfuehren(fall.argumente).status, fall.status);
+        const Lauf lauf = Ausfuehren(fall.argumente);
+        EXPECT_EQ(lauf.status, fall.status);
+        for (const auto& [strom, erwartet] : {std::pair{&lauf.aus, fall.aus}, std::pair{&lauf.fehler, fall.fehler}}) {
+            if (!erwartet) continue;
+            if (*erwartet) EXPECT_TRUE(strom->contains(erwartet)) << strom->toStdString();
+            else EXPECT_TRUE(strom->isEmpty()) << strom->toStdString();
+        }
     }
     Lauf nachher = Ausfuehren({"show", "--json", Q(gut)});
     EXPECT_EQ(QJsonDocument::fromJson(nachher.aus).array()[0].toObject()["Spielname"].toString(),
               QString::fromUtf8("Gegen Orks €"));
+}
+
+// Names, map keys and file names reach the terminal with their control characters
+// escaped: a name can neither fake a row nor colour the screen. JSON keeps them as they are.
+TEST_F(Cli, SteuerzeichenErscheinenMaskiert) {
+    ReplayBauer bau;
+    bau.Name = u"A\x1b[31mB\nC\u202e";
+    bau.KartenSchluessel = "MAP\a";
+    bau.Spieler[0].Name = u"X\rY";
+    const std::string name = plattform::IstPosix() ? "Zeile\nzwei.rec" : "z.rec";
+    bau.Schreiben(ordner.Pfad() + name);
+
+    const Lauf liste = Ausfuehren({"list", Q(ordner.Pfad())});
+    const Lauf show = Ausfuehren({"show", Q(ordner.Pfad() + name)});
+    for (const Lauf* lauf : {&liste, &show}) {
+        EXPECT_EQ(lauf->status, 0);
+        EXPECT_FALSE(lauf->aus.contains('\x1b') || lauf->aus.contains('\a') || lauf->aus.contains("\xe2\x80\xae"));
+        EXPECT_TRUE(lauf->aus.contains("A\\x1B[31mB\\x0AC\\u202E")) << lauf->aus.toStdString();
+        EXPECT_TRUE(lauf->aus.contains("MAP\\x07")) << lauf->aus.toStdString();
+    }
+    EXPECT_EQ(QString::fromUtf8(liste.aus).remove('\r').count('\n'), 2);
+    EXPECT_TRUE(show.aus.contains("X\\x0DY"));
+    if (plattform::IstPosix()) EXPECT_TRUE(show.aus.startsWith("Zeile\\x0Azwei.rec\n")) << show.aus.toStdString();
+
+    const QJsonObject r =
+        QJsonDocument::fromJson(Ausfuehren({"list", "--json", Q(ordner.Pfad())}).aus).object()["Replays"].toArray()[0].toObject();
+    EXPECT_EQ(r["Spielname"].toString(), QString::fromUtf16(u"A\x1b[31mB\nC\u202e"));
 }
 
 // A full disk under stdout: what was printed is not all there, and the tool says so.
@@ -266,19 +343,92 @@ TEST_F(Cli, ImportPrintsWhatWasCopiedAndMovesWithRemove) {
     TempVerzeichnis spiel;
     std::filesystem::create_directory(spiel.Pfad() + "Playback");
     ReplayBauer().Schreiben(spiel.Pfad() + "Playback/neu.rec");
-    Lauf lauf = Ausfuehren({"import", Q(spiel.Pfad()), Q(ordner.Pfad()), "--remove"});
+    // Both folders without their separator: the replay goes into the library, not beside it.
+    Lauf lauf = Ausfuehren({"import", Q(spiel.Pfad()).chopped(1), Q(ordner.Pfad()).chopped(1), "--remove"});
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.aus.trimmed(), "1 Replays wurden kopiert.");
     EXPECT_TRUE(std::filesystem::exists(ordner.Pfad() + "neu.rec"));
+    EXPECT_FALSE(std::filesystem::exists(ordner.Pfad().substr(0, ordner.Pfad().size() - 1) + "neu.rec"));
     EXPECT_FALSE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
 
     // Into a library that does not exist: nothing copied, nothing removed, and said so.
     ReplayBauer().Schreiben(spiel.Pfad() + "Playback/neu.rec");
-    lauf = Ausfuehren({"import", Q(spiel.Pfad()), Q(ordner.Pfad() + "fehlt/"), "--remove"});
+    lauf = Ausfuehren({"import", Q(spiel.Pfad()), Q(ordner.Pfad() + "fehlt"), "--remove"});
     EXPECT_EQ(lauf.status, 1);
-    EXPECT_EQ(lauf.aus.trimmed(), "0 Replays wurden kopiert, 1 wurde nicht kopiert.");
-    EXPECT_EQ(lauf.fehler.trimmed(), "neu.rec: Zielordner existiert nicht");
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_TRUE(lauf.fehler.contains("fehlt") && lauf.fehler.contains("existiert nicht")) << lauf.fehler.toStdString();
     EXPECT_TRUE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));
+}
+
+// Windows: folders typed at cmd's prompt the ways a player types them. "C:\dir\" makes
+// \" a quote in the C runtime's rules, which once listed nothing and joined import's two
+// folders into one.
+TEST_F(Cli, OrdnerWieInCmdGetippt) {
+    NUR_UNTER_WINDOWS();
+    auto windows = [](std::string pfad) {
+        for (char& c : pfad)
+            if (c == '/') c = '\\';
+        return pfad;
+    };
+    const std::string bib = windows(ordner.Pfad() + "DoW Replays Jörg");
+    const std::string spiel = windows(ordner.Pfad() + "Dawn of War");
+    const std::string ziel = windows(ordner.Pfad() + "Neue Bibliothek");
+    std::filesystem::create_directories(FsPfad(bib));
+    std::filesystem::create_directories(FsPfad(spiel + "\\Playback"));
+    ReplayBauer groesste;
+    groesste.Name = u"Größte Schlacht";
+    groesste.Schreiben(bib + "\\a.rec");
+    const std::string cli = "\"" + windows(CliPfad().toStdString()) + "\"";
+    const struct {
+        std::string argumente;
+        const char* ausgabe;
+    } faelle[] = {
+        {"list \"" + bib + "\"", "Größte Schlacht"},
+        {"list \"" + bib + "\\\"", "Größte Schlacht"},
+        {"list \"" + bib + "/\"", "Größte Schlacht"},
+        {"list --filter GRÖSSTE \"" + bib + "\\\"", "Größte Schlacht"},
+        {"import \"" + spiel + "\\\" \"" + ziel + "\\\"", "kopiert"},
+        {"import \"" + spiel + "\" \"" + ziel + "\" --remove", "vorhanden"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.argumente);
+        if (fall.argumente.rfind("import", 0) == 0) {
+            std::filesystem::create_directories(FsPfad(ziel));
+            ReplayBauer().Schreiben(spiel + "\\Playback\\neu.rec");
+        }
+        const WindowsLauf lauf = WindowsCmd(cli + " " + fall.argumente);
+        EXPECT_EQ(lauf.status, 0) << lauf.ausgabe;
+        EXPECT_NE(lauf.ausgabe.find(fall.ausgabe), std::string::npos) << lauf.ausgabe;
+    }
+    EXPECT_TRUE(std::filesystem::exists(FsPfad(ziel + "\\neu.rec")));
+    EXPECT_FALSE(std::filesystem::exists(FsPfad(ziel + "neu.rec")));
+    EXPECT_FALSE(std::filesystem::exists(FsPfad(spiel + "\\Playback\\neu.rec"))) << "--remove";
+}
+
+// A library deeper than the old 260-character limit lists like any other.
+TEST_F(Cli, LangerPfad) {
+    std::string tief = ordner.Pfad();
+    while (tief.size() < 300) tief += std::string(40, 'o') + "/";
+    std::filesystem::create_directories(FsPfad(tief));
+    ReplayBauer().Schreiben(tief + "tief.rec");
+    const Lauf lauf = Ausfuehren({"list", "--json", "--no-index", Q(tief)});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(lauf.aus).object()["Replays"].toArray().size(), 1);
+}
+
+// Both Windows programs carry their manifest: run as the user, known to Windows up to 11,
+// long paths, today's common controls, and the DPI awareness Qt sets itself.
+TEST_F(Cli, BeideProgrammeTragenIhrManifest) {
+    NUR_UNTER_WINDOWS();
+    const QString bin = QString::fromStdString(plattform::VerzeichnisTeil(plattform::ProgrammPfad())) + "/";
+    for (const char* programm : {QUELLARCH_CLI, "quellarch.exe"}) {
+        SCOPED_TRACE(programm);
+        const std::string manifest = WindowsManifest((bin + programm).toStdString());
+        for (const char* teil : {"level=\"asInvoker\"", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+                                 "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
+                                 "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", ">PerMonitorV2, PerMonitor<"})
+            EXPECT_NE(manifest.find(teil), std::string::npos) << teil;
+    }
 }
 
 // config names the settings file and both folders with where each came from.

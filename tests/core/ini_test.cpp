@@ -81,6 +81,10 @@ TEST(IniLesen, WieGetPrivateProfileString) {
         {"Klammer fehlt", "[Verzeichnisse\nDOW=x\n", "vorgabe"},
         {"Kommentar eingerueckt", "[Verzeichnisse]\n  ;DOW=x\n", "vorgabe"},
         {"nur Leerzeichen", "[Verzeichnisse]\nDOW=   \n", ""},
+        // Notepad saves UTF-8 without a mark; Windows would read it in its ANSI code page.
+        {"UTF-8 ohne Marke, wie Notepad", "[Verzeichnisse]\r\nDOW=C:\\Users\\Jörg\\Бой\\\r\n",
+         "C:\\Users\\Jörg\\Бой\\"},
+        {"UTF-8 mit Marke", "\xEF\xBB\xBF[Verzeichnisse]\r\nDOW=C:\\Jörg\\\r\n", "C:\\Jörg\\"},
     };
     for (const LeseFall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -196,14 +200,19 @@ TEST(IniSchreiben, AendertNurDenEinenSchluessel) {
 }
 
 // Folders the ANSI code page cannot name come back as written, on both systems, whatever
-// file was there; a Unicode file stays one.
+// file was there; a Unicode file stays one, and on Windows a UTF-8 file becomes one, as
+// an ANSI line among its UTF-8 ones would read wrong.
 TEST(IniSchreiben, UnicodeWerteKommenGleichZurueck) {
-    const std::string utf16Datei = Utf16Datei("[Verzeichnisse]\r\nReplays=D:\\Библиотека\\\r\n");
+    const std::string text = "[Verzeichnisse]\r\nReplays=D:\\Библиотека\\\r\n";
+    const std::string utf16Datei = Utf16Datei(text), utf8Marke = "\xEF\xBB\xBF" + text;
     const struct {
         const char* name;
         const std::string* vorher;  // nullptr: no file
-        bool mitReplays;
-    } dateien[] = {{"keine Datei", nullptr, false}, {"UTF-16-Datei", &utf16Datei, true}};
+        bool unicodeDanach;
+    } dateien[] = {{"keine Datei", nullptr, false},
+                   {"UTF-16-Datei", &utf16Datei, true},
+                   {"UTF-8 ohne Marke", &text, !plattform::IstPosix()},
+                   {"UTF-8 mit Marke", &utf8Marke, !plattform::IstPosix()}};
     const std::string werte[] = {"C:\\Игры\\DoW\\", "C:\\最后一战\\", "C:\\GG \U0001F3C6\\", "C:\\Grüße\\"};
     for (const auto& datei : dateien) {
         for (const std::string& wert : werte) {
@@ -213,9 +222,9 @@ TEST(IniSchreiben, UnicodeWerteKommenGleichZurueck) {
             if (datei.vorher) ordner.DateiSchreiben("config.ini", *datei.vorher);
             ASSERT_TRUE(plattform::IniSchreiben(pfad, "Verzeichnisse", "DOW", wert));
             EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "DOW", ""), wert);
-            if (datei.mitReplays)
+            if (datei.vorher)
                 EXPECT_EQ(plattform::IniLesen(pfad, "Verzeichnisse", "Replays", ""), "D:\\Библиотека\\");
-            if (datei.vorher) EXPECT_TRUE(MitUtf16Marke(pfad));
+            if (datei.vorher) EXPECT_EQ(MitUtf16Marke(pfad), datei.unicodeDanach);
         }
     }
 }

@@ -137,10 +137,26 @@ TEST_F(ProgrammstartTest, WineStartetImSpielordnerMitDemPrefix) {
     EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + " W40k.exe /prefix mit Leerzeichen\n");
 }
 
-TEST_F(ProgrammstartTest, FehlendeDateiMeldetNichtsUndHinterlaesstKeinKind) {
+// What does not start says so, naming the program, and leaves no child behind.
+TEST_F(ProgrammstartTest, WasNichtStartetMeldetSichUndHinterlaesstKeinKind) {
     NUR_UNTER_POSIX();
-    for (const std::string& ordner : {std::string(), tmp.Pfad() + "fehlt/"})
-        plattform::ProgrammStarten({{ordner + "W40k.exe"}, ordner, ""});
+    const std::string text = tmp.Pfad() + "spiel/W40k.exe";
+    std::ofstream(text) << "kein Programm";
+    const struct {
+        const char* name;
+        plattform::Startbefehl befehl;
+    } faelle[] = {
+        {"fehlt, im eigenen Ordner", {{"W40k.exe"}, "", ""}},
+        {"Ordner fehlt", {{tmp.Pfad() + "fehlt/W40k.exe"}, tmp.Pfad() + "fehlt/", ""}},
+        {"Datei ohne Ausfuehrungsrecht", {{text}, tmp.Pfad() + "spiel/", ""}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const auto fehler = plattform::ProgrammStarten(fall.befehl);
+        ASSERT_TRUE(fehler.has_value());
+        EXPECT_EQ(fehler->Programm, fall.befehl.Argumente[0]);
+        EXPECT_FALSE(fehler->Grund.empty());
+    }
     // The middle process was reaped inside and the grandchild belongs to init: this thread
     // has no child left, not even a zombie.
     EXPECT_EQ(Lesen("/proc/thread-self/children"), "");
@@ -150,19 +166,28 @@ TEST_F(ProgrammstartTest, FehlendeDateiMeldetNichtsUndHinterlaesstKeinKind) {
 
 namespace {
 
-// Windows: the shell opens a batch file, which writes its working directory; a missing
-// file starts nothing and comes back at once.
-TEST_F(ProgrammstartTest, WindowsStartetImSpielordner) {
+// Windows: the shell opens a batch file, which writes its working directory. A missing
+// file, or one that is no Windows program, starts nothing, comes back at once and says
+// why, with no box of the shell's own.
+TEST_F(ProgrammstartTest, WindowsStartetImSpielordnerOderSagtWarumNicht) {
     NUR_UNTER_WINDOWS();
     std::string spiel = tmp.Pfad() + "spiel\\";
     for (char& c : spiel)
         if (c == '/') c = '\\';
     std::ofstream(spiel + "W40k.bat") << "@cd>ort.txt\r\n";
-    plattform::ProgrammStarten({{spiel + "W40k.bat"}, spiel, ""});
+    EXPECT_FALSE(plattform::ProgrammStarten({{spiel + "W40k.bat"}, spiel, ""}).has_value());
     const std::string ort = Warten(spiel + "ort.txt");
     ASSERT_FALSE(ort.empty()) << "nicht gestartet";
     EXPECT_TRUE(plattform::GleicheDatei(ort.substr(0, ort.find_last_not_of(" \r\n") + 1), spiel)) << ort;
-    plattform::ProgrammStarten({{spiel + "fehlt.exe"}, spiel, ""});
+
+    std::ofstream(spiel + "W40k.exe", std::ios::binary) << "kein Programm";
+    for (const std::string& programm : {spiel + "fehlt.exe", spiel + "W40k.exe"}) {
+        SCOPED_TRACE(programm);
+        const auto fehler = plattform::ProgrammStarten({{programm}, spiel, ""});
+        ASSERT_TRUE(fehler.has_value());
+        EXPECT_EQ(fehler->Programm, programm);
+        EXPECT_FALSE(fehler->Grund.empty());
+    }
 }
 
 }  // namespace

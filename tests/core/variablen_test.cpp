@@ -12,6 +12,7 @@
 #include "core/platform/ini.h"
 #include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
+#include "core/platform/programmstart.h"
 #include "core/variablen.h"
 #include "support/heimordner.h"
 #include "support/nurposix.h"
@@ -48,8 +49,8 @@ struct LeseFall {
     const char* name;
     std::optional<std::string> config;  // contents of config.ini; nullopt: no file
     std::string registry;               // lines of the Dawn of War key; empty: no key
-    std::string dow;                    // "$C" stands for the real path behind C:
-    std::string replays;
+    std::string dow;                    // "$C" stands for the real path behind C:; each is
+    std::string replays;                // expected with its final separator (OrdnerMitTrenner)
     bool nurMitWine;  // the registry is consulted, which only a Wine prefix lets a test arrange
 };
 
@@ -67,7 +68,7 @@ TEST_F(VariablenTest, VerzeichnisseLesen) {
         {"Schluessel ohne Wert bleibt leer", "[Verzeichnisse]\nReplays=R\\\n", "\"Version\"=\"1\"\n", "", "R\\", true},
         {"DOW gesetzt, Registry nicht gefragt", "[Verzeichnisse]\nDOW=X:\\gibt\\es\\nicht\\\n", imRegister,
          "X:\\gibt\\es\\nicht\\", "", false},
-        {"Werte ohne Trenner unveraendert", "[Verzeichnisse]\nDOW=C:\\DoW\nReplays=/r\n", "", "C:\\DoW", "/r",
+        {"Werte ohne Trenner bekommen ihn", "[Verzeichnisse]\nDOW=C:\\DoW\nReplays=/r\n", "", "C:\\DoW", "/r",
          false},
         {"langer Wert auf 2047 Zeichen", "[Verzeichnisse]\nDOW=" + lang + "\nReplays=" + lang.substr(0, 2047) + "\n",
          "", lang.substr(0, 2047), lang.substr(0, 2047), false},
@@ -83,8 +84,8 @@ TEST_F(VariablenTest, VerzeichnisseLesen) {
         VerzeichnisseLesen();
         std::string dow = fall.dow;
         if (dow.rfind("$C", 0) == 0) dow.replace(0, 2, prefix.LaufwerkC());
-        EXPECT_EQ(DOWVerzeichnis, dow);
-        EXPECT_EQ(ReplayVerzeichnis, fall.replays);
+        EXPECT_EQ(DOWVerzeichnis, plattform::OrdnerMitTrenner(dow));
+        EXPECT_EQ(ReplayVerzeichnis, plattform::OrdnerMitTrenner(fall.replays));
     }
 }
 
@@ -109,11 +110,17 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
     } aufraeumen{firma};
 
     ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=\nReplays=R\\\n");
-    if (!RegistryWertSetzen(taste, "InstallLocation", 1, std::string("C:\\Games\\DoW\\") + '\0', RegistrySicht::Bit32))
+    // Stored without its final backslash, as some installers write it: the game is still
+    // started from inside the folder.
+    if (!RegistryWertSetzen(taste, "InstallLocation", 1, std::string("C:\\Games\\Dawn of War") + '\0',
+                            RegistrySicht::Bit32))
         GTEST_SKIP() << "keine Administratorrechte";
     VerzeichnisseLesen();
-    EXPECT_EQ(DOWVerzeichnis, "C:\\Games\\DoW\\");
+    EXPECT_EQ(DOWVerzeichnis, "C:\\Games\\Dawn of War\\");
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
+    const auto start = plattform::SpielStartbefehl(DOWVerzeichnis, DOWFund);
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(start->Argumente.front(), "C:\\Games\\Dawn of War\\W40k.exe");
 
     ASSERT_TRUE(RegistryWertSetzen(taste, "InstallLocation", 4, std::string("\x01\0\0\0", 4), RegistrySicht::Bit32));
     try {
@@ -127,7 +134,7 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
 
 TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
     NUR_UNTER_POSIX();
-    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nReplays=R\\\n");
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nReplays=R/\n");
     prefix.SystemRegSchreiben(kTaste + "\"InstallLocation\"=dword:00000001\n");
     try {
         VerzeichnisseLesen();
@@ -135,14 +142,14 @@ TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
     } catch (const Fehler& f) {
         EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
     }
-    EXPECT_EQ(ReplayVerzeichnis, "R\\");
+    EXPECT_EQ(ReplayVerzeichnis, "R/");
 }
 
 TEST_F(VariablenTest, FalscherRegistryTypStoertNichtWennDOWGesetzt) {
-    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=D\\\n");
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=D/\n");
     prefix.SystemRegSchreiben(kTaste + "\"InstallLocation\"=dword:00000001\n");
     EXPECT_NO_THROW(VerzeichnisseLesen());
-    EXPECT_EQ(DOWVerzeichnis, "D\\");
+    EXPECT_EQ(DOWVerzeichnis, "D/");
 }
 
 TEST_F(VariablenTest, SchreibenUndWiederLesen) {

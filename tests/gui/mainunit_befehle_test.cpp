@@ -8,6 +8,7 @@
 #include "core/platform/tempdatei.h"
 #include "gui/optionenunit.h"
 #include "mainunit_testhilfe.h"
+#include "support/nurposix.h"
 #include "support/testdateien.h"
 
 namespace {
@@ -340,6 +341,18 @@ TEST_F(MainTest, UeberQuellarchNenntVersionLizenzenUndQuelltext) {
     for (const char* teil : {"Quellarch " QUELLARCH_VERSION, "GPL-3.0-or-later", "ohne jede Gewährleistung",
                              "LGPL-3.0", "Quelltext", "qt6-base"})
         EXPECT_NE(text.find(teil), std::string::npos) << teil;
+}
+
+// Windows: a game folder without the game says so, naming the program the click tried.
+TEST_F(MainTest, DOWStartenSagtWarumDasSpielNichtStartet) {
+    NUR_UNTER_WINDOWS();
+    auto& f = Oeffnen();
+    dlg.Vergessen();
+    DOWVerzeichnis = Spiel();
+    QTest::mouseClick(f.btnDOW, Qt::LeftButton);
+    ASSERT_EQ(dlg.Nachrichten().size(), 1u);
+    EXPECT_EQ(dlg.Nachrichten()[0].rfind(Spiel() + "W40k.exe konnte nicht gestartet werden.\r\n", 0), 0u)
+        << dlg.Nachrichten()[0];
 }
 
 }  // namespace

@@ -175,6 +175,7 @@ TEST_F(OptionenTest, OrdnerwahlHaengtTrennerAn) {
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
         EXPECT_EQ(dlg.Aufrufe[0].art, Art::Ordner);
         EXPECT_EQ(dlg.Aufrufe[0].titel, std::string("Verzeichnis auswählen..."));
+        EXPECT_EQ(dlg.Aufrufe[0].text, "vorher") << "starts at the folder the box holds";
         EXPECT_EQ(d->edtDOWVerzeichnis->text(), Text(f.edit));
         EXPECT_EQ(DOWVerzeichnis, "vorher");  // only OK takes it over
         dlg.Vergessen();
@@ -237,6 +238,7 @@ TEST_F(OptionenTest, DateiwahlNimmtDenOrdnerteil) {
 // ---- OK.
 
 TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
+    const std::string t(1, plattform::Trenner());
     const std::string bib = tmp.Pfad() + "Bib/";
     const std::string keinUtf8 = tmp.Pfad() + (plattform::IstPosix() ? "B\xFC" : "B\xED\xA0\x80") + "cher/";
     struct Fall {
@@ -249,8 +251,10 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         {"erste Einrichtung fragt nicht", "", "/dow/", Text(bib), false, "/dow/", bib},
         {"unveraendert fragt nicht, schreibt aber", bib, std::nullopt, std::nullopt, false, "", bib},
         {"nur Gross-/Kleinschreibung fragt", bib, std::nullopt, Text(tmp.Pfad() + "bib/"), true, "", tmp.Pfad() + "bib/"},
-        {"geleert fragt", bib, "/dow", "", true, "/dow", ""},
-        {"ohne Trenner getippt bleibt so", "", "/spiele/dow", "/bib", false, "/spiele/dow", "/bib"},
+        {"geleert fragt", bib, "/dow", "", true, "/dow" + t, ""},
+        {"ohne Trenner getippt bekommt ihn", "", "/spiele/dow", "/bib", false, "/spiele/dow" + t, "/bib" + t},
+        {"ohne Trenner ist derselbe Ordner, keine Frage", tmp.Pfad() + "Bib" + t, std::nullopt,
+         Text(tmp.Pfad() + "Bib"), false, "", tmp.Pfad() + "Bib" + t},
         {"Umlaut als UTF-8", "", QString::fromUtf8("/Spiele/Dämonen/"), QString::fromUtf8("/Bücher/"), false,
          "/Spiele/Dämonen/", "/Bücher/"},
         // Shown with U+FFFD; left as shown, the folder keeps the bytes that name it: a

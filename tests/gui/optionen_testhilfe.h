@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/platform/fehlerplan.h"
+#include "core/platform/ini.h"
 #include "core/variablen.h"
 #include "gui/optionenunit.h"
 #include "support/heimordner.h"
@@ -82,11 +83,10 @@ protected:
     }
 
     // config.ini as the next start would see it.
+    // What OK wrote into config.ini, as it stands there.
     static std::pair<std::string, std::string> Gespeichert() {
-        DOWVerzeichnis = "nicht gelesen";
-        ReplayVerzeichnis = "nicht gelesen";
-        VerzeichnisseLesen();
-        return {DOWVerzeichnis, ReplayVerzeichnis};
+        return {plattform::IniLesen(ConfigDatei, "Verzeichnisse", "DOW", "nicht gelesen"),
+                plattform::IniLesen(ConfigDatei, "Verzeichnisse", "Replays", "nicht gelesen")};
     }
 
     TempVerzeichnis tmp;

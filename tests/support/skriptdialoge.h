@@ -22,7 +22,7 @@ public:
     // One opened box as the window asked for it.
     struct Aufruf {
         Art art;
-        std::string text;    // message or question text, the query's prompt
+        std::string text;    // message or question text, the query's prompt, the folder a chooser starts at
         std::string titel;   // question title, query caption, chooser title or start folder
         std::string vorgabe; // the query's initial text
     };
@@ -77,7 +77,7 @@ public:
     }
 
     bool OrdnerWaehlen(const std::string& titel, std::string& ordner) override {
-        Aufrufe.push_back({Art::Ordner, {}, titel, {}});
+        Aufrufe.push_back({Art::Ordner, ordner, titel, {}});
         auto a = Naechste(Art::Ordner, "folder browser");
         if (!a || !a->ok) return false;
         ordner = a->wert;

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 // The real Win32 functions, for tests that hold the program's own code against them.
 // They exist only on Windows (and under Wine); on POSIX each raises std::logic_error, so
@@ -27,3 +29,24 @@ std::u16string WindowsUtf16AusAnsi(const std::string& text);
 // Opens the file for writing and shares nothing with anyone, as a program that wants its
 // file to itself while it writes; closed when the last copy of the result goes.
 std::shared_ptr<void> OhneTeilenOeffnen(const std::string& pfad);
+
+// An anonymous pipe as two C streams in binary mode: the first writes, the second reads.
+std::pair<std::FILE*, std::FILE*> WindowsRohr();
+// The console of this process, made with AllocConsole when it has none, as a C stream on
+// CONOUT$, with its output code page set to codepage. nullptr where no console can be
+// had: Wine without a display gives none that takes text.
+std::FILE* WindowsKonsole(unsigned codepage);
+// The row the console's cursor is in, and anzahl characters of the console's buffer from
+// the start of row zeile.
+int WindowsKonsolenZeile(std::FILE* konsole);
+std::u16string WindowsKonsolenText(std::FILE* konsole, int zeile, std::size_t anzahl);
+// The application manifest built into the program at pfad (resource 1 of RT_MANIFEST),
+// or "" when it has none.
+std::string WindowsManifest(const std::string& pfad);
+// Runs a line as typed at cmd's prompt (UTF-8): cmd.exe /s /c "zeile", with stdout and
+// stderr caught together. status is cmd's, which is the last program's.
+struct WindowsLauf {
+    int status;
+    std::string ausgabe;
+};
+WindowsLauf WindowsCmd(const std::string& zeile);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/platform/breit_win32.h"
 #include "core/platform/fehlerplan.h"
 
@@ -10,10 +12,14 @@ namespace plattform {
 namespace {
 
 std::string QuellarchIn(const wchar_t* variable) {
-    wchar_t ordner[MAX_PATH];
-    const DWORD laenge = GetEnvironmentVariableW(variable, ordner, MAX_PATH);
-    if (laenge == 0 || laenge >= MAX_PATH) return {};
-    return Schmal(std::wstring_view(ordner, laenge)) + "\\Quellarch\\";
+    // A profile may lie deeper than 260 characters where long paths are enabled.
+    const DWORD noetig = GetEnvironmentVariableW(variable, nullptr, 0);
+    if (noetig == 0) return {};
+    std::wstring ordner(noetig, L'\0');
+    const DWORD laenge = GetEnvironmentVariableW(variable, ordner.data(), noetig);
+    if (laenge == 0 || laenge >= noetig) return {};
+    ordner.resize(laenge);
+    return Schmal(ordner) + "\\Quellarch\\";
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 // One string of an INI file at a time, as GetPrivateProfileStringW and
 // WritePrivateProfileStringW handle it; values are UTF-8 (paths: the file system's bytes).
 // A value the ANSI code page cannot hold makes a Unicode file (UTF-16LE with its mark), an
-// ANSI one with ANSI values stays as it is. Section and key names match without regard to
+// ANSI one with ANSI values stays as it is. On Windows a file in UTF-8 (with its mark, or
+// without one as Notepad saves it, when it is valid UTF-8 and not plain ASCII) is read as
+// UTF-8, and the first write makes it a Unicode file. Section and key names match without regard to
 // letter case; blanks around a value and one pair of quotes enclosing it are dropped.
 namespace plattform {
 

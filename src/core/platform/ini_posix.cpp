@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/platform/fehlerplan.h"
+#include "core/platform/initext.h"
 #include "core/zeichensatz.h"
 
 // minIni reads and writes through a 512-byte line buffer fixed when the library was built:
@@ -69,23 +70,6 @@ std::string Verschluesseln(const Form& form, const std::string& text) {
     return aus;
 }
 
-// GetPrivateProfileStringW fills a buffer of IniPuffergroesse code units, so a value is
-// cut after IniPuffergroesse - 1 of them. Bytes that are no UTF-8 count one each.
-void Kuerzen(std::string& wert) {
-    constexpr std::size_t hoechstens = IniPuffergroesse - 1;
-    if (wert.size() <= hoechstens) return;
-    if (AnzeigeText(wert) != wert) {
-        wert.resize(hoechstens);
-        return;
-    }
-    std::u16string einheiten = Utf16AusUtf8(wert);
-    if (einheiten.size() <= hoechstens) return;
-    einheiten.resize(hoechstens);
-    // Half a pair would show as U+FFFD.
-    if (einheiten.back() >= 0xD800 && einheiten.back() < 0xDC00) einheiten.pop_back();
-    wert = Utf8AusUtf16(einheiten);
-}
-
 enum class Lesestatus { Gelesen, Fehlt, Fehler };
 
 Lesestatus DateiLesen(const std::string& pfad, std::string& inhalt) {
@@ -105,62 +89,6 @@ Lesestatus DateiLesen(const std::string& pfad, std::string& inhalt) {
     }
     ::close(fd);
     return Lesestatus::Gelesen;
-}
-
-std::string_view Getrimmt(std::string_view s) {
-    constexpr std::string_view leer = " \t\r\n";
-    const auto anfang = s.find_first_not_of(leer);
-    if (anfang == std::string_view::npos) return {};
-    return s.substr(anfang, s.find_last_not_of(leer) - anfang + 1);
-}
-
-bool GleichOhneFall(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (klein(a[i]) != klein(b[i])) return false;
-    }
-    return true;
-}
-
-// One line of the file, line end included, so a rewrite keeps every other line as it was.
-struct Zeile {
-    std::string_view text;
-    std::optional<std::string_view> abschnitt;  // name, when the line opens a section
-    std::optional<std::string_view> schluessel;
-    std::string_view wert;
-};
-
-std::vector<Zeile> Zerlegen(std::string_view inhalt) {
-    std::vector<Zeile> zeilen;
-    std::size_t pos = 0;
-    while (pos < inhalt.size()) {
-        auto ende = inhalt.find('\n', pos);
-        ende = ende == std::string_view::npos ? inhalt.size() : ende + 1;
-        Zeile z{inhalt.substr(pos, ende - pos), {}, {}, {}};
-        const auto kern = Getrimmt(z.text);
-        // A '[' without its ']' opens no section: Windows reads that line as a key line of
-        // the section before it.
-        const auto schluss = kern.empty() || kern[0] != '[' ? std::string_view::npos : kern.find(']');
-        if (schluss != std::string_view::npos) {
-            z.abschnitt = Getrimmt(kern.substr(1, schluss - 1));
-        } else if (!kern.empty() && kern[0] != ';') {
-            const auto gleich = kern.find('=');
-            if (gleich != std::string_view::npos) {
-                z.schluessel = Getrimmt(kern.substr(0, gleich));
-                z.wert = Getrimmt(kern.substr(gleich + 1));
-            }
-        }
-        zeilen.push_back(z);
-        pos = ende;
-    }
-    return zeilen;
-}
-
-std::string_view OhneAnfuehrung(std::string_view wert) {
-    if (wert.size() >= 2 && (wert.front() == '"' || wert.front() == '\'') && wert.back() == wert.front())
-        return wert.substr(1, wert.size() - 2);
-    return wert;
 }
 
 bool AllesSchreiben(int fd, const std::string& daten) {
@@ -219,21 +147,9 @@ std::string IniLesen(const std::string& datei, const std::string& abschnitt,
     while (ergebnis.size() > 1 && ergebnis.back() == ' ') ergebnis.pop_back();
     if (DateiLesen(datei, inhalt) == Lesestatus::Gelesen) {
         Entschluesseln(inhalt);
-        // Only the first section of the name counts, as for GetPrivateProfileStringA; a
-        // later one of the same name is never searched.
-        bool imAbschnitt = false;
-        for (const Zeile& z : Zerlegen(inhalt)) {
-            if (z.abschnitt) {
-                if (imAbschnitt) break;
-                imAbschnitt = GleichOhneFall(*z.abschnitt, abschnitt);
-            } else if (imAbschnitt && z.schluessel && GleichOhneFall(*z.schluessel, schluessel)) {
-                ergebnis = std::string(OhneAnfuehrung(z.wert));
-                break;
-            }
-        }
+        if (auto wert = IniWertSuchen(inhalt, abschnitt, schluessel)) ergebnis = std::move(*wert);
     }
-    Kuerzen(ergebnis);
-    return ergebnis;
+    return IniKuerzen(std::move(ergebnis));
 }
 
 bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
@@ -249,7 +165,7 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
     // becomes plain bytes, which hold every value.
     if (form.utf16 && AnzeigeText(wert) != wert) form = Form{};
 
-    const auto zeilen = Zerlegen(inhalt);
+    const auto zeilen = IniZeilen(inhalt);
     const std::string_view zeilenende = inhalt.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     const std::string neueZeile = schluessel + "=" + wert + std::string(zeilenende);
 
@@ -258,16 +174,16 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
     std::optional<std::size_t> ersetzen, einfuegenNach;
     bool imAbschnitt = false;
     for (std::size_t i = 0; i < zeilen.size() && !ersetzen; ++i) {
-        const Zeile& z = zeilen[i];
+        const IniZeile& z = zeilen[i];
         if (z.abschnitt) {
             // The first section of the name is the one written to, as it is the one read.
-            imAbschnitt = !einfuegenNach && GleichOhneFall(*z.abschnitt, abschnitt);
+            imAbschnitt = !einfuegenNach && IniNameGleich(*z.abschnitt, abschnitt);
             if (imAbschnitt) {
                 einfuegenNach = i;
                 for (std::size_t j = i + 1; j < zeilen.size() && !zeilen[j].abschnitt; ++j)
-                    if (!Getrimmt(zeilen[j].text).empty()) einfuegenNach = j;
+                    if (!IniGetrimmt(zeilen[j].text).empty()) einfuegenNach = j;
             }
-        } else if (imAbschnitt && z.schluessel && GleichOhneFall(*z.schluessel, schluessel)) {
+        } else if (imAbschnitt && z.schluessel && IniNameGleich(*z.schluessel, schluessel)) {
             ersetzen = i;
         }
     }

@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include <array>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 #include "core/platform/breit_win32.h"
 #include "core/platform/fehlerplan.h"
 #include "core/platform/griff_win32.h"
+#include "core/platform/initext.h"
 #include "core/platform/pfad.h"
 #include "core/platform/tempdatei.h"
+#include "core/zeichensatz.h"
 
 namespace plattform {
 namespace {
@@ -37,38 +40,62 @@ bool AllesSchreiben(HANDLE h, const void* daten, std::size_t anzahl) {
     return true;
 }
 
-// Makes datei a file that the profile functions keep as Unicode: one that begins with a
-// UTF-16LE byte-order mark. A missing file starts as just the mark; a plain file is carried
-// over line for line from its ANSI code page, beside it and then moved over it, so a
-// failure leaves it as it was. A file that has the mark already stays untouched.
-bool AlsUnicodeDatei(const std::wstring& datei) {
+// How the file's text is held. The profile functions know ANSI and, behind its mark,
+// UTF-16; Notepad saves UTF-8 without a mark, which they would read as ANSI.
+enum class Form { Ansi, Unicode, Utf8 };
+
+// A file that begins with the UTF-8 mark, or is valid UTF-8 and not plain ASCII, is
+// UTF-8; marke gets the length of its mark. Plain ASCII reads the same either way.
+Form FormVon(std::string_view bytes, std::size_t& marke) {
+    marke = 0;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == kUtf16Marke[0] &&
+        static_cast<unsigned char>(bytes[1]) == kUtf16Marke[1])
+        return Form::Unicode;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        marke = 3;
+        return Form::Utf8;
+    }
+    bool ascii = true;
+    for (char b : bytes) ascii = ascii && static_cast<unsigned char>(b) < 0x80;
+    return !ascii && AnzeigeText(bytes) == bytes ? Form::Utf8 : Form::Ansi;
+}
+
+// The file's bytes; empty for a missing file, nullopt for one that cannot be read.
+std::optional<std::string> DateiLesen(const std::wstring& datei) {
     // The profile functions may hold the file in a cache; all three nulls write it out.
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, datei.c_str());
-    std::vector<char> alt;
-    {
-        Griff ein(CreateFileW(datei.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (ein.h() == INVALID_HANDLE_VALUE) {
-            if (GetLastError() != ERROR_FILE_NOT_FOUND) return false;
-        } else {
-            LARGE_INTEGER groesse;
-            if (!GetFileSizeEx(ein.h(), &groesse) || groesse.QuadPart > 16 * 1024 * 1024) return false;
-            alt.resize(static_cast<std::size_t>(groesse.QuadPart));
-            DWORD gelesen = 0;
-            if (!alt.empty() && (!ReadFile(ein.h(), alt.data(), static_cast<DWORD>(alt.size()), &gelesen, nullptr) ||
-                                 gelesen != alt.size()))
-                return false;
-            if (alt.size() >= 2 && static_cast<unsigned char>(alt[0]) == kUtf16Marke[0] &&
-                static_cast<unsigned char>(alt[1]) == kUtf16Marke[1])
-                return true;
-        }
-    }
+    Griff ein(CreateFileW(datei.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (ein.h() == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::string>(std::string()) : std::nullopt;
+    LARGE_INTEGER groesse;
+    if (!GetFileSizeEx(ein.h(), &groesse) || groesse.QuadPart > 16 * 1024 * 1024) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(groesse.QuadPart), '\0');
+    DWORD gelesen = 0;
+    if (!bytes.empty() && (!ReadFile(ein.h(), bytes.data(), static_cast<DWORD>(bytes.size()), &gelesen, nullptr) ||
+                           gelesen != bytes.size()))
+        return std::nullopt;
+    return bytes;
+}
+
+// Makes datei a file that the profile functions keep as Unicode: one that begins with a
+// UTF-16LE byte-order mark. A missing file starts as just the mark; a plain file is carried
+// over line for line from its ANSI code page or from UTF-8, beside it and then moved over
+// it, so a failure leaves it as it was. A file that has the mark already stays untouched.
+bool AlsUnicodeDatei(const std::wstring& datei) {
+    const std::optional<std::string> alt = DateiLesen(datei);
+    if (!alt) return false;
+    std::size_t marke = 0;
+    const Form form = FormVon(*alt, marke);
+    if (form == Form::Unicode) return true;
+    const std::string_view bytes = std::string_view(*alt).substr(marke);
+    const UINT codepage = form == Form::Utf8 ? CP_UTF8 : CP_ACP;
     std::wstring text;
-    if (!alt.empty()) {
-        const int n = MultiByteToWideChar(CP_ACP, 0, alt.data(), static_cast<int>(alt.size()), nullptr, 0);
+    if (!bytes.empty()) {
+        const int n = MultiByteToWideChar(codepage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
         if (n <= 0) return false;
         text.resize(static_cast<std::size_t>(n));
-        MultiByteToWideChar(CP_ACP, 0, alt.data(), static_cast<int>(alt.size()), text.data(), n);
+        MultiByteToWideChar(codepage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
     }
     // A name of its own, made exclusively: two programs saving their settings at once
     // never write into one file, and nothing already there is ever opened.
@@ -93,6 +120,12 @@ bool AlsUnicodeDatei(const std::wstring& datei) {
 
 std::string IniLesen(const std::string& datei, const std::string& abschnitt,
                      const std::string& schluessel, const std::string& vorgabe) {
+    if (const auto bytes = DateiLesen(Breit(datei))) {
+        std::size_t marke = 0;
+        if (FormVon(*bytes, marke) == Form::Utf8)
+            if (auto wert = IniWertSuchen(std::string_view(*bytes).substr(marke), abschnitt, schluessel))
+                return IniKuerzen(std::move(*wert));
+    }
     std::array<wchar_t, IniPuffergroesse> puffer{};
     const DWORD laenge =
         GetPrivateProfileStringW(Breit(abschnitt).c_str(), Breit(schluessel).c_str(), Breit(vorgabe).c_str(),
@@ -105,9 +138,13 @@ bool IniSchreiben(const std::string& datei, const std::string& abschnitt,
     if (SollFehlschlagen(Operation::Schreiben)) return false;
     const std::wstring breitDatei = Breit(datei), breitWert = Breit(wert);
     // Written into a plain file, a folder the ANSI code page cannot name would come back
-    // with '?' in it. Only then does the file become a Unicode one; an ANSI file with
-    // ANSI values stays exactly as it was.
-    if (!PasstInAnsi(breitWert) && !AlsUnicodeDatei(breitDatei)) return false;
+    // with '?' in it, and a UTF-8 file would get an ANSI line among its UTF-8 ones. Only
+    // then does the file become a Unicode one; an ANSI file with ANSI values stays exactly
+    // as it was.
+    std::size_t marke = 0;
+    const auto bytes = DateiLesen(breitDatei);
+    const bool utf8 = bytes && FormVon(*bytes, marke) == Form::Utf8;
+    if ((utf8 || !PasstInAnsi(breitWert)) && !AlsUnicodeDatei(breitDatei)) return false;
     return WritePrivateProfileStringW(Breit(abschnitt).c_str(), Breit(schluessel).c_str(), breitWert.c_str(),
                                       breitDatei.c_str()) != 0;
 }

@@ -2,8 +2,9 @@
 
 namespace plattform {
 
-void SpielStarten(const std::string& dowVerzeichnis, const Spielfund& fund) {
-    if (const auto befehl = SpielStartbefehl(dowVerzeichnis, fund)) ProgrammStarten(*befehl);
+std::optional<Startfehler> SpielStarten(const std::string& dowVerzeichnis, const Spielfund& fund) {
+    if (const auto befehl = SpielStartbefehl(dowVerzeichnis, fund)) return ProgrammStarten(*befehl);
+    return std::nullopt;
 }
 
 }  // namespace plattform

@@ -23,12 +23,21 @@ struct Startbefehl {
 // PATH: then nothing is started.
 std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund& fund);
 
-// Starts the command in a normal window and returns at once. Nothing is reported: a
-// missing or unstartable file, or a missing folder, simply starts nothing. The started
-// program lives on its own; the caller never waits for it.
-void ProgrammStarten(const Startbefehl& befehl);
+// Why a program did not start: the program file, and the system's reason in its own words
+// (on Windows in the system's language).
+struct Startfehler {
+    std::string Programm;
+    std::string Grund;
+};
 
-// SpielStartbefehl, then ProgrammStarten when there is a command.
-void SpielStarten(const std::string& dowVerzeichnis, const Spielfund& fund);
+// Starts the command in a normal window and returns as soon as it runs. The started
+// program lives on its own; the caller never waits for it. A program that does not
+// start (missing, not a program, refused, a missing working folder) gives its Startfehler;
+// the system shows no box of its own.
+std::optional<Startfehler> ProgrammStarten(const Startbefehl& befehl);
+
+// SpielStartbefehl, then ProgrammStarten when there is a command; nullopt also when there
+// is none.
+std::optional<Startfehler> SpielStarten(const std::string& dowVerzeichnis, const Spielfund& fund);
 
 }  // namespace plattform

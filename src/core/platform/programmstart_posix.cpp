@@ -1,11 +1,13 @@
 #include "core/platform/programmstart.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,8 +63,8 @@ std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, c
     return Startbefehl{{wine, exe}, dowVerzeichnis, gefunden ? fund.WinePraefix : ""};
 }
 
-void ProgrammStarten(const Startbefehl& befehl) {
-    if (befehl.Argumente.empty()) return;
+std::optional<Startfehler> ProgrammStarten(const Startbefehl& befehl) {
+    if (befehl.Argumente.empty()) return std::nullopt;
     // Both paths are taken as they are: on POSIX a '\' is part of a folder's name.
     // Everything is prepared before fork: between fork and exec only async-signal-safe
     // calls are allowed, as the window's process has other threads.
@@ -79,25 +81,51 @@ void ProgrammStarten(const Startbefehl& befehl) {
     envp.push_back(nullptr);
     const std::string& ausfuehren = argumente[0];
     const std::string& arbeitsverzeichnis = befehl.Arbeitsverzeichnis;
+    const auto fehler = [&](int nummer) { return Startfehler{ausfuehren, std::strerror(nummer)}; };
 
+    // The program's errno comes back through a pipe that exec closes: nothing read means
+    // it runs.
+    int rohr[2];
+    if (pipe2(rohr, O_CLOEXEC) != 0) return fehler(errno);
     // Twice forked: the middle process ends at once and is reaped here, the game is
     // adopted by init, so it leaves no zombie and outlives the window.
     pid_t mitte = fork();
-    if (mitte < 0) return;
+    if (mitte < 0) {
+        const int nummer = errno;
+        close(rohr[0]);
+        close(rohr[1]);
+        return fehler(nummer);
+    }
     if (mitte == 0) {
+        close(rohr[0]);
         setsid();
         pid_t spiel = fork();
         if (spiel == 0) {
-            // An empty or missing folder keeps the current one, as the shell does.
-            if (!arbeitsverzeichnis.empty()) (void)chdir(arbeitsverzeichnis.c_str());
-            execve(ausfuehren.c_str(), argv.data(), envp.data());
+            // An empty folder keeps the current one, as the shell does; a missing one is
+            // an error, not a start somewhere else.
+            if (arbeitsverzeichnis.empty() || chdir(arbeitsverzeichnis.c_str()) == 0)
+                execve(ausfuehren.c_str(), argv.data(), envp.data());
+            const int nummer = errno;
+            (void)!write(rohr[1], &nummer, sizeof nummer);
             _exit(127);
+        }
+        if (spiel < 0) {
+            const int nummer = errno;
+            (void)!write(rohr[1], &nummer, sizeof nummer);
         }
         _exit(0);
     }
+    close(rohr[1]);
     int status = 0;
     while (waitpid(mitte, &status, 0) < 0 && errno == EINTR) {
     }
+    int nummer = 0;
+    ssize_t gelesen;
+    while ((gelesen = read(rohr[0], &nummer, sizeof nummer)) < 0 && errno == EINTR) {
+    }
+    close(rohr[0]);
+    if (gelesen == static_cast<ssize_t>(sizeof nummer)) return fehler(nummer);
+    return std::nullopt;
 }
 
 }  // namespace plattform

@@ -1,5 +1,6 @@
 #include "core/platform/spielsuche.h"
 
+#include "core/platform/pfad.h"
 #include "core/platform/registry.h"
 
 namespace plattform {
@@ -7,8 +8,9 @@ namespace plattform {
 std::optional<Spielfund> SpielSuchen() {
     std::string ordner = RegistryPfadLesen("SOFTWARE\\THQ\\Dawn of War\\", "InstallLocation");
     if (ordner.empty()) return std::nullopt;
-    // As stored: the registry value is used unchanged, without a separator added.
-    return Spielfund{std::move(ordner), "Registry",
+    // Installers store the folder with or without its final backslash; "W40k.exe" is
+    // joined on, so it must have one.
+    return Spielfund{OrdnerMitTrenner(ordner), "Registry",
                      "HKEY_LOCAL_MACHINE\\SOFTWARE\\THQ\\Dawn of War\\InstallLocation", "", ""};
 }
 

@@ -3,9 +3,13 @@
 
 class QWidget;
 
-// The file and folder choosers of the running program. Windows uses the shell's own
-// dialogs; elsewhere, and under the offscreen platform everywhere, Qt's choosers serve.
-// The contracts are those of TDialoge::OrdnerWaehlen and TDialoge::DateiOeffnen.
+// The file and folder choosers of the running program. Windows uses the system's own
+// folder chooser for both; elsewhere, and under the offscreen platform everywhere, Qt's
+// choosers serve. The contracts are those of TDialoge::OrdnerWaehlen and
+// TDialoge::DateiOeffnen, with two additions: OrdnerWaehlen starts in the folder ordner
+// holds when it names one (else at the top of the file system), and on Windows
+// DateiOeffnen picks a folder and gives it with its final separator, which is the
+// folder part that the caller takes of the name.
 namespace auswahl {
 
 bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ordner);

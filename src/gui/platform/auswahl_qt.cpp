@@ -20,8 +20,9 @@ QFileDialog::Options ChooserOptionen() {
 }  // namespace
 
 bool QtOrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ordner) {
-    QString gewaehlt = QFileDialog::getExistingDirectory(besitzer, AlsQString(titel), QDir::rootPath(),
-                                                         ChooserOptionen() | QFileDialog::ShowDirsOnly);
+    const QString start = ordner.empty() ? QDir::rootPath() : AlsQString(ordner);
+    QString gewaehlt =
+        QFileDialog::getExistingDirectory(besitzer, AlsQString(titel), start, ChooserOptionen() | QFileDialog::ShowDirsOnly);
     if (gewaehlt.isEmpty()) return false;
     ordner = AlsUtf8(QDir::toNativeSeparators(gewaehlt));
     return true;
