@@ -1,25 +1,33 @@
 #include "gui/kopiermeldung.h"
 
+#include <QCoreApplication>
+
 #include "core/zeichensatz.h"
+#include "gui/namensliste.h"
+#include "gui/qttext.h"
 
-namespace {
-// A box taller than the screen helps nobody; the folders show the rest.
-constexpr int kHoechstensZeilen = 10;
-}  // namespace
+std::string Anzahltext(int n, const char* einer, const char* mehrere) {
+    return AlsUtf8(n == 1 ? QCoreApplication::translate("Kopiermeldung", einer)
+                          : QCoreApplication::translate("Kopiermeldung", mehrere, nullptr, n));
+}
 
-std::string KopierMeldung(const std::string& zaehlzeile, const TKopierbericht& bericht) {
-    std::string text = zaehlzeile;
-    int gezeigt = 0, weitere = 0;
-    for (const TKopierteDatei& datei : bericht.Dateien) {
-        if (Angekommen(datei.Stand)) continue;
-        if (gezeigt == kHoechstensZeilen) {
-            ++weitere;
-            continue;
-        }
-        // The name is the file system's bytes; the message is text.
-        text += "\r\n" + AnzeigeText(datei.Name) + ": " + KopierGrund(datei.Stand);
-        ++gezeigt;
-    }
-    if (weitere > 0) text += "\r\nund " + std::to_string(weitere) + " weitere";
-    return text;
+std::string NichtAngekommenText(const TKopierbericht& bericht) {
+    std::vector<std::string> zeilen;
+    for (const TKopierteDatei& datei : bericht.Dateien)
+        if (!Angekommen(datei.Stand)) zeilen.push_back(datei.Name + ": " + KopierGrund(datei.Stand));
+    if (zeilen.empty()) return {};
+    return "\r\n" +
+           Anzahltext(static_cast<int>(zeilen.size()), "1 Replay wurde nicht kopiert:",
+                      "%n Replays wurden nicht kopiert:") +
+           NamensListe(zeilen);
+}
+
+std::string KopierMeldung(const TKopierbericht& bericht, TKopierart art) {
+    const int kopiert = bericht.Anzahl(TKopierstand::Kopiert);
+    std::string text = art == TKopierart::Import
+                           ? Anzahltext(kopiert, "1 Replay wurde kopiert.", "%n Replays wurden kopiert.")
+                           : Anzahltext(kopiert, "1 Replay kopiert", "%n Replays kopiert");
+    if (const int da = bericht.Anzahl(TKopierstand::SchonDa); da > 0)
+        text += "\r\n" + Anzahltext(da, "1 Replay war schon vorhanden.", "%n Replays waren schon vorhanden.");
+    return text + NichtAngekommenText(bericht);
 }

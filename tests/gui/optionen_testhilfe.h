@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -79,6 +80,14 @@ protected:
     static std::string Ordner(const std::string& pfad) {
         std::filesystem::create_directories(pfad);
         return pfad;
+    }
+
+    // A game folder as the game leaves it: W40k.exe and a Playback folder; with its separator.
+    std::string Spielordner(const std::string& name = "dow") const {
+        const std::string ordner = Ordner(tmp.Pfad() + name + "/");
+        Ordner(ordner + "Playback/");
+        std::ofstream(ordner + "W40k.exe") << "MZ";
+        return ordner;
     }
 
     // config.ini as the next start would see it.
