@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "core/platform/dateisystem.h"
+#include "core/platform/ini.h"
 #include "mainunit_testhilfe.h"
 #include "support/nurposix.h"
 
@@ -176,6 +177,50 @@ TEST_F(MainTest, FensterWaechstUndPasstAufDenSchirm) {
         eintraege += menue->actions();
     for (QAction* a : eintraege)
         if (!a->isSeparator()) EXPECT_TRUE(a->text().contains(QLatin1Char('&'))) << a->text().toStdString();
+}
+
+// The layout of the last session comes back from config.ini's section "Fenster"; a place
+// off every screen gives the default one. Closing writes what the user left.
+TEST_F(MainTest, FensterlageKommtAusConfigIni) {
+    InBibliothek("a.rec", Bau("Alpha", 2, "2P_BLOOD_RIVER"));
+    InBibliothek("b.rec", Bau("Beta", 2, "4P_QUATRA"));
+    InBibliothek("c.rec", Bau("Gamma", 2, "2P_RAILWAY"));
+    ConfigDatei = tmp.Pfad() + "config.ini";
+    struct Fall {
+        const char* name;
+        const char* lage;
+        QRect erwartet;  // empty: the default place
+    };
+    for (const Fall& fall : {Fall{"gespeichert", "50,40,700,500", QRect(50, 40, 700, 500)},
+                             Fall{"neben jedem Bildschirm", "5000,5000,700,500", QRect()}}) {
+        SCOPED_TRACE(fall.name);
+        std::filesystem::remove(ConfigDatei);
+        for (const auto& [schluessel, wert] : std::vector<std::pair<const char*, const char*>>{
+                 {"Lage", fall.lage}, {"Teiler", "300,340"}, {"Spalten", "0:30,1:40,4:150,2:90,3:23,5:137"},
+                 {"Sortierung", "4,1"}, {"Replay", "b.rec"}})
+            ASSERT_TRUE(plattform::IniSchreiben(ConfigDatei, "Fenster", schluessel, wert));
+        fenster.reset();
+        auto& f = Oeffnen();
+        if (fall.erwartet.isNull()) {
+            EXPECT_TRUE(f.screen()->availableGeometry().contains(f.geometry()));
+        } else {
+            EXPECT_EQ(f.pos(), fall.erwartet.topLeft());
+            EXPECT_EQ(f.size(), fall.erwartet.size());
+        }
+        EXPECT_EQ(f.grdReplays->CellStr(2, 0), "Karte") << "the column order";
+        EXPECT_EQ(f.grdReplays->ColBaseWidth(f.grdReplays->Spaltenposition(lsSpielname)), 90);
+        EXPECT_EQ(f.grdReplays->SortOptions.Column, 2);
+        EXPECT_EQ(f.grdReplays->SortOptions.Direction, sdDescending);
+        EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Beta", "Alpha", "Gamma"})) << "by Karte, descending";
+        EXPECT_EQ(Angezeigt(), "Beta");
+    }
+    // What the user leaves is what the next start finds.
+    ZelleKlicken(lsSpielname, ZeileMit("Gamma"));
+    fenster->close();
+    EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Replay", ""), "c.rec");
+    EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Sortierung", ""), "4,1");
+    EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Spalten", "").rfind("0:30,1:40,4:", 0), 0u);
+    ConfigDatei.clear();
 }
 
 // Every caption fits its button, whatever font stands in for "MS Sans Serif". Windows'
