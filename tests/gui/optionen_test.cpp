@@ -57,6 +57,8 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
         EXPECT_TRUE(b->text().isEmpty());
         EXPECT_FALSE(b->icon().pixmap(16, 16).isNull());
+        // Drawn for 2x screens too, not blown up from 16 pixels.
+        EXPECT_TRUE(b->icon().availableSizes().contains(QSize(32, 32)));
         const QImage grau = b->icon().pixmap(16, 16, QIcon::Disabled).toImage();
         ASSERT_FALSE(grau.isNull());
         bool sichtbar = false;
