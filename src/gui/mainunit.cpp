@@ -199,7 +199,8 @@ void TfrmMain::DetailsAufbauen() {
 
     pnlRechts = new QFrame;
     pnlRechts->setObjectName(QStringLiteral("pnlRechts"));
-    pnlRechts->setMinimumSize(kPanelBreite, kPanelHoehe);
+    // A little narrower than designed, so a scroll bar beside it leaves it whole.
+    pnlRechts->setMinimumSize(kPanelBreite - 20, kPanelHoehe);
     pnlRechts->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlRechts->setAutoFillBackground(true);
     QPalette creme = pnlRechts->palette();

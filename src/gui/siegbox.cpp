@@ -43,10 +43,7 @@ QCheckBox* Siegbox(QGroupBox* gruppe, const char* name, const char* text, int to
 
 void SiegboxSetzen(QCheckBox* box, bool gesetzt) {
     box->setChecked(gesetzt);
-    QFont schrift = box->font();
-    schrift.setBold(gesetzt);
-    box->setFont(schrift);
-    // An unset condition's caption steps back.
+    // An unset condition's caption steps back; a set one reads like any text.
     QPalette farben = box->parentWidget()->palette();
     if (!gesetzt) farben.setColor(QPalette::WindowText, farben.color(QPalette::Disabled, QPalette::WindowText));
     box->setPalette(farben);
