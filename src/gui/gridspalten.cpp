@@ -29,6 +29,7 @@ void Aussehen(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
     const int hoehe = std::max(21, QFontMetrics(TahomaSchrift(true)).height() + 6);
     grid->SetDefaultRowHeight(hoehe);
     grid->SetFixedRowHeight(hoehe);
+    grid->CheckBoxSize = std::max(15, hoehe - 6);
     grid->SetStretchLastColumn(true);
     grid->SetCellFont(TahomaSchrift(false));
     grid->SetFixedFont(TahomaSchrift(true));

@@ -480,6 +480,19 @@ TEST_F(MainTest, TastenFuerDieBefehle) {
          },
          // A style that handles Alt itself (Windows') highlights the first entry instead.
          [](TfrmMain& f) { return f.menuBar()->activeAction() == f.Datei1->menuAction(); }},
+        // At the first start too, the keyboard alone reaches "Optionen".
+        {"Alt+O", [this](TfrmMain& f) {
+             optionenGesehen_ = false;
+             std::function<void()> schliessen = [&, this] {
+                 auto* d = qobject_cast<TfrmOptionen*>(QApplication::activeModalWidget());
+                 if (!d) return QTimer::singleShot(10, schliessen);
+                 optionenGesehen_ = true;
+                 d->reject();
+             };
+             QTimer::singleShot(10, schliessen);
+             QTest::keyClick(f.grdReplays, Qt::Key_O, Qt::AltModifier);
+         },
+         [this](TfrmMain&) { return optionenGesehen_; }},
         {"Strg+Q", [](TfrmMain& f) { QTest::keyClick(f.grdReplays, Qt::Key_Q, Qt::ControlModifier); },
          [](TfrmMain& f) { return !f.isVisible(); }},
     };

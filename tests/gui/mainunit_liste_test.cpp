@@ -1,6 +1,7 @@
 // The replay list and the detail panel as the user sees them after refreshes and clicks.
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <fstream>
 #include <QHelpEvent>
 #include <QStatusBar>
 #include <QToolTip>
@@ -236,6 +237,19 @@ TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
     EXPECT_TRUE(dlg.Aufrufe.empty());
     EXPECT_EQ(f.statusBar()->currentMessage().toStdString(), "1 Replay in " + Bibliothek() + ", 1 Datei nicht lesbar");
     for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isChecked());
+}
+
+// Files that are no readable replay are named in one box after the scan, ten at most.
+TEST_F(MainTest, BeschaedigteDateienInEinerMeldung) {
+    for (int i = 0; i < 12; ++i) std::ofstream(Bibliothek() + "kaputt" + std::to_string(10 + i) + ".rec") << "xx";
+    InBibliothek("gut.rec", Bau("Gut"));
+    Oeffnen();
+    ASSERT_EQ(dlg.Nachrichten().size(), 1u);
+    const std::string text = dlg.Nachrichten()[0];
+    EXPECT_EQ(text.rfind("Diese 12 Dateien sind keine lesbaren Replays und fehlen in der Liste:\r\nkaputt", 0), 0u) << text;
+    EXPECT_EQ(text.substr(text.size() - 15), "\r\nund 2 weitere");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 11);
+    EXPECT_EQ(Gezeigt(), std::vector<std::string>{"Gut"});
 }
 
 TEST_F(MainTest, SiegbedingungenSpiegelnDasGezeigteReplay) {

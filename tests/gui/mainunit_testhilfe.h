@@ -172,5 +172,6 @@ protected:
     Heimordner heim;  // no game search in the machine's own home and Wine prefix
     SkriptDialoge dlg;
     std::unique_ptr<TfrmMain> fenster;
+    bool optionenGesehen_ = false;  // a modal "Optionen" came up and was closed
 };
 
