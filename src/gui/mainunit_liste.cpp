@@ -91,17 +91,18 @@ TfrmMain::TListenansicht TfrmMain::ListenansichtMerken() const {
     }
     std::sort(ansicht.Angekreuzt.begin(), ansicht.Angekreuzt.end());
     ansicht.AktuelleZeile = grdReplays->CurrentRow();
-    ansicht.Aktuell = ansicht.AktuelleZeile >= 1 ? DateinameInZeile(ansicht.AktuelleZeile) : startReplay_;
+    if (ansicht.AktuelleZeile >= 1) ansicht.Aktuell = DateinameInZeile(ansicht.AktuelleZeile);
+    // Before the first fill, the replay that was current when the window last closed.
+    if (ansicht.Aktuell.empty()) ansicht.Aktuell = startReplay_;
     ansicht.Rollen = grdReplays->Rollposition();
     return ansicht;
 }
 
 void TfrmMain::ListenansichtHerstellen(const TListenansicht& ansicht) {
     int aktuell = -1;
-    for (int r = 1; r < grdReplays->RowCount(); ++r) {
+    for (int r = 1; r < grdReplays->RowCount() && !ansicht.Angekreuzt.empty(); ++r) {
         const std::string datei = DateinameInZeile(r);
-        if (datei.empty()) continue;
-        if (std::binary_search(ansicht.Angekreuzt.begin(), ansicht.Angekreuzt.end(), datei))
+        if (!datei.empty() && std::binary_search(ansicht.Angekreuzt.begin(), ansicht.Angekreuzt.end(), datei))
             grdReplays->PlaceCheckBox(lsBox, r, true, false);
     }
     // The marker in the header tells how the rows stand, so they stand so after every fill.
@@ -118,6 +119,7 @@ void TfrmMain::ListenansichtHerstellen(const TListenansicht& ansicht) {
     for (int r = 1; r < grdReplays->RowCount() && !ansicht.Aktuell.empty(); ++r)
         if (DateinameInZeile(r) == ansicht.Aktuell) aktuell = r;
     if (aktuell < 1) aktuell = std::clamp(ansicht.AktuelleZeile, 1, grdReplays->RowCount() - 1);
+    startReplay_.clear();
     grdReplays->SetCurrentCell(lsBox, aktuell);
     grdReplays->SetRollposition(ansicht.Rollen);
     const int zeile = grdReplays->CurrentRow();

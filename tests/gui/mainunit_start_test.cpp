@@ -199,7 +199,7 @@ TEST_F(MainTest, FensterlageKommtAusConfigIni) {
         std::filesystem::remove(ConfigDatei);
         for (const auto& [schluessel, wert] : std::vector<std::pair<const char*, const char*>>{
                  {"Lage", fall.lage}, {"Teiler", "300,340"}, {"Spalten", "0:30,1:40,4:150,2:90,3:23,5:137"},
-                 {"Sortierung", "4,1"}, {"Replay", "b.rec"}})
+                 {"Sortierung", "4,0"}, {"Replay", "b.rec"}})
             ASSERT_TRUE(plattform::IniSchreiben(ConfigDatei, "Fenster", schluessel, wert));
         fenster.reset();
         auto& f = Oeffnen();
@@ -212,15 +212,15 @@ TEST_F(MainTest, FensterlageKommtAusConfigIni) {
         EXPECT_EQ(f.grdReplays->CellStr(2, 0), "Karte") << "the column order";
         EXPECT_EQ(f.grdReplays->ColBaseWidth(f.grdReplays->Spaltenposition(lsSpielname)), 90);
         EXPECT_EQ(f.grdReplays->SortOptions.Column, 2);
-        EXPECT_EQ(f.grdReplays->SortOptions.Direction, sdDescending);
-        EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Beta", "Alpha", "Gamma"})) << "by Karte, descending";
-        EXPECT_EQ(Angezeigt(), "Beta");
+        EXPECT_EQ(f.grdReplays->SortOptions.Direction, sdAscending);
+        EXPECT_EQ(Gezeigt(), (std::vector<std::string>{"Gamma", "Alpha", "Beta"})) << "by Karte";
+        EXPECT_EQ(Angezeigt(), "Beta") << "the replay current at the last close";
     }
     // What the user leaves is what the next start finds.
     ZelleKlicken(lsSpielname, ZeileMit("Gamma"));
     fenster->close();
     EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Replay", ""), "c.rec");
-    EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Sortierung", ""), "4,1");
+    EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Sortierung", ""), "4,0");
     EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Fenster", "Spalten", "").rfind("0:30,1:40,4:", 0), 0u);
     ConfigDatei.clear();
 }
