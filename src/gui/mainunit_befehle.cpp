@@ -40,15 +40,15 @@ private:
 }  // namespace
 
 std::string TfrmMain::OrdnerFehler(bool playback) const {
-    const auto text = [](const char* t) { return AlsUtf8(tr(t)); };
     if (DOWVerzeichnis.empty())
-        return text("Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.");
+        return AlsUtf8(tr("Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen."));
     if (!plattform::VerzeichnisExistiert(DOWVerzeichnis))
         return AlsUtf8(tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.").arg(AlsQString(DOWVerzeichnis)));
     if (playback && !plattform::VerzeichnisExistiert(PlaybackOrdner(DOWVerzeichnis)))
-        return AlsUtf8(tr("Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.").arg(AlsQString(DOWVerzeichnis)));
+        return AlsUtf8(
+            tr("Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.").arg(AlsQString(DOWVerzeichnis)));
     if (ReplayVerzeichnis.empty())
-        return text("Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.");
+        return AlsUtf8(tr("Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen."));
     if (!plattform::VerzeichnisExistiert(ReplayVerzeichnis))
         return AlsUtf8(tr("Das Replay-Verzeichnis %1 gibt es nicht.").arg(AlsQString(ReplayVerzeichnis)));
     return {};
@@ -93,7 +93,8 @@ void TfrmMain::btnUmbenennenClick() {
     const std::string prompt =
         AlsUtf8(tr("Replay: %1\nDatei: %2").arg(AlsQString(replay->Spielname), AlsQString(replay->Dateiname))) +
         "\r\n\r\nNeuer Replayname (1-25 Zeichen):";
-    if (!dialoge_.Eingabe("Replay umbenennen", prompt, text, {25, [](const std::string& t) { return NamensFehler(t); }})) {
+    if (!dialoge_.Eingabe("Replay umbenennen", prompt, text,
+                          {25, [](const std::string& t) { return NamensFehler(t); }})) {
         StatusMelden(tr("Nichts umbenannt."));
         return;
     }
@@ -112,7 +113,8 @@ void TfrmMain::btnDOWClick() {
     const QString ordner = AlsQString(start.Ordner);
     QString fehler;
     switch (start.Hindernis) {
-        case TStarthindernis::Keines: break;
+        case TStarthindernis::Keines:
+            break;
         case TStarthindernis::KeinOrdner:
             fehler = tr("Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.");
             break;
@@ -123,12 +125,14 @@ void TfrmMain::btnDOWClick() {
             fehler = tr("Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.").arg(ordner);
             break;
         case TStarthindernis::KeinWine:
-            fehler = tr("Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. "
-                        "Bitte Wine installieren.");
+            fehler =
+                tr("Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. "
+                   "Bitte Wine installieren.");
             break;
         case TStarthindernis::KeinSteam:
-            fehler = tr("Dawn of War wurde mit Steam installiert, doch das Programm „steam“ wurde nicht gefunden. "
-                        "Bitte Steam installieren.");
+            fehler =
+                tr("Dawn of War wurde mit Steam installiert, doch das Programm „steam“ wurde nicht gefunden. "
+                   "Bitte Steam installieren.");
             break;
     }
     if (!fehler.isEmpty()) {
@@ -184,23 +188,33 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
 
     const int verschoben = static_cast<int>(geleert.Dateien.size()) - geleert.NichtAngekommen();
     const int kopiert = static_cast<int>(markiert.size() - gescheitert.size());
-    std::string text = Anzahltext(verschoben, "1 Replay aus Playback in die Bibliothek verschoben.",
-                                  "%n Replays aus Playback in die Bibliothek verschoben.") +
-                       NichtAngekommenText(geleert) + "\r\n" +
-                       Anzahltext(kopiert, "1 Replay nach Playback kopiert.", "%n Replays nach Playback kopiert.");
+    std::string text =
+        Anzahltext(verschoben,
+                   QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay aus Playback in die Bibliothek verschoben."),
+                   QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays aus Playback in die Bibliothek verschoben.")) +
+        NichtAngekommenText(geleert) + "\r\n" +
+        Anzahltext(kopiert, QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay nach Playback kopiert."),
+                   QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays nach Playback kopiert."));
     if (!gescheitert.empty())
-        text += "\r\n" +
-                Anzahltext(static_cast<int>(gescheitert.size()), "1 Replay konnte nicht nach Playback kopiert werden:",
-                           "%n Replays konnten nicht nach Playback kopiert werden:") +
-                NamensListe(gescheitert);
+        text +=
+            "\r\n" +
+            Anzahltext(static_cast<int>(gescheitert.size()),
+                       QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay konnte nicht nach Playback kopiert werden:"),
+                       QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays konnten nicht nach Playback kopiert werden:")) +
+            NamensListe(gescheitert);
     if (!ausgeblendet.empty())
-        text += "\r\n" +
-                Anzahltext(static_cast<int>(ausgeblendet.size()),
-                           "1 markiertes Replay ist durch die Suche ausgeblendet und wurde nicht kopiert:",
-                           "%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:") +
-                NamensListe(ausgeblendet);
+        text +=
+            "\r\n" +
+            Anzahltext(
+                static_cast<int>(ausgeblendet.size()),
+                QT_TRANSLATE_NOOP("Kopiermeldung",
+                                  "1 markiertes Replay ist durch die Suche ausgeblendet und wurde nicht kopiert:"),
+                QT_TRANSLATE_NOOP("Kopiermeldung",
+                                  "%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:")) +
+            NamensListe(ausgeblendet);
     if (markiert.empty() && ausgeblendet.empty())
-        text += "\r\n" + AlsUtf8(tr("Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll."));
+        text +=
+            "\r\n" + AlsUtf8(tr("Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll."));
 
     // The replays moved out of Playback are in the library now, and the list shows them.
     if (verschoben > 0) ListeAktualisieren();
