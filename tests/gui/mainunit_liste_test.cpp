@@ -334,9 +334,11 @@ TEST_F(MainTest, JederTestnameInListeDetailsUndUmbenennen) {
         if (name.angezeigt.empty()) dlg.EingabeAbbrechen();
         QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
         const std::string jetzt = ReplayNachDatei("umbenennen.rec")->Spielname;
-        if (name.umbenennbar) EXPECT_EQ(jetzt, name.angezeigt);
-        else if (!name.angezeigt.empty())
+        if (name.umbenennbar) {
+            EXPECT_EQ(jetzt, name.angezeigt);
+        } else if (!name.angezeigt.empty()) {
             EXPECT_TRUE(name.angezeigt.rfind(jetzt, 0) == 0 && NeuerNameGueltig(jetzt)) << jetzt;
+        }
     }
 }
 

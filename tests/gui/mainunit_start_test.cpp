@@ -177,8 +177,11 @@ TEST_F(MainTest, FensterWaechstUndPasstAufDenSchirm) {
     QList<QAction*> eintraege = f.menuBar()->actions();
     for (QMenu* menue : {f.Datei1, f.Hilfe1})
         eintraege += menue->actions();
-    for (QAction* a : eintraege)
-        if (!a->isSeparator()) EXPECT_TRUE(a->text().contains(QLatin1Char('&'))) << a->text().toStdString();
+    for (QAction* a : eintraege) {
+        if (!a->isSeparator()) {
+            EXPECT_TRUE(a->text().contains(QLatin1Char('&'))) << a->text().toStdString();
+        }
+    }
 }
 
 // The layout of the last session comes back from config.ini's section "Fenster"; a place

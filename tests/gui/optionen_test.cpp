@@ -309,7 +309,9 @@ TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
         Klick(d->btnOk);
         ASSERT_EQ(dlg.Aufrufe.size(), 1u);
         EXPECT_EQ(dlg.Aufrufe[0].art, f.antwort ? Art::Frage : Art::Nachricht);
-        if (!f.text.empty()) EXPECT_EQ(dlg.Aufrufe[0].text, f.text);
+        if (!f.text.empty()) {
+            EXPECT_EQ(dlg.Aufrufe[0].text, f.text);
+        }
         EXPECT_EQ(Freigegeben(), f.angenommen);
         EXPECT_EQ(DOWVerzeichnis, f.gespeichertDow);
         EXPECT_EQ(ReplayVerzeichnis, f.gespeichertBib);

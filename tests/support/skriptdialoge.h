@@ -61,10 +61,10 @@ public:
     void Vergessen() { Aufrufe.clear(); }
 
     // ---- TDialoge.
-    void Nachricht(const std::string& text) override { Aufrufe.push_back({Art::Nachricht, text, {}, {}}); }
+    void Nachricht(const std::string& text) override { Aufrufe.push_back({Art::Nachricht, text, {}, {}, 0, {}}); }
 
     bool Frage(const std::string& text, const std::string& titel) override {
-        Aufrufe.push_back({Art::Frage, text, titel, {}});
+        Aufrufe.push_back({Art::Frage, text, titel, {}, 0, {}});
         auto a = Naechste(Art::Frage, "question \"" + text + "\"");
         return a && a->ok;
     }
@@ -87,7 +87,7 @@ public:
     }
 
     bool OrdnerWaehlen(const std::string& titel, std::string& ordner) override {
-        Aufrufe.push_back({Art::Ordner, {}, titel, {}});
+        Aufrufe.push_back({Art::Ordner, {}, titel, {}, 0, {}});
         auto a = Naechste(Art::Ordner, "folder browser");
         if (!a || !a->ok) return false;
         ordner = a->wert;
