@@ -232,7 +232,7 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         {"geleert fragt", bib, Text(dow), "", true, dow, ""},
         // A folder that exists gets its final separator, however it was typed.
         {"ohne Trenner getippt", "", Text(dow.substr(0, dow.size() - 1)), Text(bib.substr(0, bib.size() - 1)), false,
-         dow, bib},
+         dow.substr(0, dow.size() - 1) + plattform::Trenner(), bib.substr(0, bib.size() - 1) + plattform::Trenner()},
         {"Umlaut als UTF-8", "", QString::fromUtf8(umlaut.c_str()), std::nullopt, false, umlaut, ""},
         // Shown with U+FFFD; left as shown, the folder keeps the bytes that name it: a
         // Latin-1 name on Linux, a lone surrogate in a Windows name.
@@ -281,7 +281,8 @@ TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
     };
     std::vector<Fall> faelle{
         {"fehlende Bibliothek angelegt", dow, neu, true,
-         "Das Replay-Verzeichnis " + neu + " gibt es nicht.\nSoll es angelegt werden?", true, dow, neu + "/"},
+         "Das Replay-Verzeichnis " + neu + " gibt es nicht.\nSoll es angelegt werden?", true, dow,
+         neu + plattform::Trenner()},
         {"fehlende Bibliothek nicht angelegt", dow, neu, false, "", false, "", ""},
         {"Spielordner ohne W40k.exe", ohneExe, "", false,
          "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt das Programm W40k.exe.\nTrotzdem übernehmen?", false, "",

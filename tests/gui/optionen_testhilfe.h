@@ -83,10 +83,12 @@ protected:
     }
 
     // A game folder as the game leaves it: W40k.exe and a Playback folder; with its separator.
+    // The name is UTF-8 on every platform.
     std::string Spielordner(const std::string& name = "dow") const {
-        const std::string ordner = Ordner(tmp.Pfad() + name + "/");
-        Ordner(ordner + "Playback/");
-        std::ofstream(ordner + "W40k.exe") << "MZ";
+        const std::string ordner = tmp.Pfad() + name + "/";
+        const std::filesystem::path pfad(std::u8string(ordner.begin(), ordner.end()));
+        std::filesystem::create_directories(pfad / "Playback");
+        std::ofstream(pfad / "W40k.exe") << "MZ";
         return ordner;
     }
 
