@@ -199,8 +199,10 @@ void TfrmMain::DetailsAufbauen() {
 
     pnlRechts = new QFrame;
     pnlRechts->setObjectName(QStringLiteral("pnlRechts"));
-    // A little narrower than designed, so a scroll bar beside it leaves it whole.
-    pnlRechts->setMinimumSize(kPanelBreite - 20, kPanelHoehe);
+    // A little smaller than designed, so a scroll bar beside it leaves it whole and a
+    // style's pixel more or less around it does not bring one at the default size; the
+    // group box's foot is the least height.
+    pnlRechts->setMinimumSize(kPanelBreite - 20, kPanelHoehe - 8);
     pnlRechts->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlRechts->setAutoFillBackground(true);
     QPalette creme = pnlRechts->palette();
