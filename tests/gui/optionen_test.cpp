@@ -216,7 +216,10 @@ TEST_F(OptionenTest, BibliotheksknopfWaehltEinenOrdner) {
 TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
     const std::string bib = Ordner(tmp.Pfad() + "Bib/");
     const std::string dow = Spielordner();
-    const std::string keinUtf8 = Ordner(tmp.Pfad() + (plattform::IstPosix() ? "B\xFC" : "B\xED\xA0\x80") + "cher/");
+    // A Latin-1 folder name on Linux: shown with U+FFFD, kept as bytes. (Wine cannot hold
+    // the Windows counterpart, a lone surrogate, in a name on its disk.)
+    const std::string keinUtf8 = tmp.Pfad() + "B\xFC" + "cher/";
+    if (plattform::IstPosix()) Ordner(keinUtf8);
     const std::string umlaut = Spielordner("D\xC3\xA4monen");
     struct Fall {
         const char* name;
@@ -224,7 +227,8 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         std::optional<QString> dow, replay;  // typed; nullopt keeps the edit as opened
         bool frage;
         std::string gespeichertDow, gespeichertReplay;
-    } faelle[] = {
+    };
+    std::vector<Fall> faelle = {
         {"erste Einrichtung fragt nicht", "", Text(dow), Text(bib), false, dow, bib},
         {"unveraendert fragt nicht, schreibt aber", bib, std::nullopt, std::nullopt, false, "", bib},
         {"nur Gross-/Kleinschreibung fragt", bib, std::nullopt, Text(Ordner(tmp.Pfad() + "bib/")), true, "",
@@ -234,10 +238,10 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
         {"ohne Trenner getippt", "", Text(dow.substr(0, dow.size() - 1)), Text(bib.substr(0, bib.size() - 1)), false,
          dow.substr(0, dow.size() - 1) + plattform::Trenner(), bib.substr(0, bib.size() - 1) + plattform::Trenner()},
         {"Umlaut als UTF-8", "", QString::fromUtf8(umlaut.c_str()), std::nullopt, false, umlaut, ""},
-        // Shown with U+FFFD; left as shown, the folder keeps the bytes that name it: a
-        // Latin-1 name on Linux, a lone surrogate in a Windows name.
-        {"Name ohne UTF-8 bleibt unveraendert", keinUtf8, std::nullopt, std::nullopt, false, "", keinUtf8},
     };
+    // Left as shown, the folder keeps the bytes that name it.
+    if (plattform::IstPosix())
+        faelle.push_back({"Name ohne UTF-8 bleibt unveraendert", keinUtf8, std::nullopt, std::nullopt, false, "", keinUtf8});
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         std::filesystem::remove(ConfigDatei);
