@@ -3,12 +3,17 @@
 // and the options dialog into DIR/options.png, offscreen.
 // quellarch-screenshot DIR LIBRARY NAME: renders the main window on the library folder
 // LIBRARY into DIR/NAME.png instead, with the replay of the most players in the panel.
+// quellarch-screenshot DIR --erster-start NAME: the window of a first start, with no
+// settings at all. quellarch-screenshot DIR --maximiert NAME: the window on the library
+// of config.ini, maximised. quellarch-screenshot DIR --fenster NAME: that window at its
+// default size (with QT_SCALE_FACTOR=2, the 2x screen's picture).
 // For reviewing the look; the start-up question is answered No, so nothing is moved.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
+#include <string>
 
 #include "core/variablen.h"
 #include "gui/mainunit.h"
@@ -31,7 +36,8 @@ bool Speichern(QWidget& fenster, const QString& datei) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The script may hand in a screen of its own ("offscreen:configfile=…").
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
     if (argc != 2 && argc != 4) {
@@ -42,7 +48,19 @@ int main(int argc, char** argv) {
     QDir().mkpath(ordner);
 
     StilleDialoge dialoge(stderr);
+    if (argc == 4 && std::string(argv[2]) == "--erster-start") {
+        TfrmMain erster(dialoge, Regionaleinstellungen::AusSystem(), [] {
+            DOWVerzeichnis.clear();
+            ReplayVerzeichnis.clear();
+            return true;
+        });
+        return Speichern(erster, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
+    }
     TfrmMain frmMain(dialoge);
+    if (argc == 4 && (std::string(argv[2]) == "--maximiert" || std::string(argv[2]) == "--fenster")) {
+        if (std::string(argv[2]) == "--maximiert") frmMain.setWindowState(Qt::WindowMaximized);
+        return Speichern(frmMain, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
+    }
     if (argc == 4) {
         ReplayVerzeichnis = argv[2];
         frmMain.ListeAktualisieren();

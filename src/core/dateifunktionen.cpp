@@ -278,10 +278,15 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
         // so Replays, the result and the order of the notices are those of one thread.
         std::vector<Ergebnis> ergebnisse = AlleEinlesen(Verzeichnis, eintraege, index ? &*index : nullptr);
         Replays.reserve(ergebnisse.size());
-        for (Ergebnis& e : ergebnisse) {
-            for (const std::string& text : e.meldungen) meldungen.Meldung(text);
-            if (e.fehlgeschlagen) ergebnis = kLadenEinlesenFehlgeschlagen;
-            else Replays.push_back(std::move(e.replay));
+        for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
+            Ergebnis& e = ergebnisse[i];
+            for (const std::string& text : e.meldungen) meldungen.DateiMeldung(eintraege[i], text);
+            if (e.fehlgeschlagen) {
+                ergebnis = kLadenEinlesenFehlgeschlagen;
+                meldungen.Ausgelassen(eintraege[i]);
+            } else {
+                Replays.push_back(std::move(e.replay));
+            }
         }
         if (index) IndexSchreiben(Verzeichnis, *index, ergebnisse);
     } catch (const std::exception&) {

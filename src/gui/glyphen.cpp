@@ -1,77 +1,23 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
-#include <array>
 
 #include "gui/glyphen.h"
 
 namespace {
 
-using Raster = std::array<const char*, 16>;
-
-// tbtRefresh: a sheet with a folded corner and a yellow burst flaring from its left edge.
-constexpr Raster kAktualisieren = {
-    "................",
-    "...kkkkkkkk.....",
-    "...kwwwwwwkk....",
-    "...kwwwwwwkwk...",
-    "...kwwwwwwkkkk..",
-    "y..y..y.wwwwwk..",
-    ".y.y.y.wwwwwwk..",
-    "..yyy.wwwwwwwk..",
-    "yyyoyyywwwwwwk..",
-    "..yyy.wwwwwwwk..",
-    ".y.y.y.wwwwwwk..",
-    "y..y..y.wwwwwk..",
-    "...kwwwwwwwwwk..",
-    "...kwwwwwwwwwk..",
-    "...kkkkkkkkkkk..",
-    "................",
-};
-
-// tbtKopieren: a sheet, and a red arrow pointing down onto a floppy disk.
-constexpr Raster kKopieren = {
-    "kkkkkk..........",
-    "kwwwwkk....rr...",
-    "kwwwwkwk...rr...",
-    "kwwwwkkk...rr...",
-    "kwwwwwwk...rr...",
-    "kwwwwwwk...rr...",
-    "kwwwwwwk.rrrrrr.",
-    "kkkkkkkk..rrrr..",
-    "...........rr...",
-    "...bbbbbbbbbbbb.",
-    "...bbwwwwwwwwbb.",
-    "...bbwwwwwwwwbb.",
-    "...bbbbbbbbbbbb.",
-    "...bbbssssssbbb.",
-    "...bbbsbbsssbbb.",
-    "...bbbssssssbbb.",
-};
-
-QColor Farbe(char c) {
-    switch (c) {
-        case 'k': return QColor(0, 0, 0);
-        case 'w': return QColor(255, 255, 255);
-        case 'y': return QColor(255, 255, 0);
-        case 'o': return QColor(255, 128, 0);
-        case 'r': return QColor(255, 0, 0);
-        case 'b': return QColor(0, 0, 128);
-        case 's': return QColor(192, 192, 192);
-        default: return QColor(0, 0, 0, 0);  // '.': transparent
+// The glyph rendered at build time at 16, 24 and 32 pixels; Qt picks the picture that
+// fits the screen's scale, each with its greyed picture for the disabled state.
+QIcon Glyph(const char* name) {
+    QIcon icon;
+    for (int groesse : {16, 24, 32}) {
+        const QImage bild(QStringLiteral(":/glyphen/%1-%2.png").arg(QLatin1String(name)).arg(groesse));
+        if (bild.isNull()) continue;
+        const QIcon teil = GlyphMitGrau(bild.convertToFormat(QImage::Format_ARGB32));
+        for (QIcon::Mode modus : {QIcon::Normal, QIcon::Disabled})
+            icon.addPixmap(teil.pixmap(bild.size(), 1.0, modus), modus);
     }
-}
-
-QImage Bild(const Raster& raster) {
-    QImage bild(16, 16, QImage::Format_ARGB32);
-    bild.fill(Qt::transparent);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) bild.setPixelColor(x, y, Farbe(raster[y][x]));
-    return bild;
-}
-
-QIcon Glyph(const Raster& raster) {
-    return GlyphMitGrau(Bild(raster));
+    return icon;
 }
 
 }  // namespace
@@ -97,5 +43,6 @@ QIcon GlyphMitGrau(const QImage& bild) {
     return icon;
 }
 
-QIcon GlyphAktualisieren() { return Glyph(kAktualisieren); }
-QIcon GlyphKopieren() { return Glyph(kKopieren); }
+QIcon GlyphAktualisieren() { return Glyph("aktualisieren"); }
+QIcon GlyphKopieren() { return Glyph("kopieren"); }
+QIcon GlyphOrdner() { return Glyph("ordner"); }

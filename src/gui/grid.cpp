@@ -1,12 +1,15 @@
 #include "gui/grid.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QMetaObject>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "gui/gridmodell.h"
+#include "gui/kurzlabel.h"
 #include "gui/qttext.h"
 
 TCheckSortGrid::TCheckSortGrid(QWidget* parent)
@@ -131,6 +134,10 @@ int TCheckSortGrid::Spaltenposition(int Kennung) const {
     return it == kennungen_.end() ? -1 : static_cast<int>(it - kennungen_.begin());
 }
 
+int TCheckSortGrid::Spaltenkennung(int ACol) const {
+    return ACol >= 0 && ACol < static_cast<int>(kennungen_.size()) ? kennungen_[static_cast<size_t>(ACol)] : -1;
+}
+
 void TCheckSortGrid::SetCurrentCell(int ACol, int ARow) {
     if (RowCount() < 2 || ColCount() < 2) return;
     AktuelleZelle(ACol, ARow, false);
@@ -164,6 +171,8 @@ void TCheckSortGrid::SetColumnHeaders(const std::vector<std::string>& Texte) {
 }
 
 int TCheckSortGrid::ColWidth(int ACol) const { return geometrie_.Breite(ACol); }
+
+int TCheckSortGrid::ColBaseWidth(int ACol) const { return geometrie_.Breite(ACol) - geometrie_.Zugabe(ACol); }
 
 void TCheckSortGrid::SetColWidth(int ACol, int Breite) {
     if (ACol < 0 || ACol >= ColCount()) return;
@@ -260,7 +269,19 @@ void TCheckSortGrid::GeometrieAktualisieren() {
 }
 
 void TCheckSortGrid::LetzteSpalteStrecken() {
-    if (strecken_) geometrie_.LetzteSpalteStrecken(viewport()->width(), standardBreite_);
+    if (!strecken_) return;
+    if (StretchColumns.empty()) {
+        geometrie_.LetzteSpalteStrecken(viewport()->width(), standardBreite_);
+        return;
+    }
+    // A column the user is sizing keeps the width the mouse gives it; the others take up
+    // the difference.
+    std::vector<int> spalten;
+    for (const int kennung : StretchColumns) {
+        const int position = Spaltenposition(kennung);
+        if (position >= 1 && position != handSpalte_) spalten.push_back(position);
+    }
+    geometrie_.SpaltenFuellen(viewport()->width(), spalten);
 }
 
 void TCheckSortGrid::Umgestaltet() {
@@ -294,8 +315,48 @@ void TCheckSortGrid::showEvent(QShowEvent* e) {
     GeometrieAktualisieren();
 }
 
+int TCheckSortGrid::Rollposition() const { return verticalScrollBar()->value(); }
+
+void TCheckSortGrid::SetRollposition(int Pixel) {
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
+    verticalScrollBar()->setValue(Pixel);
+}
+
+void TCheckSortGrid::ZeileZeigen(int ARow) {
+    if (ARow >= 1 && ARow < RowCount() && !RowHidden(ARow)) Sichtbar(ARow);
+}
+
 // Every change of a scroll bar's value comes here, the clamping by setRange included.
 void TCheckSortGrid::scrollContentsBy(int, int) {
     geometrie_.VersatzSetzen(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    viewport()->update();
+}
+
+// A cell whose text is cut shows it whole in its tooltip.
+bool TCheckSortGrid::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        const QPoint p = static_cast<QHelpEvent*>(e)->pos();
+        const int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
+        const QRect zelle = CellRect(spalte, zeile);
+        const QString ganz = AlsQString(modell_->Text(spalte, zeile));
+        if (zelle.isNull() || ganz.isEmpty() || GezeigterText(spalte, zeile, TextRect(spalte, zeile, zelle)) == ganz) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), KlartextTooltip(ganz), viewport(), zelle);
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(e);
+}
+
+// The focus frame comes and goes with the focus.
+void TCheckSortGrid::focusInEvent(QFocusEvent* e) {
+    QAbstractScrollArea::focusInEvent(e);
+    viewport()->update();
+}
+
+void TCheckSortGrid::focusOutEvent(QFocusEvent* e) {
+    QAbstractScrollArea::focusOutEvent(e);
     viewport()->update();
 }

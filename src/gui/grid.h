@@ -58,6 +58,8 @@ public:
     // the user's column moves change positions, never identities. -1 for no such column.
     // Whoever fills cells by what they show addresses them through this.
     int Spaltenposition(int Kennung) const;
+    // The identity of the column at position ACol; -1 outside the table.
+    int Spaltenkennung(int ACol) const;
     // The current row; -1 while the grid has no data row or the current row is hidden.
     int CurrentRow() const;
     int CurrentCol() const { return aktSpalte_; }
@@ -97,6 +99,9 @@ public:
     bool FloatingColumnMove = true;   // the dragged caption follows the mouse
     bool HideFocusRect = false;
     bool MarkupInCells = false;       // ignored: texts are always plain
+    // The columns (by identity) that share the room the others leave, instead of the last
+    // column alone. A window made narrower takes back what they were given.
+    std::vector<int> StretchColumns;
     // A dragged column may be dropped only at this position or further right; never on
     // the fixed column. The replay list sets 2 so its check-box column stays at 1.
     int MinDropColumn = 1;
@@ -106,6 +111,8 @@ public:
     void SetOptions(TGridOptions Optionen);
     void SetColumnHeaders(const std::vector<std::string>& Texte);  // UTF-8
     int ColWidth(int ACol) const;
+    // The width without what StretchColumns gave the column: the one worth keeping.
+    int ColBaseWidth(int ACol) const;
     void SetColWidth(int ACol, int Breite);
     void SetColWidths(const std::vector<int>& Breiten);  // from column 0 on
     int FixedColWidth() const { return ColWidth(0); }
@@ -141,6 +148,17 @@ public:
     // data rows, the current row going along with its contents. Ignores SortOptions.Show
     // and the row count; the mouse checks those.
     void SortByHeaderClick(int ACol);
+    // Moves the column at position von to position nach, as a drag by the user would,
+    // without asking OnColumnMove; a position outside the movable ones does nothing.
+    void MoveColumn(int von, int nach);
+    // Sorts the data rows again by SortOptions.Column and Direction, as the marker says,
+    // the current row going along; after a refill. Nothing while SortOptions.Show is off.
+    void Nachsortieren();
+    // The vertical scroll position in pixels, and setting it within the current range.
+    int Rollposition() const;
+    void SetRollposition(int Pixel);
+    // Scrolls so that data row ARow is in view.
+    void ZeileZeigen(int ARow);
     // The selected data cells, as columns left..right and rows top..bottom.
     QRect Selection() const { return auswahl_; }
     TGridModell& Modell() { return *modell_; }
@@ -155,6 +173,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     enum class TMauszustand { Normal, Groesse, VerschiebenBereit, Verschieben, Auswaehlen };
@@ -184,10 +205,16 @@ private:
     void Sichtbar(int zeile);
     void SpalteVerschieben(int von, int nach);
     bool Abgelegt(int ziel) const;
+    // Sorts the data rows by spalte in SortOptions.Direction; the current row goes along.
+    void Sortieren(int spalte);
 
     // Painting (gridzeichnen.cpp).
     void ZelleZeichnen(class QPainter& p, int spalte, int zeile, const QRect& r) const;
     void MarkerZeichnen(class QPainter& p, const QRect& r) const;
+    // Where a cell's text is drawn, and the text as drawn: cut with "…" when it does not fit.
+    QRect TextRect(int spalte, int zeile, const QRect& r) const;
+    QString GezeigterText(int spalte, int zeile, const QRect& textRect) const;
+    void ZeilenFokusZeichnen(class QPainter& p) const;
     void VerschiebenZeichnen(class QPainter& p) const;
 
     TGridModell* modell_;  // owned as a Qt child
@@ -214,4 +241,5 @@ private:
     int verschiebenSpalte_ = -1, verschiebenZiel_ = -1, verschiebenX_ = 0, druckX_ = 0;
 
     bool geometrieVorgemerkt_ = false;
+    int handSpalte_ = -1;  // the column the user is sizing: the others take up the difference
 };

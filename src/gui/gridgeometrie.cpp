@@ -13,6 +13,7 @@ TGridGeometrie::TGridGeometrie(const TGridModell& modell) : modell_(modell) {}
 
 void TGridGeometrie::SpaltenzahlSetzen(int anzahl, int breite) {
     breiten_.resize(static_cast<size_t>(std::max(0, anzahl)), breite);
+    zugaben_.resize(breiten_.size(), 0);
 }
 
 int TGridGeometrie::Breite(int spalte) const {
@@ -23,12 +24,20 @@ int TGridGeometrie::Breite(int spalte) const {
 void TGridGeometrie::BreiteSetzen(int spalte, int breite) {
     if (spalte < 0 || spalte >= static_cast<int>(breiten_.size())) return;
     breiten_[static_cast<size_t>(spalte)] = std::max(0, breite);
+    zugaben_[static_cast<size_t>(spalte)] = 0;
+}
+
+int TGridGeometrie::Zugabe(int spalte) const {
+    if (spalte < 0 || spalte >= static_cast<int>(zugaben_.size())) return 0;
+    return zugaben_[static_cast<size_t>(spalte)];
 }
 
 void TGridGeometrie::SpalteVerschieben(int von, int nach) {
-    auto anfang = breiten_.begin();
-    if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
-    else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    for (std::vector<int>* v : {&breiten_, &zugaben_}) {
+        auto anfang = v->begin();
+        if (von < nach) std::rotate(anfang + von, anfang + von + 1, anfang + nach + 1);
+        else std::rotate(anfang + nach, anfang + von, anfang + von + 1);
+    }
 }
 
 int TGridGeometrie::Hoehe(int zeile) const {
@@ -122,4 +131,35 @@ void TGridGeometrie::LetzteSpalteStrecken(int sichtbreite, int standardBreite) {
     for (size_t s = 0; s + 1 < breiten_.size(); ++s) andere += breiten_[s];
     if (andere < sichtbreite) breiten_.back() = sichtbreite - andere - 1;
     else if (versatzX_ == 0) breiten_.back() = standardBreite;
+}
+
+void TGridGeometrie::SpaltenFuellen(int sichtbreite, const std::vector<int>& spalten) {
+    if (spalten.empty()) return;
+    int summe = 0;
+    for (int b : breiten_) summe += b;
+    // One pixel is kept free, as for the stretched last column.
+    int rest = sichtbreite - 1 - summe;
+    const auto geben = [&](int spalte, int mehr) {
+        breiten_[static_cast<size_t>(spalte)] += mehr;
+        zugaben_[static_cast<size_t>(spalte)] += mehr;
+    };
+    if (rest > 0) {
+        const int n = static_cast<int>(spalten.size());
+        for (int i = 0; i < n; ++i) geben(spalten[static_cast<size_t>(i)], rest / n + (i < rest % n ? 1 : 0));
+        return;
+    }
+    // Too wide: take back in equal steps what was given, never what the user set.
+    while (rest < 0) {
+        std::vector<int> mit;
+        for (int s : spalten)
+            if (zugaben_[static_cast<size_t>(s)] > 0) mit.push_back(s);
+        if (mit.empty()) return;
+        const int schritt = std::max(1, -rest / static_cast<int>(mit.size()));
+        for (int s : mit) {
+            const int weg = std::min({schritt, zugaben_[static_cast<size_t>(s)], -rest});
+            geben(s, -weg);
+            rest += weg;
+            if (rest >= 0) return;
+        }
+    }
 }

@@ -53,12 +53,19 @@ public:
     // The last column takes the room the others leave in a viewport sichtbreite wide;
     // when they leave none it gets standardBreite, unless the grid is scrolled sideways.
     void LetzteSpalteStrecken(int sichtbreite, int standardBreite);
+    // The given columns share the room the others leave in a viewport sichtbreite wide,
+    // in equal parts; when the columns are too wide for it, these give back what they
+    // were given, in equal parts too, but never a width that was set.
+    void SpaltenFuellen(int sichtbreite, const std::vector<int>& spalten);
+    // What SpaltenFuellen added to the column's set width.
+    int Zugabe(int spalte) const;
 
 private:
     void ZeilenPositionen() const;
 
     const TGridModell& modell_;
     std::vector<int> breiten_;
+    std::vector<int> zugaben_;  // per column, what filling the room added to its width
     int versatzX_ = 0, versatzY_ = 0;
     mutable std::vector<int> zeilenY_;  // tops of the data rows from row 1; size rows
     mutable bool zeilenVeraltet_ = true;

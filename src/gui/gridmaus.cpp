@@ -132,6 +132,21 @@ void TCheckSortGrid::SortByHeaderClick(int spalte) {
         SortOptions.Column = spalte;
         SortOptions.Direction = SortOptions.InitSortDirection;
     }
+    Sortieren(spalte);
+}
+
+void TCheckSortGrid::MoveColumn(int von, int nach) {
+    if (von == nach || von < std::max(1, MinDropColumn) || von >= ColCount() || nach < std::max(1, MinDropColumn) ||
+        nach >= ColCount())
+        return;
+    SpalteVerschieben(von, nach);
+}
+
+void TCheckSortGrid::Nachsortieren() {
+    if (SortOptions.Show && SortOptions.Column >= 0 && SortOptions.Column < ColCount()) Sortieren(SortOptions.Column);
+}
+
+void TCheckSortGrid::Sortieren(int spalte) {
     const std::vector<int> herkunft = modell_->Sortieren(spalte, SortOptions.Direction, SortOptions, regional_, 1);
     // The current row goes where its contents went, so it still holds what the user chose
     // (and what the window shows of it). A range of rows is scattered by the sort; the
@@ -197,7 +212,9 @@ void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
     switch (zustand_) {
     case TMauszustand::Groesse:
         geometrie_.BreiteSetzen(groesseSpalte_, std::max(1, groesseStartBreite_ + p.x() - groesseStartX_));
+        handSpalte_ = groesseSpalte_;
         Umgestaltet();
+        handSpalte_ = -1;
         return;
     case TMauszustand::VerschiebenBereit: {
         if (std::abs(p.x() - druckX_) < verschiebenAb) return;
@@ -266,7 +283,9 @@ void TCheckSortGrid::mouseDoubleClickEvent(QMouseEvent* e) {
         // Fits the column left of the border; the fixed column is never fitted.
         if (ziel >= 1) {
             geometrie_.BreiteSetzen(ziel, SpaltenInhaltsbreite(ziel));
+            handSpalte_ = ziel;
             Umgestaltet();
+            handSpalte_ = -1;
         }
         zustand_ = TMauszustand::Normal;
         keinSortieren_ = true;

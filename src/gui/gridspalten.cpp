@@ -1,5 +1,7 @@
 #include "gui/gridspalten.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,8 +25,11 @@ void SpaltenSetzen(TCheckSortGrid* grid, const std::array<TSpaltenvorgabe, N>& s
 }
 
 void Aussehen(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
-    grid->SetDefaultRowHeight(21);
-    grid->SetFixedRowHeight(21);
+    // 21 pixels as designed, or more where the system's text needs it.
+    const int hoehe = std::max(21, QFontMetrics(TahomaSchrift(true)).height() + 6);
+    grid->SetDefaultRowHeight(hoehe);
+    grid->SetFixedRowHeight(hoehe);
+    grid->CheckBoxSize = std::max(15, hoehe - 6);
     grid->SetStretchLastColumn(true);
     grid->SetCellFont(TahomaSchrift(false));
     grid->SetFixedFont(TahomaSchrift(true));
@@ -38,6 +43,8 @@ void Aussehen(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
 }  // namespace
 
 void ReplayGridEinrichten(TCheckSortGrid* grid, const Regionaleinstellungen& regional) {
+    // The room the window gains goes to the name and the map.
+    grid->StretchColumns = {lsSpielname, lsKarte};
     SpaltenSetzen(grid, kListenspalten);
     Aussehen(grid, regional);
     grid->SetOptions(goColSizing | goColMoving | goRangeSelect | goRowSelect);
@@ -45,7 +52,8 @@ void ReplayGridEinrichten(TCheckSortGrid* grid, const Regionaleinstellungen& reg
     grid->SortOptions.FixedCols = true;
     grid->CheckAllInHeader = true;
     grid->PreciseCheckBoxHit = true;
-    grid->HideFocusRect = true;
+    // The focus shows as a frame around the current row.
+    grid->HideFocusRect = false;
     // The commands find the number and the check box where they were added.
     grid->MinDropColumn = kFesteListenspalten;
 }

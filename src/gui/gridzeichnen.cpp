@@ -1,5 +1,6 @@
 // Painting of TCheckSortGrid. Only the visible cells are drawn; texts go through
 // QPainter::drawText, which never interprets mark-up.
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QStyle>
@@ -44,7 +45,23 @@ void TCheckSortGrid::paintEvent(QPaintEvent*) {
     p.setClipRect(QRect(0, 0, festB, festH));
     ZelleZeichnen(p, 0, 0, geometrie_.Zelle(0, 0));
     p.setClipping(false);
+    ZeilenFokusZeichnen(p);
     VerschiebenZeichnen(p);
+}
+
+QRect TCheckSortGrid::TextRect(int spalte, int zeile, const QRect& r) const {
+    const QRect innen = r.adjusted(0, 0, -linienBreite_, -linienBreite_);
+    int textLinks = innen.left() + 2;
+    if (modell_->HatCheckbox(spalte, zeile)) textLinks = r.left() + 2 + CheckBoxSize + 3;
+    int textRechts = innen.right() - 2;
+    if (zeile == 0 && spalte == SortOptions.Column && SortMarkerVisible()) textRechts -= 12;
+    return QRect(textLinks, innen.top(), std::max(0, textRechts - textLinks + 1), innen.height());
+}
+
+QString TCheckSortGrid::GezeigterText(int spalte, int zeile, const QRect& textRect) const {
+    const QString text = AlsQString(modell_->Text(spalte, zeile));
+    const QFontMetrics metrik(zeile == 0 || spalte == 0 ? festeSchrift_ : zellenSchrift_);
+    return metrik.elidedText(text, Qt::ElideRight, textRect.width());
 }
 
 void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRect& r) const {
@@ -58,32 +75,43 @@ void TCheckSortGrid::ZelleZeichnen(QPainter& p, int spalte, int zeile, const QRe
         p.fillRect(QRect(r.left(), r.bottom() - linienBreite_ + 1, r.width(), linienBreite_), linienFarbe_);
     }
     QRect innen = r.adjusted(0, 0, -linienBreite_, -linienBreite_);
-    int textLinks = innen.left() + 2;
     if (box) {
         QStyleOptionButton box;
         box.rect = QRect(r.left() + 2, r.top() + 2, CheckBoxSize, CheckBoxSize);
         box.state = QStyle::State_Enabled | (modell_->Angekreuzt(spalte, zeile) ? QStyle::State_On : QStyle::State_Off);
         box.palette = palette();
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &p, this);
-        textLinks = box.rect.right() + 4;
     }
-    int textRechts = innen.right() - 2;
-    if (zeile == 0 && spalte == SortOptions.Column && SortMarkerVisible()) {
-        MarkerZeichnen(p, innen);
-        textRechts -= 12;
-    }
-    if (!text.empty() && textRechts > textLinks) {
+    if (zeile == 0 && spalte == SortOptions.Column && SortMarkerVisible()) MarkerZeichnen(p, innen);
+    const QRect textRect = TextRect(spalte, zeile, r);
+    if (!text.empty() && textRect.width() > 0) {
         p.setFont(fest ? festeSchrift_ : zellenSchrift_);
         p.setPen(gewaehlt ? auswahlTextFarbe_ : palette().color(QPalette::WindowText));
-        p.drawText(QRect(textLinks, innen.top(), textRechts - textLinks + 1, innen.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, AlsQString(text));
+        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   GezeigterText(spalte, zeile, textRect));
     }
-    if (!fest && !HideFocusRect && hasFocus() && zeile == aktZeile_ && spalte == aktSpalte_) {
+    if (!fest && !HideFocusRect && !(optionen_ & goRowSelect) && hasFocus() && zeile == aktZeile_ &&
+        spalte == aktSpalte_) {
         QPen punkte(palette().color(QPalette::WindowText), 1, Qt::DotLine);
         p.setPen(punkte);
         p.setBrush(Qt::NoBrush);
         p.drawRect(innen.adjusted(0, 0, -1, -1));
     }
+}
+
+// With whole-row selection the focus shows as one dotted frame around the current row,
+// drawn over the cells, so the user sees where the keys act.
+void TCheckSortGrid::ZeilenFokusZeichnen(QPainter& p) const {
+    if (HideFocusRect || !(optionen_ & goRowSelect) || !hasFocus() || CurrentRow() < 1) return;
+    const QRect erste = geometrie_.Zelle(1, aktZeile_), letzte = geometrie_.Zelle(ColCount() - 1, aktZeile_);
+    if (erste.isNull() || letzte.isNull()) return;
+    QRect zeile(QPoint(std::max(erste.left(), geometrie_.Breite(0)), erste.top()),
+                QPoint(letzte.right() - linienBreite_, letzte.bottom() - linienBreite_));
+    if (zeile.top() < geometrie_.Hoehe(0)) return;
+    QPen punkte(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    p.setPen(punkte);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(zeile.adjusted(0, 0, -1, -1));
 }
 
 // An outlined 8 x 8 triangle at the right of the header cell, pointing up for ascending

@@ -1,25 +1,47 @@
 #include "gui/kopiermeldung.h"
 
+#include <QCoreApplication>
+
 #include "core/zeichensatz.h"
+#include "gui/namensliste.h"
+#include "gui/qttext.h"
 
-namespace {
-// A box taller than the screen helps nobody; the folders show the rest.
-constexpr int kHoechstensZeilen = 10;
-}  // namespace
+std::string Anzahltext(int n, const char* einer, const char* mehrere) {
+    return AlsUtf8(n == 1 ? QCoreApplication::translate("Kopiermeldung", einer)
+                          : QCoreApplication::translate("Kopiermeldung", mehrere, nullptr, n));
+}
 
-std::string KopierMeldung(const std::string& zaehlzeile, const TKopierbericht& bericht) {
-    std::string text = zaehlzeile;
-    int gezeigt = 0, weitere = 0;
-    for (const TKopierteDatei& datei : bericht.Dateien) {
-        if (Angekommen(datei.Stand)) continue;
-        if (gezeigt == kHoechstensZeilen) {
-            ++weitere;
-            continue;
-        }
-        // The name is the file system's bytes; the message is text.
-        text += "\r\n" + AnzeigeText(datei.Name) + ": " + KopierGrund(datei.Stand);
-        ++gezeigt;
-    }
-    if (weitere > 0) text += "\r\nund " + std::to_string(weitere) + " weitere";
-    return text;
+std::string NichtAngekommenText(const TKopierbericht& bericht) {
+    std::vector<std::string> zeilen;
+    // A file still being written is no failure: it comes along next time, and is counted
+    // on a line of its own.
+    for (const TKopierteDatei& datei : bericht.Dateien)
+        if (!Angekommen(datei.Stand) && datei.Stand != TKopierstand::WirdGeschrieben)
+            zeilen.push_back(datei.Name + ": " + KopierGrund(datei.Stand));
+    std::string text;
+    if (const int spaeter = bericht.Anzahl(TKopierstand::WirdGeschrieben); spaeter > 0)
+        text += "\r\n" + Anzahltext(spaeter,
+                                    QT_TRANSLATE_NOOP("Kopiermeldung",
+                                                      "1 Replay wird noch geschrieben und kommt beim nächsten Import mit."),
+                                    QT_TRANSLATE_NOOP("Kopiermeldung",
+                                                      "%n Replays werden noch geschrieben und kommen beim nächsten Import mit."));
+    if (zeilen.empty()) return text;
+    return text + "\r\n" +
+           Anzahltext(static_cast<int>(zeilen.size()),
+                      QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay wurde nicht kopiert:"),
+                      QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays wurden nicht kopiert:")) +
+           NamensListe(zeilen);
+}
+
+std::string KopierMeldung(const TKopierbericht& bericht, TKopierart art) {
+    const int kopiert = bericht.Anzahl(TKopierstand::Kopiert);
+    std::string text = art == TKopierart::Import
+                           ? Anzahltext(kopiert, QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay wurde kopiert."),
+                                        QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays wurden kopiert."))
+                           : Anzahltext(kopiert, QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay kopiert"),
+                                        QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays kopiert"));
+    if (const int da = bericht.Anzahl(TKopierstand::SchonDa); da > 0)
+        text += "\r\n" + Anzahltext(da, QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay war schon vorhanden."),
+                                    QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays waren schon vorhanden."));
+    return text + NichtAngekommenText(bericht);
 }

@@ -3,7 +3,21 @@
 
 #include "core/transfers.h"
 
-// The message after a transfer (UTF-8): the count line (KopiertText or UmzugText),
-// then one line "name: reason" for each replay that did not arrive, at most ten, and how
-// many more there were.
-std::string KopierMeldung(const std::string& zaehlzeile, const TKopierbericht& bericht);
+// The messages after a transfer (UTF-8), worded from the report alone: a count line,
+// then how many the target already held, then how many did not arrive with one line
+// "name: reason" each (KopierGrund), at most ten. A state the core adds later is told by
+// its reason like every other.
+enum class TKopierart {
+    Import,  // from Playback into the library: "<k> Replays wurden kopiert."
+    Umzug,   // the library into a new folder: "<k> Replays kopiert"
+};
+std::string KopierMeldung(const TKopierbericht& bericht, TKopierart art);
+
+// The lines about the replays of bericht that did not arrive, each beginning with a line
+// break: how many are still being written, then the others with their reasons; empty when
+// all arrived.
+std::string NichtAngekommenText(const TKopierbericht& bericht);
+
+// "1 Replay" / "<n> Replays" style choice of a singular and a plural text, both through
+// tr() so each can be translated whole; %n stands for n in the plural.
+std::string Anzahltext(int n, const char* einer, const char* mehrere);

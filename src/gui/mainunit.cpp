@@ -2,15 +2,22 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "core/platform/dateisystem.h"
 #include "core/transfers.h"
@@ -20,12 +27,16 @@
 #include "gui/glyphen.h"
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
+#include "gui/kurzlabel.h"
+#include "gui/menuetasten.h"
 #include "gui/schriften.h"
+#include "gui/siegbox.h"
 
 namespace {
 
-constexpr int kBreite = 796;
-constexpr int kHoehe = 549;
+// The panel's designed size; a bigger window gives it more height, a smaller one scrolls it.
+constexpr int kPanelBreite = 337;
+constexpr int kPanelHoehe = 484;
 
 // The buttons keep their designed size. Windows' own "MS Sans Serif" fits every caption;
 // a wider stand-in (Wine's, or Linux's fonts) would clip "Replays kopieren", so the caption
@@ -33,18 +44,18 @@ constexpr int kHoehe = 549;
 void BeschriftungEinpassen(QPushButton* knopf) {
     constexpr int kRahmen = 10;
     QFont f = knopf->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(knopf->text()) > knopf->width() - kRahmen)
+    const QString text = QString(knopf->text()).remove(QLatin1Char('&'));
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > knopf->width() - kRahmen)
         f.setPixelSize(f.pixelSize() - 1);
     knopf->setFont(f);
 }
 
-QCheckBox* Bedingung(QGroupBox* gruppe, const char* name, const char* text, int top) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), gruppe);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(8, top, 137, 17);
-    box->setEnabled(false);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
+QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name) {
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setFixedSize(97, 25);
+    BeschriftungEinpassen(knopf);
+    return knopf;
 }
 
 }  // namespace
@@ -69,64 +80,77 @@ void TfrmMain::FormularAufbauen() {
     setObjectName(QStringLiteral("frmMain"));
     // The version is the one set in project().
     setWindowTitle(QStringLiteral("Quellarch v" QUELLARCH_VERSION));
-    // A fixed single border: system menu and minimise box, no maximise box.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(FensterSchrift(11));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
-    client->setFixedSize(kBreite, kHoehe);
     setCentralWidget(client);
+    auto* spalte = new QVBoxLayout(client);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
 
     tlbMain = new QFrame(client);
     tlbMain->setObjectName(QStringLiteral("tlbMain"));
-    tlbMain->setGeometry(0, 0, kBreite, 29);
+    tlbMain->setFixedHeight(29);
+    auto* leiste = new QHBoxLayout(tlbMain);
+    leiste->setContentsMargins(0, 2, 0, 2);
+    leiste->setSpacing(0);
+    spalte->addWidget(tlbMain);
     tbtRefresh = new QToolButton(tlbMain);
     tbtKopieren = new QToolButton(tlbMain);
     struct Werkzeug {
         QToolButton* knopf;
         const char* name;
+        QString text;
         const char* hinweis;
         QIcon glyph;
-        int left;
     };
-    for (const Werkzeug& w : {Werkzeug{tbtRefresh, "tbtRefresh", "Liste aktualisieren", GlyphAktualisieren(), 0},
-                              Werkzeug{tbtKopieren, "tbtKopieren", "Replays aus Playback-Verzeichnis kopieren",
-                                       GlyphKopieren(), 23}}) {
+    // A short text beside each glyph, so the buttons say what they do without a mouse.
+    for (const Werkzeug& w : {Werkzeug{tbtRefresh, "tbtRefresh", tr("Aktualisieren"), "Liste aktualisieren",
+                                       GlyphAktualisieren()},
+                              Werkzeug{tbtKopieren, "tbtKopieren", tr("Importieren"),
+                                       "Replays aus Playback-Verzeichnis kopieren", GlyphKopieren()}}) {
         w.knopf->setObjectName(QString::fromLatin1(w.name));
-        w.knopf->setGeometry(w.left, 2, 23, 23);
+        w.knopf->setText(w.text);
         w.knopf->setToolTip(QString::fromUtf8(w.hinweis));
         w.knopf->setIcon(w.glyph);
         w.knopf->setIconSize(QSize(16, 16));
+        w.knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        w.knopf->setFixedHeight(23);
         w.knopf->setAutoRaise(true);
-        w.knopf->setFocusPolicy(Qt::NoFocus);
+        w.knopf->setFocusPolicy(Qt::TabFocus);
+        leiste->addWidget(w.knopf);
     }
+    leiste->addSpacing(6);
+
+    splMain = new QSplitter(Qt::Horizontal, client);
+    splMain->setObjectName(QStringLiteral("splMain"));
+    splMain->setHandleWidth(7);
+    splMain->setChildrenCollapsible(false);
+    spalte->addWidget(splMain, 1);
 
     SucheAufbauen();
     ListeAufbauen();
     DetailsAufbauen();
     MenueAufbauen();
 
-    btnKopieren = new QPushButton(QStringLiteral("Replays kopieren"), client);
-    btnKopieren->setObjectName(QStringLiteral("btnKopieren"));
-    btnKopieren->setGeometry(456, 520, 97, 25);
-    btnUmbenennen = new QPushButton(QStringLiteral("Umbenennen"), client);
-    btnUmbenennen->setObjectName(QStringLiteral("btnUmbenennen"));
-    btnUmbenennen->setGeometry(560, 520, 97, 25);
-    btnDOW = new QPushButton(QStringLiteral("DOW starten"), client);
-    btnDOW->setObjectName(QStringLiteral("btnDOW"));
-    btnDOW->setGeometry(664, 520, 97, 25);
+    // The list takes what the window gains; the panel keeps its width.
+    splMain->setStretchFactor(0, 1);
+    splMain->setStretchFactor(1, 0);
+    splMain->setSizes({449, kPanelBreite + 3});
 
-    for (QPushButton* knopf : {btnKopieren, btnUmbenennen, btnDOW}) BeschriftungEinpassen(knopf);
+    // The status bar answers every command; the window is taller by its height.
+    statusBar()->setObjectName(QStringLiteral("sbrStatus"));
 
-    // The search field sits in the tool bar, which comes first; the list keeps the focus
-    // the window opens with, and Ctrl+F reaches the field.
+    // Tab order in the order the controls are seen: the tool bar left to right, the
+    // list, the panel, the buttons left to right.
+    setTabOrder(tbtRefresh, tbtKopieren);
+    setTabOrder(tbtKopieren, edtSuche);
     setTabOrder(edtSuche, grdReplays);
     setTabOrder(grdReplays, grdSpieler);
     setTabOrder(grdSpieler, btnKopieren);
-    setTabOrder(btnKopieren, btnDOW);
-    setTabOrder(btnDOW, btnUmbenennen);
+    setTabOrder(btnKopieren, btnUmbenennen);
+    setTabOrder(btnUmbenennen, btnDOW);
 
     grdReplays->setFocus();
 
@@ -135,20 +159,23 @@ void TfrmMain::FormularAufbauen() {
     Verbinden(dialoge_, btnKopieren, &QPushButton::clicked, this, &TfrmMain::btnKopierenClick);
     Verbinden(dialoge_, btnUmbenennen, &QPushButton::clicked, this, &TfrmMain::btnUmbenennenClick);
     Verbinden(dialoge_, btnDOW, &QPushButton::clicked, this, &TfrmMain::btnDOWClick);
+    Verbinden(dialoge_, Aktualisieren1, &QAction::triggered, this, &TfrmMain::tbtRefreshClick);
+    Verbinden(dialoge_, Importieren1, &QAction::triggered, this, &TfrmMain::tbtKopierenClick);
     Verbinden(dialoge_, mbtOptionen, &QAction::triggered, this, &TfrmMain::mbtOptionenClick);
     Verbinden(dialoge_, Beenden1, &QAction::triggered, this, &TfrmMain::Beenden1Click);
     Verbinden(dialoge_, UeberQuellarch1, &QAction::triggered, this, &TfrmMain::UeberQuellarch1Click);
 
-    // The client area is fixed at 796 x 549; the menu bar comes on top of it.
-    setFixedSize(kBreite, kHoehe + menuBar()->sizeHint().height());
-    move(245, 182);
+    // The list's least width beside the panel's buttons.
+    setMinimumSize(540, 300);
+    StandardlageSetzen();
 }
 
 void TfrmMain::ListeAufbauen() {
-    grdReplays = new TCheckSortGrid(centralWidget());
+    grdReplays = new TCheckSortGrid(splMain);
     grdReplays->setObjectName(QStringLiteral("grdReplays"));
-    grdReplays->setGeometry(0, 29, 449, 520);
+    grdReplays->setMinimumWidth(200);
     ReplayGridEinrichten(grdReplays, regional_);
+    splMain->addWidget(grdReplays);
     grdReplays->OnClickCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysClickCell);
     grdReplays->OnZeileGewechselt = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZeileGewechselt);
     grdReplays->OnCanEditCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysCanEditCell);
@@ -156,26 +183,45 @@ void TfrmMain::ListeAufbauen() {
 }
 
 void TfrmMain::DetailsAufbauen() {
-    pnlRechts = new QFrame(centralWidget());
+    auto* rechts = new QWidget(splMain);
+    rechts->setObjectName(QStringLiteral("Rechts"));
+    splMain->addWidget(rechts);
+    auto* stapel = new QVBoxLayout(rechts);
+    stapel->setContentsMargins(0, 0, 3, 4);
+    stapel->setSpacing(7);
+
+    sbxRechts = new QScrollArea(rechts);
+    sbxRechts->setObjectName(QStringLiteral("sbxRechts"));
+    sbxRechts->setFrameShape(QFrame::NoFrame);
+    sbxRechts->setWidgetResizable(true);
+    sbxRechts->setFocusPolicy(Qt::NoFocus);
+    stapel->addWidget(sbxRechts, 1);
+
+    pnlRechts = new QFrame;
     pnlRechts->setObjectName(QStringLiteral("pnlRechts"));
-    pnlRechts->setGeometry(456, 29, 337, 484);
+    // A little smaller than designed, so a scroll bar beside it leaves it whole and a
+    // style's pixel more or less around it does not bring one at the default size; the
+    // group box's foot is the least height.
+    pnlRechts->setMinimumSize(kPanelBreite - 20, kPanelHoehe - 8);
     pnlRechts->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlRechts->setAutoFillBackground(true);
     QPalette creme = pnlRechts->palette();
     creme.setColor(QPalette::Window, QColor(255, 251, 240));  // clCream
     pnlRechts->setPalette(creme);
+    sbxRechts->setWidget(pnlRechts);
+    // The scroll area's own background shows only where the panel leaves room.
+    sbxRechts->setMinimumWidth(120);
+    pnlRechts->installEventFilter(this);
 
-    lblReplayname = new QLabel(pnlRechts);
+    lblReplayname = new TKurzLabel(pnlRechts);
     lblReplayname->setObjectName(QStringLiteral("lblReplayname"));
-    lblReplayname->setTextFormat(Qt::PlainText);
     lblReplayname->setFont(FensterSchrift(20, true));
-    UeberschriftSetzen(QStringLiteral("lblReplayname"));
-    lblDateiname = new QLabel(pnlRechts);
+    // Names in right-to-left scripts start at the left like every other.
+    lblReplayname->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+    lblDateiname = new TKurzLabel(pnlRechts);
     lblDateiname->setObjectName(QStringLiteral("lblDateiname"));
-    lblDateiname->setTextFormat(Qt::PlainText);
-    lblDateiname->setText(QStringLiteral("lblDateiname"));
+    lblDateiname->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
     lblDateiname->move(8, 40);
-    lblDateiname->adjustSize();
 
     grdSpieler = new TCheckSortGrid(pnlRechts);
     grdSpieler->setObjectName(QStringLiteral("grdSpieler"));
@@ -188,31 +234,75 @@ void TfrmMain::DetailsAufbauen() {
     constexpr int oben[kSiegbedingungen.size()] = {24, 50, 77, 104, 130, 157, 184};
     for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
         this->*kSiegbedingungsboxen[i] =
-            Bedingung(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, kSiegbedingungen[i].Titel, oben[i]);
+            Siegbox(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, kSiegbedingungen[i].Titel, oben[i]);
+    PanelLeeren(QString());
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->setSpacing(7);
+    btnKopieren = Knopf(rechts, tr("Replays &kopieren"), "btnKopieren");
+    btnUmbenennen = Knopf(rechts, tr("&Umbenennen"), "btnUmbenennen");
+    btnDOW = Knopf(rechts, tr("DOW &starten"), "btnDOW");
+    for (QPushButton* knopf : {btnKopieren, btnUmbenennen, btnDOW}) knopf->setAutoDefault(false);
+    knoepfe->addWidget(btnKopieren);
+    knoepfe->addWidget(btnUmbenennen);
+    knoepfe->addWidget(btnDOW);
+    knoepfe->addStretch(1);
+    stapel->addLayout(knoepfe);
+}
+
+bool TfrmMain::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // The panel's controls keep their designed places; the wide ones follow its width.
+    if (objekt == pnlRechts && ereignis->type() == QEvent::Resize) {
+        const int breite = pnlRechts->width() - 16;
+        grdSpieler->resize(breite, grdSpieler->height());
+        lblDateiname->resize(breite, lblDateiname->sizeHint().height());
+        lblReplayname->resize(breite, lblReplayname->height());
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void TfrmMain::MenueAufbauen() {
     QMenuBar* z = menuBar();
     z->setObjectName(QStringLiteral("z"));
-    // No native (global) menu bar: the menu belongs to the fixed window like its controls.
+    // No native (global) menu bar: the menu belongs to the window like its controls.
     z->setNativeMenuBar(false);
-    Datei1 = z->addMenu(QStringLiteral("Datei"));
+    // Alt alone and F10 reach the menu bar, whatever the style does by itself.
+    MenueTastenEinrichten(this, z);
+    Datei1 = z->addMenu(tr("&Datei"));
     Datei1->setObjectName(QStringLiteral("Datei1"));
-    Beenden1 = Datei1->addAction(QStringLiteral("Beenden"));
+    Aktualisieren1 = Datei1->addAction(tr("Liste &aktualisieren"));
+    Aktualisieren1->setObjectName(QStringLiteral("Aktualisieren1"));
+    Aktualisieren1->setShortcut(QKeySequence(Qt::Key_F5));
+    Importieren1 = Datei1->addAction(tr("Replays aus Playback &importieren"));
+    Importieren1->setObjectName(QStringLiteral("Importieren1"));
+    Importieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    Datei1->addSeparator();
+    Beenden1 = Datei1->addAction(tr("&Beenden"));
     Beenden1->setObjectName(QStringLiteral("Beenden1"));
+    Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The shortcuts work while the menu is closed, from anywhere in the window.
+    for (QAction* a : {Aktualisieren1, Importieren1, Beenden1}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
     // A top-level entry that is itself the command.
-    mbtOptionen = z->addAction(QStringLiteral("Optionen"));
+    mbtOptionen = z->addAction(tr("&Optionen"));
     mbtOptionen->setObjectName(QStringLiteral("mbtOptionen"));
     // The legal notices: the version, the licences and where the source is.
-    Hilfe1 = z->addMenu(QStringLiteral("Hilfe"));
+    Hilfe1 = z->addMenu(tr("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    UeberQuellarch1 = Hilfe1->addAction(QStringLiteral("Über Quellarch…"));
+    UeberQuellarch1 = Hilfe1->addAction(tr("Ü&ber Quellarch…"));
     UeberQuellarch1->setObjectName(QStringLiteral("UeberQuellarch1"));
 }
 
 void TfrmMain::FormCreate() {
     try {
-        if (initialisieren_()) {
+        const bool fehlt = initialisieren_();
+        // The layout of the last session, before the list is filled in its sort.
+        AnsichtLaden();
+        if (fehlt) {
+            PanelLeeren(tr("Bitte unter Optionen die Verzeichnisse eintragen."));
+            StatusMelden(tr("Die Verzeichnisse fehlen: Optionen (Alt+O)"));
             dialoge_.Nachricht("Bitte unter Optionen die Verzeichnisse eintragen!");
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "gui/regionaleinstellungen.h"
 
 class QAction;
+class QCloseEvent;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -15,7 +17,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QToolButton;
+class TKurzLabel;
 class TCheckSortGrid;
 class TDialoge;
 
@@ -48,10 +53,15 @@ public:
     QToolButton* tbtKopieren;
     QLineEdit* edtSuche;
     QLabel* lblTreffer;
+    // The list on the left, the panel and its buttons on the right; the user may move
+    // the line between them.
+    QSplitter* splMain;
     TCheckSortGrid* grdReplays;
+    // The panel scrolls when the window is too low for it.
+    QScrollArea* sbxRechts;
     QFrame* pnlRechts;
-    QLabel* lblReplayname;
-    QLabel* lblDateiname;
+    TKurzLabel* lblReplayname;
+    TKurzLabel* lblDateiname;
     TCheckSortGrid* grdSpieler;
     QGroupBox* grpSiegbedingungen;
     QCheckBox* chkVernichtung;
@@ -65,6 +75,8 @@ public:
     QPushButton* btnUmbenennen;
     QPushButton* btnDOW;
     QMenu* Datei1;
+    QAction* Aktualisieren1;  // F5, as tbtRefresh
+    QAction* Importieren1;    // Ctrl+I, as tbtKopieren
     QAction* Beenden1;
     QAction* mbtOptionen;
     QMenu* Hilfe1;
@@ -79,6 +91,11 @@ public:
     void ListeAktualisieren();
     // Shows Replays[Index]; an index outside Replays changes nothing.
     void DetailsAnzeigen(int Index);
+    // Empties the panel: no name, no players, no condition set; hinweis (may be empty)
+    // stands where the file name would.
+    void PanelLeeren(const QString& hinweis);
+    // The line at the window's foot that answers every command.
+    void StatusMelden(const QString& text);
     // The detail panel's heading, with room for what its marks pile above and below.
     void UeberschriftSetzen(const QString& text);
     void grdReplaysClickCell(TCheckSortGrid* Sender, int ARow, int ACol);
@@ -105,12 +122,49 @@ public:
     void mbtOptionenClick();
     void Beenden1Click();
     void UeberQuellarch1Click();
-    // The import from the game's Playback folder, with its question and count message.
-    void NeueReplaysKopieren();
+    // The import from the game's Playback folder, with its question and count message;
+    // gives the count line back for the status line.
+    QString NeueReplaysKopieren();
+    // Why a typed name cannot become a replay's name (UTF-8), or "" when it can.
+    static std::string NamensFehler(const std::string& text);
     // "Replays kopieren": Playback emptied into the library, then the checked replays in.
     void AuswahlNachPlaybackKopieren();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // Closing keeps the window's layout in config.ini for the next start.
+    void closeEvent(QCloseEvent* ereignis) override;
+
 private:
+    // ---- The window's layout (mainunit_ansicht.cpp).
+    // The designed 796 x 549 client area, shrunk to what the screen offers, placed at
+    // 245, 182 or, where that is not wholly on the screen, in the screen's middle.
+    void StandardlageSetzen();
+    // The section "Fenster" of config.ini: size, place and maximised state, the splitter,
+    // the columns, the sort and the current replay. Nothing read is trusted: a place off
+    // every screen gives the default, an unknown column is skipped.
+    void AnsichtLaden();
+    void AnsichtSpeichern() const;
+
+    // What the user sees of the list, kept over a refresh: ticks and the current row by
+    // replay file, and the scroll position. The sort lives in the grid itself.
+    struct TListenansicht {
+        std::vector<std::string> Angekreuzt;
+        std::string Aktuell;
+        int AktuelleZeile = -1;
+        int Rollen = 0;
+    };
+    TListenansicht ListenansichtMerken() const;
+    void ListenansichtHerstellen(const TListenansicht& ansicht);
+    // The file name of the replay row ARow shows; empty for a row without one.
+    std::string DateinameInZeile(int ARow) const;
+    // Why the folders do not allow a transfer (UTF-8): the game folder, with playback its
+    // Playback folder, and the library; "" when they do. OrdnerBereit tells the user.
+    std::string OrdnerFehler(bool playback) const;
+    bool OrdnerBereit(bool playback);
+    // Says after a scan which files could not be read, once for each new set of them.
+    void ScanMelden(const class TScanMeldungen& meldungen);
+
     // The win conditions' check boxes, in the order of kSiegbedingungen.
     static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];
 
@@ -119,8 +173,10 @@ private:
     void DetailsAufbauen();
     void MenueAufbauen();
     void SucheAufbauen();
-    // The replay the number in row ARow's lsNummer column names; nullptr when the number
-    // lies outside Replays. Raises Fehler when the cell holds no number.
+    // The index in Replays of the replay the number in row ARow's lsNummer column names,
+    // and the replay itself; -1 or nullptr for a row without a number (the empty row of an
+    // empty list) or with one outside Replays.
+    int IndexInZeile(int ARow) const;
     const class TReplay* ReplayInZeile(int ARow) const;
 
     TDialoge& dialoge_;
@@ -128,4 +184,6 @@ private:
     std::function<bool()> initialisieren_;
     std::vector<std::string> suchtexte_;  // Suchtext of Replays[i], from the last refresh
     bool suchtexteGefaltet_ = false;      // suchtexte_ belongs to the last refresh's scan
+    std::vector<std::string> gemeldeteFehler_;  // the unreadable files the last box named
+    std::string startReplay_;                   // the replay current when the window last closed
 };

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <QLabel>
+#include <QStatusBar>
 
 #include "core/anzeigenamen.h"
 #include "core/dateifunktionen.h"
@@ -11,7 +12,10 @@
 #include "gui/dialoge.h"
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
+#include "gui/kurzlabel.h"
 #include "gui/mainunit.h"
+#include "gui/scanmeldung.h"
+#include "gui/siegbox.h"
 #include "gui/qttext.h"
 #include "gui/zahl.h"
 
@@ -38,11 +42,18 @@ private:
 }  // namespace
 
 void TfrmMain::ListeAktualisieren() {
-    // The list shows what the scan produced whatever its code; the scan's notices (a
-    // file that cannot be opened) come as message boxes.
-    LadeStatus = ReplaysLaden(ReplayVerzeichnis, dialoge_);
+    // What the user sees stays: the sort (the grid keeps it), the ticks, the current replay
+    // and the scroll position, all by replay file, since the numbers are the new scan's.
+    const TListenansicht ansicht = ListenansichtMerken();
+    // The list shows what the scan produced whatever its code; what it could not read is
+    // told once, after the scan.
+    TScanMeldungen meldungen;
+    LadeStatus = ReplaysLaden(ReplayVerzeichnis, meldungen);
     suchtexte_.clear();
     suchtexteGefaltet_ = false;
+    // The header's box belongs to every filled list, the first one after "Optionen" too.
+    bool kopfbox = false;
+    if (!grdReplays->ReadCheckBox(lsBox, 0, kopfbox)) KopfCheckboxSetzen();
 
     {
         Umbau umbau(grdReplays);
@@ -68,27 +79,95 @@ void TfrmMain::ListeAktualisieren() {
             }
         }
     }
+    ListenansichtHerstellen(ansicht);
+    ScanMelden(meldungen);
+}
+
+TfrmMain::TListenansicht TfrmMain::ListenansichtMerken() const {
+    TListenansicht ansicht;
+    for (int r = 1; r < grdReplays->RowCount(); ++r) {
+        bool haken = false;
+        if (grdReplays->ReadCheckBox(lsBox, r, haken) && haken) ansicht.Angekreuzt.push_back(DateinameInZeile(r));
+    }
+    std::sort(ansicht.Angekreuzt.begin(), ansicht.Angekreuzt.end());
+    ansicht.AktuelleZeile = grdReplays->CurrentRow();
+    if (ansicht.AktuelleZeile >= 1) ansicht.Aktuell = DateinameInZeile(ansicht.AktuelleZeile);
+    // Before the first fill, the replay that was current when the window last closed.
+    if (ansicht.Aktuell.empty()) ansicht.Aktuell = startReplay_;
+    ansicht.Rollen = grdReplays->Rollposition();
+    return ansicht;
+}
+
+void TfrmMain::ListenansichtHerstellen(const TListenansicht& ansicht) {
+    int aktuell = -1;
+    for (int r = 1; r < grdReplays->RowCount() && !ansicht.Angekreuzt.empty(); ++r) {
+        const std::string datei = DateinameInZeile(r);
+        if (!datei.empty() && std::binary_search(ansicht.Angekreuzt.begin(), ansicht.Angekreuzt.end(), datei))
+            grdReplays->PlaceCheckBox(lsBox, r, true, false);
+    }
+    // The marker in the header tells how the rows stand, so they stand so after every fill.
+    if (!Replays.empty()) grdReplays->Nachsortieren();
+    // The search stays and applies to the new list.
+    SucheAnwenden();
     if (Replays.empty()) {
-        SucheAnwenden();
+        PanelLeeren(ReplayVerzeichnis.empty() ? QString()
+                                              : tr("Keine Replays in %1").arg(AlsQString(ReplayVerzeichnis)));
         return;
     }
-    // The search stays and applies to the new list. Row 1 is current after the refill;
-    // when the search hides it, the first row shown takes its place, so the highlight, the
-    // panel and "Umbenennen" still name one replay. With no row shown, replay 1 fills the
-    // panel as it always does.
-    SucheAnwenden();
-    if (grdReplays->CurrentRow() < 1) grdReplays->SetCurrentCell(lsBox, 1);
+    // The current replay stays current wherever the sort put it; one that is gone leaves
+    // the current row where it was.
+    for (int r = 1; r < grdReplays->RowCount() && !ansicht.Aktuell.empty(); ++r)
+        if (DateinameInZeile(r) == ansicht.Aktuell) aktuell = r;
+    if (aktuell < 1) aktuell = std::clamp(ansicht.AktuelleZeile, 1, grdReplays->RowCount() - 1);
+    startReplay_.clear();
+    grdReplays->SetCurrentCell(lsBox, aktuell);
+    grdReplays->SetRollposition(ansicht.Rollen);
     const int zeile = grdReplays->CurrentRow();
-    DetailsAnzeigen(zeile >= 1 ? StrToInt(grdReplays->CellStr(lsNummer, zeile)) - 1 : 0);
+    grdReplays->ZeileZeigen(zeile);
+    // With the search hiding every row, replay 1 fills the panel as it always does.
+    DetailsAnzeigen(zeile >= 1 ? std::max(0, IndexInZeile(zeile)) : 0);
 }
+
+std::string TfrmMain::DateinameInZeile(int ARow) const {
+    const TReplay* replay = ReplayInZeile(ARow);
+    return replay ? replay->Dateiname : std::string();
+}
+
+void TfrmMain::ScanMelden(const TScanMeldungen& meldungen) {
+    const std::vector<std::string> betroffen = meldungen.Betroffene();
+    const int n = static_cast<int>(Replays.size());
+    QString status = n == 1 ? tr("1 Replay in %1").arg(AlsQString(ReplayVerzeichnis))
+                            : tr("%n Replays in %1", nullptr, n).arg(AlsQString(ReplayVerzeichnis));
+    if (ReplayVerzeichnis.empty()) status = tr("Kein Replay-Verzeichnis eingetragen");
+    else if (LadeStatus == kLadenZaehlenFehlgeschlagen)
+        status = tr("Das Replay-Verzeichnis %1 kann nicht gelesen werden").arg(AlsQString(ReplayVerzeichnis));
+    if (const int k = static_cast<int>(betroffen.size()); k > 0)
+        status += k == 1 ? tr(", 1 Datei nicht lesbar") : tr(", %n Dateien nicht lesbar", nullptr, k);
+    StatusMelden(status);
+    // One box for files not told before; the same damaged files at every refresh are
+    // named in the status line only.
+    const bool neu = !std::includes(gemeldeteFehler_.begin(), gemeldeteFehler_.end(), betroffen.begin(),
+                                    betroffen.end());
+    gemeldeteFehler_ = betroffen;
+    if (neu || !meldungen.Allgemein.empty()) dialoge_.Nachricht(ScanMeldungText(meldungen));
+}
+
+void TfrmMain::PanelLeeren(const QString& hinweis) {
+    UeberschriftSetzen(QString());
+    lblDateiname->VollTextSetzen(hinweis);
+    grdSpieler->RemoveRowRange(1, grdSpieler->RowCount() - 2);
+    for (int spalte = 0; spalte < grdSpieler->ColCount(); ++spalte) grdSpieler->ClearCell(spalte, 1);
+    for (QCheckBox* TfrmMain::*box : kSiegbedingungsboxen) SiegboxSetzen(this->*box, false);
+}
+
+void TfrmMain::StatusMelden(const QString& text) { statusBar()->showMessage(text); }
 
 void TfrmMain::DetailsAnzeigen(int Index) {
     if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
     const TReplay& r = *Replays[static_cast<size_t>(Index)];
     UeberschriftSetzen(AlsQString(r.Spielname));
     // The file name is the file system's, not a name stored in the replay.
-    lblDateiname->setText(AlsQString(r.Dateiname));
-    lblDateiname->adjustSize();
+    lblDateiname->VollTextSetzen(AlsQString(r.Dateiname));
 
     grdSpieler->RemoveRowRange(1, grdSpieler->RowCount() - 2);
     // Only slots that hold a player are shown; the count is the file's low byte and may
@@ -111,7 +190,7 @@ void TfrmMain::DetailsAnzeigen(int Index) {
     const TSiegbedingungen keine;
     const TSiegbedingungen& b = r.Siegbedingungen ? *r.Siegbedingungen : keine;
     for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
-        (this->*kSiegbedingungsboxen[i])->setChecked(b.*kSiegbedingungen[i].Feld);
+        SiegboxSetzen(this->*kSiegbedingungsboxen[i], b.*kSiegbedingungen[i].Feld);
 }
 
 void TfrmMain::UeberschriftSetzen(const QString& text) {
@@ -126,27 +205,31 @@ void TfrmMain::UeberschriftSetzen(const QString& text) {
     const int oben = std::max(mindestens, -tinte.top() - metrik.ascent() + 3);
     const int unten = std::max(mindestens, tinte.bottom() - metrik.descent() + 3);
     lblReplayname->setContentsMargins(0, oben, 2, unten);
-    lblReplayname->setText(text);
     lblReplayname->move(8, std::max(0, kZeile - oben));
-    lblReplayname->adjustSize();
+    lblReplayname->resize(pnlRechts->width() - 16, lblReplayname->sizeHint().height());
+    lblReplayname->VollTextSetzen(text);
+}
+
+int TfrmMain::IndexInZeile(int ARow) const {
+    // The empty row of an empty list has no number and names no replay.
+    const std::string nummer = grdReplays->CellStr(lsNummer, ARow);
+    if (nummer.empty()) return -1;
+    const std::int32_t n = StrToInt(nummer);
+    return n >= 1 && static_cast<size_t>(n) <= Replays.size() ? n - 1 : -1;
 }
 
 const TReplay* TfrmMain::ReplayInZeile(int ARow) const {
-    const std::int32_t n = StrToInt(grdReplays->CellStr(lsNummer, ARow));
-    if (n < 1 || static_cast<size_t>(n) > Replays.size()) return nullptr;
-    return Replays[static_cast<size_t>(n) - 1].get();
+    const int i = IndexInZeile(ARow);
+    return i >= 0 ? Replays[static_cast<size_t>(i)].get() : nullptr;
 }
 
 void TfrmMain::grdReplaysClickCell(TCheckSortGrid*, int ARow, int) {
     if (ARow <= 0) return;  // a header click is the grid's sorting
-    const std::int32_t n = StrToInt(grdReplays->CellStr(lsNummer, ARow));
-    DetailsAnzeigen(n - 1);
+    DetailsAnzeigen(IndexInZeile(ARow));
 }
 
 void TfrmMain::grdReplaysZeileGewechselt(TCheckSortGrid*, int ARow) {
-    // Only the empty row of an empty list has no number, and it names no replay.
-    const std::string nummer = grdReplays->CellStr(lsNummer, ARow);
-    if (!nummer.empty()) DetailsAnzeigen(StrToInt(nummer) - 1);
+    DetailsAnzeigen(IndexInZeile(ARow));
 }
 
 void TfrmMain::grdReplaysCanEditCell(TCheckSortGrid*, int, int ACol, bool& CanEdit) {

@@ -1,6 +1,7 @@
 // The search field in the tool bar: the list shows only the replays whose name, file
 // name, map, players or races hold every word typed.
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,15 +19,20 @@ void TfrmMain::SucheAufbauen() {
     // Right of the two tool buttons, in the tool bar's free width; nothing else moves.
     edtSuche = new QLineEdit(tlbMain);
     edtSuche->setObjectName(QStringLiteral("edtSuche"));
-    edtSuche->setGeometry(52, 3, 220, 23);
+    edtSuche->setFixedSize(220, 23);
     edtSuche->setPlaceholderText(QStringLiteral("Suchen: Name, Karte, Spieler, Rasse"));
     edtSuche->setClearButtonEnabled(true);
     lblTreffer = new QLabel(tlbMain);
     lblTreffer->setObjectName(QStringLiteral("lblTreffer"));
     lblTreffer->setTextFormat(Qt::PlainText);
-    lblTreffer->setGeometry(280, 3, 160, 23);
+    lblTreffer->setFixedSize(160, 23);
     lblTreffer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblTreffer->hide();
+    auto* leiste = static_cast<QHBoxLayout*>(tlbMain->layout());
+    leiste->addWidget(edtSuche);
+    leiste->addSpacing(8);
+    leiste->addWidget(lblTreffer);
+    leiste->addStretch(1);
 
     auto* suchen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     connect(suchen, &QShortcut::activated, edtSuche, [this] {

@@ -1,13 +1,18 @@
 #include "gui/optionenunit.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QToolButton>
+#include <cctype>
+#include <optional>
+#include <vector>
 
+#include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/transfers.h"
 #include "core/variablen.h"
@@ -37,13 +42,6 @@ std::string PfadAus(const QLineEdit* edit) {
 }
 
 bool IstTrenner(char c) { return c == plattform::Trenner() || c == '/'; }
-
-// The directory part of a full name with its trailing separator; empty when it has none.
-std::string OrdnerTeil(const std::string& name) {
-    for (std::size_t i = name.size(); i > 0; --i)
-        if (IstTrenner(name[i - 1])) return name.substr(0, i);
-    return {};
-}
 
 // "\\server\share\" or "//server/share/": a folder on another machine.
 bool IstNetzwerkpfad(const std::string& pfad) {
@@ -75,9 +73,27 @@ QToolButton* Ordnerknopf(QGroupBox* gruppe) {
 QPushButton* Knopf(QWidget* eltern, const char* text, int left, int top) {
     auto* knopf = new QPushButton(QString::fromLatin1(text), eltern);
     knopf->setGeometry(left, top, 83, 25);
-    knopf->setDefault(false);
     knopf->setAutoDefault(false);
     return knopf;
+}
+
+// "~" and "~/…" stand for the home folder, as in a shell; only on POSIX, where Windows
+// users' "~1" short names do not occur.
+std::string TildeAufloesen(const std::string& pfad) {
+    if (!plattform::IstPosix() || pfad.empty() || pfad[0] != '~' || (pfad.size() > 1 && pfad[1] != '/')) return pfad;
+    return AlsUtf8(QDir::homePath()) + pfad.substr(1);
+}
+
+// "C:\…", "C:/…" and "\\server\…" name nothing on POSIX, where '\' and ':' belong to names.
+bool IstWindowsPfad(const std::string& pfad) {
+    if (!plattform::IstPosix()) return false;
+    const bool laufwerk = pfad.size() >= 2 && std::isalpha(static_cast<unsigned char>(pfad[0])) && pfad[1] == ':';
+    return laufwerk || pfad.rfind("\\\\", 0) == 0;
+}
+
+// A typed folder that exists gets its final separator; anything else stays as typed.
+std::string Ordnerform(const std::string& pfad) {
+    return plattform::VerzeichnisExistiert(pfad) ? plattform::OrdnerMitTrenner(pfad) : pfad;
 }
 
 }  // namespace
@@ -102,6 +118,8 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
     grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
     btnOk = Knopf(this, "&OK", 456, 136);
+    // Enter confirms and Esc cancels, as in every dialog.
+    btnOk->setDefault(true);
     btnAbbrechen = Knopf(this, "&Abbrechen", 544, 135);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
@@ -142,18 +160,6 @@ void TfrmOptionen::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void TfrmOptionen::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
-}
-
 void TfrmOptionen::sbtDOWWechselnClick() {
     // The chooser starts at the folder the box holds.
     std::string ordner = PfadAus(edtDOWVerzeichnis);
@@ -163,10 +169,10 @@ void TfrmOptionen::sbtDOWWechselnClick() {
 }
 
 void TfrmOptionen::sbtReplayWechselnClick() {
-    const std::string start = ReplayVerzeichnis.empty() ? plattform::DateisystemWurzel() : ReplayVerzeichnis;
-    std::string dateiname;
-    if (!dialoge_.DateiOeffnen(start, dateiname)) return;
-    const std::string pfad = OrdnerTeil(dateiname);
+    // A folder chooser: the library may be a folder that is still empty.
+    std::string ordner;
+    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
+    const std::string pfad = ordner + plattform::Trenner();
     if (IstNetzwerkpfad(pfad)) {
         dialoge_.Nachricht("Netzlaufwerke werden nicht unterstützt");
         return;
@@ -174,15 +180,63 @@ void TfrmOptionen::sbtReplayWechselnClick() {
     PfadZeigen(edtReplayVerzeichnis, pfad);
 }
 
+std::optional<std::string> TfrmOptionen::OrdnerPruefen(QLineEdit* edit) {
+    const std::string pfad = TildeAufloesen(PfadAus(edit));
+    if (IstWindowsPfad(pfad)) {
+        edit->setFocus();
+        dialoge_.Nachricht(AlsUtf8(tr("„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel "
+                                      "unter ~/.wine/drive_c/ für C:\\.")
+                                       .arg(AlsQString(pfad))));
+        return std::nullopt;
+    }
+    return Ordnerform(pfad);
+}
+
+bool TfrmOptionen::SpielordnerAnnehmen(const std::string& pfad) {
+    if (pfad.empty()) return true;
+    std::vector<std::string> fehlt;
+    const std::string ordner = plattform::OrdnerMitTrenner(pfad);
+    if (plattform::Aufzaehlen(ordner + "W40k.exe").empty()) fehlt.push_back("W40k.exe");
+    if (!plattform::VerzeichnisExistiert(PlaybackOrdner(pfad))) fehlt.push_back("Playback");
+    if (fehlt.empty()) return true;
+    const QString was = fehlt.size() == 2 ? tr("das Programm W40k.exe und der Ordner Playback")
+                        : fehlt[0] == "Playback" ? tr("der Ordner Playback")
+                                                 : tr("das Programm W40k.exe");
+    const QString text = plattform::VerzeichnisExistiert(pfad)
+                             ? tr("Im Dawn of War - Verzeichnis %1 fehlt %2.\nTrotzdem übernehmen?").arg(AlsQString(pfad), was)
+                             : tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?").arg(AlsQString(pfad));
+    if (dialoge_.Frage(AlsUtf8(text), AlsUtf8(tr("Dawn of War - Verzeichnis")))) return true;
+    edtDOWVerzeichnis->setFocus();
+    return false;
+}
+
+bool TfrmOptionen::BibliothekAnnehmen(std::string& pfad) {
+    if (pfad.empty() || plattform::VerzeichnisExistiert(pfad)) return true;
+    edtReplayVerzeichnis->setFocus();
+    const QString text = tr("Das Replay-Verzeichnis %1 gibt es nicht.\nSoll es angelegt werden?").arg(AlsQString(pfad));
+    if (!dialoge_.Frage(AlsUtf8(text), AlsUtf8(tr("Replay-Verzeichnis anlegen")))) return false;
+    if (!QDir().mkpath(AlsQString(pfad))) {
+        dialoge_.Nachricht(AlsUtf8(tr("Das Replay-Verzeichnis %1 kann nicht angelegt werden.").arg(AlsQString(pfad))));
+        return false;
+    }
+    pfad = plattform::OrdnerMitTrenner(pfad);
+    return true;
+}
+
 void TfrmOptionen::btnOkClick() {
+    // Nothing is taken over until both folders pass: a refused one keeps the dialog open.
+    const std::optional<std::string> dow = OrdnerPruefen(edtDOWVerzeichnis);
+    if (!dow) return;
+    std::optional<std::string> bibliothek = OrdnerPruefen(edtReplayVerzeichnis);
+    if (!bibliothek || !SpielordnerAnnehmen(*dow) || !BibliothekAnnehmen(*bibliothek)) return;
     // A folder typed without its final separator means that folder: every join glues a
     // name onto it.
-    DOWVerzeichnis = plattform::OrdnerMitTrenner(PfadAus(edtDOWVerzeichnis));
-    std::string neu = plattform::OrdnerMitTrenner(PfadAus(edtReplayVerzeichnis));
+    DOWVerzeichnis = plattform::OrdnerMitTrenner(*dow);
+    std::string neu = plattform::OrdnerMitTrenner(*bibliothek);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
         dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
         const TKopierbericht bericht = AlleReplaysKopieren(ReplayVerzeichnis, neu);
-        std::string text = KopierMeldung(UmzugText(bericht), bericht);
+        std::string text = KopierMeldung(bericht, TKopierart::Umzug);
         // Not one replay reached the new folder: the library stays where its replays are.
         const int verfehlt = bericht.NichtAngekommen();
         if (verfehlt > 0 && verfehlt == static_cast<int>(bericht.Dateien.size())) {
@@ -193,7 +247,7 @@ void TfrmOptionen::btnOkClick() {
     }
     ReplayVerzeichnis = neu;
     VerzeichnisseSchreiben();
-    close();
+    accept();
 }
 
 void TfrmOptionen::btnAbbrechenClick() { close(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <optional>
 #include <string>
 
 #include "core/transfers.h"
@@ -13,8 +14,9 @@ class QToolButton;
 class TDialoge;
 
 // "Optionen": the game directory and the replay library folder. The edits hold the values
-// being edited; OK takes them over into DOWVerzeichnis and ReplayVerzeichnis, offers to
-// copy the old library into a new folder and writes config.ini. The main window creates
+// being edited; OK checks them, takes them over into DOWVerzeichnis and ReplayVerzeichnis,
+// offers to copy the old library into a new folder, writes config.ini and accepts the
+// dialog. Enter is OK, Esc is "Abbrechen". The main window creates
 // it anew for every opening and shows it modally; it frees itself however it is closed.
 // The dialogs interface must outlive it.
 class TfrmOptionen : public QDialog {
@@ -45,9 +47,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Neither button is the default or the cancel button: Enter and Esc press nothing.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The edit's folder as it is to be stored: "~" expanded, and a folder that exists with
+    // its final separator. Nothing, after a message, for a Windows path on POSIX.
+    std::optional<std::string> OrdnerPruefen(QLineEdit* edit);
+    // A game folder without W40k.exe or Playback is named with what it lacks, and taken
+    // only when the user says so.
+    bool SpielordnerAnnehmen(const std::string& pfad);
+    // A library folder that does not exist is offered to be created; pfad then gets its
+    // final separator. False keeps the dialog open.
+    bool BibliothekAnnehmen(std::string& pfad);
+
     TDialoge& dialoge_;
 };

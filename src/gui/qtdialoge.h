@@ -19,9 +19,9 @@ public:
 
     void Nachricht(const std::string& text) override;
     bool Frage(const std::string& text, const std::string& titel) override;
-    bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text) override;
+    bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text,
+                 const TEingaberegeln& regeln) override;
     bool OrdnerWaehlen(const std::string& titel, std::string& ordner) override;
-    bool DateiOeffnen(const std::string& startordner, std::string& dateiname) override;
 
 private:
     // The open modal dialog when there is one (the options dialog stays on top of other

@@ -96,15 +96,21 @@ TEST(GridDaten, ZellenUndBoxen) {
     EXPECT_EQ(grid->RowCount(), 2);
 }
 
-TEST(GridDaten, LetzteSpalteGestreckt) {
+TEST(GridDaten, SpielnameUndKarteTeilenSichDenPlatz) {
     auto grid = ReplayGrid();
-    int w = grid->viewport()->width();
-    EXPECT_EQ(grid->ColWidth(5), w - (30 + 40 + 75 + 23 + 139) - 1);
-    // When the others fill the width the last column falls back to DefaultColWidth.
-    grid->SetColWidth(4, w);
-    EXPECT_EQ(grid->ColWidth(5), 64);
-    grid->SetStretchLastColumn(false);
-    grid->SetColWidth(4, 139);
+    const int rest = grid->viewport()->width() - (30 + 40 + 75 + 23 + 139 + 137) - 1;
+    ASSERT_GT(rest, 1);
+    EXPECT_EQ(grid->ColWidth(2) + grid->ColWidth(4), 75 + 139 + rest);
+    EXPECT_LE(std::abs((grid->ColWidth(2) - 75) - (grid->ColWidth(4) - 139)), 1);
+    EXPECT_EQ(grid->ColWidth(5), 137);
+    // Narrower than the columns: they give back down to their designed widths, no further.
+    grid->resize(300, grid->height());
+    QApplication::processEvents();
+    EXPECT_EQ(grid->ColWidth(2), 75);
+    EXPECT_EQ(grid->ColWidth(4), 139);
+    // The player grid still stretches its last column.
+    grid->StretchColumns.clear();
+    grid->SetColWidth(4, grid->viewport()->width());
     EXPECT_EQ(grid->ColWidth(5), 64);
 }
 

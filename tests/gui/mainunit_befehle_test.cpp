@@ -1,5 +1,6 @@
 // The commands: the two copy buttons, the rename command, and the menu.
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -15,7 +16,9 @@ namespace {
 
 std::string Name(size_t n, char c = 'x') { return std::string(n, c); }
 
-TEST_F(MainTest, ImportknopfTutOhneVerzeichnisseNichts) {
+// The import and "Replays kopieren" name the folder that keeps them from working, and
+// touch nothing.
+TEST_F(MainTest, ImportUndKopierenNennenDenFehlendenOrdner) {
     Bau("P").Schreiben(Playback() + "p.rec");
     dlg.Nein();
     auto& f = Oeffnen();
@@ -23,14 +26,25 @@ TEST_F(MainTest, ImportknopfTutOhneVerzeichnisseNichts) {
     struct Fall {
         const char* name;
         std::string dow, bib;
+        std::string meldung;
     };
-    for (const Fall& fall : {Fall{"ohne Spiel", "", Bibliothek()}, Fall{"ohne Bibliothek", Spiel(), ""}}) {
+    const std::string ohnePlayback = tmp.Pfad() + "leer/";
+    std::filesystem::create_directories(ohnePlayback);
+    for (const Fall& fall :
+         {Fall{"ohne Spiel", "", Bibliothek(), "Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen."},
+          Fall{"Spiel fehlt", tmp.Pfad() + "weg/", Bibliothek(), "Das Dawn of War - Verzeichnis " + tmp.Pfad() + "weg/ gibt es nicht."},
+          Fall{"ohne Playback", ohnePlayback, Bibliothek(), "Im Dawn of War - Verzeichnis " + ohnePlayback + " fehlt der Ordner Playback."},
+          Fall{"ohne Bibliothek", Spiel(), "", "Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen."}}) {
         SCOPED_TRACE(fall.name);
         DOWVerzeichnis = fall.dow;
         ReplayVerzeichnis = fall.bib;
-        QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
-        EXPECT_TRUE(dlg.Aufrufe.empty());
-        EXPECT_TRUE(plattform::DateiExistiert(Playback() + "p.rec"));
+        for (QAbstractButton* knopf : {static_cast<QAbstractButton*>(f.tbtKopieren), static_cast<QAbstractButton*>(f.btnKopieren)}) {
+            QTest::mouseClick(knopf, Qt::LeftButton);
+            EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{fall.meldung});
+            EXPECT_EQ(f.statusBar()->currentMessage().toStdString(), fall.meldung);
+            EXPECT_TRUE(plattform::DateiExistiert(Playback() + "p.rec"));
+            dlg.Vergessen();
+        }
     }
 }
 
@@ -42,6 +56,7 @@ TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
     QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
     EXPECT_EQ(dlg.Fragen(), std::vector<std::string>{std::string("Replays anschließend entfernen?")});
     EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"0 Replays wurden kopiert."});
+    EXPECT_EQ(f.statusBar()->currentMessage(), QStringLiteral("0 Replays wurden kopiert."));
 
     dlg.Vergessen();
     Bau("Eins").Schreiben(Playback() + "eins.rec");
@@ -60,8 +75,9 @@ TEST_F(MainTest, ImportknopfFragtZaehltUndAktualisiert) {
     std::filesystem::create_directory(Playback() + "ordner.rec");
     dlg.Ja();
     QTest::mouseClick(f.tbtKopieren, Qt::LeftButton);
-    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replays wurden kopiert, 1 war schon vorhanden, "
-                                                          "1 wurde nicht kopiert.\r\nordner.rec: keine lesbare Datei"});
+    EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"1 Replay wurde kopiert.\r\n1 Replay war schon vorhanden."
+                                                          "\r\n1 Replay wurde nicht kopiert:\r\nordner.rec: keine lesbare Datei"});
+    EXPECT_EQ(f.statusBar()->currentMessage(), QStringLiteral("1 Replay wurde kopiert."));
     EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), std::vector<std::string>{"ordner.rec"});
 }
 
@@ -83,8 +99,12 @@ TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
     std::sort(inPlayback.begin(), inPlayback.end());
     EXPECT_EQ(inPlayback, (std::vector<std::string>{"a.rec", "c.rec"}));
     EXPECT_TRUE(plattform::DateiExistiert(Bibliothek() + "alt.rec"));
-    EXPECT_TRUE(dlg.Aufrufe.empty()) << "no message of its own";
-    EXPECT_EQ(ZeileMit("Alt"), -1) << "no refresh afterwards";
+    EXPECT_TRUE(dlg.Aufrufe.empty()) << "all went well: the status line says it";
+    EXPECT_EQ(f.statusBar()->currentMessage(),
+              QStringLiteral("1 Replay aus Playback in die Bibliothek verschoben. 2 Replays nach Playback kopiert."));
+    EXPECT_NE(ZeileMit("Alt"), -1) << "the replay moved in is listed";
+    bool haken = false;
+    EXPECT_TRUE(Box(ZeileMit("Alpha"), &haken) && haken) << "the refresh keeps the ticks";
 
     // Pressed again with the same rows checked: Playback ends with exactly those.
     QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
@@ -93,33 +113,62 @@ TEST_F(MainTest, ReplaysKopierenNimmtDieNummerAusSpalteNullNachDemSortieren) {
     EXPECT_EQ(inPlayback, (std::vector<std::string>{"a.rec", "c.rec"}));
 }
 
-// "Replays kopieren" takes the marks the user sees; the hidden ones wait.
-TEST_F(MainTest, ReplaysKopierenNimmtNurDieGezeigtenHaken) {
-    InBibliothek("a.rec", Bau("Alpha"));
-    InBibliothek("b.rec", Bau("Beta"));
-    InBibliothek("c.rec", Bau("Gamma"));
-    auto& f = Oeffnen();
-    BoxKlicken(ZeileMit("Alpha"));
-    BoxKlicken(ZeileMit("Gamma"));
-    Suchen("gamma");
-    QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
-    EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), std::vector<std::string>{"c.rec"});
-    SucheLeeren();
-    bool haken = false;
-    EXPECT_TRUE(Box(ZeileMit("Alpha"), &haken) && haken) << "the hidden mark is back";
-}
-
-TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
+// "Replays kopieren" says in a box what it left out: a tick hidden by the search, or no tick.
+TEST_F(MainTest, ReplaysKopierenNenntWasEsAuslaesst) {
     struct Fall {
         const char* name;
-        std::vector<std::string> eingaben;  // the last one is followed by Cancel unless valid
-        bool umbenannt;
+        std::vector<const char*> haken;
+        const char* suche;
+        std::string meldung;
+        std::vector<std::string> inPlayback;
     };
     const Fall faelle[] = {
-        {"25 Zeichen", {Name(25)}, true},
-        {"26 Zeichen kommen zurueck", {Name(26)}, false},
-        {"leer kommt zurueck", {""}, false},
-        {"26, dann 1", {Name(26), "y"}, true},
+        {"Suche verbirgt einen Haken", {"Alpha", "Gamma"}, "gamma",
+         "0 Replays aus Playback in die Bibliothek verschoben.\r\n1 Replay nach Playback kopiert.\r\n"
+         "1 markiertes Replay ist durch die Suche ausgeblendet und wurde nicht kopiert:\r\na.rec",
+         {"c.rec"}},
+        {"kein Haken", {}, "",
+         "0 Replays aus Playback in die Bibliothek verschoben.\r\n0 Replays nach Playback kopiert.\r\n"
+         "Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll.",
+         {}},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fenster.reset();
+        std::filesystem::remove_all(Playback());
+        std::filesystem::create_directories(Playback());
+        InBibliothek("a.rec", Bau("Alpha"));
+        InBibliothek("b.rec", Bau("Beta"));
+        InBibliothek("c.rec", Bau("Gamma"));
+        auto& f = Oeffnen();
+        for (const char* name : fall.haken) BoxKlicken(ZeileMit(name));
+        if (*fall.suche) Suchen(fall.suche);
+        QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
+        EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{fall.meldung});
+        EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), fall.inPlayback);
+        SucheLeeren();
+        for (const char* name : fall.haken) {
+            bool haken = false;
+            EXPECT_TRUE(Box(ZeileMit(name), &haken) && haken) << name << ": the mark stays";
+        }
+        dlg.Vergessen();
+    }
+}
+
+// The query names the replay, starts with its name, stops typing at 25 code units and
+// says why it refuses a name; the renamed replay stays current.
+TEST_F(MainTest, UmbenennenFragtBisDerNameTaugt) {
+    struct Fall {
+        const char* name;
+        std::vector<std::string> eingaben;  // the last one is followed by Cancel unless taken
+        std::vector<std::string> abgelehnt;
+        std::string neu;                    // "" when nothing is renamed
+    };
+    const Fall faelle[] = {
+        {"25 Zeichen", {Name(25)}, {}, Name(25)},
+        {"26 getippt, 25 genommen", {Name(26)}, {}, Name(25)},
+        {"leer", {""}, {"Bitte einen Namen eingeben."}, ""},
+        {"nur Blanks, dann y", {"   ", "y"}, {"Ein Name nur aus Leerzeichen geht nicht."}, "y"},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -127,21 +176,26 @@ TEST_F(MainTest, UmbenennenFragtBisDieLaengeStimmt) {
         std::filesystem::remove_all(Bibliothek());
         std::filesystem::create_directories(Bibliothek());
         InBibliothek("a.rec", Bau("Alpha"));
+        InBibliothek("b.rec", Bau("Beta"));
         dlg.Vergessen();
         auto& f = Oeffnen();
+        ZelleKlicken(lsSpielname, ZeileMit("Alpha"));
         for (const auto& e : fall.eingaben) dlg.Eingeben(e);
-        if (!fall.umbenannt) dlg.EingabeAbbrechen();
+        if (fall.neu.empty()) dlg.EingabeAbbrechen();
         QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
 
-        auto anfragen = dlg.Von(SkriptDialoge::Art::Eingabe);
-        ASSERT_EQ(anfragen.size(), fall.eingaben.size() + (fall.umbenannt ? 0 : 1));
-        for (size_t i = 0; i < anfragen.size(); ++i) {
-            EXPECT_EQ(anfragen[i].titel, "Replay umbenennen");
-            EXPECT_EQ(anfragen[i].text, "Neuer Replayname (1-25 Zeichen):");
-            EXPECT_EQ(anfragen[i].vorgabe, i == 0 ? std::string() : fall.eingaben[i - 1]) << i;
-        }
-        EXPECT_EQ(Zelle(lsSpielname, 1), fall.umbenannt ? fall.eingaben.back() : "Alpha");
-        EXPECT_EQ(Angezeigt(), fall.umbenannt ? fall.eingaben.back() : "Alpha");
+        const auto anfragen = dlg.Von(SkriptDialoge::Art::Eingabe);
+        ASSERT_EQ(anfragen.size(), 1u);
+        EXPECT_EQ(anfragen[0].titel, "Replay umbenennen");
+        EXPECT_EQ(anfragen[0].text, "Replay: Alpha\nDatei: a.rec\r\n\r\nNeuer Replayname (1-25 Zeichen):");
+        EXPECT_EQ(anfragen[0].vorgabe, "Alpha");
+        EXPECT_EQ(anfragen[0].maxLaenge, 25);
+        EXPECT_EQ(anfragen[0].abgelehnt, fall.abgelehnt);
+        const std::string jetzt = fall.neu.empty() ? "Alpha" : fall.neu;
+        EXPECT_EQ(Zelle(lsSpielname, f.grdReplays->CurrentRow()), jetzt) << "still current";
+        EXPECT_EQ(Angezeigt(), jetzt);
+        EXPECT_EQ(f.statusBar()->currentMessage().toStdString(),
+                  fall.neu.empty() ? "Nichts umbenannt." : "a.rec heißt jetzt „" + fall.neu + "“.");
         EXPECT_TRUE(dlg.Nachrichten().empty());
     }
 }
@@ -294,6 +348,7 @@ TEST_F(MainTest, UmbenennenOhneGezeigteAuswahlTutNichts) {
     auto& f = Oeffnen();
     QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
     EXPECT_TRUE(dlg.Aufrufe.empty()) << "an empty library";
+    EXPECT_EQ(f.statusBar()->currentMessage(), QStringLiteral("Kein Replay gewählt: nichts umbenannt."));
 
     InBibliothek("a.rec", Bau("Alpha"));
     InBibliothek("b.rec", Bau("Beta"));
@@ -306,23 +361,155 @@ TEST_F(MainTest, UmbenennenOhneGezeigteAuswahlTutNichts) {
     EXPECT_NE(ZeileMit("Beta"), -1);
 }
 
-TEST_F(MainTest, OptionenOeffnetDenDialogModalUndAktualisiertNicht) {
+// After OK the list shows the folders just set, with the header's box; Abbrechen
+// leaves the list alone.
+TEST_F(MainTest, OptionenOkFuelltDieListe) {
     InBibliothek("a.rec", Bau("Alpha"));
+    ConfigDatei = tmp.Pfad() + "config.ini";
+    for (bool ok : {false, true}) {
+        SCOPED_TRACE(ok);
+        fenster.reset();
+        auto& f = Oeffnen(false);
+        dlg.Vergessen();
+        DOWVerzeichnis = Spiel();
+        ReplayVerzeichnis = Bibliothek();
+        QPointer<QWidget> gesehen;
+        bool warOptionen = false;
+        // Answered as soon as it is up.
+        std::function<void()> antworten = [&] {
+            auto* d = qobject_cast<TfrmOptionen*>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible()) {
+                QTimer::singleShot(10, antworten);
+                return;
+            }
+            gesehen = d;
+            warOptionen = d->parentWidget() == &f;
+            ok ? d->btnOk->click() : d->btnAbbrechen->click();
+            if (d->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                d->reject();
+            }
+        };
+        QTimer::singleShot(10, antworten);
+        f.mbtOptionen->trigger();
+        EXPECT_TRUE(warOptionen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(gesehen.isNull()) << "the dialog frees itself";
+        EXPECT_EQ(ZeileMit("Alpha") != -1, ok);
+        EXPECT_EQ(Box(0), ok) << "the check-all box comes with the list";
+        EXPECT_TRUE(dlg.Aufrufe.empty());
+    }
+    ConfigDatei.clear();
+}
+
+// "DOW starten" names what keeps the game from starting and starts nothing then; it starts
+// the game in its folder, inside the Wine prefix the folder lies in.
+TEST_F(MainTest, DowStartenNenntWasFehlt) {
+    NUR_UNTER_POSIX();
+    const QByteArray altPath = qgetenv("PATH");
+    const std::string bin = tmp.Pfad() + "bin/";
+    std::filesystem::create_directories(bin);
+    const std::string spur = tmp.Pfad() + "spur.txt";
+    const std::string praefix = tmp.Pfad() + "prefix";
+    const std::string imPraefix = praefix + "/drive_c/Spiele/DoW/";
+    std::filesystem::create_directories(imPraefix);
+    std::ofstream(praefix + "/system.reg") << "WINE REGISTRY Version 2\n";
+    std::ofstream(imPraefix + "w40K.EXE") << "MZ";
+    struct Fall {
+        const char* name;
+        std::string dow;
+        bool wine;
+        std::string meldung;  // "" when the game starts
+        std::string gestartet;  // the fake wine's trace: folder, argument, prefix
+    };
+    const Fall faelle[] = {
+        {"nicht eingetragen", "", true, "Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.", ""},
+        {"Ordner fehlt", tmp.Pfad() + "weg", true, "Das Dawn of War - Verzeichnis " + tmp.Pfad() + "weg/ gibt es nicht.", ""},
+        {"ohne W40k.exe", Bibliothek(), true, "Im Dawn of War - Verzeichnis " + Bibliothek() + " liegt kein W40k.exe.", ""},
+        {"ohne wine", Spiel(), false,
+         "Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.", ""},
+        {"im Praefix", imPraefix.substr(0, imPraefix.size() - 1), true, "", imPraefix + " w40K.EXE " + praefix},
+    };
     auto& f = Oeffnen();
-    const TReplay* vorher = Replays[0].get();
-    QPointer<QWidget> gesehen;
-    bool warOptionen = false;
-    QTimer::singleShot(50, [&] {
-        gesehen = QApplication::activeModalWidget();
-        warOptionen = qobject_cast<TfrmOptionen*>(gesehen.data()) && gesehen->parentWidget() == &f;
-        if (gesehen) gesehen->close();
-    });
-    f.mbtOptionen->trigger();
-    EXPECT_TRUE(warOptionen);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(gesehen.isNull()) << "the dialog frees itself";
-    EXPECT_TRUE(f.findChildren<TfrmOptionen*>().isEmpty());
-    EXPECT_EQ(Replays[0].get(), vorher);
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        std::filesystem::remove(bin + "wine");
+        std::filesystem::remove(spur);
+        if (fall.wine) {
+            std::ofstream(bin + "wine") << "#!/bin/sh\necho \"$(pwd)/ $1 $WINEPREFIX\" > " << spur << "\n";
+            std::filesystem::permissions(bin + "wine", std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", QByteArray::fromStdString(bin));
+        DOWVerzeichnis = fall.dow;
+        dlg.Vergessen();
+        QTest::mouseClick(f.btnDOW, Qt::LeftButton);
+        qputenv("PATH", altPath);
+        if (fall.meldung.empty()) {
+            EXPECT_TRUE(dlg.Aufrufe.empty());
+            EXPECT_EQ(f.statusBar()->currentMessage(), QStringLiteral("Dawn of War wird gestartet: w40K.EXE"));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(spur) && std::filesystem::file_size(spur) > 0; }));
+            std::string zeile;
+            std::getline(std::ifstream(spur) >> std::ws, zeile);
+            EXPECT_EQ(zeile, fall.gestartet);
+        } else {
+            EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{fall.meldung});
+            EXPECT_EQ(f.statusBar()->currentMessage(), QStringLiteral("Dawn of War wurde nicht gestartet."));
+            QTest::qWait(50);
+            EXPECT_FALSE(std::filesystem::exists(spur)) << "nothing started";
+        }
+    }
+}
+
+// The keys: F5 refreshes, Ctrl+I imports, Ctrl+Q quits, F10 and Alt open the menu.
+TEST_F(MainTest, TastenFuerDieBefehle) {
+    struct Fall {
+        const char* name;
+        std::function<void(TfrmMain&)> druecken;
+        std::function<bool(TfrmMain&)> wirkung;
+    };
+    const Fall faelle[] = {
+        {"F5", [](TfrmMain& f) { QTest::keyClick(f.grdReplays, Qt::Key_F5); },
+         [this](TfrmMain&) { return ZeileMit("Neu") != -1; }},
+        {"Strg+I", [this](TfrmMain& f) { dlg.Nein(); QTest::keyClick(f.grdReplays, Qt::Key_I, Qt::ControlModifier); },
+         [this](TfrmMain&) { return dlg.Nachrichten() == std::vector<std::string>{"0 Replays wurden kopiert."}; }},
+        {"F10", [](TfrmMain& f) { QTest::keyClick(f.grdReplays, Qt::Key_F10); },
+         [](TfrmMain& f) { return f.Datei1->isVisible(); }},
+        {"Alt", [](TfrmMain& f) {
+             QTest::keyPress(f.grdReplays, Qt::Key_Alt, Qt::AltModifier);
+             QTest::keyRelease(f.grdReplays, Qt::Key_Alt, Qt::NoModifier);
+         },
+         // A style that handles Alt itself (Windows') highlights the first entry instead.
+         [](TfrmMain& f) { return f.menuBar()->activeAction() == f.Datei1->menuAction(); }},
+        // At the first start too, the keyboard alone reaches "Optionen".
+        {"Alt+O", [this](TfrmMain& f) {
+             optionenGesehen_ = false;
+             std::function<void()> schliessen = [&, this] {
+                 auto* d = qobject_cast<TfrmOptionen*>(QApplication::activeModalWidget());
+                 if (!d) return QTimer::singleShot(10, schliessen);
+                 optionenGesehen_ = true;
+                 d->reject();
+             };
+             QTimer::singleShot(10, schliessen);
+             QTest::keyClick(f.grdReplays, Qt::Key_O, Qt::AltModifier);
+         },
+         [this](TfrmMain&) { return optionenGesehen_; }},
+        {"Strg+Q", [](TfrmMain& f) { QTest::keyClick(f.grdReplays, Qt::Key_Q, Qt::ControlModifier); },
+         [](TfrmMain& f) { return !f.isVisible(); }},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fenster.reset();
+        std::filesystem::remove(Bibliothek() + "neu.rec");
+        auto& f = Oeffnen();
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.grdReplays->setFocus();
+        InBibliothek("neu.rec", Bau("Neu"));
+        fall.druecken(f);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fall.wirkung(f); }, 1000));
+        if (f.Datei1->isVisible()) f.Datei1->close();
+        dlg.Vergessen();
+    }
 }
 
 TEST_F(MainTest, BeendenSchliesstDasFenster) {

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@
 #include "core/zeichensatz.h"
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
+#include "gui/kurzlabel.h"
 #include "gui/mainunit.h"
 #include "support/heimordner.h"
 #include "support/replaybauer.h"
@@ -37,6 +39,7 @@ protected:
     void SetUp() override {
         std::filesystem::create_directories(Playback());
         std::filesystem::create_directories(Bibliothek());
+        std::ofstream(Spiel() + "W40k.exe") << "MZ";
         plattform::FehlerplanLeeren();
     }
     void TearDown() override {
@@ -96,7 +99,7 @@ protected:
     }
     std::string Zelle(int spalte, int zeile) const { return fenster->grdReplays->CellStr(spalte, zeile); }
     std::string Spielerzelle(int spalte, int zeile) const { return fenster->grdSpieler->CellStr(spalte, zeile); }
-    std::string Angezeigt() const { return fenster->lblReplayname->text().toStdString(); }
+    std::string Angezeigt() const { return fenster->lblReplayname->VollText().toStdString(); }
     bool Box(int zeile, bool* haken = nullptr) const {
         bool h = false;
         bool da = fenster->grdReplays->ReadCheckBox(lsBox, zeile, h);
@@ -169,5 +172,6 @@ protected:
     Heimordner heim;  // no game search in the machine's own home and Wine prefix
     SkriptDialoge dlg;
     std::unique_ptr<TfrmMain> fenster;
+    bool optionenGesehen_ = false;  // a modal "Optionen" came up and was closed
 };
 

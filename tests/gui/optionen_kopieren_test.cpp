@@ -86,7 +86,7 @@ TEST_F(OptionenTest, OkVerschiebtDieBibliothekNachDenAntworten) {
         const std::string alt = Ordner(tmp.Pfad() + "alt" + std::to_string(nr) + "/");
         const std::string neu = Ordner(tmp.Pfad() + "neu" + std::to_string(nr++) + "/");
         const Inhalt vorher = AlteBibliothekAnlegen(alt);
-        DOWVerzeichnis = "/dow/";
+        DOWVerzeichnis = Spielordner();
         ReplayVerzeichnis = alt;
         TfrmOptionen* d = Oeffnen();
         Eintippen(d->edtReplayVerzeichnis, Text(neu));
@@ -99,7 +99,7 @@ TEST_F(OptionenTest, OkVerschiebtDieBibliothekNachDenAntworten) {
         EXPECT_EQ(dlg.Nachrichten(), f.kopieren ? std::vector<std::string>{"2 Replays kopiert"} : std::vector<std::string>{});
         EXPECT_EQ(Replaydateien(neu), f.kopieren ? vorher : Inhalt{});
         EXPECT_EQ(Replaydateien(alt), f.loeschen ? Inhalt{} : vorher);
-        EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow/"), neu));
+        EXPECT_EQ(Gespeichert(), std::make_pair(Spielordner(), neu));
         dlg.Vergessen();
     }
 }
@@ -109,23 +109,26 @@ TEST_F(OptionenTest, OkVerschiebtDieBibliothekNachDenAntworten) {
 TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
     struct Fall {
         const char* name;
-        bool neuFehlt;        // the typed folder does not exist
-        int scheitertNte;     // this copy fails (0: none)
+        bool einzeln;         // the old folder holds one replay only
+        int scheitertNte;     // this copy fails
         const char* zaehlzeile;
         const char* grund;
         bool bleibtAlt;
     } faelle[] = {
-        {"neuer Ordner fehlt", true, 0, "0 Replays kopiert, 2 nicht kopiert", "Zielordner existiert nicht", true},
-        {"eine Kopie scheitert", false, 1, "1 Replays kopiert, 1 nicht kopiert", "Kopieren fehlgeschlagen", false},
+        {"die einzige Kopie scheitert", true, 1, "0 Replays kopiert", "Kopieren fehlgeschlagen", true},
+        {"eine Kopie scheitert", false, 1, "1 Replay kopiert", "Kopieren fehlgeschlagen", false},
     };
     int nr = 0;
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         const std::string alt = Ordner(tmp.Pfad() + "alt" + std::to_string(nr) + "/");
-        std::string neu = tmp.Pfad() + "neu" + std::to_string(nr++) + "/";
-        if (!f.neuFehlt) Ordner(neu);
-        const Inhalt vorher = AlteBibliothekAnlegen(alt);
-        DOWVerzeichnis = "/dow/";
+        std::string neu = Ordner(tmp.Pfad() + "neu" + std::to_string(nr++) + "/");
+        Inhalt vorher = AlteBibliothekAnlegen(alt);
+        if (f.einzeln) {
+            std::filesystem::remove(alt + "Zweites.REC");
+            vorher.erase("Zweites.REC");
+        }
+        DOWVerzeichnis = Spielordner();
         ReplayVerzeichnis = alt;
         TfrmOptionen* d = Oeffnen();
         Eintippen(d->edtReplayVerzeichnis, Text(neu));
@@ -136,8 +139,8 @@ TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
 
         EXPECT_TRUE(Freigegeben());
         // The replays that are not in the new folder are the ones named, and they stayed.
-        std::vector<std::string> erwartet = {f.zaehlzeile};
-        const Inhalt angekommen = f.neuFehlt ? Inhalt{} : Replaydateien(neu);
+        std::vector<std::string> erwartet = {f.zaehlzeile, "1 Replay wurde nicht kopiert:"};
+        const Inhalt angekommen = Replaydateien(neu);
         for (const auto& [name, bytes] : vorher)
             if (!angekommen.count(name)) erwartet.push_back(name + ": " + f.grund);
         if (f.bleibtAlt) {
@@ -150,15 +153,16 @@ TEST_F(OptionenTest, OkMeldetWasNichtKopiertWurde) {
             e = std::min(text.find("\r\n", a), text.size());
             gezeigt.push_back(text.substr(a, e - a));
         }
-        std::sort(gezeigt.begin() + 1, gezeigt.end() - (f.bleibtAlt ? 1 : 0));
-        std::sort(erwartet.begin() + 1, erwartet.end() - (f.bleibtAlt ? 1 : 0));
+        ASSERT_GE(gezeigt.size(), 2u);
+        std::sort(gezeigt.begin() + 2, gezeigt.end() - (f.bleibtAlt ? 1 : 0));
+        std::sort(erwartet.begin() + 2, erwartet.end() - (f.bleibtAlt ? 1 : 0));
         EXPECT_EQ(gezeigt, erwartet);
         for (const auto& [name, bytes] : vorher) {
             if (!angekommen.count(name)) {
                 EXPECT_EQ(DateiLesen(alt + name), bytes) << "not copied, so not deleted";
             }
         }
-        EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow/"), f.bleibtAlt ? alt : neu));
+        EXPECT_EQ(Gespeichert(), std::make_pair(Spielordner(), f.bleibtAlt ? alt : neu));
         dlg.Vergessen();
     }
 }

@@ -51,14 +51,14 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
         EXPECT_EQ(l.w->parentWidget(), l.eltern);
         EXPECT_EQ(l.w->geometry(), l.rect);
     }
-    for (QPushButton* b : {d->btnOk, d->btnAbbrechen}) {
-        EXPECT_FALSE(b->isDefault());
-        EXPECT_FALSE(b->autoDefault());
-    }
+    EXPECT_TRUE(d->btnOk->isDefault());
+    EXPECT_FALSE(d->btnAbbrechen->isDefault());
     for (QToolButton* b : {d->sbtDOWWechseln, d->sbtReplayWechseln}) {
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
         EXPECT_TRUE(b->text().isEmpty());
         EXPECT_FALSE(b->icon().pixmap(16, 16).isNull());
+        // Drawn for 2x screens too, not blown up from 16 pixels.
+        EXPECT_TRUE(b->icon().availableSizes().contains(QSize(32, 32)));
         const QImage grau = b->icon().pixmap(16, 16, QIcon::Disabled).toImage();
         ASSERT_FALSE(grau.isNull());
         bool sichtbar = false;
@@ -93,27 +93,24 @@ TEST_F(OptionenTest, EditsZeigenDieAktuellenVerzeichnisse) {
     EXPECT_EQ(d->edtReplayVerzeichnis->text(), QString::fromUtf8("/home/spieler/Aufzeichnungen-ä/"));
 }
 
-TEST_F(OptionenTest, EnterUndEscDrueckenNichts) {
-    DOWVerzeichnis = "/dow/";
-    ReplayVerzeichnis = tmp.Pfad();
-    TfrmOptionen* d = Oeffnen();
-    d->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-    Eintippen(d->edtReplayVerzeichnis, "/anders/");
-    for (QWidget* fokus : std::vector<QWidget*>{d->edtDOWVerzeichnis, d->edtReplayVerzeichnis, d->btnOk,
-                                                d->btnAbbrechen}) {
-        for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            SCOPED_TRACE(fokus->objectName().toStdString() + " " + std::to_string(taste));
-            fokus->setFocus();
-            QTest::keyClick(fokus, taste);
-            EXPECT_TRUE(d->isVisible());
-            ASSERT_FALSE(Freigegeben());
-        }
+TEST_F(OptionenTest, EnterBestaetigtUndEscBrichtAb) {
+    const std::string dow = Spielordner();
+    for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        SCOPED_TRACE(taste);
+        std::filesystem::remove(ConfigDatei);
+        DOWVerzeichnis.clear();
+        ReplayVerzeichnis = tmp.Pfad();
+        TfrmOptionen* d = Oeffnen();
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        Eintippen(d->edtDOWVerzeichnis, Text(dow));
+        QTest::keyClick(d->edtDOWVerzeichnis, taste);
+        EXPECT_TRUE(SchliesstSich());
+        const bool ok = taste != Qt::Key_Escape;
+        EXPECT_EQ(DOWVerzeichnis, ok ? dow : "");
+        EXPECT_EQ(std::filesystem::exists(ConfigDatei), ok);
     }
     EXPECT_TRUE(dlg.Aufrufe.empty());
-    EXPECT_EQ(DOWVerzeichnis, "/dow/");
-    EXPECT_EQ(ReplayVerzeichnis, tmp.Pfad());
-    EXPECT_FALSE(std::filesystem::exists(ConfigDatei));
 }
 
 TEST_F(OptionenTest, AbbrechenUndSchliessfeldSpeichernNichts) {
@@ -139,16 +136,17 @@ TEST_F(OptionenTest, AbbrechenUndSchliessfeldSpeichernNichts) {
 }
 
 TEST_F(OptionenTest, ModalWieVomHauptfensterUndGibtSichFrei) {
-    DOWVerzeichnis = "/dow/";
+    DOWVerzeichnis = Spielordner();
+    const std::string bib = Ordner(tmp.Pfad() + "bib/");
     auto* d = new TfrmOptionen(&owner, dlg);
     dialog = d;
-    QTimer::singleShot(0, d, [d] {
-        QTest::keyClicks(d->edtReplayVerzeichnis, "/bib/");
+    QTimer::singleShot(0, d, [d, bib] {
+        QTest::keyClicks(d->edtReplayVerzeichnis, Text(bib));
         QTest::mouseClick(d->btnOk, Qt::LeftButton);
     });
-    d->exec();
+    EXPECT_EQ(d->exec(), QDialog::Accepted);
     EXPECT_TRUE(Freigegeben());
-    EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow/"), std::string("/bib/")));
+    EXPECT_EQ(Gespeichert(), std::make_pair(Spielordner(), bib));
 }
 
 // ---- The folder browser for the game directory.
@@ -183,52 +181,31 @@ TEST_F(OptionenTest, OrdnerwahlHaengtTrennerAn) {
     }
 }
 
-// ---- The file-open dialog for the library folder.
+// ---- The folder browser for the library.
 
-TEST_F(OptionenTest, DateiwahlStartetImBibliotheksordnerOderDerWurzel) {
-    for (const std::string& vorher : {tmp.Pfad(), std::string()}) {
-        SCOPED_TRACE(vorher);
-        ReplayVerzeichnis = vorher;
-        TfrmOptionen* d = Oeffnen();
-        // The start is the stored folder, not what the edit holds now.
-        Eintippen(d->edtReplayVerzeichnis, "/getippt/");
-        dlg.DateiAbbrechen();
-        Klick(d->sbtReplayWechseln);
-        ASSERT_EQ(dlg.Von(Art::Datei).size(), 1u);
-        EXPECT_EQ(dlg.Von(Art::Datei)[0].titel, vorher.empty() ? plattform::DateisystemWurzel() : vorher);
-        EXPECT_EQ(d->edtReplayVerzeichnis->text(), "/getippt/");
-        dlg.Vergessen();
-        delete d;
-    }
-}
-
-TEST_F(OptionenTest, DateiwahlNimmtDenOrdnerteil) {
+TEST_F(OptionenTest, BibliotheksknopfWaehltEinenOrdner) {
     const std::string t(1, plattform::Trenner());
-    const std::string w = plattform::DateisystemWurzel();
-    const std::string netz = std::string("Netzlaufwerke werden nicht unterstützt");
+    const std::string leer = Ordner(tmp.Pfad() + "leer");
     struct Fall {
-        std::string name;
-        std::string gewaehlt;
-        std::string edit;  // "vorher" when it stays
+        const char* name;
+        std::optional<std::string> gewaehlt;  // nullopt: Cancel
+        std::string edit;                      // "vorher" when it stays
         bool meldung;
+    } faelle[] = {
+        {"ein leerer Ordner", leer, leer + t, false},
+        {"Abbrechen laesst das Edit", std::nullopt, "vorher", false},
+        {"Netzwerkpfad", std::string("//server/freigabe"), "vorher", true},
     };
-    std::vector<Fall> faelle{
-        {"Datei im Ordner", w + "bib" + t + "a.rec", w + "bib" + t, false},
-        {"getippter neuer Name", w + "bib" + t + "unter" + t + "gibtsnicht", w + "bib" + t + "unter" + t, false},
-        {"Datei in der Wurzel", w + "a.rec", w, false},
-        {"Netzwerkpfad mit /", "//server/freigabe/a.rec", "vorher", true},
-        {"Pfad in UTF-8", w + "B\xC3\xBC" "cher" + t + "a.rec", w + "B\xC3\xBC" "cher" + t, false},
-    };
-    if (plattform::Trenner() == '\\')
-        faelle.push_back({"Netzwerkpfad mit \\", "\\\\server\\freigabe\\a.rec", "vorher", true});
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         ReplayVerzeichnis = "vorher";
         TfrmOptionen* d = Oeffnen();
-        dlg.DateiWahl(f.gewaehlt);
+        f.gewaehlt ? dlg.OrdnerWahl(*f.gewaehlt) : dlg.OrdnerAbbrechen();
         Klick(d->sbtReplayWechseln);
+        ASSERT_EQ(dlg.Von(Art::Ordner).size(), 1u);
         EXPECT_EQ(d->edtReplayVerzeichnis->text(), Text(f.edit));
-        EXPECT_EQ(dlg.Nachrichten(), f.meldung ? std::vector<std::string>{netz} : std::vector<std::string>{});
+        EXPECT_EQ(dlg.Nachrichten(), f.meldung ? std::vector<std::string>{"Netzlaufwerke werden nicht unterstützt"}
+                                               : std::vector<std::string>{});
         EXPECT_EQ(ReplayVerzeichnis, "vorher");
         dlg.Vergessen();
         delete d;
@@ -238,29 +215,34 @@ TEST_F(OptionenTest, DateiwahlNimmtDenOrdnerteil) {
 // ---- OK.
 
 TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
-    const std::string t(1, plattform::Trenner());
-    const std::string bib = tmp.Pfad() + "Bib/";
-    const std::string keinUtf8 = tmp.Pfad() + (plattform::IstPosix() ? "B\xFC" : "B\xED\xA0\x80") + "cher/";
+    const std::string bib = Ordner(tmp.Pfad() + "Bib/");
+    const std::string dow = Spielordner();
+    // A Latin-1 folder name on Linux: shown with U+FFFD, kept as bytes. (Wine cannot hold
+    // the Windows counterpart, a lone surrogate, in a name on its disk.)
+    const std::string keinUtf8 = tmp.Pfad() + "B\xFC" + "cher/";
+    if (plattform::IstPosix()) Ordner(keinUtf8);
+    const std::string umlaut = Spielordner("D\xC3\xA4monen");
     struct Fall {
         const char* name;
         std::string vorher;
         std::optional<QString> dow, replay;  // typed; nullopt keeps the edit as opened
         bool frage;
         std::string gespeichertDow, gespeichertReplay;
-    } faelle[] = {
-        {"erste Einrichtung fragt nicht", "", "/dow/", Text(bib), false, "/dow/", bib},
-        {"unveraendert fragt nicht, schreibt aber", bib, std::nullopt, std::nullopt, false, "", bib},
-        {"nur Gross-/Kleinschreibung fragt", bib, std::nullopt, Text(tmp.Pfad() + "bib/"), true, "", tmp.Pfad() + "bib/"},
-        {"geleert fragt", bib, "/dow", "", true, "/dow" + t, ""},
-        {"ohne Trenner getippt bekommt ihn", "", "/spiele/dow", "/bib", false, "/spiele/dow" + t, "/bib" + t},
-        {"ohne Trenner ist derselbe Ordner, keine Frage", tmp.Pfad() + "Bib" + t, std::nullopt,
-         Text(tmp.Pfad() + "Bib"), false, "", tmp.Pfad() + "Bib" + t},
-        {"Umlaut als UTF-8", "", QString::fromUtf8("/Spiele/Dämonen/"), QString::fromUtf8("/Bücher/"), false,
-         "/Spiele/Dämonen/", "/Bücher/"},
-        // Shown with U+FFFD; left as shown, the folder keeps the bytes that name it: a
-        // Latin-1 name on Linux, a lone surrogate in a Windows name.
-        {"Name ohne UTF-8 bleibt unveraendert", keinUtf8, std::nullopt, std::nullopt, false, "", keinUtf8},
     };
+    std::vector<Fall> faelle = {
+        {"erste Einrichtung fragt nicht", "", Text(dow), Text(bib), false, dow, bib},
+        {"unveraendert fragt nicht, schreibt aber", bib, std::nullopt, std::nullopt, false, "", bib},
+        {"nur Gross-/Kleinschreibung fragt", bib, std::nullopt, Text(Ordner(tmp.Pfad() + "bib/")), true, "",
+         tmp.Pfad() + "bib/"},
+        {"geleert fragt", bib, Text(dow), "", true, dow, ""},
+        // A folder that exists gets its final separator, however it was typed.
+        {"ohne Trenner getippt", "", Text(dow.substr(0, dow.size() - 1)), Text(bib.substr(0, bib.size() - 1)), false,
+         dow.substr(0, dow.size() - 1) + plattform::Trenner(), bib.substr(0, bib.size() - 1) + plattform::Trenner()},
+        {"Umlaut als UTF-8", "", QString::fromUtf8(umlaut.c_str()), std::nullopt, false, umlaut, ""},
+    };
+    // Left as shown, the folder keeps the bytes that name it.
+    if (plattform::IstPosix())
+        faelle.push_back({"Name ohne UTF-8 bleibt unveraendert", keinUtf8, std::nullopt, std::nullopt, false, "", keinUtf8});
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         std::filesystem::remove(ConfigDatei);
@@ -286,14 +268,74 @@ TEST_F(OptionenTest, OkSpeichertWieGetipptUndFragtNurBeiNeuemOrdner) {
     }
 }
 
+// What OK does with folders that are not what they should be: each row types one value,
+// answers the box that comes, and says whether the dialog took the values.
+TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
+    const std::string dow = Spielordner();
+    const std::string ohneExe = Ordner(tmp.Pfad() + "ohneexe/Playback/").substr(0, tmp.Pfad().size() + 8);
+    const std::string ohnePlayback = Spielordner("ohneplayback");
+    std::filesystem::remove(ohnePlayback + "Playback");
+    const std::string neu = tmp.Pfad() + "neu/bib";
+    struct Fall {
+        const char* name;
+        std::string dow, bib;        // typed
+        std::optional<bool> antwort; // the question's answer; nullopt: a message instead
+        std::string text;            // what the box says
+        bool angenommen;
+        std::string gespeichertDow, gespeichertBib;
+    };
+    std::vector<Fall> faelle{
+        {"fehlende Bibliothek angelegt", dow, neu, true,
+         "Das Replay-Verzeichnis " + neu + " gibt es nicht.\nSoll es angelegt werden?", true, dow,
+         neu + plattform::Trenner()},
+        {"fehlende Bibliothek nicht angelegt", dow, neu, false, "", false, "", ""},
+        {"Spielordner ohne W40k.exe", ohneExe, "", false,
+         "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt das Programm W40k.exe.\nTrotzdem übernehmen?", false, "",
+         ""},
+        {"Spielordner ohne Playback trotzdem", ohnePlayback, "", true,
+         "Im Dawn of War - Verzeichnis " + ohnePlayback + " fehlt der Ordner Playback.\nTrotzdem übernehmen?", true,
+         ohnePlayback, ""},
+    };
+    if (plattform::IstPosix()) {
+        // Taken although it does not exist yet, and with its separator all the same.
+        faelle.push_back({"Tilde ist das Heim", "~/dow", "", true, "", true, heim.Pfad() + "dow/", ""});
+        faelle.push_back({"Windows-Pfad", "C:\\Spiele\\", "", std::nullopt,
+                          "„C:\\Spiele\\“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel "
+                          "unter ~/.wine/drive_c/ für C:\\.",
+                          false, "", ""});
+    }
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        std::filesystem::remove_all(tmp.Pfad() + "neu");
+        DOWVerzeichnis.clear();
+        ReplayVerzeichnis.clear();
+        TfrmOptionen* d = Oeffnen();
+        Eintippen(d->edtDOWVerzeichnis, QString::fromStdString(f.dow));
+        Eintippen(d->edtReplayVerzeichnis, QString::fromStdString(f.bib));
+        if (f.antwort) *f.antwort ? dlg.Ja() : dlg.Nein();
+        Klick(d->btnOk);
+        ASSERT_EQ(dlg.Aufrufe.size(), 1u);
+        EXPECT_EQ(dlg.Aufrufe[0].art, f.antwort ? Art::Frage : Art::Nachricht);
+        if (!f.text.empty()) {
+            EXPECT_EQ(dlg.Aufrufe[0].text, f.text);
+        }
+        EXPECT_EQ(Freigegeben(), f.angenommen);
+        EXPECT_EQ(DOWVerzeichnis, f.gespeichertDow);
+        EXPECT_EQ(ReplayVerzeichnis, f.gespeichertBib);
+        if (!f.angenommen) delete d;
+        dlg.Vergessen();
+    }
+    EXPECT_FALSE(std::filesystem::exists(tmp.Pfad() + "neu")) << "created only on Yes";
+}
+
 TEST_F(OptionenTest, AltOLoestOkAus) {
     TfrmOptionen* d = Oeffnen();
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-    Eintippen(d->edtDOWVerzeichnis, "/dow/");
+    Eintippen(d->edtDOWVerzeichnis, Text(Spielordner()));
     QTest::keyClick(d->edtDOWVerzeichnis, Qt::Key_O, Qt::AltModifier);
     EXPECT_TRUE(SchliesstSich());
-    EXPECT_EQ(Gespeichert().first, "/dow/");
+    EXPECT_EQ(Gespeichert().first, Spielordner());
 }
 
 TEST_F(OptionenTest, SchreibfehlerLaesstDenDialogOffenUndDasZweiteOkFragtNicht) {
@@ -303,10 +345,10 @@ TEST_F(OptionenTest, SchreibfehlerLaesstDenDialogOffenUndDasZweiteOkFragtNicht) 
         std::filesystem::remove(ConfigDatei);
         const std::string alt = Ordner(tmp.Pfad() + "alt/");
         const std::string neu = Ordner(tmp.Pfad() + "neu/");
-        DOWVerzeichnis = "/dow/";
+        DOWVerzeichnis = Spielordner();
         ReplayVerzeichnis = alt;
         TfrmOptionen* d = Oeffnen();
-        Eintippen(d->edtDOWVerzeichnis, "/dow2/");
+        Eintippen(d->edtDOWVerzeichnis, Text(Spielordner("dow2")));
         Eintippen(d->edtReplayVerzeichnis, Text(neu));
         dlg.Nein();
         plattform::FehlerEinplanen(plattform::Operation::Schreiben, nterSchreibvorgang);
@@ -316,14 +358,14 @@ TEST_F(OptionenTest, SchreibfehlerLaesstDenDialogOffenUndDasZweiteOkFragtNicht) 
         EXPECT_TRUE(d->isVisible());
         EXPECT_FALSE(Freigegeben());
         // Taken over for the rest of the run, whatever the file holds.
-        EXPECT_EQ(DOWVerzeichnis, "/dow2/");
+        EXPECT_EQ(DOWVerzeichnis, Spielordner("dow2"));
         EXPECT_EQ(ReplayVerzeichnis, neu);
 
         dlg.Vergessen();
         Klick(d->btnOk);  // no answer scripted: a question would fail the test
         EXPECT_TRUE(dlg.Aufrufe.empty());
         EXPECT_TRUE(Freigegeben());
-        EXPECT_EQ(Gespeichert(), std::make_pair(std::string("/dow2/"), neu));
+        EXPECT_EQ(Gespeichert(), std::make_pair(Spielordner("dow2"), neu));
     }
 }
 

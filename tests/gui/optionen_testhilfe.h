@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -80,6 +81,16 @@ protected:
     static std::string Ordner(const std::string& pfad) {
         std::filesystem::create_directories(pfad);
         return pfad;
+    }
+
+    // A game folder as the game leaves it: W40k.exe and a Playback folder; with its separator.
+    // The name is UTF-8 on every platform.
+    std::string Spielordner(const std::string& name = "dow") const {
+        const std::string ordner = tmp.Pfad() + name + "/";
+        const std::filesystem::path pfad(std::u8string(ordner.begin(), ordner.end()));
+        std::filesystem::create_directories(pfad / "Playback");
+        std::ofstream(pfad / "W40k.exe") << "MZ";
+        return ordner;
     }
 
     // config.ini as the next start would see it.

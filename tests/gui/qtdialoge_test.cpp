@@ -78,6 +78,8 @@ TEST(QtDialoge, FrageHatJaAlsVorgabeUndEscGiltAlsNein) {
             EXPECT_EQ(Knopftexte(box), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
             ASSERT_NE(box->defaultButton(), nullptr);
             EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Ja"));
+            // Wide enough for its title beside the title bar's buttons: "Repla…chen" no more.
+            EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 120);
             geprueft = true;
             QTest::keyClick(box, f.taste);
         });
@@ -90,6 +92,8 @@ TEST(QtDialoge, FrageHatJaAlsVorgabeUndEscGiltAlsNein) {
 TEST(QtDialoge, EingabeBeginntVollMarkiertUndGibtDenTextZurueck) {
     TQtDialoge dialoge;
     bool geprueft = false;
+    const TDialoge::TEingaberegeln regeln{
+        25, [](const std::string& t) { return t.find_first_not_of(' ') == std::string::npos ? "nur Blanks" : ""; }};
     WennOffen([&](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), QStringLiteral("Replay umbenennen"));
         auto* edt = w->findChild<QLineEdit*>(QStringLiteral("edtEingabe"));
@@ -103,19 +107,35 @@ TEST(QtDialoge, EingabeBeginntVollMarkiertUndGibtDenTextZurueck) {
         }
         EXPECT_TRUE(prompts.contains(QStringLiteral("Neuer Replayname (1-25 Zeichen):")));
         EXPECT_EQ(Knopftexte(w), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+        auto* zaehler = w->findChild<QLabel*>(QStringLiteral("lblZaehler"));
+        auto* grund = w->findChild<QLabel*>(QStringLiteral("lblGrund"));
+        ASSERT_TRUE(zaehler && grund);
         geprueft = true;
-        // Typing replaces the selection; a character the code page lacks becomes '?'.
+        // Typing stops at the limit, and the count says so.
+        QTest::keyClicks(edt, QString(30, QLatin1Char('x')));
+        EXPECT_EQ(edt->text(), QString(25, QLatin1Char('x')));
+        EXPECT_EQ(zaehler->text(), QStringLiteral("25 von 25 Zeichen"));
+        // OK on a refused text says why and stays open.
+        edt->selectAll();
+        QTest::keyClicks(edt, QStringLiteral("   "));
+        QTest::keyClick(edt, Qt::Key_Return);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(grund->isVisible());
+        EXPECT_EQ(grund->text(), QStringLiteral("nur Blanks"));
+        // Typing replaces the selection.
+        edt->selectAll();
         edt->insert(QString::fromUtf8("Neu ö€Ω"));
+        EXPECT_FALSE(grund->isVisible());
         QTest::keyClick(edt, Qt::Key_Return);
     });
     std::string text = std::string("Alt <b>ä</b>");
-    EXPECT_TRUE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text));
+    EXPECT_TRUE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", text, regeln));
     EXPECT_TRUE(geprueft);
     EXPECT_EQ(text, std::string("Neu ö€Ω"));
 
     WennOffen([&](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
     std::string unveraendert = "bleibt";
-    EXPECT_FALSE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", unveraendert));
+    EXPECT_FALSE(dialoge.Eingabe("Replay umbenennen", "Neuer Replayname (1-25 Zeichen):", unveraendert, regeln));
     EXPECT_EQ(unveraendert, "bleibt");
 }
 

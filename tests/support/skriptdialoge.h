@@ -17,7 +17,7 @@
 
 class SkriptDialoge : public TDialoge {
 public:
-    enum class Art { Nachricht, Frage, Eingabe, Ordner, Datei };
+    enum class Art { Nachricht, Frage, Eingabe, Ordner };
 
     // One opened box as the window asked for it.
     struct Aufruf {
@@ -25,6 +25,8 @@ public:
         std::string text;    // message or question text, the query's prompt, the folder a chooser starts at
         std::string titel;   // question title, query caption, chooser title or start folder
         std::string vorgabe; // the query's initial text
+        int maxLaenge = 0;   // the query's limit
+        std::vector<std::string> abgelehnt;  // the reasons the query gave for refused texts
     };
 
     ~SkriptDialoge() override {
@@ -36,13 +38,12 @@ public:
     // ---- Script.
     SkriptDialoge& Ja() { return Antwort(Art::Frage, std::string(), true); }
     SkriptDialoge& Nein() { return Antwort(Art::Frage, std::string(), false); }
-    // The query gets this text and OK.
+    // The query gets this text and OK; a text the query refuses is followed by the next
+    // scripted answer of the query, as the user would try again. Typing stops at the limit.
     SkriptDialoge& Eingeben(const std::string& text) { return Antwort(Art::Eingabe, text, true); }
     SkriptDialoge& EingabeAbbrechen() { return Antwort(Art::Eingabe, std::string(), false); }
     SkriptDialoge& OrdnerWahl(const std::string& ordner) { return Antwort(Art::Ordner, ordner, true); }
     SkriptDialoge& OrdnerAbbrechen() { return Antwort(Art::Ordner, std::string(), false); }
-    SkriptDialoge& DateiWahl(const std::string& datei) { return Antwort(Art::Datei, datei, true); }
-    SkriptDialoge& DateiAbbrechen() { return Antwort(Art::Datei, std::string(), false); }
 
     // ---- What was opened.
     std::vector<Aufruf> Aufrufe;
@@ -60,35 +61,36 @@ public:
     void Vergessen() { Aufrufe.clear(); }
 
     // ---- TDialoge.
-    void Nachricht(const std::string& text) override { Aufrufe.push_back({Art::Nachricht, text, {}, {}}); }
+    void Nachricht(const std::string& text) override { Aufrufe.push_back({Art::Nachricht, text, {}, {}, 0, {}}); }
 
     bool Frage(const std::string& text, const std::string& titel) override {
-        Aufrufe.push_back({Art::Frage, text, titel, {}});
+        Aufrufe.push_back({Art::Frage, text, titel, {}, 0, {}});
         auto a = Naechste(Art::Frage, "question \"" + text + "\"");
         return a && a->ok;
     }
 
-    bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text) override {
-        Aufrufe.push_back({Art::Eingabe, prompt, titel, text});
-        auto a = Naechste(Art::Eingabe, "input query \"" + titel + "\"");
-        if (!a || !a->ok) return false;
-        text = a->wert;
-        return true;
+    bool Eingabe(const std::string& titel, const std::string& prompt, std::string& text,
+                 const TEingaberegeln& regeln) override {
+        Aufrufe.push_back({Art::Eingabe, prompt, titel, text, regeln.MaxLaenge, {}});
+        const std::size_t aufruf = Aufrufe.size() - 1;
+        for (;;) {
+            auto a = Naechste(Art::Eingabe, "input query \"" + titel + "\"");
+            if (!a || !a->ok) return false;
+            const std::string getippt = Gekuerzt(a->wert, regeln.MaxLaenge);
+            const std::string grund = regeln.Pruefen ? regeln.Pruefen(getippt) : std::string();
+            if (grund.empty()) {
+                text = getippt;
+                return true;
+            }
+            Aufrufe[aufruf].abgelehnt.push_back(grund);
+        }
     }
 
     bool OrdnerWaehlen(const std::string& titel, std::string& ordner) override {
-        Aufrufe.push_back({Art::Ordner, ordner, titel, {}});
+        Aufrufe.push_back({Art::Ordner, ordner, titel, {}, 0, {}});
         auto a = Naechste(Art::Ordner, "folder browser");
         if (!a || !a->ok) return false;
         ordner = a->wert;
-        return true;
-    }
-
-    bool DateiOeffnen(const std::string& startordner, std::string& dateiname) override {
-        Aufrufe.push_back({Art::Datei, {}, startordner, {}});
-        auto a = Naechste(Art::Datei, "file-open dialog");
-        if (!a || !a->ok) return false;
-        dateiname = a->wert;
         return true;
     }
 
@@ -132,9 +134,26 @@ private:
             case Art::Frage: return "a question";
             case Art::Eingabe: return "the input query";
             case Art::Ordner: return "the folder browser";
-            case Art::Datei: return "the file-open dialog";
         }
         return "?";
+    }
+
+    // The first code units of utf8 that the limit lets through, as the edit stops typing;
+    // a character beyond the BMP that would pass the limit is not taken at all.
+    static std::string Gekuerzt(const std::string& utf8, int grenze) {
+        if (grenze <= 0) return utf8;
+        std::string r;
+        int einheiten = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const unsigned char c = static_cast<unsigned char>(utf8[i]);
+            const std::size_t laenge = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+            const int noetig = laenge == 4 ? 2 : 1;
+            if (einheiten + noetig > grenze) break;
+            r.append(utf8, i, laenge);
+            einheiten += noetig;
+            i += laenge;
+        }
+        return r;
     }
 
     std::deque<Geplant> antworten_;

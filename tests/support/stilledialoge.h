@@ -15,9 +15,10 @@ public:
         if (nachrichten_) std::fprintf(nachrichten_, "%s\n", text.c_str());
     }
     bool Frage(const std::string&, const std::string&) override { return false; }
-    bool Eingabe(const std::string&, const std::string&, std::string&) override { return false; }
+    bool Eingabe(const std::string&, const std::string&, std::string&, const TEingaberegeln&) override {
+        return false;
+    }
     bool OrdnerWaehlen(const std::string&, std::string&) override { return false; }
-    bool DateiOeffnen(const std::string&, std::string&) override { return false; }
 
 private:
     std::FILE* nachrichten_;
