@@ -13,7 +13,7 @@
 namespace {
 class TStilleMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override {}
+    void Meldung(TMeldungsart) override {}
 };
 
 struct Bibliothek {

@@ -23,7 +23,7 @@
 namespace {
 class TStilleMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override {}
+    void Meldung(TMeldungsart) override {}
 };
 
 void BM_Basislinie(benchmark::State& state) {

@@ -20,7 +20,7 @@
 namespace {
 class TStilleMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override { ++anzahl; }
+    void Meldung(TMeldungsart) override { ++anzahl; }
     int anzahl = 0;
 };
 

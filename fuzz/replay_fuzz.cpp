@@ -12,7 +12,7 @@
 namespace {
 class TStilleMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override {}
+    void Meldung(TMeldungsart) override {}
 };
 
 const std::string& FuzzPfad() {

@@ -30,7 +30,7 @@ using Bytes = std::vector<unsigned char>;
 
 class TZaehlendeMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override { ++anzahl; }
+    void Meldung(TMeldungsart) override { ++anzahl; }
     int anzahl = 0;
 };
 

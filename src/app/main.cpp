@@ -1,10 +1,11 @@
-// Quellarch: the application object, the German texts, the dialogs and the main window.
+// Quellarch: the application object, the player's language, the dialogs and the main window.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
+#include "core/platform/programmpfad.h"
+#include "core/variablen.h"
 #include "gui/mainunit.h"
 #include "gui/qtdialoge.h"
+#include "gui/uebersetzung.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,10 +13,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
     // Wayland and the task bars find the desktop entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUELLARCH_APP_ID));
-    // Qt's own texts (the file chooser's, a line edit's menu) in German like the rest.
-    QTranslator deutsch;
-    if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&deutsch);
+    // The player's language, Qt's own texts (the choosers', a line edit's menu) included:
+    // config.ini's choice, else the system's. A change in Optionen shows at the next start.
+    const std::string einstellung =
+        SpracheLesen(ConfigDateiFinden(plattform::VerzeichnisTeil(plattform::ProgrammPfad())));
+    SpracheLaden(SpracheAusEinstellung(einstellung, SystemsprachenFenster()));
 
     TQtDialoge dialoge;
     TfrmMain frmMain(dialoge);  // runs the start-up sequence before the window shows

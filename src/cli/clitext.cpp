@@ -9,12 +9,13 @@
 #include "core/replay.h"
 #include "core/siegbedingungen.h"
 #include "core/zeichensatz.h"
+#include "gui/kerntexte.h"
 
-void TStderrMeldungen::Meldung(const std::string& text) { StderrSchreiben(AlsQString(text) + "\n"); }
+void TStderrMeldungen::Meldung(TMeldungsart art) { StderrSchreiben(MeldungText(art) + "\n"); }
 
-void TDateiMeldungen::Meldung(const std::string& text) {
+void TDateiMeldungen::Meldung(TMeldungsart art) {
     ++anzahl;
-    StderrSchreiben(SichtbarQ(pfad_) + ": " + AlsQString(text) + "\n");
+    StderrSchreiben(SichtbarQ(pfad_) + ": " + MeldungText(art) + "\n");
 }
 
 namespace {
@@ -78,9 +79,10 @@ std::string DatumText(double datum, char trenner) {
 QString DatumIso(double datum) { return QString::fromStdString(DatumText(datum, 'T')); }
 
 namespace {
-// A key unknown to the table has no display name, which JSON says with null.
-QJsonValue NameOderNull(const TAnzeigename& anzeige) {
-    return anzeige.Name ? QJsonValue(AlsQString(*anzeige.Name)) : QJsonValue(QJsonValue::Null);
+// A key unknown to the table has no display name, which JSON says with null. A name
+// reads in the CLI's language, as the table output shows it.
+QJsonValue NameOderNull(const char* kontext, const TAnzeigename& anzeige) {
+    return anzeige.Name ? QJsonValue(Uebersetzt(kontext, anzeige)) : QJsonValue(QJsonValue::Null);
 }
 }  // namespace
 
@@ -90,7 +92,7 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
     o["Spielname"] = AlsQString(r.Spielname);
     const TAnzeigename karte = KartenAnzeige(r.Karte);
     o["Karte"] = AlsQString(karte.Schluessel);
-    o["Kartenname"] = NameOderNull(karte);
+    o["Kartenname"] = NameOderNull("Karte", karte);
     o["Spieleranzahl"] = r.Spieleranzahl;
     o["Datum"] = DatumIso(r.Datum);
     const std::uint8_t optionen[] = {r.Option1, r.Option2, r.Option3, r.Option4,
@@ -112,7 +114,7 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
         const TAnzeigename rasse = RassenAnzeige(s->Rasse);
         spieler.append(QJsonObject{{"Name", AlsQString(s->Name)},
                                    {"Rasse", AlsQString(rasse.Schluessel)},
-                                   {"Rassenname", NameOderNull(rasse)},
+                                   {"Rassenname", NameOderNull("Rasse", rasse)},
                                    {"Team", s->Team},
                                    {"Kennzahl", AlsQString(s->Kennzahl)}});
     }

@@ -14,7 +14,7 @@ class TReplay;
 // Notices of the core go to stderr, one line each.
 class TStderrMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string& text) override;
+    void Meldung(TMeldungsart art) override;
 };
 
 // Notices about one file to stderr, each after the file's path, counted: each one means
@@ -22,7 +22,7 @@ public:
 class TDateiMeldungen : public TMeldungen {
 public:
     explicit TDateiMeldungen(std::string pfad) : pfad_(std::move(pfad)) {}
-    void Meldung(const std::string& text) override;
+    void Meldung(TMeldungsart art) override;
     int anzahl = 0;
 
 private:
@@ -32,8 +32,8 @@ private:
 // Notices kept, for a caller that words them itself or has no use for them.
 class TGesammelteMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string& text) override { texte.push_back(text); }
-    std::vector<std::string> texte;
+    void Meldung(TMeldungsart art) override { arten.push_back(art); }
+    std::vector<TMeldungsart> arten;
 };
 
 // The JSON object of one replay; see `show --json`.
@@ -43,9 +43,6 @@ QJsonObject FehlerAlsJson(const std::string& dateiname, const std::string& fehle
 QString DatumIso(double datum);
 // The same with trenner between date and time, as UTF-8.
 std::string DatumText(double datum, char trenner);
-
-// A text of the CLI in the user's language; the German one is the source.
-inline QString Tr(const char* text) { return QCoreApplication::translate("quellarch-cli", text); }
 
 // A name, key or path as the text output shows it: made fit to show (AnzeigeText), and
 // every control character escaped ("\x1B", "\u0085"), with the line and paragraph

@@ -8,6 +8,7 @@
 #include "cli/optionen.h"
 #include "core/fehler.h"
 #include "core/variablen.h"
+#include "gui/kerntexte.h"
 
 int BefehlConfig(const std::vector<std::string>& argumente) {
     TAufruf aufruf;
@@ -17,7 +18,7 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
     try {
         VariablenInitialisieren();
     } catch (const Fehler& f) {
-        StderrSchreiben(AlsQString(f.what()) + "\n");
+        StderrSchreiben(FehlerText(f) + "\n");
         return 1;
     }
     const QString replayHerkunft = ReplayVerzeichnis.empty() ? QString() : QStringLiteral("config.ini");

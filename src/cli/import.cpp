@@ -1,10 +1,13 @@
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "gui/uebersetzung.h"
 #include "cli/optionen.h"
 #include "cli/ordner.h"
 #include "core/platform/ordnerzustand.h"
 #include "core/platform/pfad.h"
 #include "core/transfers.h"
+#include "gui/kerntexte.h"
+#include "gui/kopiermeldung.h"
 
 // The import the tool button runs, with --remove as the answer Yes to "Replays
 // anschließend entfernen?". Each folder may be given with or without its final separator.
@@ -20,14 +23,15 @@ int BefehlImport(const std::vector<std::string>& argumente) {
     const std::string playback = PlaybackOrdner(spiel);
     const plattform::Ordnerzustand zustand = plattform::OrdnerZustand(playback);
     if (zustand == plattform::Ordnerzustand::Fehlt || zustand == plattform::Ordnerzustand::KeinOrdner) {
-        StderrSchreiben(Tr("Im Spielordner %1 gibt es keinen Ordner Playback.").arg(SichtbarQ(spiel)) + "\n");
+        StderrSchreiben(Tr("quellarch-cli", "Im Spielordner %1 gibt es keinen Ordner Playback.").arg(SichtbarQ(spiel)) + "\n");
         return 1;
     }
     if (!OrdnerLesbar(playback) || !OrdnerLesbar(bibliothek)) return 1;
     const TKopierbericht bericht = PlaybackImportieren(spiel, bibliothek, aufruf.schalter.count("--remove") > 0);
-    StdoutSchreiben(AlsQString(KopiertText(bericht)) + "\n");
+    // The window's message, its lines as lines; what was not copied, once more on stderr.
+    StdoutSchreiben(AlsQString(KopierMeldung(bericht, TKopierart::Import)).replace("\r\n", "\n") + "\n");
     for (const TKopierteDatei& datei : bericht.Dateien)
         if (!Angekommen(datei.Stand))
-            StderrSchreiben(SichtbarQ(datei.Name) + ": " + AlsQString(KopierGrund(datei.Stand)) + "\n");
+            StderrSchreiben(SichtbarQ(datei.Name) + ": " + KopierGrund(datei.Stand) + "\n");
     return bericht.NichtAngekommen() > 0 ? 1 : 0;
 }

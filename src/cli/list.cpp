@@ -6,6 +6,8 @@
 
 #include "cli/befehle.h"
 #include "cli/clitext.h"
+#include "gui/kerntexte.h"
+#include "gui/uebersetzung.h"
 #include "cli/optionen.h"
 #include "cli/ordner.h"
 #include "core/anzeigenamen.h"
@@ -64,7 +66,7 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
         Zahl(nr, static_cast<std::int64_t>(i + 1), 0);
         anzahl.clear();
         Zahl(anzahl, r.Spieleranzahl, 0);
-        Zeile(text, nr, Sichtbar(r.Spielname), anzahl, Sichtbar(KartenAnzeige(r.Karte).Text()), DatumText(r.Datum, ' '));
+        Zeile(text, nr, Sichtbar(r.Spielname), anzahl, Sichtbar(AlsUtf8(KartenText(r.Karte))), DatumText(r.Datum, ' '));
         if (text.size() >= kBlock) {
             StdoutSchreibenUtf8(text);
             text.clear();
@@ -85,7 +87,7 @@ void AusgelasseneNennen(const std::string& ordner) {
             TGesammelteMeldungen still;
             TReplay nochmal(ordner + name, still);
         } catch (const std::exception& f) {
-            StderrSchreiben(Tr("%1: nicht in der Liste (%2)").arg(SichtbarQ(name), SichtbarQ(f.what())) + "\n");
+            StderrSchreiben(Tr("quellarch-cli", "%1: nicht in der Liste (%2)").arg(SichtbarQ(name), SichtbarQ(AlsUtf8(FehlerText(f)))) + "\n");
         }
     }
 }
@@ -106,7 +108,7 @@ int BefehlList(const std::vector<std::string>& argumente) {
     IndexVerzeichnis = aufruf.schalter.count("--no-index") ? std::string() : plattform::BenutzerCacheOrdner();
     LadeStatus = ReplaysLaden(ordner, meldungen);
     if (LadeStatus == kLadenZaehlenFehlgeschlagen) {
-        StderrSchreiben(Tr("Der Ordner %1 kann nicht gelesen werden.").arg(SichtbarQ(ordner)) + "\n");
+        StderrSchreiben(Tr("quellarch-cli", "Der Ordner %1 kann nicht gelesen werden.").arg(SichtbarQ(ordner)) + "\n");
         return 1;
     }
     if (LadeStatus == kLadenEinlesenFehlgeschlagen) AusgelasseneNennen(ordner);
@@ -118,7 +120,7 @@ int BefehlList(const std::vector<std::string>& argumente) {
     if (suche.Leer()) {
         for (std::size_t i = 0; i < Replays.size(); ++i) gewaehlt.push_back(i);
     } else {
-        const std::vector<std::string> suchtexte = Suchtexte(Replays);
+        const std::vector<std::string> suchtexte = Suchtexte(Replays, KernUebersetzer());
         for (std::size_t i = 0; i < Replays.size(); ++i)
             if (suche.Passt(suchtexte[i])) gewaehlt.push_back(i);
     }

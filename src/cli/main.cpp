@@ -6,6 +6,9 @@
 #include "cli/befehlszeile.h"
 #include "cli/clitext.h"
 #include "cli/platform/konsole.h"
+#include "core/platform/programmpfad.h"
+#include "core/variablen.h"
+#include "gui/uebersetzung.h"
 
 namespace {
 
@@ -18,10 +21,10 @@ QString Benutzung() {
 }
 
 QString Hilfe() {
-    return Tr("quellarch-cli %1: die Replays von Dawn of War auf der Befehlszeile, so wie Quellarch sie liest.\n")
+    return Tr("quellarch-cli", "quellarch-cli %1: die Replays von Dawn of War auf der Befehlszeile, so wie Quellarch sie liest.\n")
                .arg(QStringLiteral(QUELLARCH_VERSION)) +
            Benutzung() +
-           Tr("Ein Ordner darf mit oder ohne Trenner am Ende angegeben werden.\n"
+           Tr("quellarch-cli", "Ein Ordner darf mit oder ohne Trenner am Ende angegeben werden.\n"
               "Ergebnis: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.\n");
 }
 
@@ -47,7 +50,7 @@ int Befehl(const std::string& befehl, const std::vector<std::string>& argumente)
 // program is and stays until a key is pressed.
 int Doppelklick() {
     StdoutSchreiben(Hilfe() + "\n" +
-                    Tr("quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:\n"
+                    Tr("quellarch-cli", "quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:\n"
                        "  quellarch-cli list \"C:\\Users\\Name\\Documents\\Replays\"\n"
                        "Das Fenster von Quellarch ist quellarch.exe.\n\n"
                        "Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.\n"));
@@ -61,6 +64,10 @@ int main(int argc, char** argv) {
     // No QCoreApplication: no command needs one, and its start-up is a good part of a
     // short run. The arguments are read once, into UTF-8 on Windows (see befehlszeile.h).
     std::vector<std::string> argumente = Argumente(argc, argv);
+    // The language the window speaks: config.ini's choice first, else the environment's.
+    const std::string einstellung =
+        SpracheLesen(ConfigDateiFinden(plattform::VerzeichnisTeil(plattform::ProgrammPfad())));
+    SpracheLaden(SpracheAusEinstellung(einstellung, SystemsprachenUmgebung()));
     if (argumente.empty()) {
         if (konsole::EigeneKonsole()) return Doppelklick();
         StderrSchreiben(Benutzung());
@@ -72,7 +79,7 @@ int main(int argc, char** argv) {
     // The output is buffered, so a full disk may only show when it is flushed; a script
     // must not take a cut-off list for the whole one.
     if (!StdoutAbschliessen()) {
-        StderrSchreiben(Tr("quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.\n"));
+        StderrSchreiben(Tr("quellarch-cli", "quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.\n"));
         return status != 0 ? status : 1;
     }
     return status;

@@ -1,6 +1,7 @@
 #include "cli/ordner.h"
 
 #include "cli/clitext.h"
+#include "gui/uebersetzung.h"
 #include "core/platform/ordnerzustand.h"
 
 bool OrdnerLesbar(const std::string& ordner) {
@@ -18,6 +19,6 @@ bool OrdnerLesbar(const std::string& ordner) {
             text = QT_TRANSLATE_NOOP("quellarch-cli", "Der Ordner %1 kann nicht gelesen werden.");
             break;
     }
-    StderrSchreiben(Tr(text).arg(SichtbarQ(ordner)) + "\n");
+    StderrSchreiben(Tr("quellarch-cli", text).arg(SichtbarQ(ordner)) + "\n");
     return false;
 }

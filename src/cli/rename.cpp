@@ -9,6 +9,7 @@
 #include "core/umbenennen.h"
 #include "core/variablen.h"
 #include "core/zeichensatz.h"
+#include "gui/kerntexte.h"
 
 int BefehlRename(const std::vector<std::string>& argumente) {
     TAufruf aufruf;
@@ -25,7 +26,7 @@ int BefehlRename(const std::vector<std::string>& argumente) {
     TDateiMeldungen meldungen(pfad);
     try {
         if (!plattform::DateiExistiert(pfad)) {
-            meldungen.Meldung("Datei existiert nicht.");
+            meldungen.Meldung(TMeldungsart::DateiFehlt);
             return 1;
         }
         // Read as the scan reads it, so the rewrite gets the name length the list would hold.
@@ -36,7 +37,7 @@ int BefehlRename(const std::vector<std::string>& argumente) {
         IndexVerzeichnis = plattform::BenutzerCacheOrdner();
         ReplayUmbenennen(replay, Utf16AusUtf8(name), meldungen);
     } catch (const std::exception& f) {
-        StderrSchreiben(SichtbarQ(pfad) + ": " + SichtbarQ(f.what()) + "\n");
+        StderrSchreiben(SichtbarQ(pfad) + ": " + FehlerText(f) + "\n");
         return 1;
     }
     return meldungen.anzahl > 0 ? 1 : 0;

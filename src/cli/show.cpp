@@ -8,6 +8,7 @@
 #include "core/replay.h"
 #include "core/siegbedingungen.h"
 #include "core/zeichensatz.h"
+#include "gui/kerntexte.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ QString Zusammenfassung(const TReplay& r) {
     QString text = SichtbarQ(r.Dateiname) + "\n";
     text += "  Spielname:  " + SichtbarQ(r.Spielname) + "\n";
     const TAnzeigename karte = KartenAnzeige(r.Karte);
-    text += "  Karte:      " + SichtbarQ(karte.Text()) + " (" + SichtbarQ(karte.Schluessel) + ")\n";
+    text += "  Karte:      " + SichtbarQ(AlsUtf8(KartenText(r.Karte))) + " (" + SichtbarQ(karte.Schluessel) + ")\n";
     text += "  Datum:      " + DatumIso(r.Datum).replace('T', ' ') + "\n";
     text += QString("  Spieler:    %1\n").arg(r.Spieleranzahl);
     for (int slot = 1; slot <= 8; ++slot) {
@@ -23,14 +24,14 @@ QString Zusammenfassung(const TReplay& r) {
         if (!s) continue;
         // Built piece by piece: a name is text, and a "%1" in it stays as it is.
         text += "    " + QString::number(slot) + "  " + SichtbarQ(s->Name).leftJustified(20) + "  " +
-                SichtbarQ(RassenAnzeige(s->Rasse).Text()).leftJustified(14) + "  Team " +
+                SichtbarQ(AlsUtf8(RassenText(s->Rasse))).leftJustified(14) + "  Team " +
                 QString::number(static_cast<long long>(s->Team) + 1) + "\n";
     }
     if (r.Siegbedingungen) {
         const TSiegbedingungen& s = *r.Siegbedingungen;
         QStringList an;
         for (const TSiegbedingung& b : kSiegbedingungen)
-            if (s.*b.Feld) an << QString::fromUtf8(b.Titel);
+            if (s.*b.Feld) an << SiegbedingungTitel(b);
         text += "  Siegbedingungen: " + an.join(", ") + "\n";
     }
     return text;
@@ -49,16 +50,16 @@ int BefehlShow(const std::vector<std::string>& argumente) {
         try {
             TGesammelteMeldungen meldungen;
             TReplay replay(pfad, meldungen);
-            if (meldungen.texte.empty()) {
+            if (meldungen.arten.empty()) {
                 if (json) liste.append(ReplayAlsJson(replay));
                 else StdoutSchreiben(Zusammenfassung(replay) + "\n");
                 continue;
             }
             // A file that could not be opened has no record: the reader's empty one
             // would show a replay of 1899 that is not there.
-            fehler = meldungen.texte.front();
+            fehler = AlsUtf8(MeldungText(meldungen.arten.front()));
         } catch (const std::exception& f) {
-            fehler = f.what();
+            fehler = AlsUtf8(FehlerText(f));
         }
         fehlgeschlagen = true;
         if (json) liste.append(FehlerAlsJson(DateinameAusPfad(pfad), fehler));

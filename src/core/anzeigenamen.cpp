@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/uebersetzbar.h"
 #include "core/zeichensatz.h"
 
 namespace {
@@ -11,44 +12,44 @@ struct TEintrag {
     const char* Name;  // UTF-8
 };
 
-// Races show under their English names.
+// Races show under their English names, in German too.
 constexpr TEintrag kRassen[] = {
-    {"space_marine_race", "Space Marines"},
-    {"chaos_marine_race", "Chaos Marines"},
-    {"eldar_race", "Eldar"},
-    {"ork_race", "Orkz"},
+    {"space_marine_race", UEBERSETZBAR("Rasse", "Space Marines")},
+    {"chaos_marine_race", UEBERSETZBAR("Rasse", "Chaos Marines")},
+    {"eldar_race", UEBERSETZBAR("Rasse", "Eldar")},
+    {"ork_race", UEBERSETZBAR("Rasse", "Orkz")},
 };
 
-// Maps show under their German names.
+// Maps show under the names of the game's German edition; the translations give the English.
 constexpr TEintrag kKarten[] = {
-    {"2P_BATTLE_MARSHES", "Sumpfgebiete"},
-    {"2P_BLOOD_RIVER", "Blutfluss"},
-    {"2P_DEADMANS_CROSSING", "Das Flusstal"},
-    {"2P_FALLEN_CITY", "Gefallene Stade"},
-    {"2P_MEETING_OF_MINDS", "Zusammenkunft"},
-    {"2P_OUTER_REACHES", "Randgebiete"},
-    {"2P_RAILWAY", "Bahnhof"},
-    {"2P_TAINTED_PAIR", "Verfluchtes Land"},
-    {"2P_VALLEY_OF_KHORNE", "Tal des Khorne"},
-    {"4P_BIFFYS_PERIL", "Biffys Wagnis"},
-    {"4P_MOUNTAIN_TRAIL", "Der Bergpass"},
-    {"4P_QUATRA", "Quatra"},
-    {"4P_SAINTS_SQUARE", "Heiliges Quadrat"},
-    {"4P_TAINTED_PLACE", "Verfluchter Ort"},
-    {"4P_TAINTED_SOUL", "Verdorbene Seele"},
-    {"4P_TARTARUS_CENTER", "Zentrum von Tartarus"},
-    {"4P_VOLCANIC_REACTION", "Der Vulkan"},
-    {"6P_BLOODSHED_ALLEY", "Die Allee des Blutvergießens"},
-    {"6P_CROSSROADS", "Kreuzweg"},
-    {"6P_KASYR_LUTIEN", "Kasyr Lutien"},
-    {"6P_MORTALIS", "Mortalis"},
-    {"6P_TESTING_GROUNDS", "Testgelände"},
-    {"6PTEAM_STREETS_OF_VOGEN", "Straßen von Vogen"},
-    {"8P_BURIAL_GROUNDS", "Die Gräber"},
-    {"8P_DATURIAS_PITS", "Daturias"},
-    {"8P_DOOM_CHAMBER", "Vorhof zur Hölle"},
-    {"8P_LOST_HOPE", "Letzte Hoffnung"},
-    {"8P_PENAL_COLONY", "Penal-Kolonie"},
+    {"2P_BATTLE_MARSHES", UEBERSETZBAR("Karte", "Sumpfgebiete")},
+    {"2P_BLOOD_RIVER", UEBERSETZBAR("Karte", "Blutfluss")},
+    {"2P_DEADMANS_CROSSING", UEBERSETZBAR("Karte", "Das Flusstal")},
+    {"2P_FALLEN_CITY", UEBERSETZBAR("Karte", "Gefallene Stade")},
+    {"2P_MEETING_OF_MINDS", UEBERSETZBAR("Karte", "Zusammenkunft")},
+    {"2P_OUTER_REACHES", UEBERSETZBAR("Karte", "Randgebiete")},
+    {"2P_RAILWAY", UEBERSETZBAR("Karte", "Bahnhof")},
+    {"2P_TAINTED_PAIR", UEBERSETZBAR("Karte", "Verfluchtes Land")},
+    {"2P_VALLEY_OF_KHORNE", UEBERSETZBAR("Karte", "Tal des Khorne")},
+    {"4P_BIFFYS_PERIL", UEBERSETZBAR("Karte", "Biffys Wagnis")},
+    {"4P_MOUNTAIN_TRAIL", UEBERSETZBAR("Karte", "Der Bergpass")},
+    {"4P_QUATRA", UEBERSETZBAR("Karte", "Quatra")},
+    {"4P_SAINTS_SQUARE", UEBERSETZBAR("Karte", "Heiliges Quadrat")},
+    {"4P_TAINTED_PLACE", UEBERSETZBAR("Karte", "Verfluchter Ort")},
+    {"4P_TAINTED_SOUL", UEBERSETZBAR("Karte", "Verdorbene Seele")},
+    {"4P_TARTARUS_CENTER", UEBERSETZBAR("Karte", "Zentrum von Tartarus")},
+    {"4P_VOLCANIC_REACTION", UEBERSETZBAR("Karte", "Der Vulkan")},
+    {"6P_BLOODSHED_ALLEY", UEBERSETZBAR("Karte", "Die Allee des Blutvergießens")},
+    {"6P_CROSSROADS", UEBERSETZBAR("Karte", "Kreuzweg")},
+    {"6P_KASYR_LUTIEN", UEBERSETZBAR("Karte", "Kasyr Lutien")},
+    {"6P_MORTALIS", UEBERSETZBAR("Karte", "Mortalis")},
+    {"6P_TESTING_GROUNDS", UEBERSETZBAR("Karte", "Testgelände")},
+    {"6PTEAM_STREETS_OF_VOGEN", UEBERSETZBAR("Karte", "Straßen von Vogen")},
+    {"8P_BURIAL_GROUNDS", UEBERSETZBAR("Karte", "Die Gräber")},
+    {"8P_DATURIAS_PITS", UEBERSETZBAR("Karte", "Daturias")},
+    {"8P_DOOM_CHAMBER", UEBERSETZBAR("Karte", "Vorhof zur Hölle")},
+    {"8P_LOST_HOPE", UEBERSETZBAR("Karte", "Letzte Hoffnung")},
+    {"8P_PENAL_COLONY", UEBERSETZBAR("Karte", "Penal-Kolonie")},
 };
 
 template <std::size_t N>

@@ -30,7 +30,7 @@ namespace {
 // raised, kept until they can be passed on in scan order.
 struct Ergebnis {
     std::unique_ptr<TReplay> replay;
-    std::vector<std::string> meldungen;
+    std::vector<TMeldungsart> meldungen;
     bool fehlgeschlagen = false;
     // The stamp under which the replay goes into the next index: a hit, or a file read
     // without any notice and old enough to trust its stamp. Nothing for every other file.
@@ -61,11 +61,11 @@ struct TIndexLauf {
 
 class TGesammelteMeldungen : public TMeldungen {
 public:
-    explicit TGesammelteMeldungen(std::vector<std::string>& ziel) : ziel_(ziel) {}
-    void Meldung(const std::string& text) override { ziel_.push_back(text); }
+    explicit TGesammelteMeldungen(std::vector<TMeldungsart>& ziel) : ziel_(ziel) {}
+    void Meldung(TMeldungsart art) override { ziel_.push_back(art); }
 
 private:
-    std::vector<std::string>& ziel_;
+    std::vector<TMeldungsart>& ziel_;
 };
 
 void Einlesen(const std::string& Verzeichnis, const std::string& name, Ergebnis& ergebnis,
@@ -280,7 +280,7 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
         Replays.reserve(ergebnisse.size());
         for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
             Ergebnis& e = ergebnisse[i];
-            for (const std::string& text : e.meldungen) meldungen.DateiMeldung(eintraege[i], text);
+            for (const TMeldungsart art : e.meldungen) meldungen.DateiMeldung(eintraege[i], art);
             if (e.fehlgeschlagen) {
                 ergebnis = kLadenEinlesenFehlgeschlagen;
                 meldungen.Ausgelassen(eintraege[i]);

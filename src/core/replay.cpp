@@ -44,7 +44,7 @@ public:
 
     void Lese(std::int64_t position, void* ziel, std::size_t anzahl) {
         if (position < 0 || position > groesse_ || static_cast<std::int64_t>(anzahl) > groesse_ - position)
-            throw Fehler("Lesefehler: über das Dateiende hinaus in " + datei_.Pfad());
+            throw Fehler(TFehlerart::Dateiende, datei_.Pfad());
         if (anzahl == 0) return;
         if (position + static_cast<std::int64_t>(anzahl) <= static_cast<std::int64_t>(kopfLaenge_)) {
             std::memcpy(ziel, kopf_.data() + position, anzahl);
@@ -130,7 +130,7 @@ TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<p
     : Dateiname(DateinameAusPfad(pfad)) {
     auto datei = plattform::Datei::OeffnenLesen(pfad);
     if (!datei) {
-        meldungen.Meldung("Fehler beim öffnen der Datei.");
+        meldungen.Meldung(TMeldungsart::OeffnenFehlgeschlagen);
         return;
     }
     if (stempel) *stempel = datei->Stempel();

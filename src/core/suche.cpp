@@ -1,5 +1,7 @@
 #include "core/suche.h"
 
+#include <unordered_map>
+
 #include "core/anzeigenamen.h"
 #include "core/replay.h"
 #include "core/zeichensatz.h"
@@ -96,9 +98,9 @@ void Feld(std::string& text, std::string_view utf8) {
     text += '\n';
 }
 
-// A key is found by its display name and by itself.
-void Anzeigefeld(std::string& text, const TAnzeigename& anzeige) {
-    if (anzeige.Name) Feld(text, *anzeige.Name);
+// A key is found by its display name, as the user reads it, and by itself.
+void Anzeigefeld(std::string& text, const TAnzeigename& anzeige, const char* kontext, const TUebersetzer& uebersetzer) {
+    if (anzeige.Name) Feld(text, uebersetzer ? uebersetzer(kontext, *anzeige.Name) : *anzeige.Name);
     Feld(text, anzeige.Schluessel);
 }
 
@@ -164,24 +166,35 @@ bool TSuche::Passt(std::string_view suchtext) const {
     return true;
 }
 
-std::string Suchtext(const TReplay& replay) {
+std::string Suchtext(const TReplay& replay, const TUebersetzer& uebersetzer) {
     std::string text;
     Feld(text, replay.Spielname);
     Feld(text, AnzeigeText(replay.Dateiname));
-    Anzeigefeld(text, KartenAnzeige(replay.Karte));
+    Anzeigefeld(text, KartenAnzeige(replay.Karte), "Karte", uebersetzer);
     // The players the detail panel shows.
     for (int k = 1; k <= replay.Spieleranzahl && k <= 8; ++k) {
         const TSpieler* spieler = replay.SpielerInSlot(k);
         if (!spieler) continue;
         Feld(text, spieler->Name);
-        Anzeigefeld(text, RassenAnzeige(spieler->Rasse));
+        Anzeigefeld(text, RassenAnzeige(spieler->Rasse), "Rasse", uebersetzer);
     }
     return text;
 }
 
-std::vector<std::string> Suchtexte(const std::vector<std::unique_ptr<TReplay>>& replays) {
+std::vector<std::string> Suchtexte(const std::vector<std::unique_ptr<TReplay>>& replays,
+                                   const TUebersetzer& uebersetzer) {
+    // A library holds a few dozen maps and races a hundred thousand times over.
+    std::unordered_map<std::string, std::string> uebersetzt;
+    TUebersetzer gemerkt;
+    if (uebersetzer)
+        gemerkt = [&](const char* kontext, const std::string& name) -> std::string {
+            const std::string schluessel = std::string(kontext) + '\n' + name;
+            auto fund = uebersetzt.find(schluessel);
+            if (fund == uebersetzt.end()) fund = uebersetzt.emplace(schluessel, uebersetzer(kontext, name)).first;
+            return fund->second;
+        };
     std::vector<std::string> texte;
     texte.reserve(replays.size());
-    for (const auto& replay : replays) texte.push_back(replay ? Suchtext(*replay) : std::string());
+    for (const auto& replay : replays) texte.push_back(replay ? Suchtext(*replay, gemerkt) : std::string());
     return texte;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,9 +35,15 @@ private:
     std::vector<std::string> woerter_;
 };
 
+// How a display name of the core's tables (a map's, a race's) reads in the user's
+// language: the context of its UEBERSETZBAR mark and the text itself. Without one, the
+// text stays as the table gives it.
+using TUebersetzer = std::function<std::string(const char* kontext, const std::string& text)>;
+
 // The folded fields of one replay that a search looks through, one per line: its name,
-// its file name, the map's display name and key, and each player's name and race display
-// name and key.
-std::string Suchtext(const TReplay& replay);
-// Suchtext of every replay, in the order of replays.
-std::vector<std::string> Suchtexte(const std::vector<std::unique_ptr<TReplay>>& replays);
+// its file name, the map's display name (as uebersetzer gives it) and key, and each
+// player's name and race display name and key.
+std::string Suchtext(const TReplay& replay, const TUebersetzer& uebersetzer = {});
+// Suchtext of each replay, in order; each display name is translated once.
+std::vector<std::string> Suchtexte(const std::vector<std::unique_ptr<TReplay>>& replays,
+                                   const TUebersetzer& uebersetzer = {});

@@ -42,24 +42,6 @@ TKopierbericht AlleUebertragen(const std::string& quellOrdner, const std::string
 
 }  // namespace
 
-std::string KopierGrund(TKopierstand stand) {
-    switch (stand) {
-        case TKopierstand::Kopiert:
-        case TKopierstand::SchonDa: return {};
-        case TKopierstand::DieselbeDatei: return "Quelle und Ziel sind dieselbe Datei";
-        case TKopierstand::KeineDatei: return "keine lesbare Datei";
-        case TKopierstand::ZielordnerFehlt: return "Zielordner existiert nicht";
-        case TKopierstand::NichtBestaetigt: return "Kopie nicht bestätigt und wieder entfernt";
-        case TKopierstand::Gescheitert: return "Kopieren fehlgeschlagen";
-        case TKopierstand::KeinFreierName: return "kein freier Name im Zielordner";
-        case TKopierstand::WirdGeschrieben: return "wird noch geschrieben";
-        case TKopierstand::ZuGross: return "zu groß";
-        case TKopierstand::KeinPlatz: return "Datenträger voll";
-        case TKopierstand::Verschwunden: return "inzwischen nicht mehr vorhanden";
-    }
-    return "Kopieren fehlgeschlagen";
-}
-
 int TKopierbericht::Anzahl(TKopierstand stand) const {
     int n = 0;
     for (const TKopierteDatei& d : Dateien) n += d.Stand == stand;
@@ -104,24 +86,4 @@ void BibliothekLeeren(const std::string& alt, const std::string& neu) {
         if (quelle && SchonAngekommen(*quelle, neu, name))
             plattform::LoeschenWennUnveraendert(alt + name, quelle->Zustand());
     }
-}
-
-namespace {
-std::string Zusatz(int anzahl, const char* einer, const char* mehrere) {
-    return anzahl == 0 ? std::string() : ", " + std::to_string(anzahl) + " " + (anzahl == 1 ? einer : mehrere);
-}
-}  // namespace
-
-std::string KopiertText(const TKopierbericht& bericht) {
-    const int spaeter = bericht.Anzahl(TKopierstand::WirdGeschrieben);
-    return std::to_string(bericht.Anzahl(TKopierstand::Kopiert)) + " Replays wurden kopiert" +
-           Zusatz(bericht.Anzahl(TKopierstand::SchonDa), "war schon vorhanden", "waren schon vorhanden") +
-           Zusatz(spaeter, "wird noch geschrieben", "werden noch geschrieben") +
-           Zusatz(bericht.NichtAngekommen() - spaeter, "wurde nicht kopiert", "wurden nicht kopiert") + ".";
-}
-
-std::string UmzugText(const TKopierbericht& bericht) {
-    return std::to_string(bericht.Anzahl(TKopierstand::Kopiert)) + " Replays kopiert" +
-           Zusatz(bericht.Anzahl(TKopierstand::SchonDa), "schon vorhanden", "schon vorhanden") +
-           Zusatz(bericht.NichtAngekommen(), "nicht kopiert", "nicht kopiert");
 }

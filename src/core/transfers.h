@@ -6,7 +6,8 @@
 
 // The file work of the three replay transfers: the import from the game's Playback
 // folder, the copy of chosen replays into it, and the move of the whole library. No
-// questions and no messages here; the windows ask, call these and report the counts.
+// questions and no messages here; the window and the CLI ask, call these and word the
+// report.
 //
 // Folder strings are joined to file names by plain concatenation, unchanged. A replay
 // file is every entry matching folder + "*.rec" as the library scan enumerates them.
@@ -20,9 +21,6 @@
 // was read. Two folder strings reaching the same folder copy nothing and delete nothing.
 // Each transfer first clears the folders it works in of temporary files that an
 // interrupted step left there more than a day ago.
-
-// Why a replay was not copied, for the user (UTF-8); empty for one that arrived.
-std::string KopierGrund(TKopierstand stand);
 
 // One enumerated replay file and what became of it, in enumeration order.
 struct TKopierteDatei {
@@ -61,11 +59,3 @@ TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu
 // The deletion pass after "Alte Replays löschen?" was answered Yes: deletes each replay
 // of alt that neu holds a safe copy of. Copies nothing itself.
 void BibliothekLeeren(const std::string& alt, const std::string& neu);
-
-// The first line of the message after an import: "<k> Replays wurden kopiert." (also
-// for 0), with ", <v> waren schon vorhanden", ", <w> werden noch geschrieben" and
-// ", <f> wurden nicht kopiert" before the full stop when there are such.
-std::string KopiertText(const TKopierbericht& bericht);
-// The same after a library move: "<k> Replays kopiert", ", <v> schon vorhanden",
-// ", <f> nicht kopiert"; no full stop.
-std::string UmzugText(const TKopierbericht& bericht);

@@ -49,11 +49,11 @@ TMarken MarkenSuchen(const std::vector<unsigned char>& b) {
     return {Suchen("FOLDINFO", b), Suchen("DATABASE", b), Suchen("TRSR", b)};
 }
 
-void Melden(TMeldungen& meldungen, const char* text) { meldungen.Meldung(text); }
+void Melden(TMeldungen& meldungen, TMeldungsart art) { meldungen.Meldung(art); }
 
 class TZaehlendeMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string&) override { ++anzahl; }
+    void Meldung(TMeldungsart) override { ++anzahl; }
     int anzahl = 0;
 };
 
@@ -92,7 +92,7 @@ bool GibtUmbenanntesReplay(const std::string& pfad, const TReplay& alt, const st
 }
 
 void FormatAblehnen(TMeldungen& meldungen) {
-    Melden(meldungen, "Die Datei hat ein unerwartetes Format und wurde nicht geändert.");
+    Melden(meldungen, TMeldungsart::UnerwartetesFormat);
 }
 
 }  // namespace
@@ -158,10 +158,10 @@ std::optional<std::vector<unsigned char>> UmbenanntenInhaltBauen(std::vector<uns
 
 void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TMeldungen& meldungen) {
     if (neuerName.empty() || neuerName.size() > kHoechsteNamenslaenge)
-        throw Fehler("Der neue Name muss 1 bis 25 Zeichen lang sein.");
+        throw Fehler(TFehlerart::NamensLaenge);
     const std::string pfad = ReplayVerzeichnis + replay.Dateiname;
     if (!plattform::DateiExistiert(pfad)) {
-        Melden(meldungen, "Datei existiert nicht.");
+        Melden(meldungen, TMeldungsart::DateiFehlt);
         return;
     }
     plattform::TempResteEinmalEntfernen(ReplayVerzeichnis);
@@ -170,11 +170,11 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
     // is marked read-only is refused with its reason rather than as unopenable.
     const auto datei = plattform::Quelldatei::Oeffnen(pfad);
     if (!datei) {
-        Melden(meldungen, "Fehler beim öffnen der Datei.");
+        Melden(meldungen, TMeldungsart::OeffnenFehlgeschlagen);
         return;
     }
     if (plattform::Schreibgeschuetzt(datei->Zustand())) {
-        Melden(meldungen, "Die Datei ist schreibgeschützt und wurde nicht umbenannt.");
+        Melden(meldungen, TMeldungsart::Schreibgeschuetzt);
         return;
     }
     const std::int64_t groesse = datei->Zustand().groesse;
@@ -184,7 +184,7 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
     }
     std::vector<unsigned char> alt(static_cast<std::size_t>(groesse));
     if (datei->Lesen(0, alt.data(), alt.size()) != groesse || !datei->Unveraendert())
-        throw Fehler("Lesefehler: Die Datei konnte nicht gelesen werden.");
+        throw Fehler(TFehlerart::Lesefehler);
 
     auto neu = UmbenanntenInhaltBauen(std::move(alt), replay.NamensLaenge, neuerName);
     if (!neu) {
@@ -196,15 +196,14 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
     // link or FIFO planted under some name is never opened.
     auto temp = plattform::TempDatei::Anlegen(ReplayVerzeichnis);
     if (!temp) {
-        Melden(meldungen, "Fehler beim öffnen der Datei.");
+        Melden(meldungen, TMeldungsart::OeffnenFehlgeschlagen);
         return;
     }
     // The replay keeps its modification time, the date the list shows; the new file's
     // identity tells the index that it changed.
     if (!temp->Schreiben(neu->data(), neu->size()) || !temp->Abschliessen(datei->Zustand()))
-        throw Fehler(temp->Warum() == plattform::Dateifehler::Voll
-                         ? "Schreibfehler: Der Datenträger ist voll."
-                         : "Schreibfehler: Die Datei konnte nicht geschrieben werden.");
+        throw Fehler(temp->Warum() == plattform::Dateifehler::Voll ? TFehlerart::DatentraegerVoll
+                                                                    : TFehlerart::Schreibfehler);
     // The file goes in only when it reads back as the replay the list showed, renamed.
     if (!GibtUmbenanntesReplay(temp->Pfad(), replay, neuerName)) {
         FormatAblehnen(meldungen);
@@ -216,9 +215,9 @@ void ReplayUmbenennen(const TReplay& replay, const std::u16string& neuerName, TM
             IndexEintragVerwerfen(ReplayVerzeichnis, replay.Dateiname);
             return;
         case plattform::Ersetzergebnis::Geaendert:
-            Melden(meldungen, "Die Datei wurde inzwischen verändert und wurde nicht umbenannt.");
+            Melden(meldungen, TMeldungsart::InzwischenGeaendert);
             return;
         case plattform::Ersetzergebnis::Fehler:
-            throw Fehler("Die Datei konnte nicht durch die umbenannte ersetzt werden.");
+            throw Fehler(TFehlerart::Ersetzen);
     }
 }

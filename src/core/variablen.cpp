@@ -28,7 +28,7 @@ constexpr const char* kAbschnitt = "Verzeichnisse";
 
 void Schreiben(const char* schluessel, const std::string& wert) {
     if (!plattform::IniSchreiben(ConfigDatei, kAbschnitt, schluessel, wert))
-        throw Fehler("In " + ConfigDatei + " kann nicht geschrieben werden");
+        throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
 }
 
 }  // namespace
@@ -71,6 +71,23 @@ void VerzeichnisseLesen() {
             DOWFund = std::move(*fund);
         }
     }
+}
+
+std::string ConfigDateiFinden(const std::string& programmverzeichnis) {
+    const std::string daneben = programmverzeichnis + plattform::Trenner() + "config.ini";
+    if (plattform::DateiExistiert(daneben)) return daneben;
+    const std::string eigen = plattform::BenutzerConfigOrdner();
+    if (!eigen.empty() && plattform::DateiExistiert(eigen + "config.ini")) return eigen + "config.ini";
+    return {};
+}
+
+std::string SpracheLesen(const std::string& configDatei) {
+    return configDatei.empty() ? std::string() : plattform::IniLesen(configDatei, "Einstellungen", "Sprache", "");
+}
+
+void SpracheSchreiben(const std::string& sprache) {
+    if (!plattform::IniSchreiben(ConfigDatei, "Einstellungen", "Sprache", sprache))
+        throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
 }
 
 void VerzeichnisseSchreiben() {

@@ -56,6 +56,16 @@ extern std::string DOWHerkunft;
 // starten" how the game was installed, for the rest of the session.
 extern plattform::Spielfund DOWFund;
 
+// The config.ini a program in programmverzeichnis reads, where one exists already (beside
+// the program, else in the user's folder); empty when there is none. Makes nothing.
+std::string ConfigDateiFinden(const std::string& programmverzeichnis);
+
+// "Sprache" of config.ini's section "Einstellungen": "Automatisch", "Deutsch" or
+// "English" as the options dialog writes it; empty when the file or the key is missing.
+std::string SpracheLesen(const std::string& configDatei);
+// Writes it to ConfigDatei; raises Fehler as VerzeichnisseSchreiben does.
+void SpracheSchreiben(const std::string& sprache);
+
 // Writes "DOW" and then "Replays" to config.ini. A failed write raises
 // "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.
 void VerzeichnisseSchreiben();

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/meldungen.h"
+#include "gui/kerntexte.h"
+#include "gui/qttext.h"
 
 // Every box and chooser the windows open goes through this interface, so tests answer
 // them in advance and read back what was asked. The windows get it handed in; nothing
@@ -31,6 +33,6 @@ public:
     // full path (no trailing separator except at a root), false for Cancel.
     virtual bool OrdnerWaehlen(const std::string& titel, std::string& ordner) = 0;
 
-    // The core's notices are plain messages.
-    void Meldung(const std::string& text) override { Nachricht(text); }
+    // The core's notices are plain messages, in the user's language.
+    void Meldung(TMeldungsart art) override { Nachricht(AlsUtf8(MeldungText(art))); }
 };

@@ -18,6 +18,7 @@ std::string KopierMeldung(const TKopierbericht& bericht, TKopierart art);
 // all arrived.
 std::string NichtAngekommenText(const TKopierbericht& bericht);
 
-// "1 Replay" / "<n> Replays" style choice of a singular and a plural text, both through
-// tr() so each can be translated whole; %n stands for n in the plural.
-std::string Anzahltext(int n, const char* einer, const char* mehrere);
+// A text with a count, marked QT_TRANSLATE_N_NOOP in the context "Kopiermeldung": its
+// translation holds the forms each language needs ("1 Replay wurde kopiert." beside
+// "%n Replays wurden kopiert." in German); %n stands for n.
+std::string Anzahltext(int n, const char* text);

@@ -26,6 +26,7 @@
 #include "gui/fehlerbox.h"
 #include "gui/glyphen.h"
 #include "gui/grid.h"
+#include "gui/kerntexte.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
 #include "gui/menuetasten.h"
@@ -234,7 +235,7 @@ void TfrmMain::DetailsAufbauen() {
     constexpr int oben[kSiegbedingungen.size()] = {24, 50, 77, 104, 130, 157, 184};
     for (std::size_t i = 0; i < kSiegbedingungen.size(); ++i)
         this->*kSiegbedingungsboxen[i] =
-            Siegbox(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, kSiegbedingungen[i].Titel, oben[i]);
+            Siegbox(grpSiegbedingungen, kSiegbedingungen[i].Checkbox, SiegbedingungTitel(kSiegbedingungen[i]), oben[i]);
     PanelLeeren(QString());
 
     auto* knoepfe = new QHBoxLayout;

@@ -27,9 +27,9 @@ namespace {
 class TGezaehlteMeldungen : public TMeldungen {
 public:
     explicit TGezaehlteMeldungen(TMeldungen& weiter) : weiter_(weiter) {}
-    void Meldung(const std::string& text) override {
+    void Meldung(TMeldungsart art) override {
         ++Anzahl;
-        weiter_.Meldung(text);
+        weiter_.Meldung(art);
     }
     int Anzahl = 0;
 
@@ -189,34 +189,24 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
     std::vector<std::string> gescheitert;
     for (const std::string& datei : markiert) {
         const TKopierstand stand = ReplayNachPlayback(DOWVerzeichnis, ReplayVerzeichnis, datei);
-        if (!Angekommen(stand)) gescheitert.push_back(datei + ": " + KopierGrund(stand));
+        if (!Angekommen(stand)) gescheitert.push_back(datei + ": " + AlsUtf8(KopierGrund(stand)));
     }
 
     const int verschoben = static_cast<int>(geleert.Dateien.size()) - geleert.NichtAngekommen();
     const int kopiert = static_cast<int>(markiert.size() - gescheitert.size());
     std::string text =
-        Anzahltext(verschoben,
-                   QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay aus Playback in die Bibliothek verschoben."),
-                   QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays aus Playback in die Bibliothek verschoben.")) +
+        Anzahltext(verschoben, QT_TRANSLATE_N_NOOP("Kopiermeldung", "%n Replays aus Playback in die Bibliothek verschoben.")) +
         NichtAngekommenText(geleert) + "\r\n" +
-        Anzahltext(kopiert, QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay nach Playback kopiert."),
-                   QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays nach Playback kopiert."));
+        Anzahltext(kopiert, QT_TRANSLATE_N_NOOP("Kopiermeldung", "%n Replays nach Playback kopiert."));
     if (!gescheitert.empty())
         text +=
             "\r\n" +
-            Anzahltext(static_cast<int>(gescheitert.size()),
-                       QT_TRANSLATE_NOOP("Kopiermeldung", "1 Replay konnte nicht nach Playback kopiert werden:"),
-                       QT_TRANSLATE_NOOP("Kopiermeldung", "%n Replays konnten nicht nach Playback kopiert werden:")) +
+            Anzahltext(static_cast<int>(gescheitert.size()), QT_TRANSLATE_N_NOOP("Kopiermeldung", "%n Replays konnten nicht nach Playback kopiert werden:")) +
             NamensListe(gescheitert);
     if (!ausgeblendet.empty())
         text +=
             "\r\n" +
-            Anzahltext(
-                static_cast<int>(ausgeblendet.size()),
-                QT_TRANSLATE_NOOP("Kopiermeldung",
-                                  "1 markiertes Replay ist durch die Suche ausgeblendet und wurde nicht kopiert:"),
-                QT_TRANSLATE_NOOP("Kopiermeldung",
-                                  "%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:")) +
+            Anzahltext(static_cast<int>(ausgeblendet.size()), QT_TRANSLATE_N_NOOP("Kopiermeldung", "%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:")) +
             NamensListe(ausgeblendet);
     if (markiert.empty() && ausgeblendet.empty())
         text +=

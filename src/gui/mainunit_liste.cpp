@@ -11,6 +11,7 @@
 #include "core/variablen.h"
 #include "gui/dialoge.h"
 #include "gui/grid.h"
+#include "gui/kerntexte.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
 #include "gui/mainunit.h"
@@ -74,7 +75,7 @@ void TfrmMain::ListeAktualisieren() {
                 grdReplays->PlaceCheckBox(lsBox, n, false, false);
                 grdReplays->CellStr(spielname, n, r.Spielname);
                 grdReplays->CellStr(anzahl, n, std::to_string(r.Spieleranzahl));
-                grdReplays->CellStr(karte, n, KartenAnzeige(r.Karte).Text());
+                grdReplays->CellStr(karte, n, AlsUtf8(KartenText(r.Karte)));
                 grdReplays->CellStr(datum, n, regional_.DatumZeitText(r.Datum));
             }
         }
@@ -136,13 +137,12 @@ std::string TfrmMain::DateinameInZeile(int ARow) const {
 void TfrmMain::ScanMelden(const TScanMeldungen& meldungen) {
     const std::vector<std::string> betroffen = meldungen.Betroffene();
     const int n = static_cast<int>(Replays.size());
-    QString status = n == 1 ? tr("1 Replay in %1").arg(AlsQString(ReplayVerzeichnis))
-                            : tr("%n Replays in %1", nullptr, n).arg(AlsQString(ReplayVerzeichnis));
+    QString status = tr("%n Replays in %1", nullptr, n).arg(AlsQString(ReplayVerzeichnis));
     if (ReplayVerzeichnis.empty()) status = tr("Kein Replay-Verzeichnis eingetragen");
     else if (LadeStatus == kLadenZaehlenFehlgeschlagen)
         status = tr("Das Replay-Verzeichnis %1 kann nicht gelesen werden").arg(AlsQString(ReplayVerzeichnis));
     if (const int k = static_cast<int>(betroffen.size()); k > 0)
-        status += k == 1 ? tr(", 1 Datei nicht lesbar") : tr(", %n Dateien nicht lesbar", nullptr, k);
+        status += tr(", %n Dateien nicht lesbar", nullptr, k);
     StatusMelden(status);
     // One box for files not told before; the same damaged files at every refresh are
     // named in the status line only.
@@ -179,7 +179,7 @@ void TfrmMain::DetailsAnzeigen(int Index) {
         if (++zeile > 1) grdSpieler->AppendRow();
         grdSpieler->CellStr(ssNummer, zeile, std::to_string(k));
         Setzen(grdSpieler, ssSpieler, zeile, s->Name);
-        Setzen(grdSpieler, ssRasse, zeile, RassenAnzeige(s->Rasse).Text());
+        Setzen(grdSpieler, ssRasse, zeile, AlsUtf8(RassenText(s->Rasse)));
         Setzen(grdSpieler, ssTeam, zeile, std::to_string(static_cast<long long>(s->Team) + 1));
     }
     // Without players the one remaining row would still show the previous replay's

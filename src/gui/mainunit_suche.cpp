@@ -11,6 +11,7 @@
 #include "core/variablen.h"
 #include "gui/fehlerbox.h"
 #include "gui/grid.h"
+#include "gui/kerntexte.h"
 #include "gui/gridspalten.h"
 #include "gui/mainunit.h"
 #include "gui/zahl.h"
@@ -49,7 +50,7 @@ void TfrmMain::edtSucheChange() { SucheAnwenden(); }
 void TfrmMain::SucheAnwenden() {
     const TSuche suche(edtSuche->text().toStdString());
     if (!suche.Leer() && !suchtexteGefaltet_) {
-        suchtexte_ = Suchtexte(Replays);
+        suchtexte_ = Suchtexte(Replays, KernUebersetzer());
         suchtexteGefaltet_ = true;
     }
     int gezeigt = 0;

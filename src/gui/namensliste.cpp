@@ -1,9 +1,8 @@
 #include "gui/namensliste.h"
 
-#include <QCoreApplication>
-
 #include "core/zeichensatz.h"
 #include "gui/qttext.h"
+#include "gui/uebersetzung.h"
 
 namespace {
 // A box taller than the screen helps nobody; the folders show the rest.
@@ -15,7 +14,7 @@ std::string NamensListe(const std::vector<std::string>& namen) {
     for (std::size_t i = 0; i < namen.size() && i < kHoechstensNamen; ++i) text += "\r\n" + AnzeigeText(namen[i]);
     if (namen.size() > kHoechstensNamen) {
         const int weitere = static_cast<int>(namen.size() - kHoechstensNamen);
-        text += "\r\n" + AlsUtf8(QCoreApplication::translate("Namensliste", "und %n weitere", nullptr, weitere));
+        text += "\r\n" + AlsUtf8(Tr("Namensliste", "und %n weitere", nullptr, weitere));
     }
     return text;
 }

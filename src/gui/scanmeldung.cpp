@@ -1,11 +1,12 @@
 #include "gui/scanmeldung.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/zeichensatz.h"
+#include "gui/kerntexte.h"
 #include "gui/namensliste.h"
 #include "gui/qttext.h"
+#include "gui/uebersetzung.h"
 
 std::vector<std::string> TScanMeldungen::Betroffene() const {
     std::vector<std::string> namen = Ausgelassene;
@@ -16,24 +17,21 @@ std::vector<std::string> TScanMeldungen::Betroffene() const {
 }
 
 std::string ScanMeldungText(const TScanMeldungen& meldungen) {
-    std::vector<std::string> teile = meldungen.Allgemein;
+    std::vector<std::string> teile;
+    for (const TMeldungsart art : meldungen.Allgemein) teile.push_back(AlsUtf8(MeldungText(art)));
     // The notices in the order they first came, each with its files.
-    std::vector<std::string> texte;
-    for (const auto& [datei, text] : meldungen.Dateien)
-        if (std::find(texte.begin(), texte.end(), text) == texte.end()) texte.push_back(text);
-    for (const std::string& text : texte) {
+    std::vector<TMeldungsart> arten;
+    for (const auto& [datei, art] : meldungen.Dateien)
+        if (std::find(arten.begin(), arten.end(), art) == arten.end()) arten.push_back(art);
+    for (const TMeldungsart art : arten) {
         std::vector<std::string> namen;
-        for (const auto& [datei, t] : meldungen.Dateien)
-            if (t == text) namen.push_back(datei);
-        teile.push_back(text + NamensListe(namen));
+        for (const auto& [datei, a] : meldungen.Dateien)
+            if (a == art) namen.push_back(datei);
+        teile.push_back(AlsUtf8(MeldungText(art)) + NamensListe(namen));
     }
     if (const auto n = static_cast<int>(meldungen.Ausgelassene.size()); n > 0) {
-        const QString kopf = n == 1 ? QCoreApplication::translate(
-                                          "Scanmeldung", "Diese Datei ist kein lesbares Replay und fehlt in der Liste:")
-                                    : QCoreApplication::translate(
-                                          "Scanmeldung",
-                                          "Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:",
-                                          nullptr, n);
+        const QString kopf =
+            Tr("Scanmeldung", "Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:", nullptr, n);
         teile.push_back(AlsUtf8(kopf) + NamensListe(meldungen.Ausgelassene));
     }
     std::string text;

@@ -9,15 +9,13 @@
 // after the scan, instead of a box per file.
 class TScanMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string& text) override { Allgemein.push_back(text); }
-    void DateiMeldung(const std::string& datei, const std::string& text) override {
-        Dateien.emplace_back(datei, text);
-    }
+    void Meldung(TMeldungsart art) override { Allgemein.push_back(art); }
+    void DateiMeldung(const std::string& datei, TMeldungsart art) override { Dateien.emplace_back(datei, art); }
     void Ausgelassen(const std::string& datei) override { Ausgelassene.push_back(datei); }
 
-    std::vector<std::pair<std::string, std::string>> Dateien;  // (file, notice), in scan order
-    std::vector<std::string> Ausgelassene;  // files that are no readable replay
-    std::vector<std::string> Allgemein;     // notices about no single file
+    std::vector<std::pair<std::string, TMeldungsart>> Dateien;  // (file, notice), in scan order
+    std::vector<std::string> Ausgelassene;                       // files that are no readable replay
+    std::vector<TMeldungsart> Allgemein;                         // notices about no single file
 
     // Every file named, sorted: to tell whether a scan found anything not told before.
     std::vector<std::string> Betroffene() const;

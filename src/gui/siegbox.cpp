@@ -28,8 +28,8 @@ protected:
 
 }  // namespace
 
-QCheckBox* Siegbox(QGroupBox* gruppe, const char* name, const char* text, int top) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), gruppe);
+QCheckBox* Siegbox(QGroupBox* gruppe, const char* name, const QString& text, int top) {
+    auto* box = new QCheckBox(text, gruppe);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(8, top, 137, 17);
     // Read-only without the greyed look of a disabled box: the mouse passes through it

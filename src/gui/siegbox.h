@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QCheckBox;
 class QGroupBox;
 
@@ -7,5 +9,5 @@ class QGroupBox;
 // replay's flag, so the user cannot change it, and it takes no focus. It is drawn as an
 // enabled box, so a set one is told from an unset one at a glance, and the caption of an
 // unset condition is grey. SiegboxSetzen shows a flag.
-QCheckBox* Siegbox(QGroupBox* gruppe, const char* name, const char* text, int top);
+QCheckBox* Siegbox(QGroupBox* gruppe, const char* name, const QString& text, int top);
 void SiegboxSetzen(QCheckBox* box, bool gesetzt);

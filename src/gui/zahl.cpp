@@ -21,6 +21,6 @@ std::int32_t StrToInt(const std::string& text) {
     while (i < n && text[i] == ' ') ++i;
     if (negativ) wert = -wert;
     if (!ziffern || i != n || zuGross || wert > 2147483647LL)
-        throw Fehler("'" + text + "' ist kein gültiger Integerwert");
+        throw Fehler(TFehlerart::KeineZahl, text);
     return static_cast<std::int32_t>(wert);
 }

@@ -346,7 +346,7 @@ TEST_F(Cli, ImportPrintsWhatWasCopiedAndMovesWithRemove) {
     // Both folders without their separator: the replay goes into the library, not beside it.
     Lauf lauf = Ausfuehren({"import", Q(spiel.Pfad()).chopped(1), Q(ordner.Pfad()).chopped(1), "--remove"});
     EXPECT_EQ(lauf.status, 0);
-    EXPECT_EQ(lauf.aus.trimmed(), "1 Replays wurden kopiert.");
+    EXPECT_EQ(lauf.aus.trimmed(), "1 Replay wurde kopiert.");
     EXPECT_TRUE(std::filesystem::exists(ordner.Pfad() + "neu.rec"));
     EXPECT_FALSE(std::filesystem::exists(ordner.Pfad().substr(0, ordner.Pfad().size() - 1) + "neu.rec"));
     EXPECT_FALSE(std::filesystem::exists(spiel.Pfad() + "Playback/neu.rec"));

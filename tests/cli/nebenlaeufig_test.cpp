@@ -170,7 +170,7 @@ TEST_F(Nebenlaeufig, ImportWaehrendDasSpielSchreibt) {
     p.start(CliPfad(), {"import", Q(spiel), Q(bib), "--remove"});
     p.waitForFinished(60000);
     EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_TRUE(p.readAllStandardOutput().contains("1 wird noch geschrieben"));
+    EXPECT_TRUE(p.readAllStandardOutput().contains("1 Replay wird noch geschrieben"));
     EXPECT_TRUE(Dateien(bib).empty());
 
     ASSERT_EQ(::write(fd, ganz.data() + ganz.size() / 2, ganz.size() - ganz.size() / 2),

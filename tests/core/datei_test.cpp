@@ -24,7 +24,6 @@ protected:
     TempVerzeichnis temp;
 };
 
-std::string Meldung(const Fehler& f) { return f.what(); }
 
 }  // namespace
 
@@ -89,7 +88,7 @@ TEST_F(DateiTest, GenauLesenUndBlockLesen) {
         datei->LeseGenau(puffer.data(), 3);
         ADD_FAILURE() << "read past the end did not fail";
     } catch (const Fehler& f) {
-        EXPECT_EQ(Meldung(f), "Lesefehler: Dateiende überschritten.");
+        EXPECT_EQ(f.Art(), TFehlerart::Dateiende);
     }
 
     datei->Positionieren(7);

@@ -44,7 +44,7 @@ void Kaputt(const std::string& pfad) {
     bau.Schreiben(pfad);
 }
 
-const std::string kOeffnen = std::string("Fehler beim öffnen der Datei.");
+constexpr TMeldungsart kOeffnen = TMeldungsart::OeffnenFehlgeschlagen;
 
 struct Scanfall {
     const char* name;
@@ -127,7 +127,7 @@ TEST(ReplaysLaden, Table) {
         TAufgezeichneteMeldungen meldungen;
         EXPECT_EQ(ReplaysLaden(ordner.Pfad() + fall.unterordner, meldungen), fall.ergebnis);
         EXPECT_EQ(Dateinamen(), fall.dateinamen);
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>(static_cast<std::size_t>(fall.meldungen), kOeffnen));
+        EXPECT_EQ(meldungen.Arten, std::vector<TMeldungsart>(static_cast<std::size_t>(fall.meldungen), kOeffnen));
         EXPECT_EQ(ReplayAnzahl, static_cast<std::int32_t>(fall.dateinamen.size() + (fall.ergebnis == 102 ? 1 : 0)));
         for (const auto& r : Replays) EXPECT_NE(r, nullptr);
         for (const auto& pfad : std::filesystem::recursive_directory_iterator(ordner.Pfad()))
@@ -179,7 +179,7 @@ TEST(ReplaysLaden, ABigFolderReadInParallelKeepsTheEnumerationOrder) {
     std::vector<std::string> gelesen;
     for (const auto& r : Replays) gelesen.push_back(r->Dateiname);
     EXPECT_EQ(gelesen, erwartet);
-    EXPECT_EQ(meldungen.Texte.size(), static_cast<std::size_t>(verzeichnisse));
+    EXPECT_EQ(meldungen.Arten.size(), static_cast<std::size_t>(verzeichnisse));
     for (const auto& r : Replays) {
         int i = std::stoi(r->Dateiname.substr(1));
         if (i % 97 != 5) {
@@ -207,12 +207,12 @@ TEST(ReplaysLaden, AThreadThatCannotStartLeavesTheScanAsOneThreadGivesIt) {
     struct Stand {
         std::int32_t ergebnis;
         std::vector<std::pair<std::string, std::string>> replays;
-        std::vector<std::string> meldungen;
+        std::vector<TMeldungsart> meldungen;
         bool operator==(const Stand&) const = default;
     };
     auto scannen = [&] {
         TAufgezeichneteMeldungen meldungen;
-        Stand s{ReplaysLaden(ordner.Pfad(), meldungen), {}, meldungen.Texte};
+        Stand s{ReplaysLaden(ordner.Pfad(), meldungen), {}, meldungen.Arten};
         for (const auto& r : Replays) s.replays.emplace_back(r->Dateiname, r->Spielname);
         return s;
     };
@@ -258,7 +258,8 @@ std::string Beschreibung(const TReplay& r) {
 
 struct Scanstand {
     std::int32_t ergebnis, anzahl;
-    std::vector<std::string> replays, meldungen;
+    std::vector<std::string> replays;
+    std::vector<TMeldungsart> meldungen;
     bool operator==(const Scanstand&) const = default;
 };
 
@@ -266,7 +267,7 @@ struct Scanstand {
 Scanstand Scannen(const std::string& ordner, const std::string& cache) {
     IndexVerzeichnis = cache;
     TAufgezeichneteMeldungen meldungen;
-    Scanstand s{ReplaysLaden(ordner, meldungen), 0, {}, meldungen.Texte};
+    Scanstand s{ReplaysLaden(ordner, meldungen), 0, {}, meldungen.Arten};
     IndexVerzeichnis.clear();
     s.anzahl = ReplayAnzahl;
     for (const auto& r : Replays) s.replays.push_back(Beschreibung(*r));
@@ -342,7 +343,7 @@ TEST_F(ReplayIndexScan, EveryChangeShowsInTheNextScan) {
              for (const auto& r : Replays)
                  if (r->Dateiname == "b.rec") ReplayUmbenennen(*r, u"Spiel q", m);
              IndexVerzeichnis.clear();
-             ASSERT_TRUE(m.Texte.empty());
+             ASSERT_TRUE(m.Arten.empty());
          },
          true},
         {"touched", [](const std::string& o, const std::string&) { AenderungszeitSetzen(o + "c.rec", 2021, 1, 2, 3, 4, 6); },
@@ -419,7 +420,7 @@ TEST_F(ReplayIndexScan, AValidIndexSparesTheOpenOfEveryFileButAFreshOne) {
     ASSERT_EQ(Scannen(ordner.Pfad(), cache), ohne);
     plattform::FehlerEinplanen(plattform::Operation::Oeffnen, 1);
     const Scanstand zweiter = Scannen(ordner.Pfad(), cache);
-    EXPECT_EQ(zweiter.meldungen, std::vector<std::string>{kOeffnen});
+    EXPECT_EQ(zweiter.meldungen, std::vector<TMeldungsart>{kOeffnen});
     ASSERT_EQ(zweiter.replays.size(), 4u);
     std::size_t gleich = 0;
     for (const auto& r : zweiter.replays) gleich += std::count(ohne.replays.begin(), ohne.replays.end(), r);

@@ -117,7 +117,7 @@ TEST_F(FremdeSchriften, JedeDateiUnterIhremNamen) {
     Fuellen(playback, {});
     TAufgezeichneteMeldungen meldungen;
     ASSERT_EQ(ReplaysLaden(bib, meldungen), kLadenOk);
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     std::map<std::string, std::string> gelesen;
     for (const auto& r : Replays) gelesen[r->Dateiname] = r->Spielname;
     EXPECT_EQ(gelesen, (std::map<std::string, std::string>{
@@ -127,7 +127,7 @@ TEST_F(FremdeSchriften, JedeDateiUnterIhremNamen) {
         if (r->Dateiname != "最后一战.rec") continue;
         ReplayUmbenennen(*r, u"Umbenannt", meldungen);
     }
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     Ordnerinhalt umbenannt = kSchriften;
     umbenannt["最后一战.rec"] = kUmbenannt;
     EXPECT_EQ(Lesen(bib), umbenannt);
@@ -153,7 +153,7 @@ TEST_F(Dateinamen, DieListeZeigtJedeDateiUnterIhremNamen) {
     Fuellen(bib, kDrei);
     TAufgezeichneteMeldungen meldungen;
     EXPECT_EQ(ReplaysLaden(bib, meldungen), kLadenOk);
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     std::map<std::string, std::string> gelesen;
     for (const auto& r : Replays) gelesen[r->Dateiname] = r->Spielname;
     EXPECT_EQ(gelesen, (std::map<std::string, std::string>{
@@ -225,7 +225,7 @@ TEST_F(Dateinamen, UmbenennenSchreibtGenauDieGenannteDatei) {
 
         ReplayUmbenennen(*gewaehlt, u"Umbenannt", meldungen);
 
-        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_TRUE(meldungen.Arten.empty());
         Ordnerinhalt erwartet = kDrei;
         erwartet[name] = kUmbenannt;
         EXPECT_EQ(Lesen(bib), erwartet);

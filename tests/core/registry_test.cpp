@@ -85,7 +85,8 @@ TEST(RegistryPfadLesen, AndereDatentypenSindEinFehler) {
             plattform::RegistryPfadLesen(kSchluessel, kWert);
             ADD_FAILURE() << "kein Fehler";
         } catch (const Fehler& f) {
-            EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
+            EXPECT_EQ(f.Art(), TFehlerart::RegistryDatentyp);
+            EXPECT_EQ(f.Argument(), "InstallLocation");
         }
     }
 }
@@ -184,7 +185,8 @@ TEST_F(WindowsRegistry, AndereDatentypenSindEinFehler) {
             plattform::RegistryPfadLesen(kSchluessel, kWert);
             ADD_FAILURE() << "kein Fehler";
         } catch (const Fehler& f) {
-            EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
+            EXPECT_EQ(f.Art(), TFehlerart::RegistryDatentyp);
+            EXPECT_EQ(f.Argument(), "InstallLocation");
         }
         Aufraeumen();
     }

@@ -77,7 +77,7 @@ TEST_F(ReplayLesen, EveryFieldOfAnOrdinaryReplay) {
         EXPECT_EQ(s->Team, teams[slot - 1]);
         EXPECT_EQ(s->Kennzahl, kennzahlen[slot - 1]);
     }
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
 }
 
 // Odd but readable files: what each gives.
@@ -236,16 +236,16 @@ TEST_F(ReplayLesen, TruncatedFilesRaiseAnIoError) {
         DateiSchreiben(ordner.Pfad() + "kurz.rec", {voll.begin(), voll.begin() + static_cast<long>(schnitt)});
         EXPECT_THROW(TReplay(ordner.Pfad() + "kurz.rec", meldungen), Fehler);
     }
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
 }
 
 TEST_F(ReplayLesen, UnopenableFilesGiveTheMessageAndANearlyEmptyReplay) {
     std::filesystem::create_directory(ordner.Pfad() + "ordner.rec");
     for (const char* name : {"fehlt.rec", "ordner.rec"}) {
         SCOPED_TRACE(name);
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         TReplay r(ordner.Pfad() + name, meldungen);
-        ASSERT_EQ(meldungen.Texte, std::vector<std::string>{std::string("Fehler beim öffnen der Datei.")});
+        ASSERT_EQ(meldungen.Arten, std::vector<TMeldungsart>{TMeldungsart::OeffnenFehlgeschlagen});
         EXPECT_EQ(r.Dateiname, name);
         EXPECT_EQ(r.Spielname, "");
         EXPECT_EQ(r.Karte, "");

@@ -127,33 +127,6 @@ TEST_F(TransfersTest, PlaybackOrdnerHaengtSeinenTrennerImmerAn) {
     }
 }
 
-TEST_F(TransfersTest, MeldungenZaehlenWasWirklichKopiertWurde) {
-    using S = TKopierstand;
-    struct Fall {
-        std::vector<S> staende;
-        const char* import;
-        const char* umzug;
-    } faelle[] = {
-        {{}, "0 Replays wurden kopiert.", "0 Replays kopiert"},
-        {{S::Kopiert, S::Kopiert}, "2 Replays wurden kopiert.", "2 Replays kopiert"},
-        {{S::Kopiert, S::SchonDa}, "1 Replays wurden kopiert, 1 war schon vorhanden.",
-         "1 Replays kopiert, 1 schon vorhanden"},
-        {{S::ZielordnerFehlt, S::Gescheitert, S::KeineDatei}, "0 Replays wurden kopiert, 3 wurden nicht kopiert.",
-         "0 Replays kopiert, 3 nicht kopiert"},
-        {{S::Kopiert, S::SchonDa, S::SchonDa, S::DieselbeDatei},
-         "1 Replays wurden kopiert, 2 waren schon vorhanden, 1 wurde nicht kopiert.",
-         "1 Replays kopiert, 2 schon vorhanden, 1 nicht kopiert"},
-    };
-    for (const Fall& fall : faelle) {
-        TKopierbericht bericht;
-        for (S s : fall.staende) bericht.Dateien.push_back({"x.rec", s});
-        EXPECT_EQ(KopiertText(bericht), fall.import);
-        EXPECT_EQ(UmzugText(bericht), fall.umzug);
-    }
-    EXPECT_EQ(KopierGrund(S::Kopiert), "");
-    EXPECT_EQ(KopierGrund(S::ZielordnerFehlt), "Zielordner existiert nicht");
-}
-
 TEST_F(TransfersTest, Import) {
     struct Fall {
         const char* titel;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/fehler.h"
@@ -52,7 +53,7 @@ std::string Mal(const std::string& text, int anzahl) {
     return ergebnis;
 }
 
-const char* const kFormat = "Die Datei hat ein unerwartetes Format und wurde nicht geändert.";
+constexpr TMeldungsart kFormat = TMeldungsart::UnerwartetesFormat;
 
 ReplayBauer Vorlage(Chunks lage) {
     ReplayBauer bau;
@@ -104,7 +105,7 @@ protected:
         ReplayLage l = bau.Schreiben(Pfad(name));
         if (lage) *lage = l;
         auto replay = std::make_unique<TReplay>(Pfad(name), meldungen);
-        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_TRUE(meldungen.Arten.empty());
         return replay;
     }
 };
@@ -129,7 +130,7 @@ TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
     for (Chunks chunkLage : kLagen) {
         for (const NamensFall& fall : kNamen) {
             SCOPED_TRACE(std::string(fall.titel) + ", chunk layout " + std::to_string(static_cast<int>(chunkLage)));
-            meldungen.Texte.clear();
+            meldungen.Arten.clear();
             ReplayLage lage;
             auto alt = Anlegen(Vorlage(chunkLage), &lage);
             const Bytes vorherBytes = DateiLesen(Pfad());
@@ -138,7 +139,7 @@ TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
 
             ReplayUmbenennen(*alt, fall.name, meldungen);
 
-            EXPECT_TRUE(meldungen.Texte.empty());
+            EXPECT_TRUE(meldungen.Arten.empty());
             EXPECT_EQ(Temporaere(), 0);
             const Bytes b = DateiLesen(Pfad());
             ASSERT_EQ(b.size(), vorherBytes.size() - L + 2 * n);
@@ -179,7 +180,7 @@ TEST_F(Umbenennen, PatchesBothSizesSplicesTheNameAndKeepsEverythingElse) {
                 EXPECT_EQ(std::tie(s->Name, s->Rasse, s->Team, s->Kennzahl),
                           std::tie(a->Name, a->Rasse, a->Team, a->Kennzahl));
             }
-            EXPECT_TRUE(meldungen.Texte.empty());
+            EXPECT_TRUE(meldungen.Arten.empty());
         }
     }
 }
@@ -205,7 +206,7 @@ TEST_F(Umbenennen, SizeFieldsWrapAtThirtyTwoBits) {
         Bytes nachher = DateiLesen(Pfad());
         EXPECT_EQ(Wort(nachher, lage.F + 12), fall.erwartet);
         EXPECT_EQ(Wort(nachher, lage.D + 12), fall.erwartet);
-        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_TRUE(meldungen.Arten.empty());
     }
 }
 
@@ -224,7 +225,7 @@ TEST_F(Umbenennen, TheReplayBecomesANewFileWithItsDateAndPermissionsAndAnOldLeft
 
     ReplayUmbenennen(*alt, u"Neu", meldungen);
 
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     EXPECT_FALSE(plattform::DateiExistiert(TempPfad()));
     // The date the list shows stays; the index sees a new file by its identity.
     EXPECT_EQ(plattform::LetzteAenderungFat(Pfad()), datum);
@@ -249,7 +250,7 @@ TEST_F(Umbenennen, ATakenTemporaryNameIsNeverTrusted) {
     std::filesystem::remove(TempPfad());
     ASSERT_EQ(std::system(("mkfifo '" + TempPfad() + "'").c_str()), 0);
     ReplayUmbenennen(TReplay(Pfad(), meldungen), u"Neuer", meldungen);
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     EXPECT_EQ(TReplay(Pfad(), meldungen).Spielname, "Neuer");
 }
 
@@ -258,19 +259,18 @@ TEST_F(Umbenennen, AMissingOrUnopenableFileGivesItsNoticeAndStaysAsItWas) {
         auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
         std::filesystem::remove(Pfad());
         ReplayUmbenennen(*alt, u"Neu", meldungen);
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{"Datei existiert nicht."});
+        EXPECT_EQ(meldungen.Arten, std::vector<TMeldungsart>{TMeldungsart::DateiFehlt});
         EXPECT_FALSE(plattform::DateiExistiert(Pfad()));
         EXPECT_EQ(Temporaere(), 0);
     }
     {
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         auto alt = Anlegen(Vorlage(Chunks::InfoVorDatabase));
         const Bytes vorherBytes = DateiLesen(Pfad());
         SchreibschutzSetzen(Pfad(), true);
         ReplayUmbenennen(*alt, u"Neu", meldungen);
         SchreibschutzSetzen(Pfad(), false);
-        EXPECT_EQ(meldungen.Texte,
-                  std::vector<std::string>{std::string("Die Datei ist schreibgeschützt und wurde nicht umbenannt.")});
+        EXPECT_EQ(meldungen.Arten, std::vector<TMeldungsart>{TMeldungsart::Schreibgeschuetzt});
         EXPECT_EQ(DateiLesen(Pfad()), vorherBytes);
         EXPECT_EQ(Temporaere(), 0);
     }
@@ -361,7 +361,7 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
     };
     for (const Ablehnung& fall : faelle) {
         SCOPED_TRACE(fall.titel);
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         ReplayBauer bau = Vorlage(Chunks::InfoVorDatabase);
         if (fall.bauen) fall.bauen(bau);
         ReplayLage lage;
@@ -373,7 +373,7 @@ TEST_F(Umbenennen, RefusesFilesTheRewriteWouldDamage) {
 
         ReplayUmbenennen(*alt, fall.neuerName, meldungen);
 
-        EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string(kFormat)});
+        EXPECT_EQ(meldungen.Arten, std::vector<TMeldungsart>{kFormat});
         EXPECT_EQ(DateiLesen(Pfad(fall.dateiname)), inhalt);
         EXPECT_EQ(Temporaere(), 0);
         std::filesystem::remove(Pfad(fall.dateiname));
@@ -395,7 +395,7 @@ TEST_F(Umbenennen, ANameOutsideOneToTwentyFiveCodeUnitsIsNotWritten) {
 TEST_F(Umbenennen, JederTestnameLesenUmbenennenWiederLesen) {
     for (const TTestname& name : Testnamen()) {
         SCOPED_TRACE(name.titel);
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         ReplayBauer bau = Vorlage(Chunks::InfoVorDatabase);
         bau.Name = name.gespeichert;
         bau.Spieler[1].Name = name.gespeichert;
@@ -414,7 +414,7 @@ TEST_F(Umbenennen, JederTestnameLesenUmbenennenWiederLesen) {
             continue;
         }
         ReplayUmbenennen(*alt, Utf16AusUtf8(name.angezeigt), meldungen);
-        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_TRUE(meldungen.Arten.empty());
 
         TReplay neu(Pfad(), meldungen);
         EXPECT_EQ(neu.Spielname, name.angezeigt);
@@ -460,29 +460,29 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         const char* titel;
         Operation op;
         int nterAufruf;
-        const char* meldung;  // the notice given instead of an escaping Fehler
+        std::optional<TMeldungsart> meldung;  // the notice given instead of an escaping Fehler
     } faelle[] = {
-        {"opening the replay", Operation::Oeffnen, 1, "Fehler beim öffnen der Datei."},
-        {"reading the replay", Operation::Lesen, 1, nullptr},
-        {"creating the temporary file", Operation::Erzeugen, 1, "Fehler beim öffnen der Datei."},
-        {"writing the temporary file", Operation::Schreiben, 1, nullptr},
-        {"flushing the temporary file", Operation::Flush, 1, nullptr},
+        {"opening the replay", Operation::Oeffnen, 1, TMeldungsart::OeffnenFehlgeschlagen},
+        {"reading the replay", Operation::Lesen, 1, std::nullopt},
+        {"creating the temporary file", Operation::Erzeugen, 1, TMeldungsart::OeffnenFehlgeschlagen},
+        {"writing the temporary file", Operation::Schreiben, 1, std::nullopt},
+        {"flushing the temporary file", Operation::Flush, 1, std::nullopt},
         // A result that cannot be read back is not known to be good.
         {"opening the temporary file to read it back", Operation::Oeffnen, 2, kFormat},
         {"reading the temporary file back", Operation::Lesen, 2, kFormat},
         {"closing the temporary file after reading it back", Operation::Schliessen, 1, kFormat},
-        {"replacing the replay", Operation::Ersetzen, 1, nullptr},
+        {"replacing the replay", Operation::Ersetzen, 1, std::nullopt},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.titel);
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         auto alt = Anlegen(Vorlage(Chunks::DatabaseImSchwanz));
         const Bytes vorherBytes = DateiLesen(Pfad());
 
         plattform::FehlerEinplanen(fall.op, fall.nterAufruf);
         if (fall.meldung) {
             ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
-            EXPECT_EQ(meldungen.Texte, std::vector<std::string>{std::string(fall.meldung)});
+            EXPECT_EQ(meldungen.Arten, std::vector<TMeldungsart>{*fall.meldung});
         } else {
             EXPECT_THROW(ReplayUmbenennen(*alt, u"Neuer Name", meldungen), Fehler);
         }
@@ -492,9 +492,9 @@ TEST_F(Umbenennen, AFailureAtAnyStepLeavesTheOldReplayAndNoTemporaryFile) {
         EXPECT_EQ(Temporaere(), 0);
 
         // Nothing of the failed attempt stands in the way of the next one.
-        meldungen.Texte.clear();
+        meldungen.Arten.clear();
         ReplayUmbenennen(*alt, u"Neuer Name", meldungen);
-        EXPECT_TRUE(meldungen.Texte.empty());
+        EXPECT_TRUE(meldungen.Arten.empty());
         EXPECT_EQ(DateiLesen(Pfad()), UmbenanntenInhaltBauen(vorherBytes, 18, u"Neuer Name"));
     }
 }

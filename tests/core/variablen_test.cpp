@@ -127,7 +127,7 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
         VerzeichnisseLesen();
         ADD_FAILURE() << "kein Fehler";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
+        EXPECT_EQ(f.Art(), TFehlerart::RegistryDatentyp);
     }
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
 }
@@ -140,7 +140,7 @@ TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
         VerzeichnisseLesen();
         ADD_FAILURE() << "kein Fehler";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.what(), std::string("Ungültiger Datentyp für 'InstallLocation'"));
+        EXPECT_EQ(f.Art(), TFehlerart::RegistryDatentyp);
     }
     EXPECT_EQ(ReplayVerzeichnis, "R/");
 }
@@ -179,7 +179,8 @@ TEST_F(VariablenTest, SchreibfehlerBrichtNachDemFehlschlagAb) {
             VerzeichnisseSchreiben();
             ADD_FAILURE() << "kein Fehler";
         } catch (const Fehler& f) {
-            EXPECT_EQ(f.what(), "In " + ConfigDatei + " kann nicht geschrieben werden");
+            EXPECT_EQ(f.Art(), TFehlerart::ConfigNichtSchreibbar);
+            EXPECT_EQ(f.Argument(), ConfigDatei);
         }
         plattform::FehlerplanLeeren();
         EXPECT_EQ(Lesen("DOW"), fall.dow);
@@ -195,7 +196,7 @@ TEST_F(VariablenTest, ConfigDateiInFehlendemOrdner) {
         VerzeichnisseSchreiben();
         ADD_FAILURE() << "kein Fehler";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.what(), "In " + ordner.Pfad() + "fehlt/config.ini kann nicht geschrieben werden");
+        EXPECT_EQ(f.Argument(), ordner.Pfad() + "fehlt/config.ini");
     }
 }
 

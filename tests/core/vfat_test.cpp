@@ -65,7 +65,7 @@ TEST_F(Vfat, ImportUndUmbenennenOhneDieAtomarenWege) {
     ReplayVerzeichnis = bib;
     TAufgezeichneteMeldungen meldungen;
     ReplayUmbenennen(TReplay(bib + "temp (2).rec", meldungen), u"Umbenannt", meldungen);
-    EXPECT_TRUE(meldungen.Texte.empty());
+    EXPECT_TRUE(meldungen.Arten.empty());
     EXPECT_EQ(TReplay(bib + "temp (2).rec", meldungen).Spielname, "Umbenannt");
 
     for (const auto& e : fs::directory_iterator(bib)) EXPECT_FALSE(plattform::IstTempName(e.path().filename().string()));

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Antworten, MainImportTest,
 TEST_F(MainTest, FehlerBeimStartEndenDieSequenzStill) {
     InBibliothek("a.rec", Bau("Alpha"));
     fenster = std::make_unique<TfrmMain>(dlg, Regionaleinstellungen::Deutsch(), []() -> bool {
-        throw Fehler("In config.ini kann nicht gelesen werden");
+        throw Fehler(TFehlerart::ConfigNichtSchreibbar, "config.ini");
     });
     EXPECT_TRUE(dlg.Aufrufe.empty());
     EXPECT_EQ(fenster->lblReplayname->text(), QString());

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/fehler.h"
+#include "gui/kerntexte.h"
+#include "gui/qttext.h"
 #include "gui/zahl.h"
 
 namespace {
@@ -30,7 +32,7 @@ TEST(StrToInt, ZahlenUndFehler) {
             StrToInt(f.text);
             ADD_FAILURE() << "no error";
         } catch (const Fehler& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + f.text + "' ist kein gültiger Integerwert");
+            EXPECT_EQ(AlsUtf8(FehlerText(e)), "'" + f.text + "' ist kein gültiger Integerwert");
         }
     }
 }

@@ -13,6 +13,6 @@ void SchreibschutzSetzen(const std::string& pfad, bool schreibgeschuetzt);
 // Records the core's notices in order.
 class TAufgezeichneteMeldungen : public TMeldungen {
 public:
-    void Meldung(const std::string& text) override { Texte.push_back(text); }
-    std::vector<std::string> Texte;
+    void Meldung(TMeldungsart art) override { Arten.push_back(art); }
+    std::vector<TMeldungsart> Arten;
 };

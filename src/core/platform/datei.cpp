@@ -11,7 +11,7 @@ std::optional<Dateistempel> Datei::Stempel() const {
 }
 
 void Datei::LeseGenau(void* puffer, std::size_t anzahl) {
-    if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler("Lesefehler: Dateiende überschritten.");
+    if (LeseBlock(puffer, anzahl) != anzahl) throw Fehler(TFehlerart::Dateiende, pfad_);
 }
 
 }  // namespace plattform

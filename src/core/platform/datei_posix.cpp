@@ -13,13 +13,12 @@
 namespace plattform {
 namespace {
 
-[[noreturn]] void Melden(const char* text) { throw Fehler(text); }
+[[noreturn]] void Melden(TFehlerart art) { throw Fehler(art); }
 
-[[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
+[[noreturn]] void LesefehlerMelden() { Melden(TFehlerart::Lesefehler); }
 
 [[noreturn]] void SchreibfehlerMelden(int fehler) {
-    if (fehler == ENOSPC) Melden("Schreibfehler: Der Datenträger ist voll.");
-    Melden("Schreibfehler: Die Datei konnte nicht geschrieben werden.");
+    Melden(fehler == ENOSPC ? TFehlerart::DatentraegerVoll : TFehlerart::Schreibfehler);
 }
 
 int Fd(std::intptr_t griff) { return static_cast<int>(griff); }
@@ -63,7 +62,7 @@ std::unique_ptr<Datei> Datei::Erzeugen(const std::string& pfad) {
 
 void Datei::Positionieren(std::int64_t position) {
     if (position < 0 || ::lseek(Fd(griff_), static_cast<off_t>(position), SEEK_SET) < 0)
-        Melden("Lesefehler: Die Position liegt außerhalb der Datei.");
+        Melden(TFehlerart::PositionAusserhalb);
 }
 
 std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
@@ -102,7 +101,7 @@ void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
 
 void Datei::Flush() {
     if (SollFehlschlagen(Operation::Flush) || ::fsync(Fd(griff_)) != 0)
-        Melden("Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.");
+        Melden(TFehlerart::Sichern);
 }
 
 std::int64_t Datei::Groesse() {
@@ -126,7 +125,7 @@ void Datei::Schliessen() {
     // The descriptor is gone after close() even when it reports an error (also EINTR),
     // so it is never closed twice.
     int rc = ::close(Fd(griff_));
-    if (geplant || rc != 0) Melden("Fehler beim Schließen der Datei.");
+    if (geplant || rc != 0) Melden(TFehlerart::Schliessen);
 }
 
 }  // namespace plattform

@@ -10,14 +10,13 @@
 namespace plattform {
 namespace {
 
-[[noreturn]] void Melden(const char* text) { throw Fehler(text); }
+[[noreturn]] void Melden(TFehlerart art) { throw Fehler(art); }
 
-[[noreturn]] void LesefehlerMelden() { Melden("Lesefehler: Die Datei konnte nicht gelesen werden."); }
+[[noreturn]] void LesefehlerMelden() { Melden(TFehlerart::Lesefehler); }
 
 [[noreturn]] void SchreibfehlerMelden(DWORD fehler) {
-    if (fehler == ERROR_DISK_FULL || fehler == ERROR_HANDLE_DISK_FULL)
-        Melden("Schreibfehler: Der Datenträger ist voll.");
-    Melden("Schreibfehler: Die Datei konnte nicht geschrieben werden.");
+    Melden(fehler == ERROR_DISK_FULL || fehler == ERROR_HANDLE_DISK_FULL ? TFehlerart::DatentraegerVoll
+                                                                         : TFehlerart::Schreibfehler);
 }
 
 HANDLE H(std::intptr_t griff) { return reinterpret_cast<HANDLE>(griff); }
@@ -71,7 +70,7 @@ void Datei::Positionieren(std::int64_t position) {
     LARGE_INTEGER ziel;
     ziel.QuadPart = position;
     if (position < 0 || !SetFilePointerEx(H(griff_), ziel, nullptr, FILE_BEGIN))
-        Melden("Lesefehler: Die Position liegt außerhalb der Datei.");
+        Melden(TFehlerart::PositionAusserhalb);
 }
 
 std::size_t Datei::LeseBlock(void* puffer, std::size_t anzahl) {
@@ -106,7 +105,7 @@ void Datei::Schreibe(const void* puffer, std::size_t anzahl) {
 
 void Datei::Flush() {
     if (SollFehlschlagen(Operation::Flush) || !FlushFileBuffers(H(griff_)))
-        Melden("Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.");
+        Melden(TFehlerart::Sichern);
 }
 
 std::int64_t Datei::Groesse() {
@@ -132,7 +131,7 @@ void Datei::Schliessen() {
     offen_ = false;
     bool geplant = SollFehlschlagen(Operation::Schliessen);
     BOOL ok = CloseHandle(H(griff_));
-    if (geplant || !ok) Melden("Fehler beim Schließen der Datei.");
+    if (geplant || !ok) Melden(TFehlerart::Schliessen);
 }
 
 }  // namespace plattform

@@ -245,7 +245,7 @@ std::string WineRegistryLesen(const std::string& praefix, const std::string& sch
     if (!gefunden) gefunden = WertSuchen(inhalt, nativ, wert);
     if (!gefunden) return {};
     if (gefunden->typ != RegSz && gefunden->typ != RegExpandSz)
-        throw Fehler("Ungültiger Datentyp für '" + wert + "'");
+        throw Fehler(TFehlerart::RegistryDatentyp, wert);
     // The program sees the string up to its first null, as RegQueryValueExA gives it.
     std::u16string& text = gefunden->text;
     if (const auto null = text.find(u'\0'); null != std::u16string::npos) text.resize(null);

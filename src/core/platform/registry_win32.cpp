@@ -23,7 +23,7 @@ private:
 };
 
 [[noreturn]] void FalscherTyp(const std::string& wert) {
-    throw Fehler("Ungültiger Datentyp für '" + wert + "'");
+    throw Fehler(TFehlerart::RegistryDatentyp, wert);
 }
 
 }  // namespace

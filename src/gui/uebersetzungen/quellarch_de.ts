@@ -1,0 +1,657 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="de">
+<context>
+    <name>Fehler</name>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: Die Datei konnte nicht gelesen werden.</source>
+        <translation>Lesefehler: Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Lesefehler: über das Dateiende hinaus in %1</source>
+        <translation>Lesefehler: über das Dateiende hinaus in %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: Die Position liegt außerhalb der Datei.</source>
+        <translation>Lesefehler: Die Position liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: Der Datenträger ist voll.</source>
+        <translation>Schreibfehler: Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: Die Datei konnte nicht geschrieben werden.</source>
+        <translation>Schreibfehler: Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.</source>
+        <translation>Schreibfehler: Die Daten konnten nicht auf den Datenträger geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schließen der Datei.</source>
+        <translation>Fehler beim Schließen der Datei.</translation>
+    </message>
+    <message>
+        <source>Der neue Name muss 1 bis 25 Zeichen lang sein.</source>
+        <translation>Der neue Name muss 1 bis 25 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht durch die umbenannte ersetzt werden.</source>
+        <translation>Die Datei konnte nicht durch die umbenannte ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Ungültiger Datentyp für &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
+    </message>
+</context>
+<context>
+    <name>Karte</name>
+    <message>
+        <source>Sumpfgebiete</source>
+        <translation>Sumpfgebiete</translation>
+    </message>
+    <message>
+        <source>Blutfluss</source>
+        <translation>Blutfluss</translation>
+    </message>
+    <message>
+        <source>Das Flusstal</source>
+        <translation>Das Flusstal</translation>
+    </message>
+    <message>
+        <source>Gefallene Stade</source>
+        <translation>Gefallene Stade</translation>
+    </message>
+    <message>
+        <source>Zusammenkunft</source>
+        <translation>Zusammenkunft</translation>
+    </message>
+    <message>
+        <source>Randgebiete</source>
+        <translation>Randgebiete</translation>
+    </message>
+    <message>
+        <source>Bahnhof</source>
+        <translation>Bahnhof</translation>
+    </message>
+    <message>
+        <source>Verfluchtes Land</source>
+        <translation>Verfluchtes Land</translation>
+    </message>
+    <message>
+        <source>Tal des Khorne</source>
+        <translation>Tal des Khorne</translation>
+    </message>
+    <message>
+        <source>Biffys Wagnis</source>
+        <translation>Biffys Wagnis</translation>
+    </message>
+    <message>
+        <source>Der Bergpass</source>
+        <translation>Der Bergpass</translation>
+    </message>
+    <message>
+        <source>Quatra</source>
+        <translation>Quatra</translation>
+    </message>
+    <message>
+        <source>Heiliges Quadrat</source>
+        <translation>Heiliges Quadrat</translation>
+    </message>
+    <message>
+        <source>Verfluchter Ort</source>
+        <translation>Verfluchter Ort</translation>
+    </message>
+    <message>
+        <source>Verdorbene Seele</source>
+        <translation>Verdorbene Seele</translation>
+    </message>
+    <message>
+        <source>Zentrum von Tartarus</source>
+        <translation>Zentrum von Tartarus</translation>
+    </message>
+    <message>
+        <source>Der Vulkan</source>
+        <translation>Der Vulkan</translation>
+    </message>
+    <message>
+        <source>Die Allee des Blutvergießens</source>
+        <translation>Die Allee des Blutvergießens</translation>
+    </message>
+    <message>
+        <source>Kreuzweg</source>
+        <translation>Kreuzweg</translation>
+    </message>
+    <message>
+        <source>Kasyr Lutien</source>
+        <translation>Kasyr Lutien</translation>
+    </message>
+    <message>
+        <source>Mortalis</source>
+        <translation>Mortalis</translation>
+    </message>
+    <message>
+        <source>Testgelände</source>
+        <translation>Testgelände</translation>
+    </message>
+    <message>
+        <source>Straßen von Vogen</source>
+        <translation>Straßen von Vogen</translation>
+    </message>
+    <message>
+        <source>Die Gräber</source>
+        <translation>Die Gräber</translation>
+    </message>
+    <message>
+        <source>Daturias</source>
+        <translation>Daturias</translation>
+    </message>
+    <message>
+        <source>Vorhof zur Hölle</source>
+        <translation>Vorhof zur Hölle</translation>
+    </message>
+    <message>
+        <source>Letzte Hoffnung</source>
+        <translation>Letzte Hoffnung</translation>
+    </message>
+    <message>
+        <source>Penal-Kolonie</source>
+        <translation>Penal-Kolonie</translation>
+    </message>
+</context>
+<context>
+    <name>Kopiergrund</name>
+    <message>
+        <source>Quelle und Ziel sind dieselbe Datei</source>
+        <translation>Quelle und Ziel sind dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>keine lesbare Datei</source>
+        <translation>keine lesbare Datei</translation>
+    </message>
+    <message>
+        <source>Zielordner existiert nicht</source>
+        <translation>Zielordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>Kopie nicht bestätigt und wieder entfernt</source>
+        <translation>Kopie nicht bestätigt und wieder entfernt</translation>
+    </message>
+    <message>
+        <source>Kopieren fehlgeschlagen</source>
+        <translation>Kopieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>kein freier Name im Zielordner</source>
+        <translation>kein freier Name im Zielordner</translation>
+    </message>
+    <message>
+        <source>wird noch geschrieben</source>
+        <translation>wird noch geschrieben</translation>
+    </message>
+    <message>
+        <source>zu groß</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>inzwischen nicht mehr vorhanden</source>
+        <translation>inzwischen nicht mehr vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>Kopiermeldung</name>
+    <message numerus="yes">
+        <source>%n Replays werden noch geschrieben und kommen beim nächsten Import mit.</source>
+        <translation>
+            <numerusform>1 Replay wird noch geschrieben und kommt beim nächsten Import mit.</numerusform>
+            <numerusform>%n Replays werden noch geschrieben und kommen beim nächsten Import mit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays wurden nicht kopiert:</source>
+        <translation>
+            <numerusform>1 Replay wurde nicht kopiert:</numerusform>
+            <numerusform>%n Replays wurden nicht kopiert:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays wurden kopiert.</source>
+        <translation>
+            <numerusform>1 Replay wurde kopiert.</numerusform>
+            <numerusform>%n Replays wurden kopiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays kopiert</source>
+        <translation>
+            <numerusform>1 Replay kopiert</numerusform>
+            <numerusform>%n Replays kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays waren schon vorhanden.</source>
+        <translation>
+            <numerusform>1 Replay war schon vorhanden.</numerusform>
+            <numerusform>%n Replays waren schon vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays aus Playback in die Bibliothek verschoben.</source>
+        <translation>
+            <numerusform>1 Replay aus Playback in die Bibliothek verschoben.</numerusform>
+            <numerusform>%n Replays aus Playback in die Bibliothek verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays nach Playback kopiert.</source>
+        <translation>
+            <numerusform>1 Replay nach Playback kopiert.</numerusform>
+            <numerusform>%n Replays nach Playback kopiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays konnten nicht nach Playback kopiert werden:</source>
+        <translation>
+            <numerusform>1 Replay konnte nicht nach Playback kopiert werden:</numerusform>
+            <numerusform>%n Replays konnten nicht nach Playback kopiert werden:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:</source>
+        <translation>
+            <numerusform>1 markiertes Replay ist durch die Suche ausgeblendet und wurde nicht kopiert:</numerusform>
+            <numerusform>%n markierte Replays sind durch die Suche ausgeblendet und wurden nicht kopiert:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Meldung</name>
+    <message>
+        <source>Fehler beim öffnen der Datei.</source>
+        <translation>Fehler beim öffnen der Datei.</translation>
+    </message>
+    <message>
+        <source>Datei existiert nicht.</source>
+        <translation>Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat ein unerwartetes Format und wurde nicht geändert.</source>
+        <translation>Die Datei hat ein unerwartetes Format und wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist schreibgeschützt und wurde nicht umbenannt.</source>
+        <translation>Die Datei ist schreibgeschützt und wurde nicht umbenannt.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde inzwischen verändert und wurde nicht umbenannt.</source>
+        <translation>Die Datei wurde inzwischen verändert und wurde nicht umbenannt.</translation>
+    </message>
+</context>
+<context>
+    <name>Namensliste</name>
+    <message numerus="yes">
+        <source>und %n weitere</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Rasse</name>
+    <message>
+        <source>Space Marines</source>
+        <translation>Space Marines</translation>
+    </message>
+    <message>
+        <source>Chaos Marines</source>
+        <translation>Chaos Marines</translation>
+    </message>
+    <message>
+        <source>Eldar</source>
+        <translation>Eldar</translation>
+    </message>
+    <message>
+        <source>Orkz</source>
+        <translation>Orkz</translation>
+    </message>
+</context>
+<context>
+    <name>Scanmeldung</name>
+    <message numerus="yes">
+        <source>Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:</source>
+        <translation>
+            <numerusform>Diese Datei ist kein lesbares Replay und fehlt in der Liste:</numerusform>
+            <numerusform>Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Siegbedingung</name>
+    <message>
+        <source>Vernichtung</source>
+        <translation>Vernichtung</translation>
+    </message>
+    <message>
+        <source>Attentat</source>
+        <translation>Attentat</translation>
+    </message>
+    <message>
+        <source>Kontrollgebiet</source>
+        <translation>Kontrollgebiet</translation>
+    </message>
+    <message>
+        <source>HQ zerstören</source>
+        <translation>HQ zerstören</translation>
+    </message>
+    <message>
+        <source>Ökonomischer Sieg</source>
+        <translation>Ökonomischer Sieg</translation>
+    </message>
+    <message>
+        <source>Erobern und halten</source>
+        <translation>Erobern und halten</translation>
+    </message>
+    <message>
+        <source>Sudden Death</source>
+        <translation>Sudden Death</translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialoge</name>
+    <message>
+        <source>%1 von %2 Zeichen</source>
+        <translation>%1 von %2 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Replays &amp;kopieren</source>
+        <translation>Replays &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Umbenennen</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>DOW &amp;starten</source>
+        <translation>DOW &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Liste &amp;aktualisieren</source>
+        <translation>Liste &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>Replays aus Playback &amp;importieren</source>
+        <translation>Replays aus Playback &amp;importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Quellarch…</source>
+        <translation>Ü&amp;ber Quellarch…</translation>
+    </message>
+    <message>
+        <source>Bitte unter Optionen die Verzeichnisse eintragen.</source>
+        <translation>Bitte unter Optionen die Verzeichnisse eintragen.</translation>
+    </message>
+    <message>
+        <source>Die Verzeichnisse fehlen: Optionen (Alt+O)</source>
+        <translation>Die Verzeichnisse fehlen: Optionen (Alt+O)</translation>
+    </message>
+    <message>
+        <source>Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.</source>
+        <translation>Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.</translation>
+    </message>
+    <message>
+        <source>Das Dawn of War - Verzeichnis %1 gibt es nicht.</source>
+        <translation>Das Dawn of War - Verzeichnis %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.</source>
+        <translation>Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis %1 gibt es nicht.</source>
+        <translation>Das Replay-Verzeichnis %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Namen eingeben.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Ein Name nur aus Leerzeichen geht nicht.</source>
+        <translation>Ein Name nur aus Leerzeichen geht nicht.</translation>
+    </message>
+    <message>
+        <source>Der Name ist länger als 25 Zeichen.</source>
+        <translation>Der Name ist länger als 25 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Kein Replay gewählt: nichts umbenannt.</source>
+        <translation>Kein Replay gewählt: nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>Replay: %1
+Datei: %2</source>
+        <translation>Replay: %1
+Datei: %2</translation>
+    </message>
+    <message>
+        <source>Nichts umbenannt.</source>
+        <translation>Nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>%1 heißt jetzt „%2“.</source>
+        <translation>%1 heißt jetzt „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht umbenannt.</source>
+        <translation>%1 wurde nicht umbenannt.</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</source>
+        <translation>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</translation>
+    </message>
+    <message>
+        <source>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</source>
+        <translation>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</translation>
+    </message>
+    <message>
+        <source>Dawn of War wurde mit Steam installiert, doch das Programm „steam“ wurde nicht gefunden. Bitte Steam installieren.</source>
+        <translation>Dawn of War wurde mit Steam installiert, doch das Programm „steam“ wurde nicht gefunden. Bitte Steam installieren.</translation>
+    </message>
+    <message>
+        <source>Dawn of War wurde nicht gestartet.</source>
+        <translation>Dawn of War wurde nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht gestartet werden.<byte value="xd"/>
+%2</source>
+        <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Dawn of War wird gestartet: %1</source>
+        <translation>Dawn of War wird gestartet: %1</translation>
+    </message>
+    <message>
+        <source>Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll.</source>
+        <translation>Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll.</translation>
+    </message>
+    <message>
+        <source>Keine Replays in %1</source>
+        <translation>Keine Replays in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays in %1</source>
+        <translation>
+            <numerusform>%n Replay in %1</numerusform>
+            <numerusform>%n Replays in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kein Replay-Verzeichnis eingetragen</source>
+        <translation>Kein Replay-Verzeichnis eingetragen</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis %1 kann nicht gelesen werden</source>
+        <translation>Das Replay-Verzeichnis %1 kann nicht gelesen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Dateien nicht lesbar</source>
+        <translation>
+            <numerusform>, %n Datei nicht lesbar</numerusform>
+            <numerusform>, %n Dateien nicht lesbar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptionen</name>
+    <message>
+        <source>„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel unter ~/.wine/drive_c/ für C:\.</source>
+        <translation>„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel unter ~/.wine/drive_c/ für C:\.</translation>
+    </message>
+    <message>
+        <source>das Programm W40k.exe und der Ordner Playback</source>
+        <translation>das Programm W40k.exe und der Ordner Playback</translation>
+    </message>
+    <message>
+        <source>der Ordner Playback</source>
+        <translation>der Ordner Playback</translation>
+    </message>
+    <message>
+        <source>das Programm W40k.exe</source>
+        <translation>das Programm W40k.exe</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt %2.
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt %2.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Das Dawn of War - Verzeichnis %1 gibt es nicht.
+Trotzdem übernehmen?</source>
+        <translation>Das Dawn of War - Verzeichnis %1 gibt es nicht.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Dawn of War - Verzeichnis</source>
+        <translation>Dawn of War - Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis %1 gibt es nicht.
+Soll es angelegt werden?</source>
+        <translation>Das Replay-Verzeichnis %1 gibt es nicht.
+Soll es angelegt werden?</translation>
+    </message>
+    <message>
+        <source>Replay-Verzeichnis anlegen</source>
+        <translation>Replay-Verzeichnis anlegen</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</source>
+        <translation>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarch-cli</name>
+    <message>
+        <source>Im Spielordner %1 gibt es keinen Ordner Playback.</source>
+        <translation>Im Spielordner %1 gibt es keinen Ordner Playback.</translation>
+    </message>
+    <message>
+        <source>%1: nicht in der Liste (%2)</source>
+        <translation>%1: nicht in der Liste (%2)</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht gelesen werden.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>quellarch-cli %1: die Replays von Dawn of War auf der Befehlszeile, so wie Quellarch sie liest.
+</source>
+        <translation>quellarch-cli %1: die Replays von Dawn of War auf der Befehlszeile, so wie Quellarch sie liest.
+</translation>
+    </message>
+    <message>
+        <source>Ein Ordner darf mit oder ohne Trenner am Ende angegeben werden.
+Ergebnis: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.
+</source>
+        <translation>Ein Ordner darf mit oder ohne Trenner am Ende angegeben werden.
+Ergebnis: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:
+  quellarch-cli list &quot;C:\Users\Name\Documents\Replays&quot;
+Das Fenster von Quellarch ist quellarch.exe.
+
+Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
+</source>
+        <translation>quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:
+  quellarch-cli list &quot;C:\Users\Name\Documents\Replays&quot;
+Das Fenster von Quellarch ist quellarch.exe.
+
+Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
+</translation>
+    </message>
+    <message>
+        <source>quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.
+</source>
+        <translation>quellarch-cli: Die Ausgabe konnte nicht geschrieben werden.
+</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 existiert nicht.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Ordner.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+</context>
+</TS>
