@@ -28,6 +28,8 @@ enum class Operation {
     // means the file system does not offer that way, as on some FUSE and network mounts.
     OhneErsetzenUmbenennen,  // POSIX renameat2 with RENAME_NOREPLACE (and RENAME_EXCHANGE)
     Verknuepfen,             // POSIX link
+    Beobachten,        // a folder watch started: failing means the system refuses it
+    Benachrichtigung,  // notifications fetched: failing means the system dropped them
     Anzahl_                  // keep last
 };
 
