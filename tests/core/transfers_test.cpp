@@ -215,6 +215,13 @@ TEST_F(TransfersTest, Import) {
          {{"X.REC", 'K'}, {"y.Rec", 'K'}}, {{"z.txt", 'C'}}, {{"X.REC", 'A'}, {"y.Rec", 'B'}}},
         {"gleicher Inhalt im Ziel, entfernen", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'V'}}, {},
          {{"a.rec", 'A'}}},
+        // A game the automatic save named by its contents does not come back as temp.rec.
+        {"gleicher Inhalt unter anderem Namen, entfernen", {{"temp.rec", 'A'}},
+         {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"temp.rec", 'B'}}, true, {{"temp.rec", 'V'}}, {},
+         {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"temp.rec", 'B'}}},
+        {"gleicher Inhalt unter anderem Namen, behalten", {{"temp.rec", 'A'}, {"neu.rec", 'C'}},
+         {{"Spiel A.rec", 'A'}}, false, {{"temp.rec", 'V'}, {"neu.rec", 'K'}}, {{"temp.rec", 'A'}, {"neu.rec", 'C'}},
+         {{"Spiel A.rec", 'A'}, {"neu.rec", 'C'}}},
         {"gleicher Inhalt im Ziel, behalten", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, false, {{"a.rec", 'V'}},
          {{"a.rec", 'A'}}, {{"a.rec", 'A'}}},
         {"anderer Inhalt im Ziel, entfernen", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'K'}}, {},
