@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bibliothek.h"
 #include "core/platform/dateioperationen.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/fehlerplan.h"
@@ -313,6 +314,15 @@ TEST_F(TransfersTest, Import) {
         EXPECT_EQ(fs::exists(b), !fall.ohneBibliothek);
         NichtsVerloren(vorher, {p, b});
     }
+}
+
+// The start-up question is asked only for Playback replays whose bytes the library does
+// not hold under any name.
+TEST_F(TransfersTest, NurWasNochNichtInDerBibliothekIstGiltAlsNeu) {
+    Fuellen(playback, {{"temp.rec", 'A'}, {"neu.rec", 'C'}});
+    Fuellen(bib, {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"neu.rec", 'B'}});
+    TBibliothek bibliothek = TBibliothek::Lesen(bib);
+    EXPECT_EQ(PlaybackNeue(spiel, bibliothek), std::vector<std::string>{"neu.rec"});
 }
 
 TEST_F(TransfersTest, ImportMitJederSchreibweiseDesSpielverzeichnisses) {

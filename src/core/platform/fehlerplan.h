@@ -35,6 +35,8 @@ enum class Operation {
 
 // The n-th call (1-based, counted from now) of op fails; 0 clears the plan for op.
 void FehlerEinplanen(Operation op, int nterAufruf);
+// Every call of op fails from now on, until the plan is cleared: a system that never can.
+void FehlerDauerhaftEinplanen(Operation op);
 // The n-th call (1-based, counted from now) of op first runs aktion, once; the call then
 // goes on as planned. The action may use the file system, and start other steps, freely:
 // calls it makes are counted like any other.
