@@ -51,14 +51,11 @@ TBibliothek TBibliothek::Lesen(const std::string& verzeichnis) {
     return b;
 }
 
-TBibliothek::TEintrag& TBibliothek::Eintrag(const std::string& name) {
-    auto [it, neu] = eintraege_.try_emplace(name);
-    if (neu) ohneGroesse_.push_back(name);
-    return it->second;
-}
+// Every caller gives a new entry its size next, or none (GroesseSetzen).
+TBibliothek::TEintrag& TBibliothek::Eintrag(const std::string& name) { return eintraege_[name]; }
 
 void TBibliothek::GroesseSetzen(const std::string& name, TEintrag& e, std::optional<std::int64_t> groesse) {
-    if (e.groesse == groesse) return;
+    if (groesse && e.groesse == groesse) return;
     if (e.groesse) {
         auto& namen = nachGroesse_[*e.groesse];
         namen.erase(std::find(namen.begin(), namen.end(), name));
@@ -66,13 +63,17 @@ void TBibliothek::GroesseSetzen(const std::string& name, TEintrag& e, std::optio
     }
     e.groesse = groesse;
     if (groesse) nachGroesse_[*groesse].push_back(name);
-    else ohneGroesse_.push_back(name);
+    else ohneGroesse_.push_back(name);  // looked up when the content rule first needs it
 }
 
 void TBibliothek::Austragen(const std::string& name) {
     auto it = eintraege_.find(name);
     if (it == eintraege_.end()) return;
-    GroesseSetzen(name, it->second, std::nullopt);
+    if (const auto groesse = it->second.groesse) {
+        auto& namen = nachGroesse_[*groesse];
+        namen.erase(std::find(namen.begin(), namen.end(), name));
+        if (namen.empty()) nachGroesse_.erase(*groesse);
+    }
     if (it->second.imIndex) indexVeraltet_ = true;
     eintraege_.erase(it);
 }
@@ -84,7 +85,7 @@ void TBibliothek::Eintragen(const std::string& name, const std::optional<plattfo
     e.gemeldet = stempel.has_value();
     e.inListe = inListe;
     e.imIndex = imIndex && stempel;
-    if (stempel) GroesseSetzen(name, e, stempel->groesse);
+    GroesseSetzen(name, e, stempel ? std::optional(stempel->groesse) : std::nullopt);
     if (inhalt && stempel) {
         e.inhalt = inhalt;
         e.inhaltStempel = stempel;
@@ -167,10 +168,11 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
         return a;
     }
     if (it != eintraege_.end() && it->second.gemeldet && it->second.stempel == stempel) return a;
-    TEintrag& e = Eintrag(name);
-    const bool warInListe = e.inListe;
+    const bool warInListe = it != eintraege_.end() && it->second.inListe;
     // From here on the caller hears of the file as it is now.
+    TEintrag* eintrag = nullptr;
     auto melden = [&](TBibliotheksstand stand, bool inListe) {
+        TEintrag& e = *(eintrag = &Eintrag(name));
         a.Stand = stand;
         if (e.imIndex || inListe) indexVeraltet_ = true;
         e.stempel = stempel;
@@ -204,10 +206,10 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
     TBibliotheksaenderung fertig = melden(warInListe ? TBibliotheksstand::Geaendert : TBibliotheksstand::Neu, true);
     // The stamp the reader's open found belongs to the bytes it read.
     if (gelesen) {
-        e.stempel = gelesen;
-        GroesseSetzen(name, e, gelesen->groesse);
+        eintrag->stempel = gelesen;
+        GroesseSetzen(name, *eintrag, gelesen->groesse);
     }
-    e.imIndex = true;
+    eintrag->imIndex = true;
     return fertig;
 }
 
@@ -237,6 +239,13 @@ std::vector<TBibliotheksaenderung> TBibliothek::Aktualisieren(const std::vector<
         }
     }
     return aenderungen;
+}
+
+TOrdnerblick::TStaende TBibliothek::Staende() const {
+    TOrdnerblick::TStaende staende;
+    staende.reserve(eintraege_.size());
+    for (const auto& [name, e] : eintraege_) staende.emplace_back(name, e.gemeldet ? e.stempel : std::nullopt);
+    return staende;
 }
 
 bool TBibliothek::IndexSchreiben(const std::vector<std::unique_ptr<TReplay>>& replays) {

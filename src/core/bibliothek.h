@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/inhalt.h"
+#include "core/ordnerblick.h"
 #include "core/platform/dateistempel.h"
 
 class TReplay;
@@ -80,6 +81,10 @@ public:
     // A file this program just put under name, with the content value of its bytes: the
     // next InhaltFinden knows it without reading it, before the watch reports it.
     void Aufnehmen(const std::string& name, const std::optional<TInhalt>& inhalt);
+
+    // Each file as the caller was last told of it, for a folder watch's reference
+    // (TOrdnerverfolgung), so it need not take every stamp again.
+    TOrdnerblick::TStaende Staende() const;
 
     // Whether the index file differs from what it would be written as now.
     bool IndexVeraltet() const { return indexVeraltet_; }

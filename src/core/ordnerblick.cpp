@@ -37,6 +37,12 @@ std::vector<std::string> TOrdnerblick::Blicken(bool melden) {
 
 void TOrdnerblick::Aufnehmen() { Blicken(false); }
 
+void TOrdnerblick::Aufnehmen(TStaende staende) {
+    stand_.clear();
+    stand_.reserve(staende.size());
+    for (auto& [name, stempel] : staende) stand_[std::move(name)] = {stempel, blick_};
+}
+
 std::vector<std::string> TOrdnerblick::Vergleichen() { return Blicken(true); }
 
 void TOrdnerblick::Nachtragen(const std::string& name) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/platform/dateistempel.h"
@@ -17,6 +18,10 @@ public:
 
     // Takes the folder as it stands as the reference, reporting nothing.
     void Aufnehmen();
+    // Takes what another look found as the reference (the library scan's stamps), which
+    // spares a second stamp for each of a big folder's files.
+    using TStaende = std::vector<std::pair<std::string, std::optional<plattform::Dateistempel>>>;
+    void Aufnehmen(TStaende staende);
     // The names that came, went or changed their stamp since the reference, which then
     // becomes the folder as it stands now; in listing order, the vanished ones last.
     std::vector<std::string> Vergleichen();

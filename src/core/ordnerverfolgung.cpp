@@ -21,13 +21,15 @@ std::int64_t StempelSeit(std::chrono::steady_clock::time_point anfang) {
 
 }  // namespace
 
-TOrdnerverfolgung::TOrdnerverfolgung(std::string ordner, std::string maske)
+TOrdnerverfolgung::TOrdnerverfolgung(std::string ordner, std::string maske,
+                                     std::optional<TOrdnerblick::TStaende> ausgangslage)
     : ordner_(std::move(ordner)), maske_(maske), blick_(ordner_, std::move(maske)) {
     const std::int64_t jetzt = plattform::StempelZeitJetzt();
     // The watch first: a change between it and the reference is reported, not lost.
     WaechterStarten(jetzt);
     fern_ = plattform::FernerOrdner(ordner_);
-    blick_.Aufnehmen();
+    if (ausgangslage) blick_.Aufnehmen(std::move(*ausgangslage));
+    else blick_.Aufnehmen();
     blickAbstand_ = Sekunden(kBlickAbstandSekunden);
     naechsterBlick_ = jetzt + blickAbstand_;
     neuerGriff_ = false;

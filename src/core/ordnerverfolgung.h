@@ -33,8 +33,11 @@ struct TOrdnerbericht {
 class TOrdnerverfolgung {
 public:
     // ordner ends with a separator. Starts the watch and takes the folder as it stands as
-    // the reference (one listing with stamps), so that what was there before is not reported.
-    explicit TOrdnerverfolgung(std::string ordner, std::string maske = "*.rec");
+    // the reference (one listing with stamps), so that what was there before is not
+    // reported; or takes ausgangslage as that reference where the caller has it (the
+    // library's view after its scan, TBibliothek::Staende), which is then not listed.
+    explicit TOrdnerverfolgung(std::string ordner, std::string maske = "*.rec",
+                               std::optional<TOrdnerblick::TStaende> ausgangslage = std::nullopt);
     ~TOrdnerverfolgung();
     TOrdnerverfolgung(const TOrdnerverfolgung&) = delete;
     TOrdnerverfolgung& operator=(const TOrdnerverfolgung&) = delete;

@@ -12,6 +12,7 @@
 
 #include "core/bibliothek.h"
 #include "core/dateifunktionen.h"
+#include "core/ordnerverfolgung.h"
 #include "core/platform/dateistempel.h"
 #include "core/platform/fehlerplan.h"
 #include "core/platform/quelldatei.h"
@@ -272,4 +273,23 @@ TEST_F(BibliothekTest, IndexAusDerLaufendenAnsicht) {
     ASSERT_EQ(Replays.size(), 1u);
     EXPECT_EQ(Replays[0]->Dateiname, "b.rec");
     EXPECT_EQ(Replays[0]->Spielname, "Spiel B");
+}
+
+// The scan's stamps serve a folder watch as its reference: after an overflow its look
+// reports the one file that changed, not every file the scan saw.
+TEST_F(BibliothekTest, DieStaendeDesScansSindDieDesOrdners) {
+    for (const char* name : {"a.rec", "b.rec", "c.rec"}) Alt(bib + name, 'A');
+    TStumm m;
+    TBibliothek bibliothek;
+    ASSERT_EQ(ReplaysLaden(bib, m, &bibliothek), kLadenOk);
+    TOrdnerverfolgung verfolgung(bib, "*.rec", bibliothek.Staende());
+    Alt(bib + "b.rec", 'B');
+    plattform::FehlerEinplanen(Operation::Benachrichtigung, 1);
+    TOrdnerbericht bericht;
+    for (int i = 0; i < 50 && !bericht.Abgeglichen; ++i) {
+        verfolgung.Warten(100);
+        bericht = verfolgung.Abholen();
+    }
+    EXPECT_TRUE(bericht.Abgeglichen);
+    EXPECT_EQ(bericht.Namen, std::vector<std::string>{"b.rec"});
 }
