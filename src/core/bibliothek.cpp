@@ -151,6 +151,7 @@ void TBibliothek::Aufnehmen(const std::string& name, const std::optional<TInhalt
     if (!stempel) return;
     TEintrag& e = Eintrag(name);
     GroesseSetzen(name, e, stempel->groesse);
+    e.eigen = stempel;
     if (inhalt && stempel->aenderung <= Indexgrenze()) {
         e.inhalt = inhalt;
         e.inhaltStempel = stempel;
@@ -169,6 +170,7 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
     }
     if (it != eintraege_.end() && it->second.gemeldet && it->second.stempel == stempel) return a;
     const bool warInListe = it != eintraege_.end() && it->second.inListe;
+    const bool eigen = it != eintraege_.end() && it->second.eigen == stempel;
     // From here on the caller hears of the file as it is now.
     TEintrag* eintrag = nullptr;
     auto melden = [&](TBibliotheksstand stand, bool inListe) {
@@ -189,7 +191,7 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
         a.NochmalUm = jetzt + plattform::StempelProSekunde();
         return a;
     }
-    if (datei && WirdNochGeschrieben(*datei)) {
+    if (datei && !eigen && WirdNochGeschrieben(*datei)) {
         a.Stand = TBibliotheksstand::WirdGeschrieben;
         a.NochmalUm = NochmalUm(*datei);
         return a;

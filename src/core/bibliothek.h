@@ -78,8 +78,10 @@ public:
     // library holds a file of its size, and those files only when their value is not known.
     std::optional<std::string> InhaltFinden(const plattform::Quelldatei& datei);
 
-    // A file this program just put under name, with the content value of its bytes: the
-    // next InhaltFinden knows it without reading it, before the watch reports it.
+    // A file this program just put under name, whole, with the content value of its bytes:
+    // the next InhaltFinden knows it without reading it, before the watch reports it, and
+    // Aktualisieren reads it at once, without waiting for quiet where the system cannot
+    // tell whether someone is still writing it.
     void Aufnehmen(const std::string& name, const std::optional<TInhalt>& inhalt);
 
     // Each file as the caller was last told of it, for a folder watch's reference
@@ -100,6 +102,7 @@ private:
         std::optional<std::int64_t> groesse;             // the size last seen, for the content rule
         std::optional<TInhalt> inhalt;                   // the value of the file at inhaltStempel
         std::optional<plattform::Dateistempel> inhaltStempel;
+        std::optional<plattform::Dateistempel> eigen;  // the stamp of a file this program put there whole
         bool gemeldet = false;  // the caller was told of the file at stempel, whatever it was
         bool inListe = false;   // and the list shows it
         bool imIndex = false;   // and it was read without a notice, so the index may keep it

@@ -248,6 +248,13 @@ TEST_F(BibliothekTest, EineDieNochGeschriebenWirdWartet) {
     plattform::UhrStellen(a[0].NochmalUm);
     plattform::FehlerEinplanen(Operation::Schreibtest, 1);
     EXPECT_EQ(bibliothek.Aktualisieren({"a.rec"})[0].Stand, TBibliotheksstand::Neu);
+    // A copy this program made is whole when it gets its name: no quiet time for it.
+    Alt(bib + "b.rec", 'B');
+    bibliothek.Aufnehmen("b.rec", std::nullopt);
+    ASSERT_TRUE(plattform::ZustandLesen(bib + "b.rec", z));
+    plattform::UhrStellen(std::max(z.aenderung, z.wechsel));
+    plattform::FehlerEinplanen(Operation::Schreibtest, 1);
+    EXPECT_EQ(bibliothek.Aktualisieren({"b.rec"})[0].Stand, TBibliotheksstand::Neu);
 }
 
 // The index written from the live view is one the next scan trusts: it opens no file.
