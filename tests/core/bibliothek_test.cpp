@@ -74,6 +74,13 @@ protected:
         IndexVerzeichnis.clear();
         Replays.clear();
     }
+    // The library as the window has it after its scan.
+    TBibliothek Gescannt() {
+        TStumm m;
+        TBibliothek bibliothek;
+        EXPECT_EQ(ReplaysLaden(bib, m, &bibliothek), kLadenOk);
+        return bibliothek;
+    }
     std::unique_ptr<plattform::Quelldatei> Neu(char kennung, const std::string& name = "temp.rec") {
         DateiSchreiben(anderswo + name, Replay(kennung));
         return plattform::Quelldatei::Oeffnen(anderswo + name);
@@ -147,17 +154,13 @@ TEST_F(BibliothekTest, DerIndexBehaeltDieWerte) {
     Heimordner heim;
     IndexVerzeichnis = heim.Pfad() + "cache/";
     Alt(bib + "x.rec", 'B');
-    TStumm m;
-    TBibliothek erste;
-    ASSERT_EQ(ReplaysLaden(bib, m, &erste), kLadenOk);
+    TBibliothek erste = Gescannt();
     EXPECT_FALSE(erste.InhaltFinden(*Neu('A')));
     EXPECT_TRUE(erste.IndexVeraltet());
     ASSERT_TRUE(erste.IndexSchreiben(Replays));
     Alt(bib + "y.rec", 'c');  // the next scan writes the index anew
-    TBibliothek zweite;
-    ASSERT_EQ(ReplaysLaden(bib, m, &zweite), kLadenOk);
-    TBibliothek dritte;
-    ASSERT_EQ(ReplaysLaden(bib, m, &dritte), kLadenOk);
+    Gescannt();
+    TBibliothek dritte = Gescannt();
     EXPECT_TRUE(LiestHoechstens(1, [&] { EXPECT_FALSE(dritte.InhaltFinden(*Neu('C'))); }));
 }
 
@@ -225,9 +228,7 @@ TEST_F(BibliothekTest, AktualisierenLiestNurWasSichGeaendertHat) {
 // A file someone is still copying into the library is not read, and not damaged: it is
 // read once it is whole and quiet.
 TEST_F(BibliothekTest, EineDieNochGeschriebenWirdWartet) {
-    TStumm m;
-    TBibliothek bibliothek;
-    ASSERT_EQ(ReplaysLaden(bib, m, &bibliothek), kLadenOk);
+    TBibliothek bibliothek = Gescannt();
     const Bytes& ganz = Replay('A');
     {
         std::ofstream kopie(FsPfad(bib + "a.rec"), std::ios::binary);
@@ -262,9 +263,7 @@ TEST_F(BibliothekTest, IndexAusDerLaufendenAnsicht) {
     Heimordner heim;
     IndexVerzeichnis = heim.Pfad() + "cache/";
     Alt(bib + "a.rec", 'A');
-    TStumm m;
-    TBibliothek bibliothek;
-    ASSERT_EQ(ReplaysLaden(bib, m, &bibliothek), kLadenOk);
+    TBibliothek bibliothek = Gescannt();
     Alt(bib + "b.rec", 'B');
     fs::remove(FsPfad(bib + "a.rec"));
     for (auto& a : bibliothek.Aktualisieren({"a.rec", "b.rec"})) {
@@ -286,9 +285,7 @@ TEST_F(BibliothekTest, IndexAusDerLaufendenAnsicht) {
 // reports the one file that changed, not every file the scan saw.
 TEST_F(BibliothekTest, DieStaendeDesScansSindDieDesOrdners) {
     for (const char* name : {"a.rec", "b.rec", "c.rec"}) Alt(bib + name, 'A');
-    TStumm m;
-    TBibliothek bibliothek;
-    ASSERT_EQ(ReplaysLaden(bib, m, &bibliothek), kLadenOk);
+    TBibliothek bibliothek = Gescannt();
     TOrdnerverfolgung verfolgung(bib, "*.rec", bibliothek.Staende());
     Alt(bib + "b.rec", 'B');
     plattform::FehlerEinplanen(Operation::Benachrichtigung, 1);
