@@ -1,6 +1,7 @@
 #include "core/transfers.h"
 
 #include "core/bibliothek.h"
+#include "core/geloeschte.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/platform/quelldatei.h"
@@ -97,12 +98,18 @@ TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::stri
     return PlaybackImportieren(dowVerzeichnis, replayVerzeichnis, true, bibliothek);
 }
 
-std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek) {
+std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte) {
     const std::string playback = PlaybackOrdner(dowVerzeichnis);
     std::vector<std::string> neue;
     for (const std::string& name : plattform::Aufzaehlen(playback + "*.rec")) {
         const auto datei = plattform::Quelldatei::Oeffnen(playback + name);
-        if (datei && !bibliothek.InhaltFinden(*datei)) neue.push_back(name);
+        if (!datei || bibliothek.InhaltFinden(*datei)) continue;
+        if (geloeschte && !geloeschte->Leer()) {
+            const auto inhalt = InhaltBerechnen(*datei);
+            if (inhalt && geloeschte->Enthaelt(*inhalt)) continue;
+        }
+        neue.push_back(name);
     }
     return neue;
 }

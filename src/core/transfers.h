@@ -5,6 +5,7 @@
 #include "core/uebertragung.h"
 
 class TBibliothek;
+class TGeloeschte;
 // The file work of the three replay transfers: the import from the game's Playback
 // folder, the copy of chosen replays into it, and the move of the whole library. No
 // questions and no messages here; the windows ask, call these and report the counts.
@@ -56,10 +57,12 @@ TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std:
 TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                               TBibliothek* bibliothek = nullptr);
 
-// The Playback replays whose bytes the library does not hold under any name: the start-up
-// question is asked only when there are such. Reads a Playback file only when the library
-// holds one of its size.
-std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek);
+// The Playback replays whose bytes the library does not hold under any name, and, with
+// geloeschte, that the user did not delete from it: the start-up question is asked only
+// when there are such. Reads a Playback file only when the library holds one of its size,
+// or when geloeschte holds anything.
+std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte = nullptr);
 
 // Step 2 of "Replays kopieren", once per checked row: copies the library file dateiname
 // (`Dateiname` of the row's replay) into the Playback folder.

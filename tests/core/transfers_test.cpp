@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bibliothek.h"
+#include "core/geloeschte.h"
 #include "core/platform/dateioperationen.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/fehlerplan.h"
@@ -323,6 +324,10 @@ TEST_F(TransfersTest, NurWasNochNichtInDerBibliothekIstGiltAlsNeu) {
     Fuellen(bib, {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"neu.rec", 'B'}});
     TBibliothek bibliothek = TBibliothek::Lesen(bib);
     EXPECT_EQ(PlaybackNeue(spiel, bibliothek), std::vector<std::string>{"neu.rec"});
+    // Nor is a replay the user deleted from the library.
+    TGeloeschte geloeschte;
+    geloeschte.Merken(*InhaltBerechnen(playback + "neu.rec"));
+    EXPECT_TRUE(PlaybackNeue(spiel, bibliothek, &geloeschte).empty());
 }
 
 TEST_F(TransfersTest, ImportMitJederSchreibweiseDesSpielverzeichnisses) {
