@@ -9,6 +9,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/ordnerverfolgung.h"
@@ -117,6 +118,18 @@ TEST(Ordnerwaechter, NenntDieGeaenderteDatei) {
                 return a.Name == name && std::count(arten.begin(), arten.end(), a.Art) > 0;
             })) << name;
     }
+}
+
+// A thread waiting on a watch is woken from another one, to stop it.
+TEST(Ordnerwaechter, AufweckenBeendetDasWarten) {
+    TempVerzeichnis temp;
+    auto w = plattform::Ordnerwaechter::Starten(temp.Pfad());
+    ASSERT_TRUE(w);
+    const auto anfang = std::chrono::steady_clock::now();
+    std::thread wecker([&] { w->Aufwecken(); });
+    EXPECT_FALSE(w->Warten(10000));
+    wecker.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(5));
 }
 
 // The follower reports each changed replay's name once a batch, and nothing else.
