@@ -4,7 +4,8 @@
 //   which is the least any handling of it must do;
 // - the slow look at an idle folder (listing and stamps), against the bare listing, and
 //   the start of a folder watch with a look of its own or with the scan's stamps;
-// - the index written from the live view, the work a window defers to an idle moment.
+// - what an idle window pays for a watched folder, and the index written from the live
+//   view, the work a window defers to an idle moment.
 // Replay sizes are spread as real games spread them, from 48 KiB to 3 MiB (sparse files,
 // so the folder takes little disk).
 #include <benchmark/benchmark.h>
@@ -23,6 +24,8 @@
 #include "core/ordnerblick.h"
 #include "core/ordnerverfolgung.h"
 #include "core/platform/dateisystem.h"
+#include "core/platform/dateistempel.h"
+#include "core/platform/fehlerplan.h"
 #include "core/platform/quelldatei.h"
 #include "core/replay.h"
 #include "core/variablen.h"
@@ -181,6 +184,24 @@ void BM_VerfolgungStarten(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_VerfolgungStarten)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What an idle window pays for a watched folder of 100,000 replays whose notifications
+// work: a call every kPruefAbstandSekunden that checks the folder is still the one watched.
+void BM_RuhigeVerfolgung(benchmark::State& state) {
+    Bibliothek& b = Die();
+    TOrdnerverfolgung v(b.ordner, "*.rec", b.bibliothek.Staende());
+    std::int64_t jetzt = plattform::StempelZeitJetzt();
+    for (auto _ : state) {
+        plattform::UhrStellen(jetzt += TOrdnerverfolgung::kPruefAbstandSekunden * plattform::StempelProSekunde());
+        if (!v.Abholen().Namen.empty()) state.SkipWithError("an idle folder changed");
+    }
+    plattform::UhrStellen(std::nullopt);
+    // Time a call over the time between two calls, in millionths of a core.
+    state.counters["CPU_ppm"] = benchmark::Counter(
+        TOrdnerverfolgung::kPruefAbstandSekunden / 1e6,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RuhigeVerfolgung)->Unit(benchmark::kMicrosecond)->Iterations(1000);
 
 void BM_IndexSchreiben(benchmark::State& state) {
     Bibliothek& b = Die();
