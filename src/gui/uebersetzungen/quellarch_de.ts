@@ -511,7 +511,8 @@ Datei: %2</translation>
     <message>
         <source>%1 konnte nicht gestartet werden.<byte value="xd"/>
 %2</source>
-        <translation>%1 konnte nicht gestartet werden.</translation>
+        <translation>%1 konnte nicht gestartet werden.<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Dawn of War wird gestartet: %1</source>
