@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 
 #include "core/platform/pfad.h"
@@ -26,6 +28,8 @@ std::unique_ptr<QTranslator> Laden(const QString& datei) {
     if (!uebersetzer->load(datei)) return nullptr;
     return uebersetzer;
 }
+
+constexpr const char* kSprachvariablen[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
 
 QString Umgebung(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
 
@@ -58,7 +62,11 @@ QStringList SystemsprachenFenster() {
 }
 
 QStringList SystemsprachenUmgebung() {
-    if (!plattform::IstPosix()) return QLocale::system().uiLanguages();
+    // Windows sets none of these; where a user or a POSIX layer (MSYS, Cygwin, Wine) does,
+    // they speak for the console as they do for gettext's programs there.
+    const bool gesetzt = std::any_of(std::begin(kSprachvariablen), std::end(kSprachvariablen),
+                                     [](const char* name) { return !Umgebung(name).isEmpty(); });
+    if (!plattform::IstPosix() && !gesetzt) return QLocale::system().uiLanguages();
     QString locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         locale = Umgebung(name);

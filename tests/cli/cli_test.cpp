@@ -46,6 +46,13 @@ QString Q(const std::string& pfad) { return QString::fromStdString(pfad); }
 
 class Cli : public ::testing::Test {
 protected:
+    // The tool speaks German here, its own language, whatever the machine's or Wine's
+    // locale: the C locale says so on every platform.
+    static void SetUpTestSuite() {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
+        qputenv("LANG", "C.UTF-8");
+    }
+
     TempVerzeichnis ordner;
     Heimordner heim;  // the tool's game search looks here, not in the real home
 
