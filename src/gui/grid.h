@@ -154,6 +154,11 @@ public:
     // Sorts the data rows again by SortOptions.Column and Direction, as the marker says,
     // the current row going along; after a refill. Nothing while SortOptions.Show is off.
     void Nachsortieren();
+    // Moves data row von to position nach, the current row going along with its contents.
+    void MoveRow(int von, int nach);
+    // Where the sort the marker shows puts data row ARow when every other data row stands
+    // sorted already: one row placed without sorting them all. ARow while the marker is off.
+    int SortierteStelle(int ARow) const;
     // The vertical scroll position in pixels, and setting it within the current range.
     int Rollposition() const;
     void SetRollposition(int Pixel);

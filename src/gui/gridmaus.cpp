@@ -7,6 +7,7 @@
 
 #include "gui/grid.h"
 #include "gui/gridmodell.h"
+#include "gui/sortvergleich.h"
 
 namespace {
 // How far a header must be dragged before it counts as a column move.
@@ -144,6 +145,47 @@ void TCheckSortGrid::MoveColumn(int von, int nach) {
 
 void TCheckSortGrid::Nachsortieren() {
     if (SortOptions.Show && SortOptions.Column >= 0 && SortOptions.Column < ColCount()) Sortieren(SortOptions.Column);
+}
+
+void TCheckSortGrid::MoveRow(int von, int nach) {
+    if (von < 1 || nach < 1 || von >= RowCount() || nach >= RowCount() || von == nach) return;
+    modell_->ZeileVerschieben(von, nach);
+    if (aktZeile_ == von) aktZeile_ = nach;
+    else if (von < aktZeile_ && aktZeile_ <= nach) --aktZeile_;
+    else if (nach <= aktZeile_ && aktZeile_ < von) ++aktZeile_;
+    if (aktZeile_ >= 1) {
+        ankerZeile_ = aktZeile_;
+        ankerSpalte_ = aktSpalte_;
+        AuswahlErweitern(aktSpalte_, aktZeile_);
+    }
+    // Hidden rows and rows of their own height move too.
+    geometrie_.ZeilenVeraltet();
+    GeometrieVormerken();
+    viewport()->update();
+}
+
+int TCheckSortGrid::SortierteStelle(int ARow) const {
+    if (!SortOptions.Show || ARow < 1 || ARow >= RowCount() || SortOptions.Column < 0 ||
+        SortOptions.Column >= ColCount())
+        return ARow;
+    const int vorzeichen = SortOptions.Direction == sdDescending ? -1 : 1;
+    const int letzte = SortOptions.Full ? ColCount() - 1 : SortOptions.Column;
+    const auto vergleich = [&](int x, int y) {
+        for (int s = SortOptions.Column; s <= letzte; ++s)
+            if (const int e = sortvergleich(modell_->Zelle(s, x), modell_->Zelle(s, y), regional_, SortOptions.AutoFormat))
+                return e * vorzeichen;
+        return 0;
+    };
+    // The other rows, numbered 0.. without ARow; after the last of those that do not come
+    // after it, as a stable sort would have put a row that was added last.
+    int unten = 0, oben = RowCount() - 2;
+    while (unten < oben) {
+        const int mitte = (unten + oben) / 2;
+        const int zeile = mitte + 1 < ARow ? mitte + 1 : mitte + 2;
+        if (vergleich(ARow, zeile) < 0) oben = mitte;
+        else unten = mitte + 1;
+    }
+    return unten + 1;
 }
 
 void TCheckSortGrid::Sortieren(int spalte) {

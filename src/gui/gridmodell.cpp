@@ -153,6 +153,21 @@ void TGridModell::ZeilenEntfernen(int ab, int anzahl) {
     if (umbau_ == 0) endRemoveRows();
 }
 
+void TGridModell::ZeileVerschieben(int von, int nach) {
+    if (!Gueltig(0, von) || !Gueltig(0, nach) || von == nach) return;
+    if (umbau_ == 0) beginMoveRows(QModelIndex(), von, von, QModelIndex(), nach > von ? nach + 1 : nach);
+    const auto breite = static_cast<std::ptrdiff_t>(spalten_);
+    const auto zeile = [&](int z) { return zellen_.begin() + z * breite; };
+    if (von < nach) {
+        std::rotate(zeile(von), zeile(von + 1), zeile(nach + 1));
+        std::rotate(koepfe_.begin() + von, koepfe_.begin() + von + 1, koepfe_.begin() + nach + 1);
+    } else {
+        std::rotate(zeile(nach), zeile(von), zeile(von + 1));
+        std::rotate(koepfe_.begin() + nach, koepfe_.begin() + von, koepfe_.begin() + von + 1);
+    }
+    if (umbau_ == 0) endMoveRows();
+}
+
 void TGridModell::ZeileAnhaengen(int hoehe) {
     ZeilenzahlSetzen(Zeilen() + 1, hoehe);
 }

@@ -56,6 +56,8 @@ public:
     void VerstecktSetzen(int zeile, bool versteckt);
 
     void ZeilenEntfernen(int ab, int anzahl);
+    // Moves row von to position nach; the rows between shift by one.
+    void ZeileVerschieben(int von, int nach);
     void ZeileAnhaengen(int hoehe);
     void ZeilenzahlSetzen(int anzahl, int hoehe);
     void SpaltenzahlSetzen(int anzahl);
