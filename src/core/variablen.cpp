@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/fehler.h"
+#include "core/namensvorlage.h"
 #include "core/platform/benutzerordner.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/ini.h"
@@ -18,6 +19,8 @@ std::string ReplayVerzeichnis;
 std::string IndexVerzeichnis;
 std::string DOWHerkunft;
 plattform::Spielfund DOWFund;
+bool AutoSpeichern = true;
+std::string Namensvorlage = kStandardvorlage;
 std::int32_t ReplayAnzahl = 0;
 std::int32_t LadeStatus = 0;
 std::vector<std::unique_ptr<TReplay>> Replays;
@@ -40,6 +43,7 @@ bool VariablenInitialisieren() {
     ConfigDatei = ConfigDateiWaehlen(Programmverzeichnis);
     IndexVerzeichnis = plattform::BenutzerCacheOrdner();
     VerzeichnisseLesen();
+    AutoSpeichernLesen();
     return DOWVerzeichnis.empty() || ReplayVerzeichnis.empty();
 }
 
@@ -87,6 +91,22 @@ std::string SpracheLesen(const std::string& configDatei) {
 
 void SpracheSchreiben(const std::string& sprache) {
     if (!plattform::IniSchreiben(ConfigDatei, "Einstellungen", "Sprache", sprache))
+        throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
+}
+
+void AutoSpeichernLesen() {
+    AutoSpeichern = true;
+    Namensvorlage = kStandardvorlage;
+    if (ConfigDatei.empty()) return;
+    AutoSpeichern = plattform::IniLesen(ConfigDatei, "Einstellungen", "AutoSpeichern", "1") != "0";
+    // A template without any text would name every game ".rec".
+    const std::string vorlage = plattform::IniLesen(ConfigDatei, "Einstellungen", "Namensvorlage", "");
+    if (vorlage.find_first_not_of(' ') != std::string::npos) Namensvorlage = vorlage;
+}
+
+void AutoSpeichernSchreiben() {
+    if (!plattform::IniSchreiben(ConfigDatei, "Einstellungen", "AutoSpeichern", AutoSpeichern ? "1" : "0") ||
+        !plattform::IniSchreiben(ConfigDatei, "Einstellungen", "Namensvorlage", Namensvorlage))
         throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
 }
 

@@ -66,6 +66,16 @@ std::string SpracheLesen(const std::string& configDatei);
 // Writes it to ConfigDatei; raises Fehler as VerzeichnisseSchreiben does.
 void SpracheSchreiben(const std::string& sprache);
 
+// "AutoSpeichern" (1 or 0) and "Namensvorlage" of config.ini's section "Einstellungen":
+// whether the open window saves each new game into the library by itself, and the
+// template its file name is made from. On, with kStandardvorlage, where nothing is set.
+extern bool AutoSpeichern;
+extern std::string Namensvorlage;
+// Reads both from ConfigDatei.
+void AutoSpeichernLesen();
+// Writes both to ConfigDatei; raises Fehler as VerzeichnisseSchreiben does.
+void AutoSpeichernSchreiben();
+
 // Writes "DOW" and then "Replays" to config.ini. A failed write raises
 // "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.
 void VerzeichnisseSchreiben();

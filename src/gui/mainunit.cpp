@@ -29,6 +29,7 @@
 #include "gui/kerntexte.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
+#include "gui/livebibliothek.h"
 #include "gui/menuetasten.h"
 #include "gui/schriften.h"
 #include "gui/siegbox.h"
@@ -70,7 +71,10 @@ TfrmMain::TfrmMain(TDialoge& dialoge, Regionaleinstellungen regional, std::funct
     : QMainWindow(parent),
       dialoge_(dialoge),
       regional_(std::move(regional)),
-      initialisieren_(initialisieren ? std::move(initialisieren) : std::function<bool()>(VariablenInitialisieren)) {
+      initialisieren_(initialisieren ? std::move(initialisieren) : std::function<bool()>(VariablenInitialisieren)),
+      live_(new TLiveBibliothek(this)) {
+    live_->OnAenderungen = MitFehlerbox(dialoge_, this, &TfrmMain::LiveAenderungen);
+    live_->OnGespeichert = MitFehlerbox(dialoge_, this, &TfrmMain::LiveGespeichert);
     FormularAufbauen();
     FormCreate();
 }
@@ -308,13 +312,16 @@ void TfrmMain::FormCreate() {
             return;
         }
         KopfCheckboxSetzen();
+        // The scan first: the question comes only for games the library does not hold yet
+        // under any name, and for none the user deleted from it.
+        ListeAktualisieren();
         if (!DOWVerzeichnis.empty() && !ReplayVerzeichnis.empty() &&
-            !plattform::Aufzaehlen(PlaybackOrdner(DOWVerzeichnis) + "*.rec").empty() &&
+            !PlaybackNeue(DOWVerzeichnis, live_->Bibliothek(), &live_->Geloeschte()).empty() &&
             dialoge_.Frage("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?",
                            "Neue Replays kopieren")) {
             NeueReplaysKopieren();
+            ListeAktualisieren();
         }
-        ListeAktualisieren();
     } catch (const std::exception&) {
         // The window opens with whatever the sequence reached; the user can refresh or
         // set the directories under "Optionen".

@@ -23,6 +23,10 @@ class QToolButton;
 class TKurzLabel;
 class TCheckSortGrid;
 class TDialoge;
+class TLiveBibliothek;
+class TSuche;
+struct TBibliotheksaenderung;
+struct TSpeicherung;
 
 // frmMain, the program's one window: the replay list on the left, the selected replay in
 // detail on the right, a tool bar, three buttons and a menu. Controls and handlers are
@@ -105,6 +109,16 @@ public:
     void grdReplaysCanEditCell(TCheckSortGrid* Sender, int ARow, int ACol, bool& CanEdit);
     void grdReplaysColumnMove(TCheckSortGrid* Sender, int ACol, bool& Allow);
 
+    // ---- The live library (mainunit_live.cpp).
+    // Watches the folders the last scan read: the library's changes reach the list, and
+    // new games in Playback are saved when AutoSpeichern is on.
+    void LiveStarten();
+    // Applies the library's changes to Replays and the list, keeping the user's place.
+    void LiveAenderungen(std::vector<TBibliotheksaenderung>& aenderungen);
+    // An automatic save that put a game into the library, or failed.
+    void LiveGespeichert(const TSpeicherung& speicherung);
+    TLiveBibliothek* Live() { return live_; }
+
     // ---- Search (mainunit_suche.cpp).
     // Every keystroke in edtSuche: the list shows only the replays that match.
     void edtSucheChange();
@@ -168,6 +182,14 @@ private:
     // The win conditions' check boxes, in the order of kSiegbedingungen.
     static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];
 
+    // The live list's steps: the index in Replays of a file, the row of an index, a row's
+    // cells from its replay, and a changed row put where the search and the sort want it.
+    int ReplayIndexVon(const std::string& datei) const;
+    int ZeileVonIndex(int index) const;
+    void ZeileFuellen(int zeile, int index);
+    void ZeileEinordnen(int zeile, int index, const TSuche& suche);
+    void ReplayEntfernen(int index);
+
     void FormularAufbauen();
     void ListeAufbauen();
     void DetailsAufbauen();
@@ -186,4 +208,6 @@ private:
     bool suchtexteGefaltet_ = false;      // suchtexte_ belongs to the last refresh's scan
     std::vector<std::string> gemeldeteFehler_;  // the unreadable files the last box named
     std::string startReplay_;                   // the replay current when the window last closed
+    TLiveBibliothek* live_;
+    std::string zuletztGespeichert_;  // the library file the last automatic save made
 };

@@ -13,6 +13,7 @@
 #include "core/variablen.h"
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
+#include "gui/livebibliothek.h"
 #include "gui/mainunit.h"
 #include "gui/qttext.h"
 
@@ -130,5 +131,8 @@ void TfrmMain::AnsichtSpeichern() const {
 
 void TfrmMain::closeEvent(QCloseEvent* ereignis) {
     AnsichtSpeichern();
+    // What changed since the last write, so the next start reads only what changes then.
+    live_->IndexSichern();
+    live_->Anhalten();
     QMainWindow::closeEvent(ereignis);
 }

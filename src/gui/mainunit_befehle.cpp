@@ -15,6 +15,7 @@
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
 #include "gui/kopiermeldung.h"
+#include "gui/livebibliothek.h"
 #include "gui/mainunit.h"
 #include "gui/namensliste.h"
 #include "gui/optionenunit.h"
@@ -164,7 +165,7 @@ void TfrmMain::UeberQuellarch1Click() { dialoge_.Nachricht(UeberQuellarchText())
 
 QString TfrmMain::NeueReplaysKopieren() {
     const bool entfernen = dialoge_.Frage("Replays anschließend entfernen?", "Replays löschen");
-    const TKopierbericht bericht = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen);
+    const TKopierbericht bericht = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen, &live_->Bibliothek());
     // Counts what was really copied and names what was not; nothing not copied was removed.
     const std::string text = KopierMeldung(bericht, TKopierart::Import);
     dialoge_.Nachricht(text);
@@ -185,7 +186,7 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
             (grdReplays->RowHidden(r) ? ausgeblendet : markiert).push_back(replay->Dateiname);
     }
     // First Playback is emptied into the library, so the game finds the chosen ones alone.
-    const TKopierbericht geleert = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, true);
+    const TKopierbericht geleert = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, true, &live_->Bibliothek());
     std::vector<std::string> gescheitert;
     for (const std::string& datei : markiert) {
         const TKopierstand stand = ReplayNachPlayback(DOWVerzeichnis, ReplayVerzeichnis, datei);

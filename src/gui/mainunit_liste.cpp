@@ -14,6 +14,7 @@
 #include "gui/kerntexte.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
+#include "gui/livebibliothek.h"
 #include "gui/mainunit.h"
 #include "gui/scanmeldung.h"
 #include "gui/siegbox.h"
@@ -49,7 +50,7 @@ void TfrmMain::ListeAktualisieren() {
     // The list shows what the scan produced whatever its code; what it could not read is
     // told once, after the scan.
     TScanMeldungen meldungen;
-    LadeStatus = ReplaysLaden(ReplayVerzeichnis, meldungen);
+    LadeStatus = ReplaysLaden(ReplayVerzeichnis, meldungen, &live_->Bibliothek());
     suchtexte_.clear();
     suchtexteGefaltet_ = false;
     // The header's box belongs to every filled list, the first one after "Optionen" too.
@@ -82,6 +83,8 @@ void TfrmMain::ListeAktualisieren() {
     }
     ListenansichtHerstellen(ansicht);
     ScanMelden(meldungen);
+    // From here on the list follows the folder by itself.
+    LiveStarten();
 }
 
 TfrmMain::TListenansicht TfrmMain::ListenansichtMerken() const {

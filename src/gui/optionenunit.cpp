@@ -1,5 +1,6 @@
 #include "gui/optionenunit.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -105,7 +106,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Optionen");
-    setFixedSize(632, 166);
+    setFixedSize(632, 270);
     setSizeGripEnabled(false);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farben.color(QPalette::Button));
@@ -117,10 +118,10 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 
     grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
     grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
-    btnOk = Knopf(this, "&OK", 456, 136);
+    btnOk = Knopf(this, "&OK", 456, 240);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 135);
+    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 239);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
@@ -134,8 +135,11 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     sbtDOWWechseln->setObjectName("sbtDOWWechseln");
     sbtReplayWechseln->setObjectName("sbtReplayWechseln");
 
+    SpeichernAufbauen(136);
     setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
-    setTabOrder(edtReplayVerzeichnis, btnOk);
+    setTabOrder(edtReplayVerzeichnis, chkAutoSpeichern);
+    setTabOrder(chkAutoSpeichern, edtNamensvorlage);
+    setTabOrder(edtNamensvorlage, btnOk);
     setTabOrder(btnOk, btnAbbrechen);
 
     Verbinden(dialoge_, sbtDOWWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtDOWWechselnClick);
@@ -247,6 +251,7 @@ void TfrmOptionen::btnOkClick() {
     }
     ReplayVerzeichnis = neu;
     VerzeichnisseSchreiben();
+    SpeichernUebernehmen();
     accept();
 }
 

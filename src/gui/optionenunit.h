@@ -5,7 +5,9 @@
 
 #include "core/transfers.h"
 
+class QCheckBox;
 class QCloseEvent;
+class QLabel;
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
@@ -33,6 +35,11 @@ public:
     QLineEdit* edtReplayVerzeichnis;
     QToolButton* sbtDOWWechseln;
     QToolButton* sbtReplayWechseln;
+    // "Neue Spiele" (optionenunit_speichern.cpp).
+    QGroupBox* grpSpeichern;
+    QCheckBox* chkAutoSpeichern;
+    QLineEdit* edtNamensvorlage;
+    QLabel* lblVorschau;
 
     void sbtDOWWechselnClick();
     void sbtReplayWechselnClick();
@@ -58,6 +65,13 @@ private:
     // A library folder that does not exist is offered to be created; pfad then gets its
     // final separator. False keeps the dialog open.
     bool BibliothekAnnehmen(std::string& pfad);
+
+    // The group "Neue Spiele" at top, filled from AutoSpeichern and Namensvorlage; OK takes
+    // it over and writes it to config.ini.
+    void SpeichernAufbauen(int top);
+    std::string VorlageAusFeld() const;
+    void VorschauZeigen();
+    void SpeichernUebernehmen();
 
     TDialoge& dialoge_;
 };

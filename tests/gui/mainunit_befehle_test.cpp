@@ -8,6 +8,7 @@
 #include "core/platform/dateisystem.h"
 #include "core/platform/tempdatei.h"
 #include "gui/optionenunit.h"
+#include "gui/livebibliothek.h"
 #include "mainunit_testhilfe.h"
 #include "support/nurposix.h"
 #include "support/testdateien.h"
@@ -218,6 +219,8 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
     auto taste = [&](Qt::Key k, int mal) {
         for (int i = 0; i < mal; ++i) QTest::keyClick(grid(), k);
     };
+    // What the folder watch reported, taken now rather than at the event loop's leisure.
+    auto Liefern = [&] { fenster->Live()->JetztAbholen(); };
     struct Fall {
         const char* name;
         std::function<void()> vorher, schritt;
@@ -250,6 +253,39 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
          [&] { Suchen("ha"); ZelleKlicken(lsSpielname, ZeileMit("Alpha")); }, false},
         {"Suche, dann Pfeil", [&] { ZelleKlicken(lsSpielname, ZeileMit("Bravo")); },
          [&] { Suchen("ha"); taste(Qt::Key_Down, 1); }, false},
+        // The list follows the folder while the user is sorted, filtered and ticked.
+        {"neue Datei, sortiert", [&] { Klick(grid(), lsSpielname, 0); ZelleKlicken(lsSpielname, ZeileMit("Hotel")); },
+         [&] {
+             InBibliothek("neu.rec", Bau("Foxtrot"));
+             Liefern();
+             const std::vector<std::string> gezeigt = Gezeigt();
+             EXPECT_TRUE(std::is_sorted(gezeigt.begin(), gezeigt.end()) && gezeigt.size() == 11u);
+         },
+         true},
+        {"neue Datei, gesucht", [&] { Suchen("ha"); ZelleKlicken(lsSpielname, ZeileMit("Charlie")); },
+         [&] {
+             InBibliothek("neu.rec", Bau("Shadow"));
+             InBibliothek("anders.rec", Bau("Zulu"));
+             Liefern();
+             EXPECT_EQ(Gezeigt(true), (std::vector<std::string>{"Alpha", "Charlie", "Shadow"}));
+             EXPECT_EQ(fenster->lblTreffer->text(), "3 von 12");
+         },
+         true},
+        {"gezeigte Datei geloescht", [&] { Klick(grid(), lsSpielname, 0); ZelleKlicken(lsSpielname, ZeileMit("Charlie")); },
+         [&] { std::filesystem::remove(Bibliothek() + "r5.rec"); Liefern(); }, false},
+        {"andere Datei geloescht", [&] { BoxKlicken(ZeileMit("Kilo")); ZelleKlicken(lsSpielname, ZeileMit("Charlie")); },
+         [&] {
+             std::filesystem::remove(Bibliothek() + "r9.rec");
+             Liefern();
+             bool haken = false;
+             EXPECT_TRUE(Box(ZeileMit("Kilo"), &haken) && haken);
+             EXPECT_EQ(ZeileMit("Echo"), -1);
+         },
+         true},
+        {"gezeigte Datei ersetzt", [&] { ZelleKlicken(lsSpielname, ZeileMit("Delta")); },
+         [&] { InBibliothek("r7.rec", Bau("Dora", 4)); Liefern(); }, false},
+        {"gezeigte Datei umbenannt", [&] { Klick(grid(), lsSpielname, 0); ZelleKlicken(lsSpielname, ZeileMit("Golf")); },
+         [&] { std::filesystem::rename(Bibliothek() + "r8.rec", Bibliothek() + "golf.rec"); Liefern(); }, true},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);

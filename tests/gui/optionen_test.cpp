@@ -1,5 +1,7 @@
 // The options dialog: its layout, keys, the two choosers, OK and its failure, Abbrechen.
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -17,7 +19,7 @@ using Art = SkriptDialoge::Art;
 TEST_F(OptionenTest, LayoutWieEntworfen) {
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->windowTitle(), "Optionen");
-    EXPECT_EQ(d->size(), QSize(632, 166));
+    EXPECT_EQ(d->size(), QSize(632, 270));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     const Qt::WindowFlags flags = d->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -44,8 +46,10 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
              {d->grpReplay, d, {8, 72, 617, 57}},
              {d->edtReplayVerzeichnis, d->grpReplay, {8, 24, 569, 21}},
              {d->sbtReplayWechseln, d->grpReplay, {584, 24, 23, 22}},
-             {d->btnOk, d, {456, 136, 83, 25}},
-             {d->btnAbbrechen, d, {544, 135, 83, 25}},
+             {d->grpSpeichern, d, {8, 136, 617, 96}},
+             {d->edtNamensvorlage, d->grpSpeichern, {100, 44, 507, 21}},
+             {d->btnOk, d, {456, 240, 83, 25}},
+             {d->btnAbbrechen, d, {544, 239, 83, 25}},
          }) {
         SCOPED_TRACE(l.w->objectName().toStdString());
         EXPECT_EQ(l.w->parentWidget(), l.eltern);
@@ -78,7 +82,7 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     EXPECT_EQ(QApplication::focusWidget(), d->edtDOWVerzeichnis);
-    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
+    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->chkAutoSpeichern, d->edtNamensvorlage, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
     for (QWidget* erwartet : reihe) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), erwartet) << erwartet->objectName().toStdString();
