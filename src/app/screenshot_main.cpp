@@ -7,18 +7,24 @@
 // settings at all. quellarch-screenshot DIR --maximiert NAME: the window on the library
 // of config.ini, maximised. quellarch-screenshot DIR --fenster NAME: that window at its
 // default size (with QT_SCALE_FACTOR=2, the 2x screen's picture).
+// quellarch-screenshot DIR --live NAME: a copy of that library in a temporary folder, and
+// the window just after it saved a new game by itself.
 // For reviewing the look; the start-up question is answered No, so nothing is moved.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 #include <string>
 
 #include "core/variablen.h"
+#include "gui/livebibliothek.h"
 #include "gui/mainunit.h"
 #include "gui/optionenunit.h"
 #include "gui/qtdialoge.h"
+#include "support/replaybauer.h"
 #include "support/stilledialoge.h"
 
 namespace {
@@ -55,6 +61,34 @@ int main(int argc, char** argv) {
             return true;
         });
         return Speichern(erster, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
+    }
+    if (argc == 4 && std::string(argv[2]) == "--live") {
+        VariablenInitialisieren();
+        const QString quelle = QString::fromStdString(ReplayVerzeichnis);
+        QTemporaryDir tmp;
+        const QString bibliothek = tmp.path() + "/library/", spiel = tmp.path() + "/game/";
+        QDir().mkpath(bibliothek);
+        QDir().mkpath(spiel + "Playback");
+        for (const QString& name : QDir(quelle).entryList({"*.rec"}, QDir::Files)) QFile::copy(quelle + name, bibliothek + name);
+        TfrmMain live(dialoge, Regionaleinstellungen::AusSystem(), [&] {
+            DOWVerzeichnis = spiel.toStdString();
+            ReplayVerzeichnis = bibliothek.toStdString();
+            return false;
+        });
+        live.show();
+        QApplication::processEvents();
+        // The game just ended: two players on Battle Marshes.
+        ReplayBauer spielende;
+        spielende.Name = u"Revanche";
+        spielende.Spieler.resize(2);
+        spielende.Spieler[0].Name = u"Gorgutz";
+        spielende.Spieler[0].Rasse = "ork_race";
+        spielende.Spieler[1].Name = u"Eldrad";
+        spielende.Spieler[1].Rasse = "eldar_race";
+        spielende.Spieler[1].Team = 1;
+        spielende.Schreiben((spiel + "Playback/temp.rec").toStdString());
+        live.Live()->JetztAbholen();
+        return Speichern(live, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
     }
     TfrmMain frmMain(dialoge);
     if (argc == 4 && (std::string(argv[2]) == "--maximiert" || std::string(argv[2]) == "--fenster")) {

@@ -8,7 +8,6 @@
 #include "core/platform/dateisystem.h"
 #include "core/platform/tempdatei.h"
 #include "gui/optionenunit.h"
-#include "gui/livebibliothek.h"
 #include "mainunit_testhilfe.h"
 #include "support/nurposix.h"
 #include "support/testdateien.h"
@@ -219,8 +218,6 @@ TEST_F(MainTest, UmbenennenTrifftImmerDasGezeigteReplay) {
     auto taste = [&](Qt::Key k, int mal) {
         for (int i = 0; i < mal; ++i) QTest::keyClick(grid(), k);
     };
-    // What the folder watch reported, taken now rather than at the event loop's leisure.
-    auto Liefern = [&] { fenster->Live()->JetztAbholen(); };
     struct Fall {
         const char* name;
         std::function<void()> vorher, schritt;

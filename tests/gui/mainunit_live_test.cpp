@@ -2,7 +2,6 @@
 // and told in the status line, and nothing is saved with the option off.
 #include <QStatusBar>
 
-#include "gui/livebibliothek.h"
 #include "mainunit_testhilfe.h"
 
 namespace {
@@ -22,7 +21,7 @@ TEST_F(MainTest, NeuesSpielWirdGespeichertUndGemeldet) {
 
         ReplayBauer spiel = Bau("Neu", 2, "2P_BATTLE_MARSHES");
         spiel.Schreiben(Playback() + "temp.rec");
-        f.Live()->JetztAbholen();
+        Liefern();
 
         std::vector<std::string> dateien;
         for (const auto& e : std::filesystem::directory_iterator(Bibliothek()))

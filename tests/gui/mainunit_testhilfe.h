@@ -28,6 +28,7 @@
 #include "gui/grid.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
+#include "gui/livebibliothek.h"
 #include "gui/mainunit.h"
 #include "support/heimordner.h"
 #include "support/replaybauer.h"
@@ -148,6 +149,15 @@ protected:
     void SucheLeeren() {
         QTest::keyClick(fenster.get(), Qt::Key_F, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+
+    // Lets the folder watch report what the test changed and the window take it in: the
+    // reports come at once on Linux, and through Wine's server a moment later under Wine.
+    void Liefern() {
+        for (int i = 0; i < 8; ++i) {
+            QTest::qWait(25);
+            fenster->Live()->JetztAbholen();
+        }
     }
 
     // ---- Real clicks.

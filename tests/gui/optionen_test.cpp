@@ -1,6 +1,7 @@
 // The options dialog: its layout, keys, the two choosers, OK and its failure, Abbrechen.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/namensvorlage.h"
 #include "core/platform/pfad.h"
 #include "optionen_testhilfe.h"
 
@@ -115,6 +117,39 @@ TEST_F(OptionenTest, EnterBestaetigtUndEscBrichtAb) {
         EXPECT_EQ(std::filesystem::exists(ConfigDatei), ok);
     }
     EXPECT_TRUE(dlg.Aufrufe.empty());
+}
+
+// "Neue Spiele": the preview follows the template as typed, and OK keeps both settings for
+// the next start; an empty template means the default one.
+TEST_F(OptionenTest, NeueSpieleMitVorlageUndVorschau) {
+    const struct {
+        const char* getippt;
+        bool an;
+        const char* vorschau;
+        const char* gespeichert;
+    } faelle[] = {
+        {"{Spieler} auf {Karte}", false, "Zum Beispiel: Gorgutz vs Eldrad auf Sumpfgebiete.rec", "{Spieler} auf {Karte}"},
+        {"CON", true, "Zum Beispiel: CON_.rec", "CON"},
+        {"  ", true, "Zum Beispiel: 2026-12-09 21-14 Sumpfgebiete – Gorgutz vs Eldrad.rec", kStandardvorlage},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.getippt);
+        ReplayVerzeichnis = tmp.Pfad();
+        AutoSpeichern = true;
+        TfrmOptionen* d = Oeffnen();
+        Eintippen(d->edtNamensvorlage, QString::fromUtf8(fall.getippt));
+        EXPECT_EQ(d->lblVorschau->text().toStdString(), fall.vorschau);
+        if (d->chkAutoSpeichern->isChecked() != fall.an) Klick(d->chkAutoSpeichern);
+        Klick(d->btnOk);
+        EXPECT_TRUE(SchliesstSich());
+        AutoSpeichern = !fall.an;
+        Namensvorlage.clear();
+        AutoSpeichernLesen();
+        EXPECT_EQ(AutoSpeichern, fall.an);
+        EXPECT_EQ(Namensvorlage, fall.gespeichert);
+    }
+    AutoSpeichern = true;
+    Namensvorlage = kStandardvorlage;
 }
 
 TEST_F(OptionenTest, AbbrechenUndSchliessfeldSpeichernNichts) {
