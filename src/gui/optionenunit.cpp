@@ -10,7 +10,6 @@
 #include <QToolButton>
 #include <cctype>
 #include <optional>
-#include <vector>
 
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
@@ -48,8 +47,8 @@ bool IstNetzwerkpfad(const std::string& pfad) {
     return pfad.size() >= 2 && IstTrenner(pfad[0]) && IstTrenner(pfad[1]);
 }
 
-QGroupBox* Gruppe(QWidget* eltern, const char* titel, int top) {
-    auto* gruppe = new QGroupBox(QString::fromLatin1(titel), eltern);
+QGroupBox* Gruppe(QWidget* eltern, const QString& titel, int top) {
+    auto* gruppe = new QGroupBox(titel, eltern);
     gruppe->setGeometry(8, top, 617, 57);
     return gruppe;
 }
@@ -70,8 +69,8 @@ QToolButton* Ordnerknopf(QGroupBox* gruppe) {
     return knopf;
 }
 
-QPushButton* Knopf(QWidget* eltern, const char* text, int left, int top) {
-    auto* knopf = new QPushButton(QString::fromLatin1(text), eltern);
+QPushButton* Knopf(QWidget* eltern, const QString& text, int left, int top) {
+    auto* knopf = new QPushButton(text, eltern);
     knopf->setGeometry(left, top, 83, 25);
     knopf->setAutoDefault(false);
     return knopf;
@@ -104,7 +103,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
       dialoge_(dialoge) {
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Optionen");
+    setWindowTitle(tr("Optionen"));
     setFixedSize(632, 166);
     setSizeGripEnabled(false);
     QPalette farben = palette();
@@ -115,12 +114,12 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     schrift.setPixelSize(11);
     setFont(schrift);
 
-    grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
-    grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
-    btnOk = Knopf(this, "&OK", 456, 136);
+    grpDOW = Gruppe(this, tr(" Dawn of War - Verzeichnis "), 8);
+    grpReplay = Gruppe(this, tr(" Replay - Verzeichnis"), 72);
+    btnOk = Knopf(this, tr("&OK"), 456, 136);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 135);
+    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 135);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
@@ -163,7 +162,7 @@ void TfrmOptionen::closeEvent(QCloseEvent* event) {
 void TfrmOptionen::sbtDOWWechselnClick() {
     // The chooser starts at the folder the box holds.
     std::string ordner = PfadAus(edtDOWVerzeichnis);
-    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
+    if (!dialoge_.OrdnerWaehlen(AlsUtf8(tr("Verzeichnis auswählen...")), ordner)) return;
     // The chooser gives a root with its separator already, so a root ends doubled.
     PfadZeigen(edtDOWVerzeichnis, ordner + plattform::Trenner());
 }
@@ -171,10 +170,10 @@ void TfrmOptionen::sbtDOWWechselnClick() {
 void TfrmOptionen::sbtReplayWechselnClick() {
     // A folder chooser: the library may be a folder that is still empty.
     std::string ordner;
-    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
+    if (!dialoge_.OrdnerWaehlen(AlsUtf8(tr("Verzeichnis auswählen...")), ordner)) return;
     const std::string pfad = ordner + plattform::Trenner();
     if (IstNetzwerkpfad(pfad)) {
-        dialoge_.Nachricht("Netzlaufwerke werden nicht unterstützt");
+        dialoge_.Nachricht(AlsUtf8(tr("Netzlaufwerke werden nicht unterstützt")));
         return;
     }
     PfadZeigen(edtReplayVerzeichnis, pfad);
@@ -194,17 +193,21 @@ std::optional<std::string> TfrmOptionen::OrdnerPruefen(QLineEdit* edit) {
 
 bool TfrmOptionen::SpielordnerAnnehmen(const std::string& pfad) {
     if (pfad.empty()) return true;
-    std::vector<std::string> fehlt;
     const std::string ordner = plattform::OrdnerMitTrenner(pfad);
-    if (plattform::Aufzaehlen(ordner + "W40k.exe").empty()) fehlt.push_back("W40k.exe");
-    if (!plattform::VerzeichnisExistiert(PlaybackOrdner(pfad))) fehlt.push_back("Playback");
-    if (fehlt.empty()) return true;
-    const QString was = fehlt.size() == 2 ? tr("das Programm W40k.exe und der Ordner Playback")
-                        : fehlt[0] == "Playback" ? tr("der Ordner Playback")
-                                                 : tr("das Programm W40k.exe");
-    const QString text = plattform::VerzeichnisExistiert(pfad)
-                             ? tr("Im Dawn of War - Verzeichnis %1 fehlt %2.\nTrotzdem übernehmen?").arg(AlsQString(pfad), was)
-                             : tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?").arg(AlsQString(pfad));
+    const bool programm = !plattform::Aufzaehlen(ordner + "W40k.exe").empty();
+    const bool playback = plattform::VerzeichnisExistiert(PlaybackOrdner(pfad));
+    if (programm && playback) return true;
+    QString text;
+    if (!plattform::VerzeichnisExistiert(pfad))
+        text = tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?");
+    else if (!programm && !playback)
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.\n"
+                  "Trotzdem übernehmen?");
+    else if (!playback)
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.\nTrotzdem übernehmen?");
+    else
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.\nTrotzdem übernehmen?");
+    text = text.arg(AlsQString(pfad));
     if (dialoge_.Frage(AlsUtf8(text), AlsUtf8(tr("Dawn of War - Verzeichnis")))) return true;
     edtDOWVerzeichnis->setFocus();
     return false;
@@ -234,14 +237,15 @@ void TfrmOptionen::btnOkClick() {
     DOWVerzeichnis = plattform::OrdnerMitTrenner(*dow);
     std::string neu = plattform::OrdnerMitTrenner(*bibliothek);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
-        dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
+        dialoge_.Frage(AlsUtf8(tr("Alle Replays in den neuen Ordner kopieren?")), AlsUtf8(tr("Replays kopieren")))) {
         const TKopierbericht bericht = AlleReplaysKopieren(ReplayVerzeichnis, neu);
         std::string text = KopierMeldung(bericht, TKopierart::Umzug);
         // Not one replay reached the new folder: the library stays where its replays are.
         const int verfehlt = bericht.NichtAngekommen();
         if (verfehlt > 0 && verfehlt == static_cast<int>(bericht.Dateien.size())) {
             neu = ReplayVerzeichnis;
-            text += "\r\nDas Replay-Verzeichnis bleibt unverändert: " + AnzeigeText(ReplayVerzeichnis);
+            text += "\r\n" + AlsUtf8(tr("Das Replay-Verzeichnis bleibt unverändert: %1")
+                                        .arg(AlsQString(AnzeigeText(ReplayVerzeichnis))));
         }
         dialoge_.Nachricht(text);
     }
@@ -255,7 +259,7 @@ void TfrmOptionen::btnAbbrechenClick() { close(); }
 TKopierbericht TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
     TKopierbericht bericht = BibliothekKopieren(Alt, Neu);
     // Only replays with a verified copy in Neu are deleted.
-    if (dialoge_.Frage("Alte Replays löschen?", "Replays löschen"))
+    if (dialoge_.Frage(AlsUtf8(tr("Alte Replays löschen?")), AlsUtf8(tr("Replays löschen"))))
         BibliothekLeeren(Alt, Neu);
     return bericht;
 }
