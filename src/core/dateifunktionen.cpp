@@ -13,6 +13,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/bibliothek.h"
 #include "core/fehler.h"
 #include "core/meldungen.h"
 #include "core/platform/cachedatei.h"
@@ -36,6 +37,9 @@ struct Ergebnis {
     // without any notice and old enough to trust its stamp. Nothing for every other file.
     std::optional<plattform::Dateistempel> behalten;
     bool ausIndex = false;
+    std::optional<TInhalt> inhalt;  // what the index held for a hit
+    // The stamp the reader's open found, kept or not: what the library's live view starts from.
+    std::optional<plattform::Dateistempel> gesehen;
     // For a file read and kept: its entry in the bytes von to bis of its thread's writer.
     unsigned faden = 0;
     std::size_t von = 0, bis = 0;
@@ -104,10 +108,11 @@ void EinlesenMitIndex(const std::string& Verzeichnis, const std::string& name, s
             ergebnis.replay = std::move(eintrag.Replay);
             ergebnis.behalten = stempel;
             ergebnis.ausIndex = true;
+            ergebnis.inhalt = eintrag.Inhalt;
             return;
         }
     }
-    std::optional<plattform::Dateistempel> stempel;
+    std::optional<plattform::Dateistempel>& stempel = ergebnis.gesehen;
     Einlesen(Verzeichnis, name, ergebnis, &stempel);
     // Only a file that was named as listed: a folder without its separator glues the
     // pattern onto its last name, and the file opened is not the one listed.
@@ -150,7 +155,7 @@ std::vector<Ergebnis> AlleEinlesen(const std::string& Verzeichnis, const std::ve
     auto arbeiten = [&](unsigned faden) {
         for (std::size_t i = naechster++; i < eintraege.size(); i = naechster++) {
             if (index) EinlesenMitIndex(Verzeichnis, eintraege[i], i, *index, ergebnisse[i], faden);
-            else Einlesen(Verzeichnis, eintraege[i], ergebnisse[i]);
+            else Einlesen(Verzeichnis, eintraege[i], ergebnisse[i], &ergebnisse[i].gesehen);
         }
     };
     // A thread the system refuses is no failure of the scan: the threads that did start
@@ -234,7 +239,7 @@ void IndexSchreiben(const std::string& Verzeichnis, const TIndexLauf& index, con
         for (const Ergebnis& e : ergebnisse) {
             if (e.fehlgeschlagen) continue;
             const TReplay& replay = *Replays[k++];
-            if (e.ausIndex) schreiber.Eintrag(*e.behalten, replay);
+            if (e.ausIndex) schreiber.Eintrag(*e.behalten, replay, e.inhalt);
             else if (e.behalten) schreiber.Uebernehmen(index.eintraege[e.faden], e.von, e.bis);
         }
         plattform::CacheSchreiben(IndexDatei(IndexVerzeichnis, Verzeichnis), std::move(schreiber).Fertig());
@@ -242,9 +247,20 @@ void IndexSchreiben(const std::string& Verzeichnis, const TIndexLauf& index, con
     }
 }
 
+// Hands the scan's view of each listed file on to the library's live view.
+void BibliothekFuellen(const std::string& Verzeichnis, const std::vector<std::string>& eintraege,
+                      const std::vector<Ergebnis>& ergebnisse, TBibliothek& bibliothek) {
+    bibliothek = TBibliothek(Verzeichnis);
+    for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
+        const Ergebnis& e = ergebnisse[i];
+        bibliothek.Eintragen(eintraege[i], e.behalten ? e.behalten : e.gesehen, e.inhalt, !e.fehlgeschlagen,
+                             e.behalten.has_value());
+    }
+}
+
 }  // namespace
 
-std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen) {
+std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen, TBibliothek* bibliothek) {
     const std::string muster = Verzeichnis + "*.rec";
 
     // Counting pass: the enumeration reports nothing by raising; only memory can run out.
@@ -289,6 +305,7 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen)
             }
         }
         if (index) IndexSchreiben(Verzeichnis, *index, ergebnisse);
+        if (bibliothek) BibliothekFuellen(Verzeichnis, eintraege, ergebnisse, *bibliothek);
     } catch (const std::exception&) {
         ergebnis = kLadenEinlesenFehlgeschlagen;
     }

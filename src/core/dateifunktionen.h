@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+class TBibliothek;
 class TMeldungen;
 
 // Result codes of ReplaysLaden.
@@ -19,7 +20,9 @@ constexpr std::int32_t kLadenEinlesenFehlgeschlagen = 102;
 // When IndexVerzeichnis is set and Verzeichnis is a full path, files that the index holds
 // under an unchanged stamp are taken from it unopened, and the index is brought up to date;
 // Replays, the result and the messages are what a scan without it gives.
-std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen);
+// When bibliothek is given, it is made anew to hold what the scan saw of each listed file,
+// for the changes that follow (TBibliothek::Aktualisieren).
+std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen, TBibliothek* bibliothek = nullptr);
 
 // Tells the index of Verzeichnis (as ReplaysLaden spells it) that the entry of dateiname
 // must be read anew at the next scan, whatever its stamp says. A failure is silent: the

@@ -10,10 +10,11 @@
 namespace {
 
 constexpr unsigned char kMagie[4] = {'Q', 'L', 'R', 'I'};
-constexpr std::uint32_t kVersion = 1;
+// 2: the content value. An index of another version is simply made anew.
+constexpr std::uint32_t kVersion = 2;
 constexpr std::size_t kHoechstensSpieler = 8;
 // The smallest entry there is: every text empty, no players.
-constexpr std::size_t kKleinsterEintrag = 4 + 36 + 4 + 4 + 4 + 8 + 1 + 8 + 1;
+constexpr std::size_t kKleinsterEintrag = 4 + 36 + 1 + 4 + 4 + 4 + 8 + 1 + 8 + 1;
 
 std::uint64_t Wort(const unsigned char* b, int bytes) {
     if constexpr (std::endian::native == std::endian::little) {
@@ -65,6 +66,15 @@ TIndexEintrag EintragLesen(Leser& l) {
     e.Stempel.status = l.Zahl64();
     e.Stempel.knoten = l.Zahl(8);
     e.Stempel.art = static_cast<std::uint32_t>(l.Zahl(4));
+    switch (*l.Bytes(1)) {
+        case 0: break;
+        case 1: {
+            const std::uint64_t a = l.Zahl(8);
+            e.Inhalt = TInhalt{a, l.Zahl(8)};
+            break;
+        }
+        default: throw Unbrauchbar{};
+    }
     TReplay& r = *e.Replay;
     r.Spielname = l.Text();
     r.Karte = l.Text();
@@ -115,13 +125,23 @@ std::uint64_t IndexPruefsumme(const unsigned char* daten, std::size_t groesse) {
     return h;
 }
 
-std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis) {
+namespace {
+std::string CacheDatei(const std::string& indexVerzeichnis, const char* art, const std::string& verzeichnis) {
     std::uint64_t h = 0xCBF29CE484222325ull;  // FNV-1a
     for (unsigned char c : verzeichnis) h = (h ^ c) * 0x100000001B3ull;
     char hex[17];
     for (int i = 15; i >= 0; --i, h >>= 4) hex[i] = "0123456789abcdef"[h & 15];
     hex[16] = '\0';
-    return indexVerzeichnis + "replays-" + hex + ".idx";
+    return indexVerzeichnis + art + "-" + hex + ".idx";
+}
+}  // namespace
+
+std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis) {
+    return CacheDatei(indexVerzeichnis, "replays", verzeichnis);
+}
+
+std::string GeloeschtDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis) {
+    return CacheDatei(indexVerzeichnis, "geloescht", verzeichnis);
 }
 
 std::string VerworfenDatei(const std::string& indexDatei) { return indexDatei + ".verworfen"; }
@@ -206,13 +226,20 @@ void TIndexSchreiber::Text(const std::string& text) {
     Bytes(text.data(), text.size());
 }
 
-void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TReplay& r) {
+void TIndexSchreiber::Eintrag(const plattform::Dateistempel& stempel, const TReplay& r,
+                              const std::optional<TInhalt>& inhalt) {
     Text(r.Dateiname);
     Zahl(static_cast<std::uint64_t>(stempel.groesse), 8);
     Zahl(static_cast<std::uint64_t>(stempel.aenderung), 8);
     Zahl(static_cast<std::uint64_t>(stempel.status), 8);
     Zahl(stempel.knoten, 8);
     Zahl(stempel.art, 4);
+    const unsigned char bekannt = inhalt ? 1 : 0;
+    Bytes(&bekannt, 1);
+    if (inhalt) {
+        Zahl(inhalt->a, 8);
+        Zahl(inhalt->b, 8);
+    }
     Text(r.Spielname);
     Text(r.Karte);
     Zahl(static_cast<std::uint32_t>(r.Spieleranzahl), 4);

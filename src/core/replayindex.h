@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/inhalt.h"
 #include "core/platform/dateistempel.h"
 
 class TReplay;
@@ -17,7 +18,8 @@ class TReplay;
 // Layout, integers little-endian: "QLRI", version (u32), the folder (u32 length and its
 // bytes), the entry count (u32), the entries, and a checksum (u64) over everything before
 // it. An entry is the file name and the stamp (size, modification, status change, node:
-// i64, i64, i64, u64; mode: u32), then the replay: Spielname, Karte, Spieleranzahl (i32),
+// i64, i64, i64, u64; mode: u32), the content value when it is known (u8 1 and two u64;
+// else u8 0), then the replay: Spielname, Karte, Spieleranzahl (i32),
 // the eight options, the win conditions (bit 7: present, bits 0..6 the seven flags),
 // NamensLaenge and Position (i32 each), the player count (u8, at most 8) and per player
 // Name, Rasse, Team (i32) and Kennzahl. A text is a u32 length and its bytes. Datum is not
@@ -26,11 +28,16 @@ class TReplay;
 struct TIndexEintrag {
     plattform::Dateistempel Stempel;
     std::unique_ptr<TReplay> Replay;  // Dateiname is the listed name; Datum is left at 0
+    // The file's content value at this stamp, where one was computed: the library computes
+    // it only when it needs it (TBibliothek), and the index keeps it from then on.
+    std::optional<TInhalt> Inhalt;
 };
 
 // The index file of the library folder verzeichnis in indexVerzeichnis, named after a
 // hash of the folder string.
 std::string IndexDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis);
+// Beside it, the content values of the replays the user deleted from that folder (TGeloeschte).
+std::string GeloeschtDatei(const std::string& indexVerzeichnis, const std::string& verzeichnis);
 
 // Beside each index file, the names whose entries must not be trusted any more: a rename
 // rewrites a replay under the same size and date, and on Windows even the creation time
@@ -56,7 +63,8 @@ public:
     // still in the processor's cache; Uebernehmen then takes the entries over in order.
     static TIndexSchreiber NurEintraege();
     // Adds the replay read from the file with this stamp; its Dateiname is the listed name.
-    void Eintrag(const plattform::Dateistempel& stempel, const TReplay& replay);
+    void Eintrag(const plattform::Dateistempel& stempel, const TReplay& replay,
+                 const std::optional<TInhalt>& inhalt = std::nullopt);
     // Adds the entry that another writer holds in its bytes von to bis (two Laenge()
     // values taken around its Eintrag).
     void Uebernehmen(const TIndexSchreiber& andere, std::size_t von, std::size_t bis);

@@ -1,5 +1,7 @@
 #include "core/transfers.h"
 
+#include "core/bibliothek.h"
+#include "core/geloeschte.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/platform/quelldatei.h"
@@ -25,14 +27,20 @@ void QuellenEntfernen(const std::string& zielOrdner, const std::vector<TZuEntfer
 }
 
 // Every replay of quellOrdner into zielOrdner, and with entfernen each one that arrived
-// deleted from quellOrdner.
-TKopierbericht AlleUebertragen(const std::string& quellOrdner, const std::string& zielOrdner, bool entfernen) {
+// deleted from quellOrdner. With bibliothek (zielOrdner's), a replay whose bytes stand
+// there under any name counts as there already.
+TKopierbericht AlleUebertragen(const std::string& quellOrdner, const std::string& zielOrdner, bool entfernen,
+                               TBibliothek* bibliothek = nullptr) {
     plattform::TempResteEinmalEntfernen(quellOrdner);
     plattform::TempResteEinmalEntfernen(zielOrdner);
     TKopierbericht bericht;
     std::vector<TZuEntfernen> entfernbar;
+    TUebertragungsregeln regeln;
+    if (bibliothek)
+        regeln.inhaltFinden = [bibliothek](const plattform::Quelldatei& q) { return bibliothek->InhaltFinden(q); };
     for (const std::string& name : plattform::Aufzaehlen(quellOrdner + "*.rec")) {
-        const TUebertragung u = Uebertragen(quellOrdner + name, zielOrdner, name);
+        const TUebertragung u = Uebertragen(quellOrdner + name, zielOrdner, name, regeln);
+        if (bibliothek && u.Stand == TKopierstand::Kopiert) bibliothek->Aufnehmen(u.Zielname, u.Inhalt);
         if (entfernen && Angekommen(u.Stand)) entfernbar.push_back({quellOrdner + name, u.Quelle, bericht.Dateien.size()});
         bericht.Dateien.push_back({name, u.Stand});
     }
@@ -60,12 +68,32 @@ std::string PlaybackOrdner(const std::string& dowVerzeichnis) {
 }
 
 TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
-                                   bool entfernen) {
-    return AlleUebertragen(PlaybackOrdner(dowVerzeichnis), replayVerzeichnis, entfernen);
+                                   bool entfernen, TBibliothek* bibliothek) {
+    if (bibliothek && bibliothek->Verzeichnis() == replayVerzeichnis)
+        return AlleUebertragen(PlaybackOrdner(dowVerzeichnis), replayVerzeichnis, entfernen, bibliothek);
+    TBibliothek gelistet = TBibliothek::Lesen(replayVerzeichnis);
+    return AlleUebertragen(PlaybackOrdner(dowVerzeichnis), replayVerzeichnis, entfernen, &gelistet);
 }
 
-TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis) {
-    return PlaybackImportieren(dowVerzeichnis, replayVerzeichnis, true);
+TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                              TBibliothek* bibliothek) {
+    return PlaybackImportieren(dowVerzeichnis, replayVerzeichnis, true, bibliothek);
+}
+
+std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte) {
+    const std::string playback = PlaybackOrdner(dowVerzeichnis);
+    std::vector<std::string> neue;
+    for (const std::string& name : plattform::Aufzaehlen(playback + "*.rec")) {
+        const auto datei = plattform::Quelldatei::Oeffnen(playback + name);
+        if (!datei || bibliothek.InhaltFinden(*datei)) continue;
+        if (geloeschte && !geloeschte->Leer()) {
+            const auto inhalt = InhaltBerechnen(*datei);
+            if (inhalt && geloeschte->Enthaelt(*inhalt)) continue;
+        }
+        neue.push_back(name);
+    }
+    return neue;
 }
 
 TKopierstand ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,

@@ -4,6 +4,8 @@
 
 #include "core/uebertragung.h"
 
+class TBibliothek;
+class TGeloeschte;
 // The file work of the three replay transfers: the import from the game's Playback
 // folder, the copy of chosen replays into it, and the move of the whole library. No
 // questions and no messages here; the window and the CLI ask, call these and word the
@@ -41,12 +43,24 @@ std::string PlaybackOrdner(const std::string& dowVerzeichnis);
 
 // The import (`NeueReplaysKopieren`, after its question): every Playback replay into the
 // library, and with entfernen each one whose copy is safe there is deleted from Playback.
+// A replay whose bytes the library holds under any name is there already (SchonDa, with
+// that name): a game the automatic save named by its contents does not come back as
+// "temp.rec". bibliothek is the window's view of replayVerzeichnis, kept up to date with
+// the copies; without it (or for another folder) the folder is listed for the import alone.
 TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
-                                   bool entfernen);
+                                   bool entfernen, TBibliothek* bibliothek = nullptr);
 
 // Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every Playback
-// replay into the library.
-TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis);
+// replay into the library, by the same rule.
+TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
+                              TBibliothek* bibliothek = nullptr);
+
+// The Playback replays whose bytes the library does not hold under any name, and, with
+// geloeschte, that the user did not delete from it: the start-up question is asked only
+// when there are such. Reads a Playback file only when the library holds one of its size,
+// or when geloeschte holds anything.
+std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte = nullptr);
 
 // Step 2 of "Replays kopieren", once per checked row: copies the library file dateiname
 // (`Dateiname` of the row's replay) into the Playback folder.

@@ -25,22 +25,18 @@ bool HaeltInhalt(const plattform::Lesbar& inhalt, const std::string& pfad) {
     return datei && plattform::GleicherInhalt(inhalt, *datei);
 }
 
-bool KuerzlichGeaendert(const plattform::Dateizustand& zustand) {
-    const std::int64_t ruhe = kRuhezeitSekunden * plattform::StempelProSekunde();
-    const std::int64_t jetzt = plattform::StempelZeitJetzt();
-    const std::int64_t zuletzt = zustand.aenderung > zustand.wechsel ? zustand.aenderung : zustand.wechsel;
-    // A stamp ahead of the clock (a share whose clock runs fast) counts as recent too, but
-    // only within the same span, or such a file would never be taken.
-    return jetzt - zuletzt < ruhe && zuletzt - jetzt < ruhe;
+std::int64_t Ruhezeit() { return kRuhezeitSekunden * plattform::StempelProSekunde(); }
+
+std::int64_t ZuletztGeaendert(const plattform::Dateizustand& zustand) {
+    return zustand.aenderung > zustand.wechsel ? zustand.aenderung : zustand.wechsel;
 }
 
-bool NochInArbeit(const Quelldatei& quelle, const TUebertragungsregeln& regeln) {
-    switch (quelle.Schreibend()) {
-        case plattform::Schreiber::Da: return true;
-        case plattform::Schreiber::Keiner: return false;
-        case plattform::Schreiber::Unbekannt: break;
-    }
-    return regeln.ruhezeitAbwarten && KuerzlichGeaendert(quelle.Zustand());
+bool KuerzlichGeaendert(const plattform::Dateizustand& zustand) {
+    const std::int64_t jetzt = plattform::StempelZeitJetzt();
+    const std::int64_t zuletzt = ZuletztGeaendert(zustand);
+    // A stamp ahead of the clock (a share whose clock runs fast) counts as recent too, but
+    // only within the same span, or such a file would never be taken.
+    return jetzt - zuletzt < Ruhezeit() && zuletzt - jetzt < Ruhezeit();
 }
 
 TKopierstand StandAus(Dateifehler fehler, const std::string& zielOrdner) {
@@ -57,7 +53,8 @@ struct TKopie {
 
 // The source's bytes into a new temporary file of zielOrdner, checked. Nothing and the
 // reason in stand when it cannot be vouched for.
-TKopie KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner, TKopierstand& stand) {
+TKopie KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner, TKopierstand& stand,
+                    TInhaltsrechner& inhalt) {
     Dateifehler fehler = Dateifehler::Keiner;
     TKopie kopie{plattform::TempDatei::Anlegen(zielOrdner, &fehler), nullptr};
     auto& temp = kopie.datei;
@@ -80,6 +77,7 @@ TKopie KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner, TKo
             stand = TKopierstand::ZuGross;
             return {};
         }
+        inhalt.Dazu(puffer.data(), static_cast<std::size_t>(n));
         if (!temp->Schreiben(puffer.data(), static_cast<std::size_t>(n))) {
             stand = StandAus(temp->Warum(), zielOrdner);
             return {};
@@ -104,6 +102,22 @@ TKopie KopieAnlegen(const Quelldatei& quelle, const std::string& zielOrdner, TKo
 }
 
 }  // namespace
+
+bool WirdNochGeschrieben(const Quelldatei& datei, const TUebertragungsregeln& regeln) {
+    switch (datei.Schreibend()) {
+        case plattform::Schreiber::Da: return true;
+        case plattform::Schreiber::Keiner: return false;
+        case plattform::Schreiber::Unbekannt: break;
+    }
+    return regeln.ruhezeitAbwarten && KuerzlichGeaendert(datei.Zustand());
+}
+
+std::int64_t NochmalUm(const Quelldatei& datei) {
+    const std::int64_t jetzt = plattform::StempelZeitJetzt();
+    const std::int64_t ruhig = ZuletztGeaendert(datei.Zustand()) + Ruhezeit();
+    // A stamp far ahead of the clock is quiet by KuerzlichGeaendert's rule already.
+    return ruhig > jetzt && ruhig - jetzt <= Ruhezeit() ? ruhig : jetzt + plattform::StempelProSekunde();
+}
 
 std::string NummerierterName(const std::string& name, int k) {
     const auto punkt = name.rfind('.');
@@ -141,8 +155,11 @@ TUebertragung Uebertragen(const std::string& quelle, const std::string& zielOrdn
         return ergebnis;
     };
     if (q->Zustand().groesse > kHoechsteReplayGroesse) return fertig(TKopierstand::ZuGross);
-    if (NochInArbeit(*q, regeln)) return fertig(TKopierstand::WirdGeschrieben);
+    if ((regeln.erwartet && !(*regeln.erwartet == q->Zustand())) || WirdNochGeschrieben(*q, regeln))
+        return fertig(TKopierstand::WirdGeschrieben);
     if (plattform::GleicheDatei(quelle, zielOrdner + name)) return fertig(TKopierstand::DieselbeDatei);
+    if (regeln.inhaltFinden)
+        if (auto da = regeln.inhaltFinden(*q)) return fertig(TKopierstand::SchonDa, *da);
 
     // The bytes may stand under the name or a numbered one already; the first free name
     // is where a copy goes.
@@ -155,14 +172,18 @@ TUebertragung Uebertragen(const std::string& quelle, const std::string& zielOrdn
     if (frei == 0) return fertig(TKopierstand::KeinFreierName);
 
     TKopierstand stand = TKopierstand::Gescheitert;
-    const TKopie kopie = KopieAnlegen(*q, zielOrdner, stand);
+    TInhaltsrechner inhalt;
+    const TKopie kopie = KopieAnlegen(*q, zielOrdner, stand, inhalt);
     if (!kopie.datei) return fertig(stand);
+    const TInhalt wert = inhalt.Fertig();
     // Someone may take the free name meanwhile (a second Quellarch importing the same
     // file): the move never replaces, and the next name is tried.
     for (int k = frei; k <= kHoechsteNummer; ++k) {
         const std::string kandidat = Kandidat(name, k);
         switch (kopie.datei->Einsetzen(zielOrdner + kandidat)) {
-            case plattform::Einsetzergebnis::Eingesetzt: return fertig(TKopierstand::Kopiert, kandidat);
+            case plattform::Einsetzergebnis::Eingesetzt:
+                ergebnis.Inhalt = wert;
+                return fertig(TKopierstand::Kopiert, kandidat);
             case plattform::Einsetzergebnis::Belegt:
                 // Compared with our copy, not with the source, which may be gone by now.
                 if (HaeltInhalt(*kopie.gelesen, zielOrdner + kandidat)) return fertig(TKopierstand::SchonDa, kandidat);

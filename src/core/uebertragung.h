@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "core/inhalt.h"
 #include "core/platform/quelldatei.h"
 
 // One replay file brought into a folder, whole or not at all, beside other processes and
@@ -46,6 +49,13 @@ struct TUebertragungsregeln {
     // Wait for kRuhezeitSekunden of quiet where the system cannot tell whether the file is
     // being written. A file the user hands over (a drop) is taken at once.
     bool ruhezeitAbwarten = true;
+    // The source must still be the file as it was when its caller looked at it (to name
+    // it after its content): otherwise it counts as being written.
+    std::optional<plattform::Dateizustand> erwartet = std::nullopt;
+    // Finds the target folder's file that holds the source's bytes under any name, another
+    // file than the source, confirmed byte by byte (TBibliothek::InhaltFinden). When it
+    // finds one, the replay counts as there already.
+    std::function<std::optional<std::string>(const plattform::Quelldatei&)> inhaltFinden = nullptr;
 };
 
 struct TUebertragung {
@@ -54,7 +64,18 @@ struct TUebertragung {
     std::string Zielname;
     // The source as it was read; a source may be deleted only while it is still this.
     plattform::Dateizustand Quelle;
+    // Kopiert: the content value of the copy, computed on the way.
+    std::optional<TInhalt> Inhalt;
 };
+
+// Whether the file is still being written by the rule above: another process holds it open
+// for writing, or, where the system cannot tell and regeln wait for quiet, it changed
+// within the last kRuhezeitSekunden (by the clock of the fault plan).
+bool WirdNochGeschrieben(const plattform::Quelldatei& datei, const TUebertragungsregeln& regeln = {});
+// When a file that WirdNochGeschrieben found busy is worth a look again (unit of
+// plattform::StempelZeitJetzt): once its quiet time is over, or in a second when a writer
+// holds it, for systems that do not report the writer's close.
+std::int64_t NochmalUm(const plattform::Quelldatei& datei);
 
 // Brings quelle into zielOrdner under name, or, when another replay holds that name, under
 // the first free "name (2).rec", "name (3).rec" ... Counts as arrived when the folder holds

@@ -366,7 +366,7 @@ TEST_F(ReplayIndexScan, EveryChangeShowsInTheNextScan) {
          [](const std::string&, const std::string& i) {
              auto inhalt = Bytes(i);
              ASSERT_TRUE(NamenImIndexAendern(inhalt));
-             inhalt[4] = 2;
+             inhalt[4] += 1;
              const std::uint64_t summe = IndexPruefsumme(inhalt.data(), inhalt.size() - 8);
              for (int k = 0; k < 8; ++k) inhalt[inhalt.size() - 8 + k] = static_cast<unsigned char>(summe >> (8 * k));
              BytesSchreiben(i, inhalt);

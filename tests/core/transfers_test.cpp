@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/bibliothek.h"
+#include "core/geloeschte.h"
 #include "core/platform/dateioperationen.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/fehlerplan.h"
@@ -188,6 +190,13 @@ TEST_F(TransfersTest, Import) {
          {{"X.REC", 'K'}, {"y.Rec", 'K'}}, {{"z.txt", 'C'}}, {{"X.REC", 'A'}, {"y.Rec", 'B'}}},
         {"gleicher Inhalt im Ziel, entfernen", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'V'}}, {},
          {{"a.rec", 'A'}}},
+        // A game the automatic save named by its contents does not come back as temp.rec.
+        {"gleicher Inhalt unter anderem Namen, entfernen", {{"temp.rec", 'A'}},
+         {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"temp.rec", 'B'}}, true, {{"temp.rec", 'V'}}, {},
+         {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"temp.rec", 'B'}}},
+        {"gleicher Inhalt unter anderem Namen, behalten", {{"temp.rec", 'A'}, {"neu.rec", 'C'}},
+         {{"Spiel A.rec", 'A'}}, false, {{"temp.rec", 'V'}, {"neu.rec", 'K'}}, {{"temp.rec", 'A'}, {"neu.rec", 'C'}},
+         {{"Spiel A.rec", 'A'}, {"neu.rec", 'C'}}},
         {"gleicher Inhalt im Ziel, behalten", {{"a.rec", 'A'}}, {{"a.rec", 'A'}}, false, {{"a.rec", 'V'}},
          {{"a.rec", 'A'}}, {{"a.rec", 'A'}}},
         {"anderer Inhalt im Ziel, entfernen", {{"a.rec", 'B'}}, {{"a.rec", 'A'}}, true, {{"a.rec", 'K'}}, {},
@@ -279,6 +288,19 @@ TEST_F(TransfersTest, Import) {
         EXPECT_EQ(fs::exists(b), !fall.ohneBibliothek);
         NichtsVerloren(vorher, {p, b});
     }
+}
+
+// The start-up question is asked only for Playback replays whose bytes the library does
+// not hold under any name.
+TEST_F(TransfersTest, NurWasNochNichtInDerBibliothekIstGiltAlsNeu) {
+    Fuellen(playback, {{"temp.rec", 'A'}, {"neu.rec", 'C'}});
+    Fuellen(bib, {{"2026-12-09 21-14 Bahnhof – A vs B.rec", 'A'}, {"neu.rec", 'B'}});
+    TBibliothek bibliothek = TBibliothek::Lesen(bib);
+    EXPECT_EQ(PlaybackNeue(spiel, bibliothek), std::vector<std::string>{"neu.rec"});
+    // Nor is a replay the user deleted from the library.
+    TGeloeschte geloeschte;
+    geloeschte.Merken(*InhaltBerechnen(playback + "neu.rec"));
+    EXPECT_TRUE(PlaybackNeue(spiel, bibliothek, &geloeschte).empty());
 }
 
 TEST_F(TransfersTest, ImportMitJederSchreibweiseDesSpielverzeichnisses) {

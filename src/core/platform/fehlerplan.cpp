@@ -6,6 +6,8 @@
 namespace plattform {
 namespace {
 
+constexpr int kJederAufruf = -1;
+
 struct Plan {
     int fehlerBei = 0, fehlerGezaehlt = 0;
     int aktionBei = 0, aktionGezaehlt = 0;
@@ -32,6 +34,8 @@ void FehlerEinplanen(Operation op, int nterAufruf) {
     p.fehlerGezaehlt = 0;
 }
 
+void FehlerDauerhaftEinplanen(Operation op) { FehlerEinplanen(op, kJederAufruf); }
+
 void AktionEinplanen(Operation op, int nterAufruf, std::function<void()> aktion) {
     Plan& p = Plaene()[static_cast<int>(op)];
     p.aktionBei = nterAufruf;
@@ -53,7 +57,7 @@ bool SollFehlschlagen(Operation op) {
         p.aktion = nullptr;
         aktion();
     }
-    return p.fehlerBei != 0 && ++p.fehlerGezaehlt == p.fehlerBei;
+    return p.fehlerBei == kJederAufruf || (p.fehlerBei != 0 && ++p.fehlerGezaehlt == p.fehlerBei);
 }
 
 bool FehlerGeplant() {

@@ -28,11 +28,15 @@ enum class Operation {
     // means the file system does not offer that way, as on some FUSE and network mounts.
     OhneErsetzenUmbenennen,  // POSIX renameat2 with RENAME_NOREPLACE (and RENAME_EXCHANGE)
     Verknuepfen,             // POSIX link
+    Beobachten,        // a folder watch started: failing means the system refuses it
+    Benachrichtigung,  // notifications fetched: failing means the system dropped them
     Anzahl_                  // keep last
 };
 
 // The n-th call (1-based, counted from now) of op fails; 0 clears the plan for op.
 void FehlerEinplanen(Operation op, int nterAufruf);
+// Every call of op fails from now on, until the plan is cleared: a system that never can.
+void FehlerDauerhaftEinplanen(Operation op);
 // The n-th call (1-based, counted from now) of op first runs aktion, once; the call then
 // goes on as planned. The action may use the file system, and start other steps, freely:
 // calls it makes are counted like any other.
