@@ -1,14 +1,17 @@
 #include "gui/optionenunit.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QToolButton>
 #include <cctype>
+#include <iterator>
 #include <optional>
 
 #include "core/platform/dateisystem.h"
@@ -45,6 +48,18 @@ bool IstTrenner(char c) { return c == plattform::Trenner() || c == '/'; }
 // "\\server\share\" or "//server/share/": a folder on another machine.
 bool IstNetzwerkpfad(const std::string& pfad) {
     return pfad.size() >= 2 && IstTrenner(pfad[0]) && IstTrenner(pfad[1]);
+}
+
+// What "Sprache" in config.ini holds, in the order of the dialog's choice. Each language
+// is named in itself, so that a player finds their own whatever the program speaks.
+constexpr const char* kSprachen[] = {"Automatisch", "Deutsch", "English"};
+
+// The choice config.ini holds; an empty or unknown setting follows the system, as the
+// start does.
+int SprachIndex(const std::string& sprache) {
+    for (int i = 1; i < static_cast<int>(std::size(kSprachen)); ++i)
+        if (sprache == kSprachen[i]) return i;
+    return 0;
 }
 
 QGroupBox* Gruppe(QWidget* eltern, const QString& titel, int top) {
@@ -104,7 +119,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Optionen"));
-    setFixedSize(632, 166);
+    setFixedSize(632, 230);
     setSizeGripEnabled(false);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farben.color(QPalette::Button));
@@ -116,16 +131,28 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 
     grpDOW = Gruppe(this, tr(" Dawn of War - Verzeichnis "), 8);
     grpReplay = Gruppe(this, tr(" Replay - Verzeichnis"), 72);
-    btnOk = Knopf(this, tr("&OK"), 456, 136);
+    grpSprache = Gruppe(this, tr(" Sprache "), 136);
+    cmbSprache = new QComboBox(grpSprache);
+    cmbSprache->setGeometry(8, 24, 145, 21);
+    for (const char* sprache : kSprachen)
+        cmbSprache->addItem(sprache == kSprachen[0] ? tr("Automatisch") : QString::fromUtf8(sprache));
+    // The window is built in its language once; a new one is loaded at the next start.
+    lblSpracheHinweis = new QLabel(tr("Eine andere Sprache gilt ab dem nächsten Start von Quellarch."), grpSprache);
+    lblSpracheHinweis->setTextFormat(Qt::PlainText);
+    lblSpracheHinweis->setGeometry(164, 24, 443, 21);
+    btnOk = Knopf(this, tr("&OK"), 456, 200);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 135);
+    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 199);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
     sbtReplayWechseln = Ordnerknopf(grpReplay);
     grpDOW->setObjectName("grpDOW");
     grpReplay->setObjectName("grpReplay");
+    grpSprache->setObjectName("grpSprache");
+    cmbSprache->setObjectName("cmbSprache");
+    lblSpracheHinweis->setObjectName("lblSpracheHinweis");
     btnOk->setObjectName("btnOk");
     btnAbbrechen->setObjectName("btnAbbrechen");
     edtDOWVerzeichnis->setObjectName("edtDOWVerzeichnis");
@@ -134,7 +161,8 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     sbtReplayWechseln->setObjectName("sbtReplayWechseln");
 
     setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
-    setTabOrder(edtReplayVerzeichnis, btnOk);
+    setTabOrder(edtReplayVerzeichnis, cmbSprache);
+    setTabOrder(cmbSprache, btnOk);
     setTabOrder(btnOk, btnAbbrechen);
 
     Verbinden(dialoge_, sbtDOWWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtDOWWechselnClick);
@@ -149,6 +177,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 void TfrmOptionen::FormCreate() {
     PfadZeigen(edtDOWVerzeichnis, DOWVerzeichnis);
     PfadZeigen(edtReplayVerzeichnis, ReplayVerzeichnis);
+    cmbSprache->setCurrentIndex(SprachIndex(SpracheLesen(ConfigDatei)));
 }
 
 // However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
@@ -251,6 +280,9 @@ void TfrmOptionen::btnOkClick() {
     }
     ReplayVerzeichnis = neu;
     VerzeichnisseSchreiben();
+    // Written only when changed: a file that holds none keeps following the system.
+    if (cmbSprache->currentIndex() != SprachIndex(SpracheLesen(ConfigDatei)))
+        SpracheSchreiben(kSprachen[cmbSprache->currentIndex()]);
     accept();
 }
 

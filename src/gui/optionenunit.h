@@ -6,17 +6,19 @@
 #include "core/transfers.h"
 
 class QCloseEvent;
+class QComboBox;
 class QGroupBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TDialoge;
 
-// "Optionen": the game directory and the replay library folder. The edits hold the values
-// being edited; OK checks them, takes them over into DOWVerzeichnis and ReplayVerzeichnis,
-// offers to copy the old library into a new folder, writes config.ini and accepts the
-// dialog. Enter is OK, Esc is "Abbrechen". The main window creates
+// "Optionen": the game directory, the replay library folder and the language. The edits
+// hold the values being edited; OK checks them, takes them over into DOWVerzeichnis and
+// ReplayVerzeichnis, offers to copy the old library into a new folder, writes config.ini
+// (the language as "Sprache", which the next start loads) and accepts the dialog. Enter is OK, Esc is "Abbrechen". The main window creates
 // it anew for every opening and shows it modally; it frees itself however it is closed.
 // The dialogs interface must outlive it.
 class TfrmOptionen : public QDialog {
@@ -27,6 +29,9 @@ public:
 
     QGroupBox* grpDOW;
     QGroupBox* grpReplay;
+    QGroupBox* grpSprache;
+    QComboBox* cmbSprache;  // "Automatisch", "Deutsch", "English"
+    QLabel* lblSpracheHinweis;
     QPushButton* btnOk;
     QPushButton* btnAbbrechen;
     QLineEdit* edtDOWVerzeichnis;

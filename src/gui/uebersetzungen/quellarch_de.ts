@@ -749,6 +749,18 @@ Trotzdem übernehmen?</translation>
         <source>Replays löschen</source>
         <translation>Replays löschen</translation>
     </message>
+    <message>
+        <source> Sprache </source>
+        <translation> Sprache </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Eine andere Sprache gilt ab dem nächsten Start von Quellarch.</source>
+        <translation>Eine andere Sprache gilt ab dem nächsten Start von Quellarch.</translation>
+    </message>
 </context>
 <context>
     <name>UeberQuellarch</name>

@@ -768,6 +768,18 @@ Use it anyway?</translation>
         <source>Replays löschen</source>
         <translation>Delete replays</translation>
     </message>
+    <message>
+        <source> Sprache </source>
+        <translation> Language </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Eine andere Sprache gilt ab dem nächsten Start von Quellarch.</source>
+        <translation>A new language takes effect the next time Quellarch starts.</translation>
+    </message>
 </context>
 <context>
     <name>UeberQuellarch</name>
