@@ -27,12 +27,17 @@ QString Zusammenfassung(const TReplay& r) {
     text += zeile(1, SichtbarQ(AlsUtf8(KartenText(r.Karte))) + " (" + SichtbarQ(karte.Schluessel) + ")");
     text += zeile(2, DatumIso(r.Datum).replace('T', ' '));
     text += zeile(3, QString::number(r.Spieleranzahl));
+    // The races in one column as wide as the longest: English names run longer.
+    qsizetype rassenbreite = 14;
+    for (int slot = 1; slot <= 8; ++slot)
+        if (const TSpieler* s = r.SpielerInSlot(slot))
+            rassenbreite = std::max(rassenbreite, SichtbarQ(AlsUtf8(RassenText(s->Rasse))).size());
     for (int slot = 1; slot <= 8; ++slot) {
         const TSpieler* s = r.SpielerInSlot(slot);
         if (!s) continue;
         // Built piece by piece: a name is text, and a "%1" in it stays as it is.
         text += "    " + QString::number(slot) + "  " + SichtbarQ(s->Name).leftJustified(20) + "  " +
-                SichtbarQ(AlsUtf8(RassenText(s->Rasse))).leftJustified(14) + "  " +
+                SichtbarQ(AlsUtf8(RassenText(s->Rasse))).leftJustified(rassenbreite) + "  " +
                 Tr("quellarch-cli", "Team %1").arg(static_cast<long long>(s->Team) + 1) + "\n";
     }
     if (r.Siegbedingungen) {
