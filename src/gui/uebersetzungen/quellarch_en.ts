@@ -12,6 +12,7 @@
     DOW starten: Start the game    Optionen: Options
     Spielname: name                Karte: map
     Spieler: player                Rasse: race
+    Sprache: language              Automatisch: Automatic (follows the system)
     markieren, ankreuzen: tick     löschen: delete, entfernen: remove
     Siegbedingungen: win conditions, named as the game names them: Annihilate,
       Assassinate, Control Area, Destroy HQ, Economic Victory, Take and Hold, Sudden Death
