@@ -25,7 +25,7 @@ endforeach()
 # Man pages and the changelog are compressed the way Debian's policy asks: gzip -9
 # without a name or time stamp inside, so the same sources give the same bytes.
 set(gepackt)
-foreach(datei quellarch.1 quellarch-cli.1 changelog.in)
+foreach(datei quellarch.1 quellarch-cli.1 de/quellarch.1 de/quellarch-cli.1 changelog.in)
   string(REPLACE ".in" "" name ${datei})
   configure_file(${paket}/${datei} ${ziel}/${name} @ONLY)
   add_custom_command(OUTPUT ${ziel}/${name}.gz
@@ -34,7 +34,9 @@ foreach(datei quellarch.1 quellarch-cli.1 changelog.in)
   list(APPEND gepackt ${ziel}/${name}.gz)
 endforeach()
 add_custom_target(quellarch_paketdateien ALL DEPENDS ${gepackt})
+# English man pages, and the German ones where man finds them for a German locale.
 install(FILES ${ziel}/quellarch.1.gz ${ziel}/quellarch-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ziel}/de/quellarch.1.gz ${ziel}/de/quellarch-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/quellarch)
 install(FILES ${paket}/copyright ${ziel}/changelog.gz DESTINATION ${doc})
 
@@ -55,8 +57,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "list, shows a replay's players, races, teams and win conditions, imports the\n"
     "replays the game leaves in its Playback folder, copies checked ones back,\n"
     "renames the name stored in a replay file and starts the game. It finds the\n"
-    "game in Wine prefixes and in Steam, Lutris, Heroic and Bottles. The interface\n"
-    "is German; quellarch-cli does the same without a window.")
+    "game in Wine prefixes and in Steam, Lutris, Heroic and Bottles. It speaks\n"
+    "English and German; quellarch-cli does the same without a window.")
 # The libraries the programs link, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

@@ -9,6 +9,9 @@
 // default size (with QT_SCALE_FACTOR=2, the 2x screen's picture).
 // quellarch-screenshot DIR --live NAME: a copy of that library in a temporary folder, and
 // the window just after it saved a new game by itself.
+// quellarch-screenshot DIR --en: the main window and the options dialog in English, into
+// DIR/main-en.png and DIR/options-en.png. Every other picture is German, whatever the
+// system speaks.
 // For reviewing the look; the start-up question is answered No, so nothing is moved.
 #include <QApplication>
 #include <QDir>
@@ -24,6 +27,7 @@
 #include "gui/mainunit.h"
 #include "gui/optionenunit.h"
 #include "gui/qtdialoge.h"
+#include "gui/uebersetzung.h"
 #include "support/replaybauer.h"
 #include "support/stilledialoge.h"
 
@@ -46,12 +50,15 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAnwendungstitel));
-    if (argc != 2 && argc != 4) {
-        std::fprintf(stderr, "usage: quellarch-screenshot DIR [LIBRARY NAME]\n");
+    const bool englisch = argc == 3 && std::string(argv[2]) == "--en";
+    if (argc != 2 && argc != 4 && !englisch) {
+        std::fprintf(stderr, "usage: quellarch-screenshot DIR [LIBRARY NAME | --en]\n");
         return 2;
     }
     const QString ordner = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(ordner);
+    SpracheLaden(englisch ? TSprache::Englisch : TSprache::Deutsch);
+    const QString endung = englisch ? QStringLiteral("-en.png") : QStringLiteral(".png");
 
     StilleDialoge dialoge(stderr);
     if (argc == 4 && std::string(argv[2]) == "--erster-start") {
@@ -104,16 +111,16 @@ int main(int argc, char** argv) {
         frmMain.DetailsAnzeigen(static_cast<int>(meiste));
         return Speichern(frmMain, ordner + "/" + QString::fromLocal8Bit(argv[3]) + ".png") ? 0 : 1;
     }
-    bool ok = Speichern(frmMain, ordner + QStringLiteral("/main.png"));
+    bool ok = Speichern(frmMain, ordner + "/main" + endung);
 
     // A player's name, typed as the user would, without caring for case.
     frmMain.edtSuche->setFocus();
     frmMain.edtSuche->setText(QStringLiteral("gorgutz"));
-    ok = Speichern(frmMain, ordner + QStringLiteral("/search.png")) && ok;
+    ok = Speichern(frmMain, ordner + "/search" + endung) && ok;
     frmMain.edtSuche->clear();
 
     auto* frmOptionen = new TfrmOptionen(&frmMain, dialoge);
-    ok = Speichern(*frmOptionen, ordner + QStringLiteral("/options.png")) && ok;
+    ok = Speichern(*frmOptionen, ordner + "/options" + endung) && ok;
     frmOptionen->close();
     QApplication::processEvents();
     return ok ? 0 : 1;

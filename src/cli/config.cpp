@@ -9,6 +9,7 @@
 #include "core/fehler.h"
 #include "core/variablen.h"
 #include "gui/kerntexte.h"
+#include "gui/uebersetzung.h"
 
 int BefehlConfig(const std::vector<std::string>& argumente) {
     TAufruf aufruf;
@@ -37,7 +38,7 @@ int BefehlConfig(const std::vector<std::string>& argumente) {
         return 0;
     }
     const auto herkunft = [](const QString& h, const QString& q) {
-        if (h.isEmpty()) return QStringLiteral("(nicht gefunden)");
+        if (h.isEmpty()) return Tr("quellarch-cli", "(nicht gefunden)");
         return "(" + h + (q.isEmpty() ? QString() : ": " + q) + ")";
     };
     StdoutSchreiben("config.ini: " + SichtbarQ(ConfigDatei) + "\n" +

@@ -58,7 +58,8 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
     constexpr std::size_t kBlock = 64 * 1024;
     std::string text;
     text.reserve(kBlock + 512);
-    Zeile(text, "Nr", "Spielname", "#", "Karte", "Datum");
+    Zeile(text, AlsUtf8(Tr("quellarch-cli", "Nr")), AlsUtf8(Tr("quellarch-cli", "Spielname")), "#",
+          AlsUtf8(Tr("quellarch-cli", "Karte")), AlsUtf8(Tr("quellarch-cli", "Datum")));
     std::string nr, anzahl;
     for (std::size_t i : gewaehlt) {
         const TReplay& r = *Replays[i];

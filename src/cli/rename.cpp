@@ -3,6 +3,7 @@
 #include "cli/befehle.h"
 #include "cli/clitext.h"
 #include "cli/optionen.h"
+#include "core/fehler.h"
 #include "core/platform/benutzerordner.h"
 #include "core/platform/dateisystem.h"
 #include "core/replay.h"
@@ -19,7 +20,7 @@ int BefehlRename(const std::vector<std::string>& argumente) {
     // Arguments are UTF-8 (see main); the count is in UTF-16 code units, as the window's.
     const std::string& name = aufruf.operanden[1];
     if (!NeuerNameGueltig(name)) {
-        StderrSchreiben(QString::fromUtf8("Der neue Name muss 1 bis 25 Zeichen lang sein.\n"));
+        StderrSchreiben(FehlerText(Fehler(TFehlerart::NamensLaenge)) + "\n");
         return 2;
     }
 

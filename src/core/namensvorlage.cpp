@@ -87,13 +87,15 @@ std::string SpielerText(const std::vector<std::vector<std::string>>& teams) {
 
 std::string NameAusVorlage(const std::string& vorlage, const TNamensfelder& felder) {
     const TDatumTeile& d = felder.Datum;
-    const std::pair<const char*, std::string> werte[] = {
-        {"Datum", std::to_string(d.Jahr) + "-" + Zweistellig(d.Monat) + "-" + Zweistellig(d.Tag)},
-        {"Uhrzeit", Zweistellig(d.Stunde) + "-" + Zweistellig(d.Minute)},
-        {"Karte", felder.Karte},
-        {"Spieler", SpielerText(felder.Teams)},
-        {"Name", felder.Spielname},
-        {"Spieleranzahl", std::to_string(felder.Spieleranzahl)},
+    const std::string datum = std::to_string(d.Jahr) + "-" + Zweistellig(d.Monat) + "-" + Zweistellig(d.Tag);
+    const std::string uhrzeit = Zweistellig(d.Stunde) + "-" + Zweistellig(d.Minute);
+    const std::string spieler = SpielerText(felder.Teams);
+    const std::string anzahl = std::to_string(felder.Spieleranzahl);
+    // Each field under its German and its English name, so a template works in both languages.
+    const std::pair<const char*, const std::string*> werte[] = {
+        {"Datum", &datum},     {"Date", &datum},      {"Uhrzeit", &uhrzeit},          {"Time", &uhrzeit},
+        {"Karte", &felder.Karte}, {"Map", &felder.Karte}, {"Spieler", &spieler},      {"Players", &spieler},
+        {"Name", &felder.Spielname}, {"Spieleranzahl", &anzahl}, {"PlayerCount", &anzahl},
     };
     std::string stamm;
     for (std::size_t i = 0; i < vorlage.size();) {
@@ -106,7 +108,7 @@ std::string NameAusVorlage(const std::string& vorlage, const TNamensfelder& feld
         if (feld == std::end(werte)) {
             stamm += vorlage[i++];
         } else {
-            stamm += feld->second;
+            stamm += *feld->second;
             i = zu + 1;
         }
     }

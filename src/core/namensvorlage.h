@@ -16,7 +16,8 @@ class TReplay;
 //   {Spieler}        A, B vs C, D    the players by team, teams in their order
 //   {Name}                           the replay's stored name
 //   {Spieleranzahl}  4
-// Field names are matched without regard to letter case.
+// Field names are matched without regard to letter case; each has an English name too:
+// {Date}, {Time}, {Map}, {Players}, {Name}, {PlayerCount}.
 
 // Sorts by date in a file manager and shows date, map and players at a glance.
 inline constexpr const char* kStandardvorlage = "{Datum} {Uhrzeit} {Karte} – {Spieler}";

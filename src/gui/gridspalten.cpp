@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "gui/grid.h"
+#include "gui/qttext.h"
 #include "gui/schriften.h"
+#include "gui/uebersetzung.h"
 
 namespace {
 
@@ -15,7 +17,7 @@ void SpaltenSetzen(TCheckSortGrid* grid, const std::array<TSpaltenvorgabe, N>& s
     std::vector<std::string> koepfe;
     std::vector<int> breiten;
     for (const TSpaltenvorgabe& s : spalten) {
-        koepfe.emplace_back(s.Kopf);
+        koepfe.push_back(AlsUtf8(Tr("Spalte", s.Kopf)));
         breiten.push_back(s.Breite);
     }
     grid->SetColCount(static_cast<int>(N));

@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 #include <array>
 
 #include "gui/regionaleinstellungen.h"
@@ -18,15 +19,23 @@ constexpr int kFesteListenspalten = lsSpielname;
 constexpr int kFesteSpielerspalten = ssSpieler;
 
 struct TSpaltenvorgabe {
-    const char* Kopf;  // UTF-8
+    const char* Kopf;  // UTF-8, translated in the context "Spalte"
     int Breite;
 };
 
 // Indexed by TListenspalte and TSpielerspalte.
 inline constexpr std::array<TSpaltenvorgabe, 6> kListenspalten = {
-    {{"", 30}, {"", 40}, {"Spielname", 75}, {"#", 23}, {"Karte", 139}, {"Datum", 137}}};
+    {{"", 30},
+     {"", 40},
+     {QT_TRANSLATE_NOOP("Spalte", "Spielname"), 75},
+     {"#", 23},
+     {QT_TRANSLATE_NOOP("Spalte", "Karte"), 139},
+     {QT_TRANSLATE_NOOP("Spalte", "Datum"), 137}}};
 inline constexpr std::array<TSpaltenvorgabe, 4> kSpielerspalten = {
-    {{"", 30}, {"Spieler", 86}, {"Rasse", 152}, {"Team", 48}}};
+    {{"", 30},
+     {QT_TRANSLATE_NOOP("Spalte", "Spieler"), 86},
+     {QT_TRANSLATE_NOOP("Spalte", "Rasse"), 152},
+     {QT_TRANSLATE_NOOP("Spalte", "Team"), 48}}};
 static_assert(kListenspalten.size() == lsDatum + 1 && kSpielerspalten.size() == ssTeam + 1);
 
 // Gives a new grid the columns, options and look of the replay list (grdReplays) or the

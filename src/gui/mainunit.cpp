@@ -107,17 +107,17 @@ void TfrmMain::FormularAufbauen() {
         QToolButton* knopf;
         const char* name;
         QString text;
-        const char* hinweis;
+        QString hinweis;
         QIcon glyph;
     };
     // A short text beside each glyph, so the buttons say what they do without a mouse.
-    for (const Werkzeug& w : {Werkzeug{tbtRefresh, "tbtRefresh", tr("Aktualisieren"), "Liste aktualisieren",
+    for (const Werkzeug& w : {Werkzeug{tbtRefresh, "tbtRefresh", tr("Aktualisieren"), tr("Liste aktualisieren"),
                                        GlyphAktualisieren()},
                               Werkzeug{tbtKopieren, "tbtKopieren", tr("Importieren"),
-                                       "Replays aus Playback-Verzeichnis kopieren", GlyphKopieren()}}) {
+                                       tr("Replays aus Playback-Verzeichnis kopieren"), GlyphKopieren()}}) {
         w.knopf->setObjectName(QString::fromLatin1(w.name));
         w.knopf->setText(w.text);
-        w.knopf->setToolTip(QString::fromUtf8(w.hinweis));
+        w.knopf->setToolTip(w.hinweis);
         w.knopf->setIcon(w.glyph);
         w.knopf->setIconSize(QSize(16, 16));
         w.knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -233,7 +233,7 @@ void TfrmMain::DetailsAufbauen() {
     grdSpieler->setGeometry(8, 64, 321, 193);
     SpielerGridEinrichten(grdSpieler, regional_);
 
-    grpSiegbedingungen = new QGroupBox(QStringLiteral(" Siegbedingungen "), pnlRechts);
+    grpSiegbedingungen = new QGroupBox(tr(" Siegbedingungen "), pnlRechts);
     grpSiegbedingungen->setObjectName(QStringLiteral("grpSiegbedingungen"));
     grpSiegbedingungen->setGeometry(9, 263, 153, 210);
     constexpr int oben[kSiegbedingungen.size()] = {24, 50, 77, 104, 130, 157, 184};
@@ -308,7 +308,7 @@ void TfrmMain::FormCreate() {
         if (fehlt) {
             PanelLeeren(tr("Bitte unter Optionen die Verzeichnisse eintragen."));
             StatusMelden(tr("Die Verzeichnisse fehlen: Optionen (Alt+O)"));
-            dialoge_.Nachricht("Bitte unter Optionen die Verzeichnisse eintragen!");
+            dialoge_.Nachricht(AlsUtf8(tr("Bitte unter Optionen die Verzeichnisse eintragen!")));
             return;
         }
         KopfCheckboxSetzen();
@@ -317,8 +317,8 @@ void TfrmMain::FormCreate() {
         ListeAktualisieren();
         if (!DOWVerzeichnis.empty() && !ReplayVerzeichnis.empty() &&
             !PlaybackNeue(DOWVerzeichnis, live_->Bibliothek(), &live_->Geloeschte()).empty() &&
-            dialoge_.Frage("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?",
-                           "Neue Replays kopieren")) {
+            dialoge_.Frage(AlsUtf8(tr("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?")),
+                           AlsUtf8(tr("Neue Replays kopieren")))) {
             NeueReplaysKopieren();
             ListeAktualisieren();
         }

@@ -91,10 +91,9 @@ void TfrmMain::btnUmbenennenClick() {
     }
     // The query names the replay and starts with its name, selected.
     std::string text = replay->Spielname;
-    const std::string prompt =
-        AlsUtf8(tr("Replay: %1\nDatei: %2").arg(AlsQString(replay->Spielname), AlsQString(replay->Dateiname))) +
-        "\r\n\r\nNeuer Replayname (1-25 Zeichen):";
-    if (!dialoge_.Eingabe("Replay umbenennen", prompt, text,
+    const std::string prompt = AlsUtf8(tr("Replay: %1\nDatei: %2\r\n\r\nNeuer Replayname (1-25 Zeichen):")
+                                           .arg(AlsQString(replay->Spielname), AlsQString(replay->Dateiname)));
+    if (!dialoge_.Eingabe(AlsUtf8(tr("Replay umbenennen")), prompt, text,
                           {25, [](const std::string& t) { return NamensFehler(t); }})) {
         StatusMelden(tr("Nichts umbenannt."));
         return;
@@ -164,8 +163,10 @@ void TfrmMain::Beenden1Click() { close(); }
 void TfrmMain::UeberQuellarch1Click() { dialoge_.Nachricht(UeberQuellarchText()); }
 
 QString TfrmMain::NeueReplaysKopieren() {
-    const bool entfernen = dialoge_.Frage("Replays anschließend entfernen?", "Replays löschen");
-    const TKopierbericht bericht = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen, &live_->Bibliothek());
+    const bool entfernen =
+        dialoge_.Frage(AlsUtf8(tr("Replays anschließend entfernen?")), AlsUtf8(tr("Replays löschen")));
+    const TKopierbericht bericht =
+        PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen, &live_->Bibliothek());
     // Counts what was really copied and names what was not; nothing not copied was removed.
     const std::string text = KopierMeldung(bericht, TKopierart::Import);
     dialoge_.Nachricht(text);

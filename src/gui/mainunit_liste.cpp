@@ -144,8 +144,10 @@ void TfrmMain::ScanMelden(const TScanMeldungen& meldungen) {
     if (ReplayVerzeichnis.empty()) status = tr("Kein Replay-Verzeichnis eingetragen");
     else if (LadeStatus == kLadenZaehlenFehlgeschlagen)
         status = tr("Das Replay-Verzeichnis %1 kann nicht gelesen werden").arg(AlsQString(ReplayVerzeichnis));
+    // Two whole clauses, so that each language words its own counts.
     if (const int k = static_cast<int>(betroffen.size()); k > 0)
-        status += tr(", %n Dateien nicht lesbar", nullptr, k);
+        status = tr("%1, %2", "the status line, then the count of unreadable files")
+                     .arg(status, tr("%n Dateien nicht lesbar", nullptr, k));
     StatusMelden(status);
     // One box for files not told before; the same damaged files at every refresh are
     // named in the status line only.

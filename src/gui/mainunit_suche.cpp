@@ -21,7 +21,7 @@ void TfrmMain::SucheAufbauen() {
     edtSuche = new QLineEdit(tlbMain);
     edtSuche->setObjectName(QStringLiteral("edtSuche"));
     edtSuche->setFixedSize(220, 23);
-    edtSuche->setPlaceholderText(QStringLiteral("Suchen: Name, Karte, Spieler, Rasse"));
+    edtSuche->setPlaceholderText(tr("Suchen: Name, Karte, Spieler, Rasse"));
     edtSuche->setClearButtonEnabled(true);
     lblTreffer = new QLabel(tlbMain);
     lblTreffer->setObjectName(QStringLiteral("lblTreffer"));
@@ -67,6 +67,6 @@ void TfrmMain::SucheAnwenden() {
         grdReplays->SetRowHidden(r, !passt);
         gezeigt += passt;
     }
-    lblTreffer->setText(QStringLiteral("%1 von %2").arg(gezeigt).arg(Replays.size()));
+    lblTreffer->setText(tr("%1 von %2").arg(gezeigt).arg(Replays.size()));
     lblTreffer->setVisible(!suche.Leer());
 }

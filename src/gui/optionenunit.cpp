@@ -2,16 +2,18 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QToolButton>
 #include <cctype>
+#include <iterator>
 #include <optional>
-#include <vector>
 
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
@@ -49,8 +51,20 @@ bool IstNetzwerkpfad(const std::string& pfad) {
     return pfad.size() >= 2 && IstTrenner(pfad[0]) && IstTrenner(pfad[1]);
 }
 
-QGroupBox* Gruppe(QWidget* eltern, const char* titel, int top) {
-    auto* gruppe = new QGroupBox(QString::fromLatin1(titel), eltern);
+// What "Sprache" in config.ini holds, in the order of the dialog's choice. Each language
+// is named in itself, so that a player finds their own whatever the program speaks.
+constexpr const char* kSprachen[] = {"Automatisch", "Deutsch", "English"};
+
+// The choice config.ini holds; an empty or unknown setting follows the system, as the
+// start does.
+int SprachIndex(const std::string& sprache) {
+    for (int i = 1; i < static_cast<int>(std::size(kSprachen)); ++i)
+        if (sprache == kSprachen[i]) return i;
+    return 0;
+}
+
+QGroupBox* Gruppe(QWidget* eltern, const QString& titel, int top) {
+    auto* gruppe = new QGroupBox(titel, eltern);
     gruppe->setGeometry(8, top, 617, 57);
     return gruppe;
 }
@@ -71,8 +85,8 @@ QToolButton* Ordnerknopf(QGroupBox* gruppe) {
     return knopf;
 }
 
-QPushButton* Knopf(QWidget* eltern, const char* text, int left, int top) {
-    auto* knopf = new QPushButton(QString::fromLatin1(text), eltern);
+QPushButton* Knopf(QWidget* eltern, const QString& text, int left, int top) {
+    auto* knopf = new QPushButton(text, eltern);
     knopf->setGeometry(left, top, 83, 25);
     knopf->setAutoDefault(false);
     return knopf;
@@ -105,8 +119,8 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
       dialoge_(dialoge) {
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Optionen");
-    setFixedSize(632, 270);
+    setWindowTitle(tr("Optionen"));
+    setFixedSize(632, 334);
     setSizeGripEnabled(false);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farben.color(QPalette::Button));
@@ -116,18 +130,30 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     schrift.setPixelSize(11);
     setFont(schrift);
 
-    grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
-    grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
-    btnOk = Knopf(this, "&OK", 456, 240);
+    grpDOW = Gruppe(this, tr(" Dawn of War - Verzeichnis "), 8);
+    grpReplay = Gruppe(this, tr(" Replay - Verzeichnis"), 72);
+    grpSprache = Gruppe(this, tr(" Sprache "), 240);
+    cmbSprache = new QComboBox(grpSprache);
+    cmbSprache->setGeometry(8, 24, 145, 21);
+    for (const char* sprache : kSprachen)
+        cmbSprache->addItem(sprache == kSprachen[0] ? tr("Automatisch") : QString::fromUtf8(sprache));
+    // The window is built in its language once; a new one is loaded at the next start.
+    lblSpracheHinweis = new QLabel(tr("Eine andere Sprache gilt ab dem nächsten Start von Quellarch."), grpSprache);
+    lblSpracheHinweis->setTextFormat(Qt::PlainText);
+    lblSpracheHinweis->setGeometry(164, 24, 443, 21);
+    btnOk = Knopf(this, tr("&OK"), 456, 304);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 239);
+    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 303);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
     sbtReplayWechseln = Ordnerknopf(grpReplay);
     grpDOW->setObjectName("grpDOW");
     grpReplay->setObjectName("grpReplay");
+    grpSprache->setObjectName("grpSprache");
+    cmbSprache->setObjectName("cmbSprache");
+    lblSpracheHinweis->setObjectName("lblSpracheHinweis");
     btnOk->setObjectName("btnOk");
     btnAbbrechen->setObjectName("btnAbbrechen");
     edtDOWVerzeichnis->setObjectName("edtDOWVerzeichnis");
@@ -139,7 +165,8 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
     setTabOrder(edtReplayVerzeichnis, chkAutoSpeichern);
     setTabOrder(chkAutoSpeichern, edtNamensvorlage);
-    setTabOrder(edtNamensvorlage, btnOk);
+    setTabOrder(edtNamensvorlage, cmbSprache);
+    setTabOrder(cmbSprache, btnOk);
     setTabOrder(btnOk, btnAbbrechen);
 
     Verbinden(dialoge_, sbtDOWWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtDOWWechselnClick);
@@ -154,6 +181,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 void TfrmOptionen::FormCreate() {
     PfadZeigen(edtDOWVerzeichnis, DOWVerzeichnis);
     PfadZeigen(edtReplayVerzeichnis, ReplayVerzeichnis);
+    cmbSprache->setCurrentIndex(SprachIndex(SpracheLesen(ConfigDatei)));
 }
 
 // However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
@@ -167,7 +195,7 @@ void TfrmOptionen::closeEvent(QCloseEvent* event) {
 void TfrmOptionen::sbtDOWWechselnClick() {
     // The chooser starts at the folder the box holds.
     std::string ordner = PfadAus(edtDOWVerzeichnis);
-    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
+    if (!dialoge_.OrdnerWaehlen(AlsUtf8(tr("Verzeichnis auswählen...")), ordner)) return;
     // The chooser gives a root with its separator already, so a root ends doubled.
     PfadZeigen(edtDOWVerzeichnis, ordner + plattform::Trenner());
 }
@@ -175,10 +203,10 @@ void TfrmOptionen::sbtDOWWechselnClick() {
 void TfrmOptionen::sbtReplayWechselnClick() {
     // A folder chooser: the library may be a folder that is still empty.
     std::string ordner;
-    if (!dialoge_.OrdnerWaehlen("Verzeichnis auswählen...", ordner)) return;
+    if (!dialoge_.OrdnerWaehlen(AlsUtf8(tr("Verzeichnis auswählen...")), ordner)) return;
     const std::string pfad = ordner + plattform::Trenner();
     if (IstNetzwerkpfad(pfad)) {
-        dialoge_.Nachricht("Netzlaufwerke werden nicht unterstützt");
+        dialoge_.Nachricht(AlsUtf8(tr("Netzlaufwerke werden nicht unterstützt")));
         return;
     }
     PfadZeigen(edtReplayVerzeichnis, pfad);
@@ -198,17 +226,21 @@ std::optional<std::string> TfrmOptionen::OrdnerPruefen(QLineEdit* edit) {
 
 bool TfrmOptionen::SpielordnerAnnehmen(const std::string& pfad) {
     if (pfad.empty()) return true;
-    std::vector<std::string> fehlt;
     const std::string ordner = plattform::OrdnerMitTrenner(pfad);
-    if (plattform::Aufzaehlen(ordner + "W40k.exe").empty()) fehlt.push_back("W40k.exe");
-    if (!plattform::VerzeichnisExistiert(PlaybackOrdner(pfad))) fehlt.push_back("Playback");
-    if (fehlt.empty()) return true;
-    const QString was = fehlt.size() == 2 ? tr("das Programm W40k.exe und der Ordner Playback")
-                        : fehlt[0] == "Playback" ? tr("der Ordner Playback")
-                                                 : tr("das Programm W40k.exe");
-    const QString text = plattform::VerzeichnisExistiert(pfad)
-                             ? tr("Im Dawn of War - Verzeichnis %1 fehlt %2.\nTrotzdem übernehmen?").arg(AlsQString(pfad), was)
-                             : tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?").arg(AlsQString(pfad));
+    const bool programm = !plattform::Aufzaehlen(ordner + "W40k.exe").empty();
+    const bool playback = plattform::VerzeichnisExistiert(PlaybackOrdner(pfad));
+    if (programm && playback) return true;
+    QString text;
+    if (!plattform::VerzeichnisExistiert(pfad))
+        text = tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?");
+    else if (!programm && !playback)
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.\n"
+                  "Trotzdem übernehmen?");
+    else if (!playback)
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.\nTrotzdem übernehmen?");
+    else
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.\nTrotzdem übernehmen?");
+    text = text.arg(AlsQString(pfad));
     if (dialoge_.Frage(AlsUtf8(text), AlsUtf8(tr("Dawn of War - Verzeichnis")))) return true;
     edtDOWVerzeichnis->setFocus();
     return false;
@@ -238,20 +270,24 @@ void TfrmOptionen::btnOkClick() {
     DOWVerzeichnis = plattform::OrdnerMitTrenner(*dow);
     std::string neu = plattform::OrdnerMitTrenner(*bibliothek);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
-        dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {
+        dialoge_.Frage(AlsUtf8(tr("Alle Replays in den neuen Ordner kopieren?")), AlsUtf8(tr("Replays kopieren")))) {
         const TKopierbericht bericht = AlleReplaysKopieren(ReplayVerzeichnis, neu);
         std::string text = KopierMeldung(bericht, TKopierart::Umzug);
         // Not one replay reached the new folder: the library stays where its replays are.
         const int verfehlt = bericht.NichtAngekommen();
         if (verfehlt > 0 && verfehlt == static_cast<int>(bericht.Dateien.size())) {
             neu = ReplayVerzeichnis;
-            text += "\r\nDas Replay-Verzeichnis bleibt unverändert: " + AnzeigeText(ReplayVerzeichnis);
+            text += "\r\n" + AlsUtf8(tr("Das Replay-Verzeichnis bleibt unverändert: %1")
+                                        .arg(AlsQString(AnzeigeText(ReplayVerzeichnis))));
         }
         dialoge_.Nachricht(text);
     }
     ReplayVerzeichnis = neu;
     VerzeichnisseSchreiben();
     SpeichernUebernehmen();
+    // Written only when changed: a file that holds none keeps following the system.
+    if (cmbSprache->currentIndex() != SprachIndex(SpracheLesen(ConfigDatei)))
+        SpracheSchreiben(kSprachen[cmbSprache->currentIndex()]);
     accept();
 }
 
@@ -260,7 +296,7 @@ void TfrmOptionen::btnAbbrechenClick() { close(); }
 TKopierbericht TfrmOptionen::AlleReplaysKopieren(const std::string& Alt, const std::string& Neu) {
     TKopierbericht bericht = BibliothekKopieren(Alt, Neu);
     // Only replays with a verified copy in Neu are deleted.
-    if (dialoge_.Frage("Alte Replays löschen?", "Replays löschen"))
+    if (dialoge_.Frage(AlsUtf8(tr("Alte Replays löschen?")), AlsUtf8(tr("Replays löschen"))))
         BibliothekLeeren(Alt, Neu);
     return bericht;
 }

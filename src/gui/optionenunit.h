@@ -7,18 +7,20 @@
 
 class QCheckBox;
 class QCloseEvent;
+class QComboBox;
 class QLabel;
 class QGroupBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TDialoge;
 
-// "Optionen": the game directory and the replay library folder. The edits hold the values
-// being edited; OK checks them, takes them over into DOWVerzeichnis and ReplayVerzeichnis,
-// offers to copy the old library into a new folder, writes config.ini and accepts the
-// dialog. Enter is OK, Esc is "Abbrechen". The main window creates
+// "Optionen": the game directory, the replay library folder and the language. The edits
+// hold the values being edited; OK checks them, takes them over into DOWVerzeichnis and
+// ReplayVerzeichnis, offers to copy the old library into a new folder, writes config.ini
+// (the language as "Sprache", which the next start loads) and accepts the dialog. Enter is OK, Esc is "Abbrechen". The main window creates
 // it anew for every opening and shows it modally; it frees itself however it is closed.
 // The dialogs interface must outlive it.
 class TfrmOptionen : public QDialog {
@@ -29,6 +31,9 @@ public:
 
     QGroupBox* grpDOW;
     QGroupBox* grpReplay;
+    QGroupBox* grpSprache;
+    QComboBox* cmbSprache;  // "Automatisch", "Deutsch", "English"
+    QLabel* lblSpracheHinweis;
     QPushButton* btnOk;
     QPushButton* btnAbbrechen;
     QLineEdit* edtDOWVerzeichnis;
@@ -70,6 +75,7 @@ private:
     // it over and writes it to config.ini.
     void SpeichernAufbauen(int top);
     std::string VorlageAusFeld() const;
+    static QString StandardvorlageText();
     void VorschauZeigen();
     void SpeichernUebernehmen();
 

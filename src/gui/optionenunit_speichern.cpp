@@ -39,6 +39,7 @@ void TfrmOptionen::SpeichernAufbauen(int top) {
     edtNamensvorlage->setObjectName("edtNamensvorlage");
     edtNamensvorlage->setGeometry(100, 44, 507, 21);
     edtNamensvorlage->setToolTip(tr("Felder: {Datum} {Uhrzeit} {Karte} {Spieler} {Name} {Spieleranzahl}"));
+    // The default template in the fields of the user's language; both kinds work anywhere.
     beschriftung->setBuddy(edtNamensvorlage);
     lblVorschau = new QLabel(grpSpeichern);
     lblVorschau->setObjectName("lblVorschau");
@@ -47,14 +48,18 @@ void TfrmOptionen::SpeichernAufbauen(int top) {
     connect(edtNamensvorlage, &QLineEdit::textChanged, this, &TfrmOptionen::VorschauZeigen);
     connect(chkAutoSpeichern, &QCheckBox::toggled, edtNamensvorlage, &QWidget::setEnabled);
     chkAutoSpeichern->setChecked(AutoSpeichern);
-    edtNamensvorlage->setText(AlsQString(Namensvorlage));
+    edtNamensvorlage->setText(Namensvorlage == kStandardvorlage ? StandardvorlageText() : AlsQString(Namensvorlage));
     edtNamensvorlage->setEnabled(AutoSpeichern);
     VorschauZeigen();
 }
 
+QString TfrmOptionen::StandardvorlageText() { return tr("{Datum} {Uhrzeit} {Karte} – {Spieler}"); }
+
 std::string TfrmOptionen::VorlageAusFeld() const {
-    const std::string vorlage = AlsUtf8(edtNamensvorlage->text().trimmed());
-    return vorlage.empty() ? std::string(kStandardvorlage) : vorlage;
+    const QString vorlage = edtNamensvorlage->text().trimmed();
+    // The default stays the default in config.ini, whatever language showed it.
+    if (vorlage.isEmpty() || vorlage == StandardvorlageText()) return kStandardvorlage;
+    return AlsUtf8(vorlage);
 }
 
 void TfrmOptionen::VorschauZeigen() {

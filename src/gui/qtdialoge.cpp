@@ -1,7 +1,6 @@
 #include "gui/qtdialoge.h"
 
 #include <QDialog>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -16,6 +15,7 @@
 
 #include "gui/platform/auswahl.h"
 #include "gui/qttext.h"
+#include "gui/uebersetzung.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void TQtDialoge::Nachricht(const std::string& text) {
     box.setTextFormat(Qt::PlainText);
     box.setText(Anzeigetext(text));
     box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(Tr("TQtDialoge", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     TitelPlatz(box);
@@ -67,8 +67,8 @@ bool TQtDialoge::Frage(const std::string& text, const std::string& titel) {
     box.setTextFormat(Qt::PlainText);
     box.setText(Anzeigetext(text));
     box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* ja = box.addButton(Tr("TQtDialoge", "Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(Tr("TQtDialoge", "Nein"), QMessageBox::NoRole);
     ja->setObjectName(QStringLiteral("Ja"));
     nein->setObjectName(QStringLiteral("Nein"));
     box.setDefaultButton(ja);
@@ -107,7 +107,7 @@ bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, st
     lblGrund->setPalette(rot);
     lblGrund->hide();
     const auto zaehlen = [&] {
-        lblZaehler->setText(QCoreApplication::translate("TQtDialoge", "%1 von %2 Zeichen")
+        lblZaehler->setText(Tr("TQtDialoge", "%1 von %2 Zeichen")
                                 .arg(edt->text().size())
                                 .arg(regeln.MaxLaenge));
         lblGrund->hide();
@@ -119,8 +119,8 @@ bool TQtDialoge::Eingabe(const std::string& titel, const std::string& prompt, st
         lblGrund->hide();
     });
     auto* knoepfe = new QDialogButtonBox(&dlg);
-    QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* abbrechen = knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = knoepfe->addButton(Tr("TQtDialoge", "OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* abbrechen = knoepfe->addButton(Tr("TQtDialoge", "Abbrechen"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("OK"));
     abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     ok->setDefault(true);

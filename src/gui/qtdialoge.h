@@ -9,8 +9,8 @@ inline constexpr char kAnwendungstitel[] = "Quellarch";
 
 // The boxes and choosers of the running program, built from Qt widgets. Every text is
 // shown as plain text, so a replay named "<b>x</b>" reads exactly so. The buttons are
-// named in German directly ("Ja", "Nein", "OK", "Abbrechen"), whatever the system's
-// language, and Esc answers a question with "Nein".
+// named by the program ("Ja", "Nein", "OK", "Abbrechen"), in the program's language
+// rather than the system's, and Esc answers a question with "Nein".
 class TQtDialoge : public TDialoge {
 public:
     explicit TQtDialoge(QWidget* eltern = nullptr) : eltern_(eltern) {}

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <filesystem>
 #include <map>
 
@@ -32,9 +33,20 @@ QString CliPfad() {
     return QString::fromStdString(plattform::VerzeichnisTeil(plattform::ProgrammPfad())) + "/" + QUELLARCH_CLI;
 }
 
+// The tool's language comes from the environment: each run gets one of its own, German
+// unless sprache names other variables ("LANG=en_US.UTF-8"), whatever the caller's is.
+QProcessEnvironment Umgebung(const QStringList& sprache) {
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) umgebung.remove(name);
+    umgebung.insert("LANG", "de_DE.UTF-8");
+    for (const QString& variable : sprache) umgebung.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    return umgebung;
+}
+
 // ausgabe: a file that takes stdout instead of the pipe.
-Lauf Ausfuehren(const QStringList& argumente, const QString& ausgabe = {}) {
+Lauf Ausfuehren(const QStringList& argumente, const QString& ausgabe = {}, const QStringList& sprache = {}) {
     QProcess p;
+    p.setProcessEnvironment(Umgebung(sprache));
     if (!ausgabe.isEmpty()) p.setStandardOutputFile(ausgabe);
     p.start(CliPfad(), argumente);
     p.waitForFinished(30000);
@@ -435,6 +447,61 @@ TEST_F(Cli, BeideProgrammeTragenIhrManifest) {
                                  "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
                                  "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", ">PerMonitorV2, PerMonitor<"})
             EXPECT_NE(manifest.find(teil), std::string::npos) << teil;
+    }
+}
+
+// The language: config.ini's "Sprache" first, then LANGUAGE, LC_ALL, LC_MESSAGES and LANG
+// as gettext reads them; German for German and the C locale, English for any other. Each
+// row runs the main commands and finds one language's texts and none of the other's.
+TEST_F(Cli, SprichtDieSpracheDerUmgebung) {
+    NUR_UNTER_POSIX();  // Windows takes the system's UI language, not these variables
+    const std::string gut = Replay("gut.rec");
+    const QString kein = Q(ordner.Pfad() + "fehlt/");
+    const struct {
+        const char* name;
+        QStringList umgebung;
+        const char* sprache;  // config.ini's "Sprache"; nullptr: no config.ini
+        bool englisch;
+    } faelle[] = {
+        {"de_DE", {"LANG=de_DE.UTF-8"}, nullptr, false},
+        {"en_US", {"LANG=en_US.UTF-8"}, nullptr, true},
+        {"C.UTF-8", {"LANG=C.UTF-8"}, nullptr, false},
+        {"fr_FR", {"LANG=fr_FR.UTF-8"}, nullptr, true},
+        {"LANGUAGE vor LANG", {"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"}, nullptr, true},
+        {"LANGUAGE zaehlt unter C nicht", {"LANGUAGE=en", "LANG=C"}, nullptr, false},
+        {"LC_ALL vor LANG", {"LC_ALL=de_DE.UTF-8", "LANG=en_US.UTF-8"}, nullptr, false},
+        {"LC_MESSAGES vor LANG", {"LC_MESSAGES=en_US.UTF-8", "LANG=de_DE.UTF-8"}, nullptr, true},
+        {"Automatisch folgt LANG", {"LANG=en_US.UTF-8"}, "Automatisch", true},
+        {"config.ini Deutsch vor LANG", {"LANG=en_US.UTF-8"}, "Deutsch", false},
+        {"config.ini English vor LANG", {"LANGUAGE=de", "LANG=de_DE.UTF-8"}, "English", true},
+    };
+    // What each command says, in German and in English.
+    const struct {
+        QStringList argumente;
+        bool fehler;  // on stderr
+        const char* deutsch;
+        const char* englisch;
+    } texte[] = {
+        {{"show", Q(gut)}, false, "  Spielname:  Grüße\n", "  Name:     Grüße\n"},
+        {{"show", Q(gut)}, false, "  Orkz  ", "  Orks  "},
+        {{"show", Q(gut)}, false, "Siegbedingungen: Kontrollgebiet", "Win conditions: Control Area"},
+        {{"list", Q(ordner.Pfad())}, false, "Spielname", "Name"},
+        {{"list", kein}, true, "existiert nicht", "does not exist"},
+        {{"--help"}, false, "Ergebnis: 0 erledigt", "Exit status: 0 done"},
+        {{"rename", Q(ordner.Pfad() + "fehlt.rec"), "Neu"}, true, "Datei existiert nicht.", "File does not exist."},
+    };
+    const std::string config = heim.Pfad() + ".config/quellarch/config.ini";
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        std::filesystem::remove(config);
+        if (fall.sprache) heim.Datei(".config/quellarch/config.ini", std::string("[Einstellungen]\nSprache=") + fall.sprache + "\n");
+        for (const auto& text : texte) {
+            SCOPED_TRACE(text.argumente.join(' ').toStdString());
+            const Lauf lauf = Ausfuehren(text.argumente, {}, fall.umgebung);
+            const QByteArray& strom = text.fehler ? lauf.fehler : lauf.aus;
+            EXPECT_TRUE(strom.contains(fall.englisch ? text.englisch : text.deutsch)) << strom.toStdString();
+            EXPECT_FALSE(strom.contains(fall.englisch ? text.deutsch : text.englisch)) << strom.toStdString();
+        }
     }
 }
 

@@ -57,6 +57,8 @@ TEST(Namensvorlage, Felder) {
         {"ohne Spieler", "{Karte} – {Spieler}", Felder({}), "Bahnhof –.rec"},
         {"Name und Anzahl", "{Name} ({Spieleranzahl})", Felder({}), "Revanche (2).rec"},
         {"Feldnamen ohne Fall", "{KARTE} {datum}", Felder({}), "Bahnhof 2026-12-09.rec"},
+        {"englische Feldnamen", "{Date} {Time} {Map} – {Players} {Name} {PlayerCount}", Felder({{"A"}, {"B"}}),
+         "2026-12-09 21-14 Bahnhof – A vs B Revanche 2.rec"},
         {"unbekanntes Feld bleibt stehen", "{Sieger} {Karte}", Felder({}), "{Sieger} Bahnhof.rec"},
         {"offene Klammer bleibt stehen", "{Karte {Name}", Felder({}), "{Karte Revanche.rec"},
         // The field's value, not only the template, is made portable.

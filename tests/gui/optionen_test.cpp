@@ -1,5 +1,6 @@
 // The options dialog: its layout, keys, the two choosers, OK and its failure, Abbrechen.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ using Art = SkriptDialoge::Art;
 TEST_F(OptionenTest, LayoutWieEntworfen) {
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->windowTitle(), "Optionen");
-    EXPECT_EQ(d->size(), QSize(632, 270));
+    EXPECT_EQ(d->size(), QSize(632, 334));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     const Qt::WindowFlags flags = d->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -35,6 +36,11 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
     EXPECT_EQ(d->grpReplay->title(), " Replay - Verzeichnis");
     EXPECT_EQ(d->btnOk->text(), "&OK");
     EXPECT_EQ(d->btnAbbrechen->text(), "&Abbrechen");
+    EXPECT_EQ(d->grpSprache->title(), " Sprache ");
+    QStringList sprachen;
+    for (int i = 0; i < d->cmbSprache->count(); ++i) sprachen << d->cmbSprache->itemText(i);
+    EXPECT_EQ(sprachen, QStringList({"Automatisch", "Deutsch", "English"}));
+    EXPECT_EQ(d->lblSpracheHinweis->text(), QString::fromUtf8("Eine andere Sprache gilt ab dem nächsten Start von Quellarch."));
 
     struct Lage {
         QWidget* w;
@@ -50,8 +56,11 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
              {d->sbtReplayWechseln, d->grpReplay, {584, 24, 23, 22}},
              {d->grpSpeichern, d, {8, 136, 617, 96}},
              {d->edtNamensvorlage, d->grpSpeichern, {100, 44, 507, 21}},
-             {d->btnOk, d, {456, 240, 83, 25}},
-             {d->btnAbbrechen, d, {544, 239, 83, 25}},
+             {d->grpSprache, d, {8, 240, 617, 57}},
+             {d->cmbSprache, d->grpSprache, {8, 24, 145, 21}},
+             {d->lblSpracheHinweis, d->grpSprache, {164, 24, 443, 21}},
+             {d->btnOk, d, {456, 304, 83, 25}},
+             {d->btnAbbrechen, d, {544, 303, 83, 25}},
          }) {
         SCOPED_TRACE(l.w->objectName().toStdString());
         EXPECT_EQ(l.w->parentWidget(), l.eltern);
@@ -84,7 +93,8 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     EXPECT_EQ(QApplication::focusWidget(), d->edtDOWVerzeichnis);
-    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->chkAutoSpeichern, d->edtNamensvorlage, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
+    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->chkAutoSpeichern, d->edtNamensvorlage,
+                                      d->cmbSprache, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
     for (QWidget* erwartet : reihe) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), erwartet) << erwartet->objectName().toStdString();
@@ -365,6 +375,36 @@ TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
         dlg.Vergessen();
     }
     EXPECT_FALSE(std::filesystem::exists(tmp.Pfad() + "neu")) << "created only on Yes";
+}
+
+// "Sprache" shows what config.ini holds and OK writes a changed choice; an unchanged one
+// leaves the file as it was, so a file without it keeps following the system.
+TEST_F(OptionenTest, SpracheZeigtUndSpeichertDieWahl) {
+    const struct {
+        const char* vorher;  // nullptr: no key in the file
+        int gezeigt;
+        int gewaehlt;
+        const char* nachher;
+    } faelle[] = {
+        {nullptr, 0, 0, nullptr},
+        {nullptr, 0, 2, "English"},
+        {"English", 2, 2, "English"},
+        {"English", 2, 0, "Automatisch"},
+        {"Deutsch", 1, 2, "English"},
+        {"Klingonisch", 0, 1, "Deutsch"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.vorher ? f.vorher : "(keine)");
+        std::filesystem::remove(ConfigDatei);
+        if (f.vorher) SpracheSchreiben(f.vorher);
+        TfrmOptionen* d = Oeffnen();
+        EXPECT_EQ(d->cmbSprache->currentIndex(), f.gezeigt);
+        d->cmbSprache->setCurrentIndex(f.gewaehlt);
+        Klick(d->btnOk);
+        EXPECT_TRUE(Freigegeben());
+        EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Einstellungen", "Sprache", "(keine)"),
+                  f.nachher ? f.nachher : "(keine)");
+    }
 }
 
 TEST_F(OptionenTest, AltOLoestOkAus) {

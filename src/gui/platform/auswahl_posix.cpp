@@ -7,8 +7,4 @@ bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ord
     return QtOrdnerWaehlen(besitzer, titel, ordner);
 }
 
-bool DateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
-    return QtDateiOeffnen(besitzer, startordner, dateiname);
-}
-
 }  // namespace auswahl

@@ -28,16 +28,4 @@ bool QtOrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& o
     return true;
 }
 
-bool QtDateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
-    QFileDialog dlg(besitzer, QStringLiteral("Öffnen"), AlsQString(startordner));
-    dlg.setOptions(ChooserOptionen());
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    // The typed name need not exist: the dialog is used to point at a folder by a name in it.
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilter(QStringLiteral("Verzeichnis (*)"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    dateiname = AlsUtf8(QDir::toNativeSeparators(dlg.selectedFiles().constFirst()));
-    return true;
-}
-
 }  // namespace auswahl

@@ -96,14 +96,4 @@ bool OrdnerWaehlen(QWidget* besitzer, const std::string& titel, std::string& ord
     return OrdnerDialog(besitzer, titel, ordner, ordner);
 }
 
-bool DateiOeffnen(QWidget* besitzer, const std::string& startordner, std::string& dateiname) {
-    if (Offscreen()) return QtDateiOeffnen(besitzer, startordner, dateiname);
-    // The library is a folder: the folder chooser serves, and the folder comes back with
-    // its separator, so that the folder part of the "name" is the folder itself.
-    std::string ordner;
-    if (!OrdnerDialog(besitzer, {}, startordner, ordner)) return false;
-    dateiname = plattform::OrdnerMitTrenner(ordner);
-    return true;
-}
-
 }  // namespace auswahl

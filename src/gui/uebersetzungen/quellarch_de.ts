@@ -1,5 +1,11 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!--
+  German for Quellarch. The German texts are the source texts, so each entry repeats its
+  source; the file is there for the plural texts, whose singular the source cannot hold
+  ("1 Replay wurde kopiert." beside "%n Replays wurden kopiert."). scripts/uebersetzungen
+  fills new entries, all but the plural ones.
+-->
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
     <name>Fehler</name>
@@ -374,10 +380,53 @@
     </message>
 </context>
 <context>
+    <name>Spalte</name>
+    <message>
+        <source>Spielname</source>
+        <translation>Spielname</translation>
+    </message>
+    <message>
+        <source>Karte</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Spieler</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Rasse</source>
+        <translation>Rasse</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialoge</name>
     <message>
         <source>%1 von %2 Zeichen</source>
         <translation>%1 von %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -475,12 +524,6 @@
         <translation>Kein Replay gewählt: nichts umbenannt.</translation>
     </message>
     <message>
-        <source>Replay: %1
-Datei: %2</source>
-        <translation>Replay: %1
-Datei: %2</translation>
-    </message>
-    <message>
         <source>Nichts umbenannt.</source>
         <translation>Nichts umbenannt.</translation>
     </message>
@@ -541,12 +584,85 @@ Datei: %2</translation>
         <source>Das Replay-Verzeichnis %1 kann nicht gelesen werden</source>
         <translation>Das Replay-Verzeichnis %1 kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>Liste aktualisieren</source>
+        <translation>Liste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Replays aus Playback-Verzeichnis kopieren</source>
+        <translation>Replays aus Playback-Verzeichnis kopieren</translation>
+    </message>
+    <message>
+        <source> Siegbedingungen </source>
+        <translation> Siegbedingungen </translation>
+    </message>
+    <message>
+        <source>Bitte unter Optionen die Verzeichnisse eintragen!</source>
+        <translation>Bitte unter Optionen die Verzeichnisse eintragen!</translation>
+    </message>
+    <message>
+        <source>Es wurden Replays im Playback-Verzeichnis<byte value="xd"/>
+gefunden. Sollen sie kopiert werden?</source>
+        <translation>Es wurden Replays im Playback-Verzeichnis<byte value="xd"/>
+gefunden. Sollen sie kopiert werden?</translation>
+    </message>
+    <message>
+        <source>Neue Replays kopieren</source>
+        <translation>Neue Replays kopieren</translation>
+    </message>
+    <message>
+        <source>Replay: %1
+Datei: %2<byte value="xd"/>
+<byte value="xd"/>
+Neuer Replayname (1-25 Zeichen):</source>
+        <translation>Replay: %1
+Datei: %2<byte value="xd"/>
+<byte value="xd"/>
+Neuer Replayname (1-25 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Replay umbenennen</source>
+        <translation>Replay umbenennen</translation>
+    </message>
+    <message>
+        <source>Replays anschließend entfernen?</source>
+        <translation>Replays anschließend entfernen?</translation>
+    </message>
+    <message>
+        <source>Replays löschen</source>
+        <translation>Replays löschen</translation>
+    </message>
+    <message>
+        <source>Suchen: Name, Karte, Spieler, Rasse</source>
+        <translation>Suchen: Name, Karte, Spieler, Rasse</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the status line, then the count of unreadable files</comment>
+        <translation>%1, %2</translation>
+    </message>
     <message numerus="yes">
-        <source>, %n Dateien nicht lesbar</source>
+        <source>%n Dateien nicht lesbar</source>
         <translation>
-            <numerusform>, %n Datei nicht lesbar</numerusform>
-            <numerusform>, %n Dateien nicht lesbar</numerusform>
+            <numerusform>%n Datei nicht lesbar</numerusform>
+            <numerusform>%n Dateien nicht lesbar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 ist kein lesbares Replay und fehlt in der Liste.</source>
+        <translation>%1 ist kein lesbares Replay und fehlt in der Liste.</translation>
+    </message>
+    <message>
+        <source>Neues Spiel gespeichert: %1</source>
+        <translation>Neues Spiel gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Das neue Spiel %1 konnte nicht in die Bibliothek gespeichert werden: %2</source>
+        <translation>Das neue Spiel %1 konnte nicht in die Bibliothek gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -554,24 +670,6 @@ Datei: %2</translation>
     <message>
         <source>„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel unter ~/.wine/drive_c/ für C:\.</source>
         <translation>„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel unter ~/.wine/drive_c/ für C:\.</translation>
-    </message>
-    <message>
-        <source>das Programm W40k.exe und der Ordner Playback</source>
-        <translation>das Programm W40k.exe und der Ordner Playback</translation>
-    </message>
-    <message>
-        <source>der Ordner Playback</source>
-        <translation>der Ordner Playback</translation>
-    </message>
-    <message>
-        <source>das Programm W40k.exe</source>
-        <translation>das Programm W40k.exe</translation>
-    </message>
-    <message>
-        <source>Im Dawn of War - Verzeichnis %1 fehlt %2.
-Trotzdem übernehmen?</source>
-        <translation>Im Dawn of War - Verzeichnis %1 fehlt %2.
-Trotzdem übernehmen?</translation>
     </message>
     <message>
         <source>Das Dawn of War - Verzeichnis %1 gibt es nicht.
@@ -596,6 +694,129 @@ Soll es angelegt werden?</translation>
     <message>
         <source>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</source>
         <translation>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source> Dawn of War - Verzeichnis </source>
+        <translation> Dawn of War - Verzeichnis </translation>
+    </message>
+    <message>
+        <source> Replay - Verzeichnis</source>
+        <translation> Replay - Verzeichnis</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Verzeichnis auswählen...</source>
+        <translation>Verzeichnis auswählen...</translation>
+    </message>
+    <message>
+        <source>Netzlaufwerke werden nicht unterstützt</source>
+        <translation>Netzlaufwerke werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Alle Replays in den neuen Ordner kopieren?</source>
+        <translation>Alle Replays in den neuen Ordner kopieren?</translation>
+    </message>
+    <message>
+        <source>Replays kopieren</source>
+        <translation>Replays kopieren</translation>
+    </message>
+    <message>
+        <source>Das Replay-Verzeichnis bleibt unverändert: %1</source>
+        <translation>Das Replay-Verzeichnis bleibt unverändert: %1</translation>
+    </message>
+    <message>
+        <source>Alte Replays löschen?</source>
+        <translation>Alte Replays löschen?</translation>
+    </message>
+    <message>
+        <source>Replays löschen</source>
+        <translation>Replays löschen</translation>
+    </message>
+    <message>
+        <source> Sprache </source>
+        <translation> Sprache </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Eine andere Sprache gilt ab dem nächsten Start von Quellarch.</source>
+        <translation>Eine andere Sprache gilt ab dem nächsten Start von Quellarch.</translation>
+    </message>
+    <message>
+        <source> Neue Spiele </source>
+        <translation> Neue Spiele </translation>
+    </message>
+    <message>
+        <source>Neue Spiele automatisch in die Bibliothek speichern</source>
+        <translation>Neue Spiele automatisch in die Bibliothek speichern</translation>
+    </message>
+    <message>
+        <source>Dateiname:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Felder: {Datum} {Uhrzeit} {Karte} {Spieler} {Name} {Spieleranzahl}</source>
+        <translation>Felder: {Datum} {Uhrzeit} {Karte} {Spieler} {Name} {Spieleranzahl}</translation>
+    </message>
+    <message>
+        <source>Zum Beispiel: %1</source>
+        <translation>Zum Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>{Datum} {Uhrzeit} {Karte} – {Spieler}</source>
+        <translation>{Datum} {Uhrzeit} {Karte} – {Spieler}</translation>
+    </message>
+</context>
+<context>
+    <name>UeberQuellarch</name>
+    <message>
+        <source>Quellarch %1<byte value="xd"/>
+Verwaltet die Replays von Dawn of War.</source>
+        <translation>Quellarch %1<byte value="xd"/>
+Verwaltet die Replays von Dawn of War.</translation>
+    </message>
+    <message>
+        <source>Quellarch ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern (GPL-3.0-or-later). Es wird ohne jede Gewährleistung bereitgestellt. Der Lizenztext liegt dem Programm bei.</source>
+        <translation>Quellarch ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern (GPL-3.0-or-later). Es wird ohne jede Gewährleistung bereitgestellt. Der Lizenztext liegt dem Programm bei.</translation>
+    </message>
+    <message>
+        <source>Quellarch verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</source>
+        <translation>Quellarch verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</translation>
+    </message>
+    <message>
+        <source>Quelltext: Den Quelltext von Quellarch erhalten Sie von dem, der Ihnen das Programm gegeben hat. Der Quelltext von Qt ist Debians Quellpaket qt6-base (https://sources.debian.org/src/qt6-base/).</source>
+        <translation>Quelltext: Den Quelltext von Quellarch erhalten Sie von dem, der Ihnen das Programm gegeben hat. Der Quelltext von Qt ist Debians Quellpaket qt6-base (https://sources.debian.org/src/qt6-base/).</translation>
     </message>
 </context>
 <context>
@@ -653,6 +874,50 @@ Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
     <message>
         <source>%1 ist kein Ordner.</source>
         <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>(nicht gefunden)</source>
+        <translation>(nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Spielname</source>
+        <translation>Spielname</translation>
+    </message>
+    <message>
+        <source>Karte</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Spielname:</source>
+        <translation>Spielname:</translation>
+    </message>
+    <message>
+        <source>Karte:</source>
+        <translation>Karte:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Spieler:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>Siegbedingungen: %1</source>
+        <translation>Siegbedingungen: %1</translation>
     </message>
 </context>
 </TS>
