@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view text(reinterpret_cast<const char*>(daten), groesse);

@@ -9,7 +9,7 @@
 #include "core/platform/ini.h"
 #include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 std::string Programmverzeichnis;
 std::string ConfigDatei;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/markensuche.h"
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 #include "core/replay.h"
 
 // The program's shared state. Every part reads and writes these directly; they start

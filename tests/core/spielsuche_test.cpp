@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "core/platform/launcherdateien.h"
-#include "core/platform/spielsuche.h"
+#include "core/spiel/launcherdateien.h"
+#include "core/spiel/spielsuche.h"
 #include "support/heimordner.h"
 #include "support/nurposix.h"
 #include "support/wineprefix.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 namespace plattform {
 

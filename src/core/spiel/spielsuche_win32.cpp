@@ -1,4 +1,4 @@
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 #include "core/platform/pfad.h"
 #include "core/platform/registry.h"

@@ -1,4 +1,4 @@
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 #include <unistd.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/fehler.h"
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 #include "core/platform/wine.h"
 #include "core/platform/xdg_posix.h"
 
