@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/platform/dateisystem.h"
+#include "core/spiel/playbackordner.h"
 #include "core/transfers.h"
 #include "core/variablen.h"
 #include "gui/dialoge.h"
@@ -309,7 +310,7 @@ void TfrmMain::FormCreate() {
         }
         KopfCheckboxSetzen();
         if (!DOWVerzeichnis.empty() && !ReplayVerzeichnis.empty() &&
-            !plattform::Aufzaehlen(PlaybackOrdner(DOWVerzeichnis) + "*.rec").empty() &&
+            PlaybackHatReplays() &&
             dialoge_.Frage("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?",
                            "Neue Replays kopieren")) {
             NeueReplaysKopieren();
@@ -319,6 +320,12 @@ void TfrmMain::FormCreate() {
         // The window opens with whatever the sequence reached; the user can refresh or
         // set the directories under "Optionen".
     }
+}
+
+bool TfrmMain::PlaybackHatReplays() const {
+    for (const std::string& ordner : AllePlaybackOrdner(DOWVerzeichnis, Installationen, WeiterePlaybackOrdner))
+        if (!plattform::Aufzaehlen(ordner + "*.rec").empty()) return true;
+    return false;
 }
 
 void TfrmMain::KopfCheckboxSetzen() { grdReplays->PlaceCheckBox(lsBox, 0, false, false); }

@@ -122,6 +122,8 @@ public:
     void mbtOptionenClick();
     void Beenden1Click();
     void UeberQuellarch1Click();
+    // Whether a Playback folder of any installation (AllePlaybackOrdner) holds a replay.
+    bool PlaybackHatReplays() const;
     // The import from the game's Playback folder, with its question and count message;
     // gives the count line back for the status line.
     QString NeueReplaysKopieren();
