@@ -28,8 +28,8 @@ class TGeloeschte;
 struct TKopierteDatei {
     std::string Name;  // as the folder names it
     TKopierstand Stand;
-    std::string Ordner;  // the folder it came from, where a report spans several; else ""
     bool Entfernt = false;  // the source was deleted after it arrived
+    std::string Ordner = {};  // the folder it came from, where a report spans several; else ""
 };
 
 struct TKopierbericht {

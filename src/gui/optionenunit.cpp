@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <cctype>
@@ -14,12 +15,14 @@
 
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
+#include "core/spiel/installation.h"
 #include "core/transfers.h"
 #include "core/variablen.h"
 #include "core/zeichensatz.h"
 #include "gui/dialoge.h"
 #include "gui/fehlerbox.h"
 #include "gui/glyphen.h"
+#include "gui/installationsliste.h"
 #include "gui/kopiermeldung.h"
 #include "gui/qttext.h"
 
@@ -105,7 +108,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Optionen");
-    setFixedSize(632, 166);
+    setFixedSize(632, 396);
     setSizeGripEnabled(false);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farben.color(QPalette::Button));
@@ -117,14 +120,29 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 
     grpDOW = Gruppe(this, " Dawn of War - Verzeichnis ", 8);
     grpReplay = Gruppe(this, " Replay - Verzeichnis", 72);
-    btnOk = Knopf(this, "&OK", 456, 136);
+    btnOk = Knopf(this, "&OK", 456, 366);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 135);
+    btnAbbrechen = Knopf(this, "&Abbrechen", 544, 365);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
     sbtReplayWechseln = Ordnerknopf(grpReplay);
+    grpInstallationen = new QGroupBox(tr(" Gefundene Installationen "), this);
+    grpInstallationen->setGeometry(8, 136, 617, 130);
+    lstInstallationen = new TInstallationsliste(grpInstallationen, Installationen);
+    lstInstallationen->setGeometry(8, 20, 601, 102);
+    lstInstallationen->Gewaehlt = [this](const TInstallation& i) {
+        PfadZeigen(edtDOWVerzeichnis, i.Ordner);
+        programm_ = i.Programm;
+        programmOrdner_ = i.Ordner;
+    };
+    grpWeitere = new QGroupBox(tr(" Weitere Playback-Ordner (einer je Zeile) "), this);
+    grpWeitere->setGeometry(8, 272, 617, 88);
+    edtWeitere = new QPlainTextEdit(grpWeitere);
+    edtWeitere->setGeometry(8, 20, 601, 60);
+    edtWeitere->setObjectName("edtWeitere");
+    edtWeitere->setTabChangesFocus(true);
     grpDOW->setObjectName("grpDOW");
     grpReplay->setObjectName("grpReplay");
     btnOk->setObjectName("btnOk");
@@ -135,7 +153,9 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     sbtReplayWechseln->setObjectName("sbtReplayWechseln");
 
     setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
-    setTabOrder(edtReplayVerzeichnis, btnOk);
+    setTabOrder(edtReplayVerzeichnis, lstInstallationen);
+    setTabOrder(lstInstallationen, edtWeitere);
+    setTabOrder(edtWeitere, btnOk);
     setTabOrder(btnOk, btnAbbrechen);
 
     Verbinden(dialoge_, sbtDOWWechseln, &QAbstractButton::clicked, this, &TfrmOptionen::sbtDOWWechselnClick);
@@ -150,6 +170,12 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 void TfrmOptionen::FormCreate() {
     PfadZeigen(edtDOWVerzeichnis, DOWVerzeichnis);
     PfadZeigen(edtReplayVerzeichnis, ReplayVerzeichnis);
+    programm_ = DOWProgramm;
+    programmOrdner_ = DOWVerzeichnis;
+    lstInstallationen->Markieren(DOWVerzeichnis, StartProgramm(DOWVerzeichnis, DOWProgramm));
+    QStringList weitere;
+    for (const std::string& o : WeiterePlaybackOrdner) weitere << AlsQString(o);
+    edtWeitere->setPlainText(weitere.join('\n'));
 }
 
 // However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
@@ -196,12 +222,14 @@ bool TfrmOptionen::SpielordnerAnnehmen(const std::string& pfad) {
     if (pfad.empty()) return true;
     std::vector<std::string> fehlt;
     const std::string ordner = plattform::OrdnerMitTrenner(pfad);
-    if (plattform::Aufzaehlen(ordner + "W40k.exe").empty()) fehlt.push_back("W40k.exe");
+    if (ProgrammeIn(ordner).empty()) fehlt.push_back("Programm");
     if (!plattform::VerzeichnisExistiert(PlaybackOrdner(pfad))) fehlt.push_back("Playback");
     if (fehlt.empty()) return true;
-    const QString was = fehlt.size() == 2 ? tr("das Programm W40k.exe und der Ordner Playback")
+    const QString was = fehlt.size() == 2 ? tr("ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, "
+                                               "Soulstorm.exe, W40k_gog.exe) und der Ordner Playback")
                         : fehlt[0] == "Playback" ? tr("der Ordner Playback")
-                                                 : tr("das Programm W40k.exe");
+                                                 : tr("ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, "
+                                                      "Soulstorm.exe, W40k_gog.exe)");
     const QString text = plattform::VerzeichnisExistiert(pfad)
                              ? tr("Im Dawn of War - Verzeichnis %1 fehlt %2.\nTrotzdem übernehmen?").arg(AlsQString(pfad), was)
                              : tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?").arg(AlsQString(pfad));
@@ -232,6 +260,13 @@ void TfrmOptionen::btnOkClick() {
     // A folder typed without its final separator means that folder: every join glues a
     // name onto it.
     DOWVerzeichnis = plattform::OrdnerMitTrenner(*dow);
+    // The program picked goes with its folder; a folder typed by hand starts W40k.exe, or
+    // the one program it holds.
+    DOWProgramm = GleicherOrdner(programmOrdner_, DOWVerzeichnis) || programmOrdner_ == DOWVerzeichnis ? programm_ : "";
+    WeiterePlaybackOrdner.clear();
+    for (const QString& zeile : edtWeitere->toPlainText().split('\n', Qt::SkipEmptyParts))
+        if (!zeile.trimmed().isEmpty())
+            WeiterePlaybackOrdner.push_back(plattform::OrdnerMitTrenner(TildeAufloesen(AlsUtf8(zeile.trimmed()))));
     std::string neu = plattform::OrdnerMitTrenner(*bibliothek);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
         dialoge_.Frage("Alle Replays in den neuen Ordner kopieren?", "Replays kopieren")) {

@@ -9,6 +9,8 @@ class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
+class QPlainTextEdit;
+class TInstallationsliste;
 class QPushButton;
 class QToolButton;
 class TDialoge;
@@ -33,6 +35,12 @@ public:
     QLineEdit* edtReplayVerzeichnis;
     QToolButton* sbtDOWWechseln;
     QToolButton* sbtReplayWechseln;
+    // The installations found; a pick fills the game folder and chooses its program.
+    QGroupBox* grpInstallationen;
+    TInstallationsliste* lstInstallationen;
+    // "Weitere Playback-Ordner", one folder a line.
+    QGroupBox* grpWeitere;
+    QPlainTextEdit* edtWeitere;
 
     void sbtDOWWechselnClick();
     void sbtReplayWechselnClick();
@@ -60,4 +68,7 @@ private:
     bool BibliothekAnnehmen(std::string& pfad);
 
     TDialoge& dialoge_;
+    // The program picked with the folder, or DOWProgramm; a folder typed since counts alone.
+    std::string programm_;
+    std::string programmOrdner_;
 };

@@ -1,5 +1,6 @@
 // The options dialog: its layout, keys, the two choosers, OK and its failure, Abbrechen.
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "core/platform/pfad.h"
+#include "gui/installationsliste.h"
 #include "optionen_testhilfe.h"
 
 namespace {
@@ -17,7 +19,7 @@ using Art = SkriptDialoge::Art;
 TEST_F(OptionenTest, LayoutWieEntworfen) {
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->windowTitle(), "Optionen");
-    EXPECT_EQ(d->size(), QSize(632, 166));
+    EXPECT_EQ(d->size(), QSize(632, 396));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     const Qt::WindowFlags flags = d->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -44,8 +46,10 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
              {d->grpReplay, d, {8, 72, 617, 57}},
              {d->edtReplayVerzeichnis, d->grpReplay, {8, 24, 569, 21}},
              {d->sbtReplayWechseln, d->grpReplay, {584, 24, 23, 22}},
-             {d->btnOk, d, {456, 136, 83, 25}},
-             {d->btnAbbrechen, d, {544, 135, 83, 25}},
+             {d->grpInstallationen, d, {8, 136, 617, 130}},
+             {d->grpWeitere, d, {8, 272, 617, 88}},
+             {d->btnOk, d, {456, 366, 83, 25}},
+             {d->btnAbbrechen, d, {544, 365, 83, 25}},
          }) {
         SCOPED_TRACE(l.w->objectName().toStdString());
         EXPECT_EQ(l.w->parentWidget(), l.eltern);
@@ -78,10 +82,44 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     EXPECT_EQ(QApplication::focusWidget(), d->edtDOWVerzeichnis);
-    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
+    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->lstInstallationen, d->edtWeitere,
+                                      d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
     for (QWidget* erwartet : reihe) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), erwartet) << erwartet->objectName().toStdString();
+    }
+}
+
+// A pick from the installations found fills the game folder and chooses its program; a
+// folder typed by hand afterwards starts by the folder's own rule. The further Playback
+// folders are stored one a line.
+TEST_F(OptionenTest, InstallationWaehlenUndWeiterePlaybackOrdner) {
+    const std::string spiel = tmp.Pfad() + "Soulstorm/";
+    std::filesystem::create_directories(spiel + "Playback");
+    std::ofstream(spiel + "Soulstorm.exe") << "MZ";
+    std::ofstream(spiel + "DarkCrusade.exe") << "MZ";
+    const std::string anders = tmp.Pfad() + "anders/";
+    std::filesystem::create_directories(anders + "Playback");
+    std::ofstream(anders + "W40k.exe") << "MZ";
+    Installationen = {{spiel, "DarkCrusade.exe", TEdition::DarkCrusade, "Steam", "", "", "4580"},
+                      {spiel, "Soulstorm.exe", TEdition::Soulstorm, "Steam", "", "", "9450"}};
+    for (const bool vonHand : {false, true}) {
+        SCOPED_TRACE(vonHand);
+        TfrmOptionen* d = Oeffnen();
+        ASSERT_EQ(d->lstInstallationen->topLevelItemCount(), 2);
+        EXPECT_EQ(d->lstInstallationen->topLevelItem(1)->text(0), "Soulstorm (Soulstorm.exe)");
+        EXPECT_EQ(d->lstInstallationen->topLevelItem(1)->text(2), "Steam (App 9450)");
+        QTreeWidgetItem* zeile = d->lstInstallationen->topLevelItem(1);
+        QTest::mouseClick(d->lstInstallationen->viewport(), Qt::LeftButton, {},
+                          d->lstInstallationen->visualItemRect(zeile).center());
+        EXPECT_EQ(d->edtDOWVerzeichnis->text(), Text(spiel));
+        if (vonHand) Eintippen(d->edtDOWVerzeichnis, Text(tmp.Pfad() + "anders"));
+        d->edtWeitere->setPlainText(Text("\n" + tmp.Pfad() + "de\n  \n"));
+        Klick(d->btnOk);
+        EXPECT_EQ(DOWVerzeichnis, vonHand ? anders : spiel);
+        EXPECT_EQ(DOWProgramm, vonHand ? "" : "Soulstorm.exe");
+        EXPECT_EQ(WeiterePlaybackOrdner, std::vector<std::string>{tmp.Pfad() + "de/"});
+        EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Weitere Playback-Ordner", "Ordner1", ""), tmp.Pfad() + "de/");
     }
 }
 
@@ -290,7 +328,8 @@ TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
          neu + plattform::Trenner()},
         {"fehlende Bibliothek nicht angelegt", dow, neu, false, "", false, "", ""},
         {"Spielordner ohne W40k.exe", ohneExe, "", false,
-         "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt das Programm W40k.exe.\nTrotzdem übernehmen?", false, "",
+         "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, "
+         "W40k_gog.exe).\nTrotzdem übernehmen?", false, "",
          ""},
         {"Spielordner ohne Playback trotzdem", ohnePlayback, "", true,
          "Im Dawn of War - Verzeichnis " + ohnePlayback + " fehlt der Ordner Playback.\nTrotzdem übernehmen?", true,
