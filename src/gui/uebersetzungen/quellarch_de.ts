@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
     <name>Fehler</name>
@@ -48,12 +47,12 @@
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Ungültiger Datentyp für &apos;%1&apos;</source>
-        <translation>Ungültiger Datentyp für &apos;%1&apos;</translation>
+        <source>Ungültiger Datentyp für '%1'</source>
+        <translation>Ungültiger Datentyp für '%1'</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>'%1' ist kein gültiger Integerwert</translation>
     </message>
 </context>
 <context>
@@ -374,6 +373,41 @@
     </message>
 </context>
 <context>
+    <name>TInstallationsliste</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Gefunden über</source>
+        <translation>Gefunden über</translation>
+    </message>
+    <message>
+        <source>Steam (App %1)</source>
+        <translation>Steam (App %1)</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>Registry von Wine: %1</source>
+        <translation>Registry von Wine: %1</translation>
+    </message>
+    <message>
+        <source>von Hand eingetragen</source>
+        <translation>von Hand eingetragen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialoge</name>
     <message>
         <source>%1 von %2 Zeichen</source>
@@ -493,10 +527,6 @@ Datei: %2</translation>
         <translation>%1 wurde nicht umbenannt.</translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</source>
-        <translation>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</translation>
-    </message>
-    <message>
         <source>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</source>
         <translation>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</translation>
     </message>
@@ -509,7 +539,7 @@ Datei: %2</translation>
         <translation>Dawn of War wurde nicht gestartet.</translation>
     </message>
     <message>
-        <source>%1 konnte nicht gestartet werden.<byte value="xd"/>
+        <source>%1 konnte nicht gestartet werden.<byte value="xd" />
 %2</source>
         <translation>%1 konnte nicht gestartet werden.</translation>
     </message>
@@ -547,6 +577,10 @@ Datei: %2</translation>
             <numerusform>, %n Dateien nicht lesbar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
+        <translation>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -555,16 +589,8 @@ Datei: %2</translation>
         <translation>„%1“ ist ein Windows-Pfad. Unter Linux liegt er im Wine-Präfix, zum Beispiel unter ~/.wine/drive_c/ für C:\.</translation>
     </message>
     <message>
-        <source>das Programm W40k.exe und der Ordner Playback</source>
-        <translation>das Programm W40k.exe und der Ordner Playback</translation>
-    </message>
-    <message>
         <source>der Ordner Playback</source>
         <translation>der Ordner Playback</translation>
-    </message>
-    <message>
-        <source>das Programm W40k.exe</source>
-        <translation>das Programm W40k.exe</translation>
     </message>
     <message>
         <source>Im Dawn of War - Verzeichnis %1 fehlt %2.
@@ -595,6 +621,22 @@ Soll es angelegt werden?</translation>
     <message>
         <source>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</source>
         <translation>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source> Gefundene Installationen </source>
+        <translation> Gefundene Installationen </translation>
+    </message>
+    <message>
+        <source> Weitere Playback-Ordner (einer je Zeile) </source>
+        <translation> Weitere Playback-Ordner (einer je Zeile) </translation>
+    </message>
+    <message>
+        <source>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback</source>
+        <translation>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback</translation>
+    </message>
+    <message>
+        <source>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe)</source>
+        <translation>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe)</translation>
     </message>
 </context>
 <context>
@@ -627,13 +669,13 @@ Ergebnis: 0 erledigt, 1 fehlgeschlagen, 2 falscher Aufruf.
     </message>
     <message>
         <source>quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:
-  quellarch-cli list &quot;C:\Users\Name\Documents\Replays&quot;
+  quellarch-cli list "C:\Users\Name\Documents\Replays"
 Das Fenster von Quellarch ist quellarch.exe.
 
 Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
 </source>
         <translation>quellarch-cli wird in der Eingabeaufforderung oder in PowerShell aufgerufen, zum Beispiel:
-  quellarch-cli list &quot;C:\Users\Name\Documents\Replays&quot;
+  quellarch-cli list "C:\Users\Name\Documents\Replays"
 Das Fenster von Quellarch ist quellarch.exe.
 
 Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
@@ -652,6 +694,24 @@ Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
     <message>
         <source>%1 ist kein Ordner.</source>
         <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>(steam fehlt)</source>
+        <translation>(steam fehlt)</translation>
+    </message>
+    <message>
+        <source>(wine fehlt)</source>
+        <translation>(wine fehlt)</translation>
+    </message>
+    <message>
+        <source>Installationen: %1
+</source>
+        <translation>Installationen: %1
+</translation>
+    </message>
+    <message>
+        <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
+        <translation>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</translation>
     </message>
 </context>
 </TS>

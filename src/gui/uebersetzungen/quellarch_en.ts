@@ -374,6 +374,41 @@
     </message>
 </context>
 <context>
+    <name>TInstallationsliste</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Edition</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Gefunden über</source>
+        <translation>Found through</translation>
+    </message>
+    <message>
+        <source>Steam (App %1)</source>
+        <translation>Steam (app %1)</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>Registry von Wine: %1</source>
+        <translation>Wine registry: %1</translation>
+    </message>
+    <message>
+        <source>von Hand eingetragen</source>
+        <translation>typed by hand</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialoge</name>
     <message>
         <source>%1 von %2 Zeichen</source>
@@ -492,10 +527,6 @@ Datei: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -546,6 +577,10 @@ Datei: %2</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -554,15 +589,7 @@ Datei: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>das Programm W40k.exe und der Ordner Playback</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>der Ordner Playback</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>das Programm W40k.exe</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -591,6 +618,22 @@ Soll es angelegt werden?</source>
     <message>
         <source>Das Replay-Verzeichnis %1 kann nicht angelegt werden.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Gefundene Installationen </source>
+        <translation> Installations found </translation>
+    </message>
+    <message>
+        <source> Weitere Playback-Ordner (einer je Zeile) </source>
+        <translation> Further Playback folders (one per line) </translation>
+    </message>
+    <message>
+        <source>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback</source>
+        <translation>a program of the game (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) and the Playback folder</translation>
+    </message>
+    <message>
+        <source>ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe)</source>
+        <translation>a program of the game (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe)</translation>
     </message>
 </context>
 <context>
@@ -639,6 +682,24 @@ Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
     <message>
         <source>%1 ist kein Ordner.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(steam fehlt)</source>
+        <translation>(steam missing)</translation>
+    </message>
+    <message>
+        <source>(wine fehlt)</source>
+        <translation>(wine missing)</translation>
+    </message>
+    <message>
+        <source>Installationen: %1
+</source>
+        <translation>Installations: %1
+</translation>
+    </message>
+    <message>
+        <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
+        <translation>No Playback folder found: no installation of Dawn of War and no further Playback folder.</translation>
     </message>
 </context>
 </TS>
