@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view text(reinterpret_cast<const char*>(daten), groesse);
-    (void)plattform::SteamBibliothekenLesen(text);
-    (void)plattform::SteamManifestLesen(text);
-    (void)plattform::LutrisSpielLesen(text);
-    (void)plattform::HeroicPrefixeLesen(text);
+    (void)spiel::SteamBibliothekenLesen(text);
+    (void)spiel::SteamManifestLesen(text);
+    (void)spiel::LutrisSpielLesen(text);
+    (void)spiel::HeroicPrefixeLesen(text);
     return 0;
 }

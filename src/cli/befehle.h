@@ -15,5 +15,6 @@ int BefehlConfig(const std::vector<std::string>& argumente);
 inline constexpr char kBenutzungShow[] = "quellarch-cli show [--json] FILE...";
 inline constexpr char kBenutzungList[] = "quellarch-cli list [--json] [--filter TEXT] [--no-index] DIR";
 inline constexpr char kBenutzungImport[] = "quellarch-cli import GAMEDIR LIBDIR [--remove]";
+inline constexpr char kBenutzungImportAlle[] = "quellarch-cli import --all LIBDIR [--remove]";
 inline constexpr char kBenutzungRename[] = "quellarch-cli rename FILE NEWNAME";
 inline constexpr char kBenutzungConfig[] = "quellarch-cli config [--json]";

@@ -14,7 +14,7 @@ namespace {
 
 QString Benutzung() {
     QString text = "usage:\n";
-    for (const char* zeile : {kBenutzungShow, kBenutzungList, kBenutzungImport, kBenutzungRename, kBenutzungConfig,
+    for (const char* zeile : {kBenutzungShow, kBenutzungList, kBenutzungImport, kBenutzungImportAlle, kBenutzungRename, kBenutzungConfig,
                               "quellarch-cli --help | --version"})
         text += "  " + QString::fromUtf8(zeile) + "\n";
     return text;

@@ -1,11 +1,14 @@
 #include "core/transfers.h"
 
+#include <optional>
+
 #include "core/bibliothek.h"
 #include "core/geloeschte.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/platform/quelldatei.h"
 #include "core/platform/tempdatei.h"
+#include "core/spiel/playbackordner.h"
 
 namespace {
 
@@ -67,12 +70,29 @@ std::string PlaybackOrdner(const std::string& dowVerzeichnis) {
     return dowVerzeichnis + t + "Playback" + t;
 }
 
+TKopierbericht PlaybackOrdnerImportieren(const std::vector<std::string>& playbackOrdner,
+                                         const std::string& replayVerzeichnis, bool entfernen,
+                                         TBibliothek* bibliothek) {
+    std::optional<TBibliothek> gelistet;
+    if (!bibliothek || bibliothek->Verzeichnis() != replayVerzeichnis) {
+        gelistet = TBibliothek::Lesen(replayVerzeichnis);
+        bibliothek = &*gelistet;
+    }
+    TKopierbericht bericht;
+    for (const std::string& ordner : playbackOrdner) {
+        TKopierbericht teil = AlleUebertragen(ordner, replayVerzeichnis, entfernen, bibliothek);
+        for (TKopierteDatei& datei : teil.Dateien) {
+            if (playbackOrdner.size() > 1) datei.Ordner = ordner;
+            bericht.Dateien.push_back(std::move(datei));
+        }
+    }
+    return bericht;
+}
+
 TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                                    bool entfernen, TBibliothek* bibliothek) {
-    if (bibliothek && bibliothek->Verzeichnis() == replayVerzeichnis)
-        return AlleUebertragen(PlaybackOrdner(dowVerzeichnis), replayVerzeichnis, entfernen, bibliothek);
-    TBibliothek gelistet = TBibliothek::Lesen(replayVerzeichnis);
-    return AlleUebertragen(PlaybackOrdner(dowVerzeichnis), replayVerzeichnis, entfernen, &gelistet);
+    // A missing Playback folder yields nothing, as its listing did.
+    return PlaybackOrdnerImportieren(PlaybackOrdnerVon(dowVerzeichnis), replayVerzeichnis, entfernen, bibliothek);
 }
 
 TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
@@ -80,10 +100,11 @@ TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::stri
     return PlaybackImportieren(dowVerzeichnis, replayVerzeichnis, true, bibliothek);
 }
 
-std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
-                                      const TGeloeschte* geloeschte) {
-    const std::string playback = PlaybackOrdner(dowVerzeichnis);
-    std::vector<std::string> neue;
+namespace {
+
+// The names of PlaybackNeue in one folder, each behind praefix.
+void NeueIn(const std::string& playback, TBibliothek& bibliothek, const TGeloeschte* geloeschte,
+            const std::string& praefix, std::vector<std::string>& neue) {
     for (const std::string& name : plattform::Aufzaehlen(playback + "*.rec")) {
         const auto datei = plattform::Quelldatei::Oeffnen(playback + name);
         if (!datei || bibliothek.InhaltFinden(*datei)) continue;
@@ -91,14 +112,29 @@ std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBiblio
             const auto inhalt = InhaltBerechnen(*datei);
             if (inhalt && geloeschte->Enthaelt(*inhalt)) continue;
         }
-        neue.push_back(name);
+        neue.push_back(praefix + name);
     }
+}
+
+}  // namespace
+
+std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte) {
+    std::vector<std::string> neue;
+    NeueIn(PlaybackOrdner(dowVerzeichnis), bibliothek, geloeschte, {}, neue);
+    return neue;
+}
+
+std::vector<std::string> PlaybackNeue(const std::vector<std::string>& playbackOrdner, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte) {
+    std::vector<std::string> neue;
+    for (const std::string& ordner : playbackOrdner) NeueIn(ordner, bibliothek, geloeschte, ordner, neue);
     return neue;
 }
 
 TKopierstand ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                                 const std::string& dateiname) {
-    return Uebertragen(replayVerzeichnis + dateiname, PlaybackOrdner(dowVerzeichnis), dateiname).Stand;
+    return Uebertragen(replayVerzeichnis + dateiname, PlaybackZiel(dowVerzeichnis), dateiname).Stand;
 }
 
 TKopierbericht BibliothekKopieren(const std::string& alt, const std::string& neu) {

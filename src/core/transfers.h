@@ -29,6 +29,7 @@ struct TKopierteDatei {
     std::string Name;  // as the folder names it
     TKopierstand Stand;
     bool Entfernt = false;  // the source was deleted after it arrived
+    std::string Ordner = {};  // the folder it came from, where a report spans several; else ""
 };
 
 struct TKopierbericht {
@@ -50,8 +51,15 @@ std::string PlaybackOrdner(const std::string& dowVerzeichnis);
 TKopierbericht PlaybackImportieren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                                    bool entfernen, TBibliothek* bibliothek = nullptr);
 
-// Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every Playback
-// replay into the library, by the same rule.
+// The import from several Playback folders (AllePlaybackOrdner) into one report, one
+// folder after the other, each file with its Ordner.
+TKopierbericht PlaybackOrdnerImportieren(const std::vector<std::string>& playbackOrdner,
+                                         const std::string& replayVerzeichnis, bool entfernen,
+                                         TBibliothek* bibliothek = nullptr);
+
+// Step 1 of "Replays kopieren" (`AuswahlNachPlaybackKopieren`): moves every replay of the
+// game folder's own Playback folders (PlaybackOrdnerVon: with its VirtualStore twin) into
+// the library, by the same rule; no other installation's.
 TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                               TBibliothek* bibliothek = nullptr);
 
@@ -61,9 +69,12 @@ TKopierbericht PlaybackLeeren(const std::string& dowVerzeichnis, const std::stri
 // or when geloeschte holds anything.
 std::vector<std::string> PlaybackNeue(const std::string& dowVerzeichnis, TBibliothek& bibliothek,
                                       const TGeloeschte* geloeschte = nullptr);
+// The same over several Playback folders (AllePlaybackOrdner), as full paths.
+std::vector<std::string> PlaybackNeue(const std::vector<std::string>& playbackOrdner, TBibliothek& bibliothek,
+                                      const TGeloeschte* geloeschte = nullptr);
 
 // Step 2 of "Replays kopieren", once per checked row: copies the library file dateiname
-// (`Dateiname` of the row's replay) into the Playback folder.
+// (`Dateiname` of the row's replay) into the game folder's PlaybackZiel.
 TKopierstand ReplayNachPlayback(const std::string& dowVerzeichnis, const std::string& replayVerzeichnis,
                                 const std::string& dateiname);
 

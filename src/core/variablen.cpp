@@ -10,7 +10,7 @@
 #include "core/platform/ini.h"
 #include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 std::string Programmverzeichnis;
 std::string ConfigDatei;
@@ -18,7 +18,9 @@ std::string DOWVerzeichnis;
 std::string ReplayVerzeichnis;
 std::string IndexVerzeichnis;
 std::string DOWHerkunft;
-plattform::Spielfund DOWFund;
+std::string DOWProgramm;
+std::vector<std::string> WeiterePlaybackOrdner;
+std::vector<TInstallation> Installationen;
 bool AutoSpeichern = true;
 std::string Namensvorlage = kStandardvorlage;
 std::int32_t ReplayAnzahl = 0;
@@ -28,6 +30,10 @@ std::vector<std::unique_ptr<TReplay>> Replays;
 namespace {
 
 constexpr const char* kAbschnitt = "Verzeichnisse";
+// One key per folder, "Ordner1" on, up to the first empty one.
+constexpr const char* kWeitere = "Weitere Playback-Ordner";
+// More than any set-up has; it bounds the reading of a hand-edited file.
+constexpr int kWeitereHoechstens = 100;
 
 void Schreiben(const char* schluessel, const std::string& wert) {
     if (!plattform::IniSchreiben(ConfigDatei, kAbschnitt, schluessel, wert))
@@ -65,15 +71,26 @@ void VerzeichnisseLesen() {
     // its final separator would name files beside the folder instead of in it.
     DOWVerzeichnis = plattform::OrdnerMitTrenner(plattform::IniLesen(ConfigDatei, kAbschnitt, "DOW", ""));
     ReplayVerzeichnis = plattform::OrdnerMitTrenner(plattform::IniLesen(ConfigDatei, kAbschnitt, "Replays", ""));
+    DOWProgramm = plattform::IniLesen(ConfigDatei, kAbschnitt, "Programm", "");
+    WeiterePlaybackOrdner.clear();
+    for (int n = 1; n <= kWeitereHoechstens; ++n) {
+        const std::string ordner = plattform::IniLesen(ConfigDatei, kWeitere, "Ordner" + std::to_string(n), "");
+        if (ordner.empty()) break;
+        WeiterePlaybackOrdner.push_back(plattform::OrdnerMitTrenner(ordner));
+    }
     DOWHerkunft = DOWVerzeichnis.empty() ? "" : "config.ini";
-    DOWFund = {};
-    // Only the game directory has a fallback; what it finds is not written back.
-    if (DOWVerzeichnis.empty()) {
-        if (auto fund = plattform::SpielSuchen()) {
-            DOWVerzeichnis = fund->Ordner;
-            DOWHerkunft = fund->Herkunft;
-            DOWFund = std::move(*fund);
-        }
+    Installationen.clear();
+    // Only the game directory has a fallback; what it finds is not written back. Where
+    // config.ini names the folder, a broken registry value must not stop the start.
+    Installationen = spiel::InstallationenSuchen(DOWVerzeichnis.empty());
+    if (!DOWVerzeichnis.empty()) return;
+    if (!Installationen.empty()) {
+        DOWVerzeichnis = Installationen.front().Ordner;
+        DOWProgramm = Installationen.front().Programm;
+        DOWHerkunft = Installationen.front().Herkunft;
+    } else if (std::string ordner = spiel::RegistryOrdner(); !ordner.empty()) {
+        DOWVerzeichnis = ordner;
+        DOWHerkunft = "Registry";
     }
 }
 
@@ -113,4 +130,17 @@ void AutoSpeichernSchreiben() {
 void VerzeichnisseSchreiben() {
     Schreiben("DOW", DOWVerzeichnis);
     Schreiben("Replays", ReplayVerzeichnis);
+    // The newer keys only where they say something, so a config.ini of the two folders
+    // stays as it was.
+    if (!DOWProgramm.empty() || !plattform::IniLesen(ConfigDatei, kAbschnitt, "Programm", "").empty())
+        Schreiben("Programm", DOWProgramm);
+    // The list ends at its first empty key, so one more is emptied: a shorter list
+    // written over a longer one leaves nothing of the old behind.
+    for (std::size_t n = 0; n <= WeiterePlaybackOrdner.size(); ++n) {
+        const std::string schluessel = "Ordner" + std::to_string(n + 1);
+        const std::string wert = n < WeiterePlaybackOrdner.size() ? WeiterePlaybackOrdner[n] : std::string();
+        if (wert.empty() && plattform::IniLesen(ConfigDatei, kWeitere, schluessel, "").empty()) break;
+        if (!plattform::IniSchreiben(ConfigDatei, kWeitere, schluessel, wert))
+            throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
+    }
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/markensuche.h"
-#include "core/platform/spielsuche.h"
+#include "core/spiel/installation.h"
 #include "core/replay.h"
 
 // The program's shared state. Every part reads and writes these directly; they start
@@ -43,18 +43,26 @@ bool VariablenInitialisieren();
 // Program Files, in the user's own folder, which is created for it.
 std::string ConfigDateiWaehlen(const std::string& programmverzeichnis);
 
-// DOWVerzeichnis and ReplayVerzeichnis from config.ini; when "DOW" is empty, the game
-// directory comes from the game search instead (on Windows the registry value
-// "InstallLocation"). Each non-empty folder ends with its separator (OrdnerMitTrenner).
+// DOWVerzeichnis, DOWProgramm, ReplayVerzeichnis and WeiterePlaybackOrdner from
+// config.ini, and Installationen from the game search. When "DOW" is empty, the game
+// directory is the first installation found (on Windows, where none is found, the
+// registry value "InstallLocation" as stored); a wrong value type in the registry then
+// raises Fehler. Each non-empty folder ends with its separator (OrdnerMitTrenner).
 // Nothing is written back.
 void VerzeichnisseLesen();
 
+// The program "DOW starten" starts in DOWVerzeichnis ("Programm" in config.ini, as
+// Optionen writes it when the user picks an installation); "" or a program the folder
+// lacks means W40k.exe, else the first program the folder holds.
+extern std::string DOWProgramm;
+// Replay folders the user named beside the installations' Playback folders ("Weitere
+// Playback-Ordner"), each ending with its separator.
+extern std::vector<std::string> WeiterePlaybackOrdner;
+// Every installation the game search found at the last VerzeichnisseLesen.
+extern std::vector<TInstallation> Installationen;
 // Where VerzeichnisseLesen found DOWVerzeichnis: "config.ini", one of the game search's
 // origins ("Registry", "Steam", "Lutris", "Heroic", "Bottles"), or "" when it found none.
 extern std::string DOWHerkunft;
-// The game search's record when it gave DOWVerzeichnis, else empty; it tells "DOW
-// starten" how the game was installed, for the rest of the session.
-extern plattform::Spielfund DOWFund;
 
 // The config.ini a program in programmverzeichnis reads, where one exists already (beside
 // the program, else in the user's folder); empty when there is none. Makes nothing.
@@ -76,6 +84,7 @@ void AutoSpeichernLesen();
 // Writes both to ConfigDatei; raises Fehler as VerzeichnisseSchreiben does.
 void AutoSpeichernSchreiben();
 
-// Writes "DOW" and then "Replays" to config.ini. A failed write raises
-// "In <ConfigDatei> kann nicht geschrieben werden" and leaves the later key unwritten.
+// Writes "DOW", "Replays", "Programm" and the further Playback folders to config.ini, in
+// that order. A failed write raises "In <ConfigDatei> kann nicht geschrieben werden" and
+// leaves the later keys unwritten.
 void VerzeichnisseSchreiben();

@@ -14,7 +14,7 @@ std::string NichtAngekommenText(const TKopierbericht& bericht) {
     // on a line of its own.
     for (const TKopierteDatei& datei : bericht.Dateien)
         if (!Angekommen(datei.Stand) && datei.Stand != TKopierstand::WirdGeschrieben)
-            zeilen.push_back(datei.Name + ": " + AlsUtf8(KopierGrund(datei.Stand)));
+            zeilen.push_back(datei.Ordner + datei.Name + ": " + AlsUtf8(KopierGrund(datei.Stand)));
     std::string text;
     if (const int spaeter = bericht.Anzahl(TKopierstand::WirdGeschrieben); spaeter > 0)
         text += "\r\n" + Anzahltext(spaeter, QT_TRANSLATE_N_NOOP("Kopiermeldung", "%n Replays werden noch geschrieben und kommen beim nächsten Import mit."));

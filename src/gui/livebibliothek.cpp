@@ -26,29 +26,31 @@ void TLiveBibliothek::Starten(const TOrdner& ordner) {
     // The scan's view of the library is the reference: nothing is listed twice.
     bibliothekswache_.verfolgung =
         std::make_unique<TOrdnerverfolgung>(ordner.Bibliothek, "*.rec", bibliothek_.Staende());
-    WacheEinrichten(bibliothekswache_, true);
-    if (ordner.AutoSpeichern && !ordner.Playback.empty()) {
-        autoSpeicher_ = std::make_unique<TAutoSpeicher>(ordner.Playback, bibliothek_, geloeschte_, ordner.Namensgeber);
-        playbackwache_.verfolgung = std::make_unique<TOrdnerverfolgung>(ordner.Playback, "*.rec");
-        WacheEinrichten(playbackwache_, false);
+    WacheEinrichten(bibliothekswache_);
+    if (!ordner.AutoSpeichern) return;
+    for (const std::string& playback : ordner.Playback) {
+        auto& wache = *playbackwachen_.emplace_back(std::make_unique<TWache>());
+        wache.speicher = std::make_unique<TAutoSpeicher>(playback, bibliothek_, geloeschte_, ordner.Namensgeber);
+        wache.verfolgung = std::make_unique<TOrdnerverfolgung>(playback, "*.rec");
+        WacheEinrichten(wache);
     }
 }
 
 void TLiveBibliothek::Anhalten() {
-    WacheBeenden(playbackwache_);
+    for (auto& wache : playbackwachen_) WacheBeenden(*wache);
+    playbackwachen_.clear();
     WacheBeenden(bibliothekswache_);
-    autoSpeicher_.reset();
     offen_.clear();
     offenMenge_.clear();
     schritt_->stop();
 }
 
-void TLiveBibliothek::WacheEinrichten(TWache& wache, bool bibliothek) {
+void TLiveBibliothek::WacheEinrichten(TWache& wache) {
     wache.termin = new QTimer(this);
     wache.termin->setSingleShot(true);
-    connect(wache.termin, &QTimer::timeout, this, [this, &wache, bibliothek] { Abholen(wache, bibliothek); });
+    connect(wache.termin, &QTimer::timeout, this, [this, &wache] { Abholen(wache); });
     if (const std::intptr_t griff = wache.verfolgung->Griff(); griff != -1)
-        wache.melder = GriffmelderErstellen(griff, [this, &wache, bibliothek] { Abholen(wache, bibliothek); }, this);
+        wache.melder = GriffmelderErstellen(griff, [this, &wache] { Abholen(wache); }, this);
     TerminSetzen(wache);
 }
 
@@ -58,6 +60,7 @@ void TLiveBibliothek::WacheBeenden(TWache& wache) {
     wache.melder = nullptr;
     wache.termin = nullptr;
     wache.verfolgung.reset();
+    wache.speicher.reset();
 }
 
 void TLiveBibliothek::TerminSetzen(TWache& wache) {
@@ -69,17 +72,17 @@ void TLiveBibliothek::TerminSetzen(TWache& wache) {
     wache.termin->start(static_cast<int>(ms));
 }
 
-void TLiveBibliothek::Abholen(TWache& wache, bool bibliothek) {
+void TLiveBibliothek::Abholen(TWache& wache) {
     if (!wache.verfolgung) return;
     const TOrdnerbericht bericht = wache.verfolgung->Abholen();
     if (bericht.NeuerGriff) {
         delete wache.melder;
         wache.melder = nullptr;
         if (const std::intptr_t griff = wache.verfolgung->Griff(); griff != -1)
-            wache.melder = GriffmelderErstellen(griff, [this, &wache, bibliothek] { Abholen(wache, bibliothek); }, this);
+            wache.melder = GriffmelderErstellen(griff, [this, &wache] { Abholen(wache); }, this);
     }
-    if (bibliothek) Vormerken(bericht.Namen);
-    else PlaybackAnsehen(bericht.Namen);
+    if (wache.speicher) PlaybackAnsehen(wache, bericht.Namen);
+    else Vormerken(bericht.Namen);
     TerminSetzen(wache);
 }
 
@@ -110,12 +113,11 @@ void TLiveBibliothek::Abarbeiten() {
     if (!offen_.empty()) schritt_->start(0);
 }
 
-void TLiveBibliothek::PlaybackAnsehen(const std::vector<std::string>& namen) {
-    if (!autoSpeicher_) return;
+void TLiveBibliothek::PlaybackAnsehen(TWache& wache, const std::vector<std::string>& namen) {
     for (const std::string& name : namen) {
-        const TSpeicherung s = autoSpeicher_->Speichern(name);
+        const TSpeicherung s = wache.speicher->Speichern(name);
         switch (s.Stand) {
-            case TSpeicherstand::WirdGeschrieben: playbackwache_.verfolgung->SpaeterNochmal(name, s.NochmalUm); break;
+            case TSpeicherstand::WirdGeschrieben: wache.verfolgung->SpaeterNochmal(name, s.NochmalUm); break;
             case TSpeicherstand::Gespeichert:
                 // The list shows it at once, not only when the library's watch tells of it.
                 Vormerken({s.Zielname});
@@ -129,8 +131,8 @@ void TLiveBibliothek::PlaybackAnsehen(const std::vector<std::string>& namen) {
 }
 
 void TLiveBibliothek::JetztAbholen() {
-    Abholen(playbackwache_, false);
-    Abholen(bibliothekswache_, true);
+    for (auto& wache : playbackwachen_) Abholen(*wache);
+    Abholen(bibliothekswache_);
     while (!offen_.empty() && bibliothekswache_.verfolgung) Abarbeiten();
 }
 

@@ -25,7 +25,7 @@ class TLiveBibliothek : public QObject {
 public:
     struct TOrdner {
         std::string Bibliothek;  // the library folder, with separator; empty: nothing to watch
-        std::string Playback;    // the game's Playback folder, with separator; empty: no game
+        std::vector<std::string> Playback;  // every installation's Playback folder, with separator
         bool AutoSpeichern = true;
         TAutoSpeicher::TNamensgeber Namensgeber;
     };
@@ -43,6 +43,8 @@ public:
     void Starten(const TOrdner& ordner);
     void Anhalten();
     bool Beobachtet() const { return static_cast<bool>(bibliothekswache_.verfolgung); }
+    // Playback folders watched for new games.
+    std::size_t PlaybackWachen() const { return playbackwachen_.size(); }
 
     // Looks at these library files in the next turn, without waiting for the watch: after a
     // command of this window changed them.
@@ -68,19 +70,20 @@ private:
         std::unique_ptr<TOrdnerverfolgung> verfolgung;
         QObject* melder = nullptr;
         QTimer* termin = nullptr;
+        std::unique_ptr<TAutoSpeicher> speicher;  // a Playback folder's; none for the library
     };
-    void WacheEinrichten(TWache& wache, bool bibliothek);
+    void WacheEinrichten(TWache& wache);
     void WacheBeenden(TWache& wache);
-    void Abholen(TWache& wache, bool bibliothek);
+    void Abholen(TWache& wache);
     void TerminSetzen(TWache& wache);
     void Vormerken(const std::vector<std::string>& namen);
     void Abarbeiten();
-    void PlaybackAnsehen(const std::vector<std::string>& namen);
+    void PlaybackAnsehen(TWache& wache, const std::vector<std::string>& namen);
 
     TBibliothek bibliothek_;
     TGeloeschte geloeschte_;
-    std::unique_ptr<TAutoSpeicher> autoSpeicher_;
-    TWache bibliothekswache_, playbackwache_;
+    TWache bibliothekswache_;
+    std::vector<std::unique_ptr<TWache>> playbackwachen_;
     std::deque<std::string> offen_;  // library names waiting to be looked at
     std::unordered_set<std::string> offenMenge_;
     QTimer* schritt_;

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/platform/dateisystem.h"
+#include "core/spiel/playbackordner.h"
 #include "core/transfers.h"
 #include "core/variablen.h"
 #include "gui/dialoge.h"
@@ -316,7 +317,7 @@ void TfrmMain::FormCreate() {
         // under any name, and for none the user deleted from it.
         ListeAktualisieren();
         if (!DOWVerzeichnis.empty() && !ReplayVerzeichnis.empty() &&
-            !PlaybackNeue(DOWVerzeichnis, live_->Bibliothek(), &live_->Geloeschte()).empty() &&
+            PlaybackHatNeue() &&
             dialoge_.Frage(AlsUtf8(tr("Es wurden Replays im Playback-Verzeichnis\r\ngefunden. Sollen sie kopiert werden?")),
                            AlsUtf8(tr("Neue Replays kopieren")))) {
             NeueReplaysKopieren();
@@ -326,6 +327,12 @@ void TfrmMain::FormCreate() {
         // The window opens with whatever the sequence reached; the user can refresh or
         // set the directories under "Optionen".
     }
+}
+
+bool TfrmMain::PlaybackHatNeue() {
+    return !PlaybackNeue(AllePlaybackOrdner(DOWVerzeichnis, Installationen, WeiterePlaybackOrdner),
+                         live_->Bibliothek(), &live_->Geloeschte())
+                .empty();
 }
 
 void TfrmMain::KopfCheckboxSetzen() { grdReplays->PlaceCheckBox(lsBox, 0, false, false); }

@@ -136,6 +136,9 @@ public:
     void mbtOptionenClick();
     void Beenden1Click();
     void UeberQuellarch1Click();
+    // Whether a Playback folder of any installation (AllePlaybackOrdner) holds a replay
+    // whose bytes the library does not hold under any name and that the user did not delete.
+    bool PlaybackHatNeue();
     // The import from the game's Playback folder, with its question and count message;
     // gives the count line back for the status line.
     QString NeueReplaysKopieren();

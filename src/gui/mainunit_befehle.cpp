@@ -6,6 +6,7 @@
 
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
+#include "core/spiel/playbackordner.h"
 #include "core/spielstart.h"
 #include "core/transfers.h"
 #include "core/umbenennen.h"
@@ -109,7 +110,7 @@ void TfrmMain::btnUmbenennenClick() {
 }
 
 void TfrmMain::btnDOWClick() {
-    const TSpielstart start = SpielstartPruefen(DOWVerzeichnis, DOWFund);
+    const TSpielstart start = SpielstartPruefen(DOWVerzeichnis, DOWProgramm, Installationen);
     const QString ordner = AlsQString(start.Ordner);
     QString fehler;
     switch (start.Hindernis) {
@@ -122,7 +123,9 @@ void TfrmMain::btnDOWClick() {
             fehler = tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.").arg(ordner);
             break;
         case TStarthindernis::KeinProgramm:
-            fehler = tr("Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.").arg(ordner);
+            fehler = tr("Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, "
+                        "DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.")
+                         .arg(ordner);
             break;
         case TStarthindernis::KeinWine:
             fehler =
@@ -165,8 +168,10 @@ void TfrmMain::UeberQuellarch1Click() { dialoge_.Nachricht(UeberQuellarchText())
 QString TfrmMain::NeueReplaysKopieren() {
     const bool entfernen =
         dialoge_.Frage(AlsUtf8(tr("Replays anschließend entfernen?")), AlsUtf8(tr("Replays löschen")));
+    // Every installation's replays, and those of the folders named under Optionen.
     const TKopierbericht bericht =
-        PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, entfernen, &live_->Bibliothek());
+        PlaybackOrdnerImportieren(AllePlaybackOrdner(DOWVerzeichnis, Installationen, WeiterePlaybackOrdner),
+                                  ReplayVerzeichnis, entfernen, &live_->Bibliothek());
     // Counts what was really copied and names what was not; nothing not copied was removed.
     const std::string text = KopierMeldung(bericht, TKopierart::Import);
     dialoge_.Nachricht(text);

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "core/namensvorlage.h"
+#include "core/spiel/playbackordner.h"
 #include "core/suche.h"
 #include "core/variablen.h"
 #include "gui/dialoge.h"
@@ -21,7 +22,8 @@
 void TfrmMain::LiveStarten() {
     TLiveBibliothek::TOrdner ordner;
     ordner.Bibliothek = ReplayVerzeichnis;
-    ordner.Playback = DOWVerzeichnis.empty() ? std::string() : PlaybackOrdner(DOWVerzeichnis);
+    // Every installation's Playback folder, and the further ones named under Optionen.
+    ordner.Playback = AllePlaybackOrdner(DOWVerzeichnis, Installationen, WeiterePlaybackOrdner);
     ordner.AutoSpeichern = AutoSpeichern;
     // The map's display name in the program's language, read when each game is saved.
     ordner.Namensgeber = [](const TReplay& replay) {

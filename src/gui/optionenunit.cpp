@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <cctype>
@@ -17,12 +18,14 @@
 
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
+#include "core/spiel/installation.h"
 #include "core/transfers.h"
 #include "core/variablen.h"
 #include "core/zeichensatz.h"
 #include "gui/dialoge.h"
 #include "gui/fehlerbox.h"
 #include "gui/glyphen.h"
+#include "gui/installationsliste.h"
 #include "gui/kopiermeldung.h"
 #include "gui/qttext.h"
 
@@ -120,7 +123,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     setObjectName("frmOptionen");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Optionen"));
-    setFixedSize(632, 334);
+    setFixedSize(632, 566);
     setSizeGripEnabled(false);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farben.color(QPalette::Button));
@@ -132,7 +135,7 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
 
     grpDOW = Gruppe(this, tr(" Dawn of War - Verzeichnis "), 8);
     grpReplay = Gruppe(this, tr(" Replay - Verzeichnis"), 72);
-    grpSprache = Gruppe(this, tr(" Sprache "), 240);
+    grpSprache = Gruppe(this, tr(" Sprache "), 472);
     cmbSprache = new QComboBox(grpSprache);
     cmbSprache->setGeometry(8, 24, 145, 21);
     for (const char* sprache : kSprachen)
@@ -141,14 +144,29 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     lblSpracheHinweis = new QLabel(tr("Eine andere Sprache gilt ab dem nächsten Start von Quellarch."), grpSprache);
     lblSpracheHinweis->setTextFormat(Qt::PlainText);
     lblSpracheHinweis->setGeometry(164, 24, 443, 21);
-    btnOk = Knopf(this, tr("&OK"), 456, 304);
+    btnOk = Knopf(this, tr("&OK"), 456, 536);
     // Enter confirms and Esc cancels, as in every dialog.
     btnOk->setDefault(true);
-    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 303);
+    btnAbbrechen = Knopf(this, tr("&Abbrechen"), 544, 535);
     edtDOWVerzeichnis = Verzeichnisfeld(grpDOW);
     edtReplayVerzeichnis = Verzeichnisfeld(grpReplay);
     sbtDOWWechseln = Ordnerknopf(grpDOW);
     sbtReplayWechseln = Ordnerknopf(grpReplay);
+    grpInstallationen = new QGroupBox(tr(" Gefundene Installationen "), this);
+    grpInstallationen->setGeometry(8, 136, 617, 130);
+    lstInstallationen = new TInstallationsliste(grpInstallationen, Installationen);
+    lstInstallationen->setGeometry(8, 20, 601, 102);
+    lstInstallationen->Gewaehlt = [this](const TInstallation& i) {
+        PfadZeigen(edtDOWVerzeichnis, i.Ordner);
+        programm_ = i.Programm;
+        programmOrdner_ = i.Ordner;
+    };
+    grpWeitere = new QGroupBox(tr(" Weitere Playback-Ordner (einer je Zeile) "), this);
+    grpWeitere->setGeometry(8, 272, 617, 88);
+    edtWeitere = new QPlainTextEdit(grpWeitere);
+    edtWeitere->setGeometry(8, 20, 601, 60);
+    edtWeitere->setObjectName("edtWeitere");
+    edtWeitere->setTabChangesFocus(true);
     grpDOW->setObjectName("grpDOW");
     grpReplay->setObjectName("grpReplay");
     grpSprache->setObjectName("grpSprache");
@@ -161,9 +179,11 @@ TfrmOptionen::TfrmOptionen(QWidget* owner, TDialoge& dialoge)
     sbtDOWWechseln->setObjectName("sbtDOWWechseln");
     sbtReplayWechseln->setObjectName("sbtReplayWechseln");
 
-    SpeichernAufbauen(136);
+    SpeichernAufbauen(368);
     setTabOrder(edtDOWVerzeichnis, edtReplayVerzeichnis);
-    setTabOrder(edtReplayVerzeichnis, chkAutoSpeichern);
+    setTabOrder(edtReplayVerzeichnis, lstInstallationen);
+    setTabOrder(lstInstallationen, edtWeitere);
+    setTabOrder(edtWeitere, chkAutoSpeichern);
     setTabOrder(chkAutoSpeichern, edtNamensvorlage);
     setTabOrder(edtNamensvorlage, cmbSprache);
     setTabOrder(cmbSprache, btnOk);
@@ -182,6 +202,12 @@ void TfrmOptionen::FormCreate() {
     PfadZeigen(edtDOWVerzeichnis, DOWVerzeichnis);
     PfadZeigen(edtReplayVerzeichnis, ReplayVerzeichnis);
     cmbSprache->setCurrentIndex(SprachIndex(SpracheLesen(ConfigDatei)));
+    programm_ = DOWProgramm;
+    programmOrdner_ = DOWVerzeichnis;
+    lstInstallationen->Markieren(DOWVerzeichnis, StartProgramm(DOWVerzeichnis, DOWProgramm));
+    QStringList weitere;
+    for (const std::string& o : WeiterePlaybackOrdner) weitere << AlsQString(o);
+    edtWeitere->setPlainText(weitere.join('\n'));
 }
 
 // However the dialog is closed (OK, Abbrechen, the close box), it frees itself.
@@ -227,19 +253,20 @@ std::optional<std::string> TfrmOptionen::OrdnerPruefen(QLineEdit* edit) {
 bool TfrmOptionen::SpielordnerAnnehmen(const std::string& pfad) {
     if (pfad.empty()) return true;
     const std::string ordner = plattform::OrdnerMitTrenner(pfad);
-    const bool programm = !plattform::Aufzaehlen(ordner + "W40k.exe").empty();
+    const bool programm = !ProgrammeIn(ordner).empty();
     const bool playback = plattform::VerzeichnisExistiert(PlaybackOrdner(pfad));
     if (programm && playback) return true;
     QString text;
     if (!plattform::VerzeichnisExistiert(pfad))
         text = tr("Das Dawn of War - Verzeichnis %1 gibt es nicht.\nTrotzdem übernehmen?");
     else if (!programm && !playback)
-        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.\n"
-                  "Trotzdem übernehmen?");
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, "
+                  "DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback.\nTrotzdem übernehmen?");
     else if (!playback)
         text = tr("Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.\nTrotzdem übernehmen?");
     else
-        text = tr("Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.\nTrotzdem übernehmen?");
+        text = tr("Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, "
+                  "DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe).\nTrotzdem übernehmen?");
     text = text.arg(AlsQString(pfad));
     if (dialoge_.Frage(AlsUtf8(text), AlsUtf8(tr("Dawn of War - Verzeichnis")))) return true;
     edtDOWVerzeichnis->setFocus();
@@ -268,6 +295,13 @@ void TfrmOptionen::btnOkClick() {
     // A folder typed without its final separator means that folder: every join glues a
     // name onto it.
     DOWVerzeichnis = plattform::OrdnerMitTrenner(*dow);
+    // The program picked goes with its folder; a folder typed by hand starts W40k.exe, or
+    // the one program it holds.
+    DOWProgramm = GleicherOrdner(programmOrdner_, DOWVerzeichnis) || programmOrdner_ == DOWVerzeichnis ? programm_ : "";
+    WeiterePlaybackOrdner.clear();
+    for (const QString& zeile : edtWeitere->toPlainText().split('\n', Qt::SkipEmptyParts))
+        if (!zeile.trimmed().isEmpty())
+            WeiterePlaybackOrdner.push_back(plattform::OrdnerMitTrenner(TildeAufloesen(AlsUtf8(zeile.trimmed()))));
     std::string neu = plattform::OrdnerMitTrenner(*bibliothek);
     if (!ReplayVerzeichnis.empty() && ReplayVerzeichnis != neu &&
         dialoge_.Frage(AlsUtf8(tr("Alle Replays in den neuen Ordner kopieren?")), AlsUtf8(tr("Replays kopieren")))) {

@@ -13,6 +13,8 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class TInstallationsliste;
 class QPushButton;
 class QToolButton;
 class TDialoge;
@@ -40,6 +42,12 @@ public:
     QLineEdit* edtReplayVerzeichnis;
     QToolButton* sbtDOWWechseln;
     QToolButton* sbtReplayWechseln;
+    // The installations found; a pick fills the game folder and chooses its program.
+    QGroupBox* grpInstallationen;
+    TInstallationsliste* lstInstallationen;
+    // "Weitere Playback-Ordner", one folder a line.
+    QGroupBox* grpWeitere;
+    QPlainTextEdit* edtWeitere;
     // "Neue Spiele" (optionenunit_speichern.cpp).
     QGroupBox* grpSpeichern;
     QCheckBox* chkAutoSpeichern;
@@ -80,4 +88,7 @@ private:
     void SpeichernUebernehmen();
 
     TDialoge& dialoge_;
+    // The program picked with the folder, or DOWProgramm; a folder typed since counts alone.
+    std::string programm_;
+    std::string programmOrdner_;
 };

@@ -3,6 +3,7 @@
 // and that nothing waits or lingers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +17,7 @@
 
 #include "core/platform/dateioperationen.h"
 #include "core/platform/programmstart.h"
+#include "core/spiel/startbefehl.h"
 #include "support/heimordner.h"
 #include "support/nurposix.h"
 #include "support/tempverzeichnis.h"
@@ -67,61 +69,68 @@ protected:
     std::string altPath_;
 };
 
-struct StartFall {
+struct Weg {
     const char* name;
     std::vector<const char*> programme;  // put on the PATH
-    bool vonDerSuche;                    // the search's record names the folder in use
-    plattform::Spielfund fund;
-    const char* ordner;                  // the game folder, relative to the home
-    std::vector<std::string> erwartet;   // "$B/" stands for the PATH folder; empty: nothing starts
-    const char* praefix;
+    const char* herkunft;
+    const char* praefix;   // relative to the home; a prefix with system.reg
+    const char* steamAppId;
 };
 
-TEST_F(ProgrammstartTest, SpielStartbefehl) {
+// Each edition started each way it can be found: through Steam by its app id (Winter
+// Assault, which Steam cannot pick, as its own program in the Proton prefix), in a Wine
+// prefix with its WINEPREFIX, and by hand with plain wine; and what is missing on the PATH.
+TEST_F(ProgrammstartTest, JedeAusgabeAufJedemWeg) {
     NUR_UNTER_POSIX();
-    const StartFall faelle[] = {
-        {"Steam-Installation", {"steam", "wine"}, true, {"", "Steam", "", "/pfx", "4570"}, "spiel/",
-         {"$B/steam", "steam://rungameid/4570"}, ""},
-        {"Steam als Flatpak", {"flatpak", "wine"}, true, {"", "Steam", "", "", "4570"}, "spiel/",
-         {"$B/flatpak", "run", "com.valvesoftware.Steam", "steam://rungameid/4570"}, ""},
-        {"Steam fehlt: nicht mit wine", {"wine"}, true, {"", "Steam", "", "", "4570"}, "spiel/", {}, ""},
-        {"Lutris-Prefix", {"wine", "steam"}, true, {"", "Lutris", "", "/lutris/pfx", ""}, "spiel/",
-         {"$B/wine", "W40k.exe"}, "/lutris/pfx"},
-        {"wine fehlt", {"steam"}, true, {"", "Bottles", "", "/b", ""}, "spiel/", {}, ""},
-        {"von Hand, ausserhalb von Steam", {"wine", "steam"}, false, {}, "spiel/", {"$B/wine", "W40k.exe"}, ""},
-        {"von Hand geaendert: der Fund zaehlt nicht mehr", {"wine", "steam"}, false,
-         {"/anders/", "Heroic", "", "/h", ""}, "spiel/", {"$B/wine", "W40k.exe"}, ""},
-        {"von Hand, in einer Steam-Bibliothek", {"wine", "steam"}, false, {},
-         ".steam/steam/steamapps/common/DoW/", {"$B/steam", "steam://rungameid/9450"}, ""},
-        {"Name in anderer Schreibweise", {"wine"}, false, {}, "klein/", {"$B/wine", "w40k.EXE"}, ""},
+    const Weg wege[] = {
+        {"Steam", {"steam", "wine"}, "Steam", "pfx", "4570"},
+        {"Steam als Flatpak", {"flatpak", "wine"}, "Steam", "pfx", "9450"},
+        {"Steam fehlt", {"wine"}, "Steam", "pfx", "4580"},
+        {"Lutris-Prefix", {"wine", "steam"}, "Lutris", "pfx", ""},
+        {"Registry von ~/.wine", {"wine"}, "Registry", "pfx", ""},
+        {"von Hand", {"wine"}, "config.ini", "", ""},
+        {"wine fehlt", {"steam"}, "Bottles", "pfx", ""},
     };
-    for (const StartFall& fall : faelle) {
-        SCOPED_TRACE(fall.name);
-        const Heimordner heim;
-        const std::string bin = heim.Pfad() + "bin";
-        std::filesystem::create_directories(bin);
-        for (const char* programm : fall.programme) Skript(bin + "/" + programm, "exit 0");
-        PathSetzen(bin);
-        heim.Spiel("spiel");
-        heim.Spiel("klein", "w40k.EXE");
-        heim.Datei(".steam/steam/steamapps/appmanifest_9450.acf", "\"AppState\" { \"appid\" \"9450\" \"installdir\" \"DoW\" }");
-        heim.Spiel(".steam/steam/steamapps/common/DoW");
-        const std::string ordner = heim.Pfad() + fall.ordner;
-        plattform::Spielfund fund = fall.fund;
-        if (fall.vonDerSuche) fund.Ordner = ordner;
+    const TProgramm ausgaben[] = {{"W40k.exe", TEdition::DawnOfWar},       {"w40kwa.EXE", TEdition::WinterAssault},
+                                  {"DarkCrusade.exe", TEdition::DarkCrusade}, {"Soulstorm.exe", TEdition::Soulstorm},
+                                  {"W40k_gog.exe", TEdition::DefinitiveEdition}};
+    for (const Weg& weg : wege) {
+        for (const TProgramm& ausgabe : ausgaben) {
+            SCOPED_TRACE(std::string(weg.name) + ", " + ausgabe.Name);
+            const Heimordner heim;
+            const std::string bin = heim.Pfad() + "bin";
+            std::filesystem::create_directories(bin);
+            for (const char* programm : weg.programme) Skript(bin + "/" + programm, "exit 0");
+            PathSetzen(bin);
+            heim.Praefix("pfx", "C:\\Spiel\\");
+            heim.Spiel("pfx/drive_c/Spiel", ausgabe.Name);
+            const std::string ordner = heim.Pfad() + "pfx/drive_c/Spiel/";
+            const std::string praefix = *weg.praefix ? heim.Pfad() + weg.praefix : "";
+            const TInstallation installation{ordner, ausgabe.Name, ausgabe.Edition, weg.herkunft, "", praefix,
+                                             weg.steamAppId};
 
-        const auto befehl = plattform::SpielStartbefehl(ordner, fund);
-        if (fall.erwartet.empty()) {
-            EXPECT_FALSE(befehl.has_value());
-            continue;
+            const auto befehl = spiel::SpielStartbefehl(installation);
+            const bool steam = *weg.steamAppId && ausgabe.Edition != TEdition::WinterAssault;
+            const auto auf = [&](const char* p) {
+                return std::find_if(weg.programme.begin(), weg.programme.end(), [&](const char* q) {
+                           return std::string(p) == q;
+                       }) != weg.programme.end();
+            };
+            std::vector<std::string> erwartet;
+            const std::string url = std::string("steam://rungameid/") + weg.steamAppId;
+            if (steam && auf("steam")) erwartet = {bin + "/steam", url};
+            else if (steam && auf("flatpak")) erwartet = {bin + "/flatpak", "run", "com.valvesoftware.Steam", url};
+            else if (!steam && auf("wine")) erwartet = {bin + "/wine", ausgabe.Name};
+            EXPECT_EQ(spiel::StartetUeberSteam(installation), steam);
+            if (erwartet.empty()) {
+                EXPECT_FALSE(befehl.has_value());
+                continue;
+            }
+            ASSERT_TRUE(befehl.has_value());
+            EXPECT_EQ(befehl->Argumente, erwartet);
+            EXPECT_EQ(befehl->Arbeitsverzeichnis, steam ? "" : ordner);
+            EXPECT_EQ(befehl->WinePraefix, steam ? "" : praefix);
         }
-        ASSERT_TRUE(befehl.has_value());
-        std::vector<std::string> erwartet = fall.erwartet;
-        erwartet[0].replace(0, 2, bin);
-        EXPECT_EQ(befehl->Argumente, erwartet);
-        const bool steam = erwartet.back().rfind("steam://", 0) == 0;
-        EXPECT_EQ(befehl->Arbeitsverzeichnis, steam ? "" : ordner);
-        EXPECT_EQ(befehl->WinePraefix, fall.praefix);
     }
 }
 
@@ -133,8 +142,14 @@ TEST_F(ProgrammstartTest, WineStartetImSpielordnerMitDemPrefix) {
     // A '\\' is part of a folder's name on POSIX, as the chooser would give it.
     const std::string ordner = tmp.Pfad() + "spiel/Dawn\\of War/";
     std::filesystem::create_directories(ordner);
-    plattform::SpielStarten(ordner, {ordner, "Lutris", "", "/prefix mit Leerzeichen", ""});
-    EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + " W40k.exe /prefix mit Leerzeichen\n");
+    const std::string praefix = tmp.Pfad() + "prefix mit Leerzeichen";
+    std::filesystem::create_directories(praefix);
+    std::ofstream(praefix + "/system.reg") << "WINE REGISTRY Version 2\n";
+    const auto befehl =
+        spiel::SpielStartbefehl({ordner, "Soulstorm.exe", TEdition::Soulstorm, "Lutris", "", praefix, ""});
+    ASSERT_TRUE(befehl.has_value());
+    EXPECT_FALSE(plattform::ProgrammStarten(*befehl).has_value());
+    EXPECT_EQ(Warten(spur), std::filesystem::canonical(ordner).string() + " Soulstorm.exe " + praefix + "\n");
 }
 
 // What does not start says so, naming the program, and leaves no child behind.

@@ -139,7 +139,7 @@ TEST_F(EnglischTest, HauptbefehleAntwortenEnglisch) {
              DOWVerzeichnis = Spiel();
          },
          "Dawn of War was not started.",
-         {"There is no W40k.exe in the Dawn of War folder " + bib + "."}},
+         {"The Dawn of War folder " + bib + " holds none of the programs W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe and W40k_gog.exe."}},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.befehl);

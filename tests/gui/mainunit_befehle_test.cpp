@@ -458,7 +458,10 @@ TEST_F(MainTest, DowStartenNenntWasFehlt) {
     const Fall faelle[] = {
         {"nicht eingetragen", "", true, "Das Dawn of War - Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.", ""},
         {"Ordner fehlt", tmp.Pfad() + "weg", true, "Das Dawn of War - Verzeichnis " + tmp.Pfad() + "weg/ gibt es nicht.", ""},
-        {"ohne W40k.exe", Bibliothek(), true, "Im Dawn of War - Verzeichnis " + Bibliothek() + " liegt kein W40k.exe.", ""},
+        {"ohne eines der Programme", Bibliothek(), true,
+         "Im Dawn of War - Verzeichnis " + Bibliothek() +
+             " liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.",
+         ""},
         {"ohne wine", Spiel(), false,
          "Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.", ""},
         {"im Praefix", imPraefix.substr(0, imPraefix.size() - 1), true, "", imPraefix + " w40K.EXE " + praefix},

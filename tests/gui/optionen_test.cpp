@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -12,6 +13,7 @@
 
 #include "core/namensvorlage.h"
 #include "core/platform/pfad.h"
+#include "gui/installationsliste.h"
 #include "optionen_testhilfe.h"
 
 namespace {
@@ -22,7 +24,7 @@ using Art = SkriptDialoge::Art;
 TEST_F(OptionenTest, LayoutWieEntworfen) {
     TfrmOptionen* d = Oeffnen();
     EXPECT_EQ(d->windowTitle(), "Optionen");
-    EXPECT_EQ(d->size(), QSize(632, 334));
+    EXPECT_EQ(d->size(), QSize(632, 566));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     const Qt::WindowFlags flags = d->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -54,13 +56,15 @@ TEST_F(OptionenTest, LayoutWieEntworfen) {
              {d->grpReplay, d, {8, 72, 617, 57}},
              {d->edtReplayVerzeichnis, d->grpReplay, {8, 24, 569, 21}},
              {d->sbtReplayWechseln, d->grpReplay, {584, 24, 23, 22}},
-             {d->grpSpeichern, d, {8, 136, 617, 96}},
+             {d->grpInstallationen, d, {8, 136, 617, 130}},
+             {d->grpWeitere, d, {8, 272, 617, 88}},
+             {d->grpSpeichern, d, {8, 368, 617, 96}},
              {d->edtNamensvorlage, d->grpSpeichern, {100, 44, 507, 21}},
-             {d->grpSprache, d, {8, 240, 617, 57}},
+             {d->grpSprache, d, {8, 472, 617, 57}},
              {d->cmbSprache, d->grpSprache, {8, 24, 145, 21}},
              {d->lblSpracheHinweis, d->grpSprache, {164, 24, 443, 21}},
-             {d->btnOk, d, {456, 304, 83, 25}},
-             {d->btnAbbrechen, d, {544, 303, 83, 25}},
+             {d->btnOk, d, {456, 536, 83, 25}},
+             {d->btnAbbrechen, d, {544, 535, 83, 25}},
          }) {
         SCOPED_TRACE(l.w->objectName().toStdString());
         EXPECT_EQ(l.w->parentWidget(), l.eltern);
@@ -93,11 +97,45 @@ TEST_F(OptionenTest, FokusBeginntImSpielverzeichnisUndTabFolgtDerReihe) {
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     EXPECT_EQ(QApplication::focusWidget(), d->edtDOWVerzeichnis);
-    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->chkAutoSpeichern, d->edtNamensvorlage,
-                                      d->cmbSprache, d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
+    const std::vector<QWidget*> reihe{d->edtReplayVerzeichnis, d->lstInstallationen, d->edtWeitere,
+                                      d->chkAutoSpeichern, d->edtNamensvorlage, d->cmbSprache,
+                                      d->btnOk, d->btnAbbrechen, d->edtDOWVerzeichnis};
     for (QWidget* erwartet : reihe) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), erwartet) << erwartet->objectName().toStdString();
+    }
+}
+
+// A pick from the installations found fills the game folder and chooses its program; a
+// folder typed by hand afterwards starts by the folder's own rule. The further Playback
+// folders are stored one a line.
+TEST_F(OptionenTest, InstallationWaehlenUndWeiterePlaybackOrdner) {
+    const std::string spiel = tmp.Pfad() + "Soulstorm/";
+    std::filesystem::create_directories(spiel + "Playback");
+    std::ofstream(spiel + "Soulstorm.exe") << "MZ";
+    std::ofstream(spiel + "DarkCrusade.exe") << "MZ";
+    const std::string anders = tmp.Pfad() + "anders/";
+    std::filesystem::create_directories(anders + "Playback");
+    std::ofstream(anders + "W40k.exe") << "MZ";
+    Installationen = {{spiel, "DarkCrusade.exe", TEdition::DarkCrusade, "Steam", "", "", "4580"},
+                      {spiel, "Soulstorm.exe", TEdition::Soulstorm, "Steam", "", "", "9450"}};
+    for (const bool vonHand : {false, true}) {
+        SCOPED_TRACE(vonHand);
+        TfrmOptionen* d = Oeffnen();
+        ASSERT_EQ(d->lstInstallationen->topLevelItemCount(), 2);
+        EXPECT_EQ(d->lstInstallationen->topLevelItem(1)->text(0), "Soulstorm (Soulstorm.exe)");
+        EXPECT_EQ(d->lstInstallationen->topLevelItem(1)->text(2), "Steam (App 9450)");
+        QTreeWidgetItem* zeile = d->lstInstallationen->topLevelItem(1);
+        QTest::mouseClick(d->lstInstallationen->viewport(), Qt::LeftButton, {},
+                          d->lstInstallationen->visualItemRect(zeile).center());
+        EXPECT_EQ(d->edtDOWVerzeichnis->text(), Text(spiel));
+        if (vonHand) Eintippen(d->edtDOWVerzeichnis, Text(tmp.Pfad() + "anders"));
+        d->edtWeitere->setPlainText(Text("\n" + tmp.Pfad() + "de\n  \n"));
+        Klick(d->btnOk);
+        EXPECT_EQ(DOWVerzeichnis, vonHand ? anders : spiel);
+        EXPECT_EQ(DOWProgramm, vonHand ? "" : "Soulstorm.exe");
+        EXPECT_EQ(WeiterePlaybackOrdner, std::vector<std::string>{tmp.Pfad() + "de/"});
+        EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Weitere Playback-Ordner", "Ordner1", ""), tmp.Pfad() + "de/");
     }
 }
 
@@ -339,7 +377,8 @@ TEST_F(OptionenTest, OkPrueftWasEsBekommt) {
          neu + plattform::Trenner()},
         {"fehlende Bibliothek nicht angelegt", dow, neu, false, "", false, "", ""},
         {"Spielordner ohne W40k.exe", ohneExe, "", false,
-         "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt das Programm W40k.exe.\nTrotzdem übernehmen?", false, "",
+         "Im Dawn of War - Verzeichnis " + ohneExe + " fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, "
+         "W40k_gog.exe).\nTrotzdem übernehmen?", false, "",
          ""},
         {"Spielordner ohne Playback trotzdem", ohnePlayback, "", true,
          "Im Dawn of War - Verzeichnis " + ohnePlayback + " fehlt der Ordner Playback.\nTrotzdem übernehmen?", true,

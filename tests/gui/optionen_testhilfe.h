@@ -28,6 +28,9 @@ protected:
         ConfigDatei = tmp.Pfad() + "config.ini";
         DOWVerzeichnis.clear();
         ReplayVerzeichnis.clear();
+        DOWProgramm.clear();
+        Installationen.clear();
+        WeiterePlaybackOrdner.clear();
         plattform::FehlerplanLeeren();
         // Inside the offscreen screen's 800 x 600, which Qt keeps dialogs within.
         owner.setGeometry(40, 30, 720, 540);
@@ -39,6 +42,9 @@ protected:
         ConfigDatei.clear();
         DOWVerzeichnis.clear();
         ReplayVerzeichnis.clear();
+        DOWProgramm.clear();
+        Installationen.clear();
+        WeiterePlaybackOrdner.clear();
     }
 
     // Opened the way the main window opens it, but without the modal loop so the test

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "support/wineprefix.h"
 
@@ -29,14 +31,17 @@ void Heimordner::Datei(const std::string& name, const std::string& inhalt) const
 
 void Heimordner::Spiel(const std::string& ordner, const std::string& exe) const { Datei(ordner + "/" + exe, "MZ"); }
 
-void Heimordner::Praefix(const std::string& ordner, const std::string& windowsPfad, bool wow64) const {
+void Heimordner::Praefix(const std::string& ordner, const std::string& windowsPfad, bool wow64,
+                         const std::string& schluessel) const {
     fs::create_directories(Pfad() + ordner + "/drive_c");
     fs::create_directories(Pfad() + ordner + "/dosdevices");
     std::error_code fehler;  // Windows may refuse links; the tests using them skip there
     fs::create_directory_symlink("../drive_c", Pfad() + ordner + "/dosdevices/c:", fehler);
     std::string wert;
     for (char c : windowsPfad) wert += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    Datei(ordner + "/system.reg", std::string("WINE REGISTRY Version 2\n\n[Software\\\\") +
-                                      (wow64 ? "Wow6432Node\\\\" : "") + "THQ\\\\Dawn of War] 1\n" +
-                                      "\"InstallLocation\"=\"" + wert + "\"\n");
+    const std::string reg = Pfad() + ordner + "/system.reg";
+    std::string vorher = "WINE REGISTRY Version 2\n";
+    if (std::ifstream alt(reg); alt) vorher.assign(std::istreambuf_iterator<char>(alt), std::istreambuf_iterator<char>());
+    Datei(ordner + "/system.reg", vorher + "\n[Software\\\\" + (wow64 ? "Wow6432Node\\\\" : "") + "THQ\\\\" +
+                                      schluessel + "] 1\n" + "\"InstallLocation\"=\"" + wert + "\"\n");
 }

@@ -24,8 +24,10 @@ public:
     // A game folder below the home: the folder with an executable called exe in it.
     void Spiel(const std::string& ordner, const std::string& exe = "W40k.exe") const;
     // A Wine prefix below the home: drive_c, dosdevices/c: -> ../drive_c, and a system.reg
-    // whose game key names windowsPfad, in the 32-bit view when wow64 is set.
-    void Praefix(const std::string& ordner, const std::string& windowsPfad, bool wow64 = false) const;
+    // whose key "THQ\<schluessel>" names windowsPfad, in the 32-bit view when wow64 is set.
+    // Called again for the same prefix, it adds the key.
+    void Praefix(const std::string& ordner, const std::string& windowsPfad, bool wow64 = false,
+                 const std::string& schluessel = "Dawn of War") const;
 
 private:
     TempVerzeichnis ordner_;

@@ -14,6 +14,12 @@ std::string BenutzerConfigOrdner();
 // when the system names no such place. Nothing is created here.
 std::string BenutzerCacheOrdner();
 
+// Where Windows redirects a 32-bit program's writes into ordner when ordner lies under
+// "Program Files" or "Program Files (x86)" of any drive and the program has no right to
+// write there: %LOCALAPPDATA%\VirtualStore\<ordner without its drive>, ending with a
+// separator. Empty for any other folder, and always on POSIX.
+std::string VirtualStoreZwilling(const std::string& ordner);
+
 // Whether a new file can be made in the folder ordner (no trailing separator needed).
 // The fault plan's Operation::Beschreibbar makes it answer no.
 bool OrdnerBeschreibbar(const std::string& ordner);

@@ -26,4 +26,6 @@ bool OrdnerBeschreibbar(const std::string& ordner) {
     return !ordner.empty() && access(ordner.c_str(), W_OK | X_OK) == 0;
 }
 
+std::string VirtualStoreZwilling(const std::string&) { return {}; }
+
 }  // namespace plattform

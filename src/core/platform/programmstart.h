@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/spielsuche.h"
 
 namespace plattform {
 
@@ -14,14 +13,9 @@ struct Startbefehl {
     std::string WinePraefix;         // given to the program as WINEPREFIX when not ""
 };
 
-// How "DOW starten" starts the game in dowVerzeichnis. fund is the game search's record
-// for this session and counts only while dowVerzeichnis is still the folder it found.
-// Windows opens dowVerzeichnis + "W40k.exe". POSIX starts a Steam install through Steam
-// ("steam steam://rungameid/<id>"), a folder of a Wine prefix as "wine W40k.exe" with
-// that WINEPREFIX in the game folder, and any other folder with plain wine, or through
-// Steam when it lies in a Steam library. nullopt when the program needed is not on the
-// PATH: then nothing is started.
-std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund& fund);
+// The full path of an executable file called name in one of the PATH's folders, or "".
+// Only POSIX looks; Windows starts programs through the shell and gives "".
+std::string AufPfadSuchen(const std::string& name);
 
 // Why a program did not start: the program file, and the system's reason in its own words
 // (on Windows in the system's language).
@@ -35,9 +29,5 @@ struct Startfehler {
 // start (missing, not a program, refused, a missing working folder) gives its Startfehler;
 // the system shows no box of its own.
 std::optional<Startfehler> ProgrammStarten(const Startbefehl& befehl);
-
-// SpielStartbefehl, then ProgrammStarten when there is a command; nullopt also when there
-// is none.
-std::optional<Startfehler> SpielStarten(const std::string& dowVerzeichnis, const Spielfund& fund);
 
 }  // namespace plattform

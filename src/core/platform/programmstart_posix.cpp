@@ -12,15 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/platform/wine.h"
-
 extern char** environ;
 
 namespace plattform {
 
-namespace {
-
-// The full path of an executable file named name in one of the PATH folders, or "".
 std::string AufPfadSuchen(const std::string& name) {
     const char* pfad = std::getenv("PATH");
     if (!pfad) return {};
@@ -38,29 +33,6 @@ std::string AufPfadSuchen(const std::string& name) {
         anfang = ende + 1;
     }
     return {};
-}
-
-}  // namespace
-
-std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund& fund) {
-    // The search's record only holds while the folder is the one it found; a folder
-    // typed into the options dialog since then is judged on its own.
-    const bool gefunden = !fund.Ordner.empty() && fund.Ordner == dowVerzeichnis;
-    const std::string appId = gefunden ? fund.SteamAppId : SteamAppIdFuer(dowVerzeichnis);
-    if (!appId.empty()) {
-        // A Proton game run by plain wine outside its prefix fails; only Steam starts it.
-        const std::string url = "steam://rungameid/" + appId;
-        if (const std::string steam = AufPfadSuchen("steam"); !steam.empty()) return Startbefehl{{steam, url}, "", ""};
-        if (const std::string flatpak = AufPfadSuchen("flatpak"); !flatpak.empty())
-            return Startbefehl{{flatpak, "run", "com.valvesoftware.Steam", url}, "", ""};
-        return std::nullopt;
-    }
-    const std::string wine = AufPfadSuchen("wine");
-    if (wine.empty()) return std::nullopt;
-    // wine finds the file in the working directory; the name as the folder spells it.
-    std::string exe = NameOhneFall(dowVerzeichnis, "W40k.exe");
-    if (exe.empty()) exe = "W40k.exe";
-    return Startbefehl{{wine, exe}, dowVerzeichnis, gefunden ? fund.WinePraefix : ""};
 }
 
 std::optional<Startfehler> ProgrammStarten(const Startbefehl& befehl) {

@@ -24,9 +24,7 @@ std::string SystemText(DWORD code) {
 
 }  // namespace
 
-std::optional<Startbefehl> SpielStartbefehl(const std::string& dowVerzeichnis, const Spielfund&) {
-    return Startbefehl{{dowVerzeichnis + "W40k.exe"}, dowVerzeichnis, ""};
-}
+std::string AufPfadSuchen(const std::string&) { return {}; }
 
 std::optional<Startfehler> ProgrammStarten(const Startbefehl& befehl) {
     if (befehl.Argumente.empty()) return std::nullopt;

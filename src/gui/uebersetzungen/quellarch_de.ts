@@ -407,6 +407,41 @@
     </message>
 </context>
 <context>
+    <name>TInstallationsliste</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Gefunden über</source>
+        <translation>Gefunden über</translation>
+    </message>
+    <message>
+        <source>Steam (App %1)</source>
+        <translation>Steam (App %1)</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>Registry von Wine: %1</source>
+        <translation>Registry von Wine: %1</translation>
+    </message>
+    <message>
+        <source>von Hand eingetragen</source>
+        <translation>von Hand eingetragen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialoge</name>
     <message>
         <source>%1 von %2 Zeichen</source>
@@ -536,10 +571,6 @@
         <translation>%1 wurde nicht umbenannt.</translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</source>
-        <translation>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</translation>
-    </message>
-    <message>
         <source>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</source>
         <translation>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</translation>
     </message>
@@ -664,6 +695,10 @@ Neuer Replayname (1-25 Zeichen):</translation>
         <source>Das neue Spiel %1 konnte nicht in die Bibliothek gespeichert werden: %2</source>
         <translation>Das neue Spiel %1 konnte nicht in die Bibliothek gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
+        <translation>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -724,21 +759,9 @@ Soll es angelegt werden?</translation>
         <translation>Netzlaufwerke werden nicht unterstützt</translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.
-Trotzdem übernehmen?</source>
-        <translation>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.
-Trotzdem übernehmen?</translation>
-    </message>
-    <message>
         <source>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.
 Trotzdem übernehmen?</source>
         <translation>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.
-Trotzdem übernehmen?</translation>
-    </message>
-    <message>
-        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.
-Trotzdem übernehmen?</source>
-        <translation>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.
 Trotzdem übernehmen?</translation>
     </message>
     <message>
@@ -796,6 +819,26 @@ Trotzdem übernehmen?</translation>
     <message>
         <source>{Datum} {Uhrzeit} {Karte} – {Spieler}</source>
         <translation>{Datum} {Uhrzeit} {Karte} – {Spieler}</translation>
+    </message>
+    <message>
+        <source> Gefundene Installationen </source>
+        <translation> Gefundene Installationen </translation>
+    </message>
+    <message>
+        <source> Weitere Playback-Ordner (einer je Zeile) </source>
+        <translation> Weitere Playback-Ordner (einer je Zeile) </translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback.
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback.
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe).
+Trotzdem übernehmen?</source>
+        <translation>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe).
+Trotzdem übernehmen?</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,24 @@ Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
     <message>
         <source>Siegbedingungen: %1</source>
         <translation>Siegbedingungen: %1</translation>
+    </message>
+    <message>
+        <source>(steam fehlt)</source>
+        <translation>(steam fehlt)</translation>
+    </message>
+    <message>
+        <source>(wine fehlt)</source>
+        <translation>(wine fehlt)</translation>
+    </message>
+    <message>
+        <source>Installationen: %1
+</source>
+        <translation>Installationen: %1
+</translation>
+    </message>
+    <message>
+        <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
+        <translation>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</translation>
     </message>
 </context>
 </TS>

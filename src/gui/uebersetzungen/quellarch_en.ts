@@ -427,6 +427,41 @@
     </message>
 </context>
 <context>
+    <name>TInstallationsliste</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Edition</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Gefunden über</source>
+        <translation>Found through</translation>
+    </message>
+    <message>
+        <source>Steam (App %1)</source>
+        <translation>Steam (app %1)</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>Registry von Wine: %1</source>
+        <translation>Wine registry: %1</translation>
+    </message>
+    <message>
+        <source>von Hand eingetragen</source>
+        <translation>typed by hand</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialoge</name>
     <message>
         <source>%1 von %2 Zeichen</source>
@@ -556,10 +591,6 @@
         <translation>%1 was not renamed.</translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 liegt kein W40k.exe.</source>
-        <translation>There is no W40k.exe in the Dawn of War folder %1.</translation>
-    </message>
-    <message>
         <source>Dawn of War startet unter Wine, doch das Programm „wine“ wurde nicht gefunden. Bitte Wine installieren.</source>
         <translation>Dawn of War runs under Wine, but the program “wine” was not found. Please install Wine.</translation>
     </message>
@@ -684,6 +715,10 @@ New replay name (1-25 characters):</translation>
         <source>Das neue Spiel %1 konnte nicht in die Bibliothek gespeichert werden: %2</source>
         <translation>The new game %1 could not be saved to the library: %2</translation>
     </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
+        <translation>The Dawn of War folder %1 holds none of the programs W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe and W40k_gog.exe.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -744,21 +779,9 @@ Create it?</translation>
         <translation>Network drives are not supported</translation>
     </message>
     <message>
-        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe und der Ordner Playback.
-Trotzdem übernehmen?</source>
-        <translation>The Dawn of War folder %1 has neither the program W40k.exe nor the Playback folder.
-Use it anyway?</translation>
-    </message>
-    <message>
         <source>Im Dawn of War - Verzeichnis %1 fehlt der Ordner Playback.
 Trotzdem übernehmen?</source>
         <translation>The Dawn of War folder %1 has no Playback folder.
-Use it anyway?</translation>
-    </message>
-    <message>
-        <source>Im Dawn of War - Verzeichnis %1 fehlt das Programm W40k.exe.
-Trotzdem übernehmen?</source>
-        <translation>There is no W40k.exe in the Dawn of War folder %1.
 Use it anyway?</translation>
     </message>
     <message>
@@ -816,6 +839,26 @@ Use it anyway?</translation>
     <message>
         <source>{Datum} {Uhrzeit} {Karte} – {Spieler}</source>
         <translation>{Date} {Time} {Map} – {Players}</translation>
+    </message>
+    <message>
+        <source> Gefundene Installationen </source>
+        <translation> Installations found </translation>
+    </message>
+    <message>
+        <source> Weitere Playback-Ordner (einer je Zeile) </source>
+        <translation> Further Playback folders (one per line) </translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) und der Ordner Playback.
+Trotzdem übernehmen?</source>
+        <translation>The Dawn of War folder %1 has no program of the game (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe) and no Playback folder.
+Use it anyway?</translation>
+    </message>
+    <message>
+        <source>Im Dawn of War - Verzeichnis %1 fehlt ein Programm des Spiels (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe).
+Trotzdem übernehmen?</source>
+        <translation>The Dawn of War folder %1 has no program of the game (W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe, W40k_gog.exe).
+Use it anyway?</translation>
     </message>
 </context>
 <context>
@@ -938,6 +981,24 @@ Press any key to close this window.
     <message>
         <source>Siegbedingungen: %1</source>
         <translation>Win conditions: %1</translation>
+    </message>
+    <message>
+        <source>(steam fehlt)</source>
+        <translation>(steam missing)</translation>
+    </message>
+    <message>
+        <source>(wine fehlt)</source>
+        <translation>(wine missing)</translation>
+    </message>
+    <message>
+        <source>Installationen: %1
+</source>
+        <translation>Installations: %1
+</translation>
+    </message>
+    <message>
+        <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
+        <translation>No Playback folder found: no installation of Dawn of War and no further Playback folder.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
 // Minimal readers for the few entries the game search needs from the launchers' own
 // files. They take any bytes: a damaged or hostile file gives fewer entries, never a
 // crash or a hang, and each runs in time linear in its input.
-namespace plattform {
+namespace spiel {
 
 // Steam's libraryfolders.vdf: the library folders it lists, in both of Steam's formats:
 //   "LibraryFolders" { "1" "/mnt/spiele" }                 (before 2021)
@@ -16,9 +16,10 @@ std::vector<std::string> SteamBibliothekenLesen(std::string_view vdf);
 struct SteamManifest {
     std::string AppId;       // digits only, else empty
     std::string InstallDir;  // a single folder name below steamapps/common, else empty
+    std::string Name;        // the game's name in the store, as the manifest gives it
 };
-// An appmanifest_<id>.acf: "AppState" { "appid" "4570" "installdir" "Dawn of War" }, with
-// keys in any letter case.
+// An appmanifest_<id>.acf: "AppState" { "appid" "4570" "name" "…" "installdir" "Dawn of
+// War" }, with keys in any letter case.
 SteamManifest SteamManifestLesen(std::string_view acf);
 
 struct LutrisSpiel {
@@ -32,4 +33,4 @@ LutrisSpiel LutrisSpielLesen(std::string_view yml);
 // A Heroic GamesConfig/*.json: the string values of every "winePrefix" key.
 std::vector<std::string> HeroicPrefixeLesen(std::string_view json);
 
-}  // namespace plattform
+}  // namespace spiel

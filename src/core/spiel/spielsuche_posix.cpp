@@ -1,4 +1,4 @@
-#include "core/platform/spielsuche.h"
+#include "core/spiel/spielsuche.h"
 
 #include <unistd.h>
 
@@ -11,17 +11,21 @@
 #include <vector>
 
 #include "core/fehler.h"
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 #include "core/platform/wine.h"
 #include "core/platform/xdg_posix.h"
 
-namespace plattform {
+namespace spiel {
 namespace {
+
+using plattform::HeimOrdner;
+using plattform::NameOhneFall;
+using plattform::WindowsPfadAbbilden;
+using plattform::WineRegistryLesen;
+using plattform::XdgOrdner;
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSchluessel = "SOFTWARE\\THQ\\Dawn of War\\";
-constexpr const char* kWert = "InstallLocation";
 // A launcher's settings file is a few kilobytes; anything far bigger is not one.
 constexpr std::uintmax_t kHoechstGroesse = 16u << 20;
 
@@ -59,23 +63,10 @@ std::vector<fs::path> Eintraege(const std::string& ordner, std::string_view anfa
 // basis + rest, or "" when there is no basis (no home folder): nothing is looked up then.
 std::string Unter(const std::string& basis, const char* rest) { return basis.empty() ? std::string() : basis + rest; }
 
-std::string MitTrenner(std::string pfad) {
-    if (pfad.empty() || pfad.back() != '/') pfad += '/';
-    return pfad;
-}
-
 // "~/Games/x" as the launchers may write it.
 std::string HeimErsetzen(const std::string& pfad, const std::string& heim) {
     if (pfad == "~" || pfad.rfind("~/", 0) == 0) return heim + pfad.substr(1);
     return pfad;
-}
-
-bool HatSpiel(const std::string& ordner) {
-    if (Echt(ordner).empty()) return false;
-    const std::string name = NameOhneFall(ordner, "W40k.exe");
-    std::error_code fehler;
-    // A broken link or a folder of that name is no game.
-    return !name.empty() && fs::is_regular_file(MitTrenner(ordner) + name, fehler);
 }
 
 // Collects every place the game may be, in the order they count.
@@ -83,12 +74,13 @@ class Suche {
 public:
     explicit Suche(std::string heim) : heim_(std::move(heim)) {}
 
-    const std::vector<Spielfund>& Kandidaten() const { return kandidaten_; }
+    const std::vector<TInstallation>& Kandidaten() const { return kandidaten_; }
 
-    void WinePrefixe() {
+    // streng: a wrong value type in these prefixes raises, as for the registry fallback.
+    void WinePrefixe(bool streng) {
         if (const char* praefix = std::getenv("WINEPREFIX"); praefix != nullptr && praefix[0] != '\0')
-            Praefix(praefix, "Registry", "", true);
-        Praefix(Unter(heim_, "/.wine"), "Registry", "", true);
+            Praefix(praefix, "Registry", "", streng);
+        Praefix(Unter(heim_, "/.wine"), "Registry", "", streng);
     }
 
     void Steam() {
@@ -120,7 +112,7 @@ public:
                 const std::string praefix = HeimErsetzen(spiel.Prefix, heim_);
                 const std::string exe = HeimErsetzen(spiel.Exe, heim_);
                 if (!exe.empty() && exe.front() == '/')
-                    kandidaten_.push_back({fs::path(exe).parent_path().string(), "Lutris", yml.string(), praefix, ""});
+                    Kandidat(fs::path(exe).parent_path().string(), "Lutris", yml.string(), praefix, "");
                 if (!praefix.empty()) Praefix(praefix, "Lutris", "", false);
             }
         }
@@ -158,64 +150,70 @@ private:
                 const std::string common = steamapps + "/common";
                 std::string name = NameOhneFall(common, manifest.InstallDir);
                 if (name.empty()) name = manifest.InstallDir;
-                kandidaten_.push_back({common + "/" + name, "Steam", acf.string(), praefix, manifest.AppId});
+                Kandidat(common + "/" + name, "Steam", acf.string(), praefix, manifest.AppId,
+                         manifest.Name.find("Definitive Edition") != std::string::npos);
             }
             Praefix(praefix, "Steam", manifest.AppId, false);
         }
     }
 
-    // The prefix's registry names a folder. streng: a wrong value type raises, as for the
-    // registry fallback; a launcher's prefix with such a value is passed over instead.
+    // Each of the editions' keys in the prefix's registry names a folder. streng: a wrong
+    // value type raises, as for the registry fallback; a launcher's prefix with such a
+    // value is passed over instead.
     void Praefix(const std::string& praefix, const char* herkunft, const std::string& steamAppId, bool streng) {
         const std::string echt = Echt(praefix);
         if (echt.empty() || !praefixe_.insert(echt).second) return;
-        std::string windowsPfad;
-        try {
-            windowsPfad = WineRegistryLesen(praefix, kSchluessel, kWert);
-        } catch (const Fehler&) {
-            if (streng) throw;
+        for (const char* schluessel : RegistrySchluessel()) {
+            std::string windowsPfad;
+            try {
+                windowsPfad = WineRegistryLesen(praefix, schluessel, "InstallLocation");
+            } catch (const Fehler&) {
+                if (streng) throw;
+            }
+            if (!windowsPfad.empty())
+                Kandidat(WindowsPfadAbbilden(praefix, windowsPfad), herkunft, praefix + "/system.reg", praefix,
+                         steamAppId);
         }
-        if (windowsPfad.empty()) return;
-        kandidaten_.push_back(
-            {WindowsPfadAbbilden(praefix, windowsPfad), herkunft, praefix + "/system.reg", praefix, steamAppId});
+    }
+
+    // Every program in ordner is an installation; ordner is taken by its real path, so a
+    // folder reached twice is one. definitiv: Steam calls this app the Definitive Edition,
+    // which runs W40k.exe as the base game does.
+    void Kandidat(const std::string& ordner, const char* herkunft, const std::string& quelle,
+                  const std::string& praefix, const std::string& steamAppId, bool definitiv = false) {
+        const std::string echt = Echt(ordner);
+        if (echt.empty()) return;
+        for (TInstallation& i : InstallationenIn(echt, {"", "", TEdition::DawnOfWar, herkunft, quelle, praefix, steamAppId})) {
+            if (definitiv && i.Edition == TEdition::DawnOfWar) i.Edition = TEdition::DefinitiveEdition;
+            kandidaten_.push_back(std::move(i));
+        }
     }
 
     std::string heim_;
-    std::vector<Spielfund> kandidaten_;
+    std::vector<TInstallation> kandidaten_;
     std::set<std::string> praefixe_;  // real paths, so a prefix reached twice counts once
 };
 
 }  // namespace
 
-std::optional<Spielfund> SpielSuchen() {
+std::vector<TInstallation> InstallationenSuchen(bool streng) {
     Suche suche(HeimOrdner());
-    suche.WinePrefixe();
+    suche.WinePrefixe(streng);
     suche.Steam();
     suche.Lutris();
     suche.Heroic();
     suche.Bottles();
-    const std::vector<Spielfund>& kandidaten = suche.Kandidaten();
-
-    const auto treffer = std::find_if(kandidaten.begin(), kandidaten.end(),
-                                      [](const Spielfund& k) { return HatSpiel(k.Ordner); });
-    if (treffer == kandidaten.end()) return std::nullopt;
-    const std::string echt = Echt(treffer->Ordner);
-    // The same folder reached through a Wine registry as well: Steam installed it, so
-    // Steam (and its Proton prefix) must start it.
-    auto gewinner = std::find_if(kandidaten.begin(), kandidaten.end(), [&](const Spielfund& k) {
-        return k.Herkunft == "Steam" && !k.SteamAppId.empty() && Echt(k.Ordner) == echt;
-    });
-    Spielfund fund = gewinner != kandidaten.end() ? *gewinner : *treffer;
-    fund.Ordner = MitTrenner(echt);
-    return fund;
+    return EinmalJeProgramm(suche.Kandidaten());
 }
+
+std::string RegistryOrdner() { return {}; }
 
 std::string SteamAppIdFuer(const std::string& ordner) {
     const std::string echt = Echt(ordner);
     if (echt.empty()) return {};
     Suche suche(HeimOrdner());
     suche.Steam();
-    for (const Spielfund& k : suche.Kandidaten()) {
+    for (const TInstallation& k : suche.Kandidaten()) {
         if (k.Herkunft != "Steam" || k.SteamAppId.empty()) continue;
         const std::string installiert = Echt(k.Ordner);
         if (!installiert.empty() && (echt == installiert || echt.rfind(installiert + "/", 0) == 0))
@@ -224,4 +222,4 @@ std::string SteamAppIdFuer(const std::string& ordner) {
     return {};
 }
 
-}  // namespace plattform
+}  // namespace spiel

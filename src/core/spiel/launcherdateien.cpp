@@ -1,10 +1,10 @@
-#include "core/platform/launcherdateien.h"
+#include "core/spiel/launcherdateien.h"
 
 #include <cstddef>
 
 #include "core/zeichensatz.h"
 
-namespace plattform {
+namespace spiel {
 namespace {
 
 bool Leer(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
@@ -140,6 +140,7 @@ SteamManifest SteamManifestLesen(std::string_view acf) {
     VdfLesen(acf, [&](const std::vector<std::string>& pfad, const std::string& wert) {
         if (pfad.size() != 2 || pfad[0] != "appstate") return;
         if (pfad[1] == "appid" && NurZiffern(wert)) manifest.AppId = wert;
+        if (pfad[1] == "name") manifest.Name = wert;
         // One folder name: anything that could leave steamapps/common is refused.
         if (pfad[1] == "installdir" && !wert.empty() && wert != "." && wert != ".." &&
             wert.find_first_of(std::string_view("/\0", 2)) == std::string::npos)
@@ -235,4 +236,4 @@ std::vector<std::string> HeroicPrefixeLesen(std::string_view json) {
     return prefixe;
 }
 
-}  // namespace plattform
+}  // namespace spiel
