@@ -20,13 +20,26 @@ TLiveBibliothek::TLiveBibliothek(QObject* parent)
 TLiveBibliothek::~TLiveBibliothek() { Anhalten(); }
 
 void TLiveBibliothek::Starten(const TOrdner& ordner) {
+    // The Playback watches stay over a refresh of the same folders: a game waiting for its
+    // quiet time is still saved when that comes.
+    const bool gleich = ordner.Bibliothek == bibliotheksOrdner_ && ordner.AutoSpeichern == autoSpeichern_ &&
+                        ordner.Playback == playbackOrdner_;
+    std::vector<std::unique_ptr<TWache>> behalten;
+    if (gleich) behalten.swap(playbackwachen_);
     Anhalten();
+    autoSpeichern_ = ordner.AutoSpeichern;
+    playbackOrdner_ = ordner.Playback;
+    bibliotheksOrdner_ = ordner.Bibliothek;
     if (ordner.Bibliothek.empty()) return;
     geloeschte_ = TGeloeschte::Laden(ordner.Bibliothek);
     // The scan's view of the library is the reference: nothing is listed twice.
     bibliothekswache_.verfolgung =
         std::make_unique<TOrdnerverfolgung>(ordner.Bibliothek, "*.rec", bibliothek_.Staende());
     WacheEinrichten(bibliothekswache_);
+    if (!behalten.empty()) {
+        playbackwachen_ = std::move(behalten);
+        return;
+    }
     if (!ordner.AutoSpeichern) return;
     for (const std::string& playback : ordner.Playback) {
         auto& wache = *playbackwachen_.emplace_back(std::make_unique<TWache>());

@@ -84,6 +84,9 @@ private:
     TGeloeschte geloeschte_;
     TWache bibliothekswache_;
     std::vector<std::unique_ptr<TWache>> playbackwachen_;
+    std::vector<std::string> playbackOrdner_;  // what playbackwachen_ watch, for the library of
+    std::string bibliotheksOrdner_;
+    bool autoSpeichern_ = false;
     std::deque<std::string> offen_;  // library names waiting to be looked at
     std::unordered_set<std::string> offenMenge_;
     QTimer* schritt_;
