@@ -51,6 +51,17 @@ const Operation kHaken[] = {Operation::Oeffnen,   Operation::Lesen,       Operat
                             Operation::Flush,     Operation::Verschieben, Operation::Loeschen, Operation::Ersetzen};
 constexpr std::size_t kHoechstensDateien = 24;  // per folder, so that a walk's steps stay cheap
 
+// Whole files in one read: the walk reads every file twice a step.
+Bytes Einlesen(const std::string& pfad) {
+    std::ifstream ein(FsPfad(pfad), std::ios::binary | std::ios::ate);
+    if (!ein) return {};
+    Bytes inhalt(static_cast<std::size_t>(ein.tellg()));
+    ein.seekg(0);
+    ein.read(reinterpret_cast<char*>(inhalt.data()), static_cast<std::streamsize>(inhalt.size()));
+    inhalt.resize(static_cast<std::size_t>(ein.gcount()));
+    return inhalt;
+}
+
 bool IstRec(const std::string& name) {
     if (name.size() < 4) return false;
     std::string endung = name.substr(name.size() - 4);
@@ -195,7 +206,7 @@ TWanderung::TWanderung()
     // The clock starts a day ahead, so that what the system stamps on its own (a status
     // change) is long quiet, and the files outside hands write carry the walk's time.
     const std::string probe = temp_.Pfad() + "uhr";
-    DateiSchreiben(probe, {});
+    std::ofstream(FsPfad(probe)).close();
     fs::last_write_time(FsPfad(probe), ZeitJetzt());
     plattform::Dateizustand zustand;
     plattform::ZustandLesen(probe, zustand);
@@ -249,7 +260,7 @@ Bestand TWanderung::Lesen() const {
         for (const auto& eintrag : fs::directory_iterator(FsPfad(ordner), fehler))
             if (eintrag.is_regular_file()) {
                 const std::string pfad = ordner + Utf8Pfad(eintrag.path().filename());
-                bestand[pfad] = DateiLesen(pfad);
+                bestand[pfad] = Einlesen(pfad);
             }
     }
     return bestand;
@@ -261,7 +272,7 @@ void TWanderung::Beendet(const std::string& pfad) {
 
 void TWanderung::DraussenSchreiben(const std::string& pfad, const Bytes& inhalt) {
     Beendet(pfad);
-    const Bytes alt = DateiLesen(pfad);
+    const Bytes alt = Einlesen(pfad);
     std::error_code fehler;
     if (fs::exists(FsPfad(pfad), fehler)) ++protokoll_.draussenWeg[alt];
     std::ofstream aus(FsPfad(pfad), std::ios::binary | std::ios::trunc);
@@ -274,7 +285,7 @@ void TWanderung::DraussenSchreiben(const std::string& pfad, const Bytes& inhalt)
 void TWanderung::DraussenEntfernen(const std::string& pfad) {
     if (pfad.empty()) return;
     Beendet(pfad);
-    const Bytes alt = DateiLesen(pfad);
+    const Bytes alt = Einlesen(pfad);
     std::error_code fehler;
     if (fs::remove(FsPfad(pfad), fehler)) ++protokoll_.draussenWeg[alt];
 }
@@ -291,7 +302,7 @@ void TWanderung::Wachsen(const std::string& ordner, int wahl, int inhalt) {
         w->ziel = vorrat_[inhalt % vorrat_.size()];
         it = wachsend_.emplace(pfad, std::move(w)).first;
     } else {
-        ++protokoll_.draussenWeg[DateiLesen(it->first)];
+        ++protokoll_.draussenWeg[Einlesen(it->first)];
     }
     TWachsend& w = *it->second;
     const std::size_t stueck = std::min(w.ziel.size() - w.geschrieben, w.ziel.size() / 3 + 1);
@@ -317,7 +328,7 @@ TWanderung::TUmbenennung TWanderung::Umbenennen(const std::string& pfad, int nam
         return u;
     }
     if (!gelesen.Arten.empty()) return u;
-    u.alt = DateiLesen(pfad);
+    u.alt = Einlesen(pfad);
     const std::u16string& neuerName = kNeueNamen[name % std::size(kNeueNamen)];
     const auto neu = UmbenanntenInhaltBauen(u.alt, replay->NamensLaenge, neuerName);
     if (!neu) return u;
@@ -337,6 +348,11 @@ TWanderung::TUmbenennung TWanderung::Umbenennen(const std::string& pfad, int nam
     ReplayVerzeichnis = verzeichnis;
     u.meldungen = static_cast<int>(meldungen.Arten.size());
     return u;
+}
+
+void TWanderung::Zaehlen(const std::string& befehl, const TKopierbericht& bericht) {
+    for (const TKopierteDatei& d : bericht.Dateien)
+        ++statistik_[befehl + " " + std::to_string(static_cast<int>(d.Stand)) + (d.Entfernt ? " entfernt" : "")];
 }
 
 void TWanderung::PlaeneAnwenden() {
@@ -385,8 +401,7 @@ void TWanderung::Dazwischen(int aktion) {
 
 std::string TWanderung::Dazu(const TSchritt& s, const Bestand&) {
     const std::string& ordner = s.a % 2 ? bib_[aktuell_] : playback_;
-    if (Replays(ordner).size() >= kHoechstensDateien) DraussenEntfernen(Waehlen(ordner, s.b));
-    else DraussenSchreiben(ordner + kNamen[s.b % kAnzahlNamen], vorrat_[s.c % vorrat_.size()]);
+    DraussenSchreiben(ordner + kNamen[s.b % kAnzahlNamen], vorrat_[s.c % vorrat_.size()]);
     return {};
 }
 
@@ -446,6 +461,7 @@ std::string TWanderung::Import(const TSchritt& s, const Bestand& vorher) {
     TBibliothek* bibliothek = s.b % 2 ? bibliothek_.get() : nullptr;
     TKopierbericht bericht;
     Geplant([&] { bericht = PlaybackImportieren(spiel_, bib_[aktuell_], entfernen, bibliothek); });
+    Zaehlen("Import", bericht);
     pruefung_ = [this, bericht, entfernen, &vorher](const Bestand& nachher) {
         return BerichtPruefen(bericht, playback_, bib_[aktuell_], entfernen, vorher, nachher);
     };
@@ -458,6 +474,7 @@ std::string TWanderung::UmbenennenSchritt(const TSchritt& s, const Bestand&) {
     const TUmbenennung u = Umbenennen(pfad, s.b, [this] { PlaeneAnwenden(); });
     PlaeneLeeren();
     if (!u.gelesen) return {};
+    ++statistik_[u.geworfen ? "Umbenennen Fehler" : "Umbenennen " + std::to_string(u.meldungen) + " Meldungen"];
     pruefung_ = [pfad, u](const Bestand& nachher) -> std::string {
         const auto it = nachher.find(pfad);
         const Bytes jetzt = it == nachher.end() ? Bytes() : it->second;
@@ -475,6 +492,7 @@ std::string TWanderung::AutoSpeichern(const TSchritt& s, const Bestand& vorher) 
     const std::string name = pfad.empty() ? std::string(kNamen[0]) : NameVon(pfad);
     TSpeicherung sp;
     Geplant([&] { sp = autoSpeicher_->Speichern(name); });
+    ++statistik_["AutoSpeichern " + std::to_string(static_cast<int>(sp.Stand))];
     pruefung_ = [this, sp, name, &vorher](const Bestand& nachher) {
         std::string befund;
         const std::string& bib = bib_[aktuell_];
@@ -498,6 +516,7 @@ std::string TWanderung::NachPlayback(const TSchritt& s, const Bestand& vorher) {
     if (pfad.empty()) return {};
     TKopierstand stand{};
     Geplant([&] { stand = ReplayNachPlayback(spiel_, bib_[aktuell_], NameVon(pfad)); });
+    ++statistik_["NachPlayback " + std::to_string(static_cast<int>(stand))];
     pruefung_ = [this, stand, pfad, &vorher](const Bestand& nachher) {
         std::string befund;
         const auto neue = Neue(vorher, nachher, playback_, befund);
@@ -517,6 +536,7 @@ std::string TWanderung::Umzug(const TSchritt& s, const Bestand& vorher) {
     const std::string alt = bib_[aktuell_], neu = bib_[1 - aktuell_];
     TKopierbericht bericht;
     Geplant([&] { bericht = BibliothekKopieren(alt, neu); });
+    Zaehlen("Umzug", bericht);
     std::string befund;
     if (protokoll_.draussen == 0) befund = BerichtPruefen(bericht, alt, neu, false, vorher, Lesen());
     if (s.a % 2) Geplant([&] { BibliothekLeeren(alt, neu); });
@@ -541,14 +561,16 @@ std::string TWanderung::Beschreiben(const Bytes& inhalt) const {
 
 std::string TWanderung::Pruefen(const Bestand& vorher, const Bestand& nachher) {
     std::string befund;
-    std::map<Bytes, int> anzahl;
-    std::set<Bytes> danach;
+    std::set<Bytes> davor, danach;
     for (const auto& [pfad, inhalt] : vorher)
-        if (IstRec(pfad)) ++anzahl[inhalt];
+        if (IstRec(pfad)) davor.insert(inhalt);
     for (const auto& [pfad, inhalt] : nachher)
         if (IstRec(pfad)) danach.insert(inhalt);
-    for (const auto& [inhalt, n] : anzahl) {
-        if (n <= protokoll_.draussenWeg[inhalt] || danach.count(inhalt)) continue;
+    for (const Bytes& inhalt : davor) {
+        // Outside hands that delete one file of a content delete the replay: an import
+        // that checked its copy and then removes its source cannot see a delete that
+        // comes between the two.
+        if (protokoll_.draussenWeg.count(inhalt) || danach.count(inhalt)) continue;
         const auto& umbenannt = protokoll_.umbenannt[inhalt];
         if (std::none_of(umbenannt.begin(), umbenannt.end(), [&](const Bytes& u) { return danach.count(u); }))
             befund += " verloren: " + Beschreiben(inhalt) + ";";
@@ -571,7 +593,15 @@ std::string TWanderung::Pruefen(const Bestand& vorher, const Bestand& nachher) {
 }
 
 std::string TWanderung::Gehen(const TSchritt& schritt) {
-    const Bestand vorher = Lesen();
+    // Copies of copies pile up in library moves: a full folder loses a file by outside
+    // hands first, so that a step stays cheap however long the walk.
+    for (const std::string& ordner : {playback_, bib_[0], bib_[1]})
+        if (Replays(ordner).size() > kHoechstensDateien) {
+            DraussenEntfernen(Waehlen(ordner, schritt.b));
+            bestand_.reset();
+        }
+    if (!bestand_) bestand_ = Lesen();
+    const Bestand vorher = std::move(*bestand_);
     protokoll_ = {};
     pruefung_ = nullptr;
     const int art = ((schritt.art % Schrittarten()) + Schrittarten()) % Schrittarten();
@@ -581,7 +611,8 @@ std::string TWanderung::Gehen(const TSchritt& schritt) {
     } catch (const std::exception& e) {
         befund = std::string(" warf: ") + e.what();
     }
-    const Bestand nachher = Lesen();
+    bestand_ = Lesen();
+    const Bestand& nachher = *bestand_;
     befund += Pruefen(vorher, nachher);
     // Where a second process or outside hands acted meanwhile, the counts cannot be told
     // apart from theirs; nothing may be lost all the same.

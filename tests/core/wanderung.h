@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -14,6 +15,7 @@
 class TAutoSpeicher;
 class TBibliothek;
 class TGeloeschte;
+struct TKopierbericht;
 
 // A long random walk through the core's commands, changes from outside and faults, with a
 // model that says after every step what must still be there: no replay's content lost from
@@ -56,10 +58,13 @@ public:
 
     // Takes one step and checks the model; empty when all holds, else what did not.
     std::string Gehen(const TSchritt& schritt);
+    // How often each command ended how ("Import 0": a report entry Kopiert), to see that a
+    // walk reaches the outcomes that matter.
+    const std::map<std::string, int>& Statistik() const { return statistik_; }
 
     // What one step did outside the program's own work and what the checks must allow for.
     struct TProtokoll {
-        std::map<Bytes, int> draussenWeg;         // contents a file of which went by outside hands
+        std::map<Bytes, int> draussenWeg;  // contents a file of which went by outside hands
         std::map<Bytes, std::vector<Bytes>> umbenannt;  // a content and what renames made of it
         int draussen = 0;  // changes from outside and second-process commands run meanwhile
         bool fehler = false;  // a fault was planned
@@ -113,6 +118,7 @@ private:
 
     // The pending faults and hooks go into the fault plan, the command runs, and the plan
     // is cleared.
+    void Zaehlen(const std::string& befehl, const TKopierbericht& bericht);
     void PlaeneAnwenden();
     void PlaeneLeeren();
     void Geplant(const std::function<void()>& befehl);
@@ -132,7 +138,9 @@ private:
     std::set<std::string> erlaubteReste_;  // temporary files an interrupted step may leave
     std::int64_t uhrBasis_ = 0;  // the clock's start in the stamps' unit
     int sekunden_ = 0;           // since then
+    std::optional<Bestand> bestand_;  // the folders after the last step
     TProtokoll protokoll_;
+    std::map<std::string, int> statistik_;
     std::vector<std::function<void()>> plaene_;  // pending faults and hooks
     std::function<std::string(const Bestand& nachher)> pruefung_;
     std::set<std::string> gemeldet_;  // every name the watch reported in the library

@@ -23,5 +23,6 @@ TEST(Wanderung, VomSamen) {
         FAIL() << "Samen " << saat << ", Schritt " << i << ":" << befund << "\nDie letzten Schritte:" << weg.str();
     }
     const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+    for (const auto& [ausgang, n] : wanderung.Statistik()) std::cout << ausgang << ": " << n << '\n';
     std::cout << anzahl << " Schritte, Samen " << saat << ", " << sekunden << " s, nichts verloren\n";
 }
