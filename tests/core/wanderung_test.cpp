@@ -1,5 +1,6 @@
 // The walk from a seed, without RapidCheck: under Wine, and the long walks of scripts/walk.
-// QUELLARCH_WANDERUNG="STEPS [SEED]" sets its length and seed.
+// QUELLARCH_WANDERUNG="STEPS [SEED]" sets its length and seed; by default a short walk,
+// about twenty seconds under Wine.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +10,7 @@
 #include "wanderung.h"
 
 TEST(Wanderung, VomSamen) {
-    std::size_t anzahl = 300;
+    std::size_t anzahl = 150;
     std::uint64_t saat = 1;
     if (const char* wahl = std::getenv("QUELLARCH_WANDERUNG")) std::istringstream(wahl) >> anzahl >> saat;
     const auto schritte = Schritte(saat, anzahl);
