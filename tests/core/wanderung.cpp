@@ -566,14 +566,22 @@ std::string TWanderung::Pruefen(const Bestand& vorher, const Bestand& nachher) {
         if (IstRec(pfad)) davor.insert(inhalt);
     for (const auto& [pfad, inhalt] : nachher)
         if (IstRec(pfad)) danach.insert(inhalt);
+    // A replay is there when its content is, or what a rename made of it. Outside hands
+    // that delete one file of a content delete the replay: an import that checked its copy
+    // and then removes its source cannot see a delete that comes between the two.
     for (const Bytes& inhalt : davor) {
-        // Outside hands that delete one file of a content delete the replay: an import
-        // that checked its copy and then removes its source cannot see a delete that
-        // comes between the two.
-        if (protokoll_.draussenWeg.count(inhalt) || danach.count(inhalt)) continue;
-        const auto& umbenannt = protokoll_.umbenannt[inhalt];
-        if (std::none_of(umbenannt.begin(), umbenannt.end(), [&](const Bytes& u) { return danach.count(u); }))
-            befund += " verloren: " + Beschreiben(inhalt) + ";";
+        std::vector<const Bytes*> offen{&inhalt};
+        std::set<const Bytes*> gesehen;
+        bool da = false;
+        while (!da && !offen.empty()) {
+            const Bytes* c = offen.back();
+            offen.pop_back();
+            if (!gesehen.insert(c).second) continue;
+            da = danach.count(*c) || protokoll_.draussenWeg.count(*c);
+            if (const auto it = protokoll_.umbenannt.find(*c); it != protokoll_.umbenannt.end())
+                for (const Bytes& u : it->second) offen.push_back(&u);
+        }
+        if (!da) befund += " verloren: " + Beschreiben(inhalt) + ";";
     }
     for (const auto& [pfad, inhalt] : nachher) {
         const std::string name = NameVon(pfad);
