@@ -1,6 +1,8 @@
 // quellarch-screenshot DIR: renders the main window, on the library config.ini beside the
 // program names, into DIR/main.png, the same list filtered by a search into DIR/search.png
-// and the options dialog into DIR/options.png, offscreen.
+// and the options dialog into DIR/options.png, then the rows' context menu on two ticked
+// replays into DIR/context-menu.png and the question of "Löschen" into
+// DIR/delete-question.png (the question answered No), offscreen.
 // quellarch-screenshot DIR LIBRARY NAME: renders the main window on the library folder
 // LIBRARY into DIR/NAME.png instead, with the replay of the most players in the panel.
 // quellarch-screenshot DIR --erster-start NAME: the window of a first start, with no
@@ -18,12 +20,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QLineEdit>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 #include <string>
 
 #include "core/variablen.h"
 #include "gui/livebibliothek.h"
+#include "gui/grid.h"
+#include "gui/gridspalten.h"
 #include "gui/mainunit.h"
 #include "gui/optionenunit.h"
 #include "gui/qtdialoge.h"
@@ -43,6 +51,57 @@ bool Speichern(QWidget& fenster, const QString& datei) {
     return ok;
 }
 
+// The window with a popup or a box over it, where it stands on the screen.
+bool Darueber(QWidget& fenster, QWidget& oben, const QString& datei) {
+    QPixmap bild = fenster.grab();
+    QPainter maler(&bild);
+    maler.drawPixmap(fenster.mapFromGlobal(oben.mapToGlobal(QPoint(0, 0))), oben.grab());
+    maler.end();
+    std::printf("%s\n", qPrintable(datei));
+    return bild.save(datei);
+}
+
+// Silent, but for the questions while a picture of one is taken.
+class BildDialoge : public StilleDialoge {
+public:
+    using StilleDialoge::StilleDialoge;
+    bool Frage(const std::string& text, const std::string& titel) override {
+        return echt ? echt->Frage(text, titel) : StilleDialoge::Frage(text, titel);
+    }
+    TQtDialoge* echt = nullptr;
+};
+
+// The rows' context menu on two ticked replays, and the question of "Löschen" for them.
+bool DateiBilder(TfrmMain& frmMain, BildDialoge& dialoge, const QString& ordner, const QString& endung) {
+    TCheckSortGrid* grid = frmMain.grdReplays;
+    if (grid->RowCount() < 4) return true;
+    for (int zeile : {2, 3}) grid->PlaceCheckBox(lsBox, zeile, true, false);
+    bool ok = false;
+    QTimer::singleShot(100, [&] {
+        if (auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            ok = Darueber(frmMain, *menue, ordner + "/context-menu" + endung);
+            menue->close();
+        }
+    });
+    const QPoint p = grid->CellRect(2, 3).center();
+    QContextMenuEvent rechts(QContextMenuEvent::Mouse, p, grid->viewport()->mapToGlobal(p));
+    QApplication::sendEvent(grid->viewport(), &rechts);
+
+    TQtDialoge echt(&frmMain);
+    dialoge.echt = &echt;
+    bool frage = false;
+    QTimer::singleShot(100, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            frage = Darueber(frmMain, *box, ordner + "/delete-question" + endung);
+            box->close();
+        }
+    });
+    frmMain.Loeschen1Click();
+    dialoge.echt = nullptr;
+    for (int zeile : {2, 3}) grid->PlaceCheckBox(lsBox, zeile, false, false);
+    return ok && frage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,7 +119,7 @@ int main(int argc, char** argv) {
     SpracheLaden(englisch ? TSprache::Englisch : TSprache::Deutsch);
     const QString endung = englisch ? QStringLiteral("-en.png") : QStringLiteral(".png");
 
-    StilleDialoge dialoge(stderr);
+    BildDialoge dialoge(stderr);
     if (argc == 4 && std::string(argv[2]) == "--erster-start") {
         TfrmMain erster(dialoge, Regionaleinstellungen::AusSystem(), [] {
             DOWVerzeichnis.clear();
@@ -123,5 +182,6 @@ int main(int argc, char** argv) {
     ok = Speichern(*frmOptionen, ordner + "/options" + endung) && ok;
     frmOptionen->close();
     QApplication::processEvents();
+    ok = DateiBilder(frmMain, dialoge, ordner, endung) && ok;
     return ok ? 0 : 1;
 }

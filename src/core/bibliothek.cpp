@@ -38,6 +38,12 @@ bool DieselbeDatei(const plattform::Dateistempel& a, const plattform::Dateistemp
 TBibliothek::TBibliothek(std::string verzeichnis) : verzeichnis_(std::move(verzeichnis)) {}
 TBibliothek::~TBibliothek() = default;
 TBibliothek::TBibliothek(TBibliothek&&) noexcept = default;
+
+std::optional<plattform::Dateistempel> TBibliothek::ListenStempel(const std::string& name) const {
+    const auto it = eintraege_.find(name);
+    if (it == eintraege_.end() || !it->second.gemeldet || !it->second.inListe) return std::nullopt;
+    return it->second.stempel;
+}
 TBibliothek& TBibliothek::operator=(TBibliothek&&) noexcept = default;
 
 TBibliothek TBibliothek::Lesen(const std::string& verzeichnis) {

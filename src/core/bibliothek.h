@@ -84,6 +84,10 @@ public:
     // tell whether someone is still writing it.
     void Aufnehmen(const std::string& name, const std::optional<TInhalt>& inhalt);
 
+    // The stamp the file under name was read at, when the list shows it as read then;
+    // a command compares it before it acts, so it acts on the replay the user sees.
+    std::optional<plattform::Dateistempel> ListenStempel(const std::string& name) const;
+
     // Each file as the caller was last told of it, for a folder watch's reference
     // (TOrdnerverfolgung), so it need not take every stamp again.
     TOrdnerblick::TStaende Staende() const;

@@ -140,3 +140,16 @@ std::string PortablerName(const std::string& roh, const std::string& endung) {
     if (Reserviert(stamm)) stamm.insert(stamm.find('.') == std::string::npos ? stamm.size() : stamm.find('.'), "_");
     return stamm + endung;
 }
+
+TNamensfehler DateinamensFehler(const std::string& stamm) {
+    if (stamm.find_first_not_of(' ') == std::string::npos) return TNamensfehler::Leer;
+    if (AnzeigeText(stamm) != stamm) return TNamensfehler::Zeichen;
+    for (std::size_t i = 0; i < stamm.size(); ++i)
+        if (Verboten(static_cast<unsigned char>(stamm[i])) || IstC1(stamm, i)) return TNamensfehler::Zeichen;
+    if (stamm.front() == ' ' || stamm.front() == '.' || stamm.back() == ' ' || stamm.back() == '.')
+        return TNamensfehler::Rand;
+    if (Reserviert(stamm)) return TNamensfehler::Geraetename;
+    // PortablerName's room: one byte less than the most, for ".rec".
+    if (stamm.size() + 5 > kHoechsteNamenslaenge) return TNamensfehler::ZuLang;
+    return TNamensfehler::Keiner;
+}

@@ -55,3 +55,15 @@ std::string NameAusVorlage(const std::string& vorlage, const TNamensfelder& feld
 // LPT1-9, also before an extension) given a '_'; cut to kHoechsteNamenslaenge bytes at
 // a character's boundary; "Replay" when nothing is left. endung is kept as it is.
 std::string PortablerName(const std::string& stamm, const std::string& endung = ".rec");
+
+// Why a name the user typed for a library file cannot be taken as it stands, by the rules
+// PortablerName makes names by; the ".rec" ending is not part of stamm.
+enum class TNamensfehler {
+    Keiner,
+    Leer,        // nothing, or blanks only
+    Zeichen,     // a character Windows forbids in names, a control character, not UTF-8
+    Rand,        // blanks at either end, a dot at the start or the end
+    Geraetename, // CON, NUL, COM1 and the like, also before an extension
+    ZuLang,      // with ".rec" longer than kHoechsteNamenslaenge bytes
+};
+TNamensfehler DateinamensFehler(const std::string& stamm);

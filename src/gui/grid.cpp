@@ -1,5 +1,6 @@
 #include "gui/grid.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -348,6 +349,24 @@ bool TCheckSortGrid::viewportEvent(QEvent* e) {
         return true;
     }
     return QAbstractScrollArea::viewportEvent(e);
+}
+
+// Both the viewport's right-click and the menu key of the focused grid come here; the
+// click's position is the viewport's.
+void TCheckSortGrid::contextMenuEvent(QContextMenuEvent* e) {
+    if (!OnKontextmenue) {
+        QAbstractScrollArea::contextMenuEvent(e);
+        return;
+    }
+    if (geometrieVorgemerkt_) GeometrieAktualisieren();
+    if (e->reason() == QContextMenuEvent::Keyboard) {
+        const int zeile = CurrentRow();
+        const QRect zelle = zeile >= 1 ? CellRect(1, zeile) : QRect();
+        OnKontextmenue(this, zeile, viewport()->mapToGlobal(zelle.isNull() ? QPoint() : zelle.center()));
+    } else {
+        OnKontextmenue(this, ZeileBei(e->pos()), e->globalPos());
+    }
+    e->accept();
 }
 
 // The focus frame comes and goes with the focus.

@@ -89,6 +89,12 @@ public:
     // OnClickCell. Not raised by the operations above, nor by a sort, which takes the
     // current row along with its contents.
     std::function<void(TCheckSortGrid* Sender, int ARow)> OnZeileGewechselt;
+    // A right-click (or the menu key: then the current row) asks for a row's context menu
+    // at global; ARow is -1 outside the data rows.
+    std::function<void(TCheckSortGrid* Sender, int ARow, QPoint Global)> OnKontextmenue;
+    // When set, a left press on a data row followed by a move of the drag distance starts
+    // a drag of that row instead of a range selection; the receiver runs the drag.
+    std::function<void(TCheckSortGrid* Sender, int ARow)> OnZiehen;
 
     // ---- Behaviour, read whenever the grid needs it (call update() after a change at
     // run time if it affects the look, e.g. SortOptions.Show).
@@ -166,6 +172,8 @@ public:
     void ZeileZeigen(int ARow);
     // The selected data cells, as columns left..right and rows top..bottom.
     QRect Selection() const { return auswahl_; }
+    // The row at a point of the viewport; -1 outside the rows.
+    int ZeileBei(QPoint p) const;
     TGridModell& Modell() { return *modell_; }
 
 protected:
@@ -178,6 +186,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     bool viewportEvent(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
@@ -244,6 +253,7 @@ private:
     bool keinSortieren_ = false;  // the release after a double-click on a border
     int groesseSpalte_ = -1, groesseStartX_ = 0, groesseStartBreite_ = 0;
     int verschiebenSpalte_ = -1, verschiebenZiel_ = -1, verschiebenX_ = 0, druckX_ = 0;
+    QPoint druckPunkt_;
 
     bool geometrieVorgemerkt_ = false;
     int handSpalte_ = -1;  // the column the user is sizing: the others take up the difference

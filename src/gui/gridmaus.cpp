@@ -1,5 +1,6 @@
 // Mouse and keyboard behaviour of TCheckSortGrid: box toggles, clicks, header sorting,
 // column sizing and moving, and the current cell.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -219,6 +220,7 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     druckZeile_ = zeile;
     druckSpalte_ = spalte;
     druckX_ = p.x();
+    druckPunkt_ = p;
     if (spalte < 0 || zeile < 0) return;
     bool amRand = (optionen_ & goColSizing) &&
                   (geometrie_.AmLinkenRand(p.x(), spalte) || geometrie_.AmRechtenRand(p.x(), spalte));
@@ -249,6 +251,8 @@ void TCheckSortGrid::mousePressEvent(QMouseEvent* e) {
     if (!amRand && OnClickCell) OnClickCell(this, zeile, spalte);
 }
 
+int TCheckSortGrid::ZeileBei(QPoint p) const { return geometrie_.ZeileBei(p.y()); }
+
 void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
     QPoint p = e->position().toPoint();
     switch (zustand_) {
@@ -272,6 +276,12 @@ void TCheckSortGrid::mouseMoveEvent(QMouseEvent* e) {
         viewport()->update();
         return;
     case TMauszustand::Auswaehlen: {
+        if (OnZiehen && druckZeile_ >= 1) {
+            if ((p - druckPunkt_).manhattanLength() < QApplication::startDragDistance()) return;
+            zustand_ = TMauszustand::Normal;
+            OnZiehen(this, druckZeile_);
+            return;
+        }
         int spalte = geometrie_.SpalteBei(p.x()), zeile = geometrie_.ZeileBei(p.y());
         if (spalte >= 1 && zeile >= 1) AuswahlErweitern((optionen_ & goRowSelect) ? 1 : spalte, zeile);
         return;

@@ -32,6 +32,7 @@
 #include "gui/kurzlabel.h"
 #include "gui/livebibliothek.h"
 #include "gui/menuetasten.h"
+#include "gui/platform/ordneranzeige.h"
 #include "gui/schriften.h"
 #include "gui/siegbox.h"
 
@@ -74,6 +75,7 @@ TfrmMain::TfrmMain(TDialoge& dialoge, Regionaleinstellungen regional, std::funct
       regional_(std::move(regional)),
       initialisieren_(initialisieren ? std::move(initialisieren) : std::function<bool()>(VariablenInitialisieren)),
       live_(new TLiveBibliothek(this)) {
+    OrdnerZeigen = ImOrdnerZeigen;
     live_->OnAenderungen = MitFehlerbox(dialoge_, this, &TfrmMain::LiveAenderungen);
     live_->OnGespeichert = MitFehlerbox(dialoge_, this, &TfrmMain::LiveGespeichert);
     FormularAufbauen();
@@ -169,6 +171,13 @@ void TfrmMain::FormularAufbauen() {
     Verbinden(dialoge_, Importieren1, &QAction::triggered, this, &TfrmMain::tbtKopierenClick);
     Verbinden(dialoge_, mbtOptionen, &QAction::triggered, this, &TfrmMain::mbtOptionenClick);
     Verbinden(dialoge_, Beenden1, &QAction::triggered, this, &TfrmMain::Beenden1Click);
+    Verbinden(dialoge_, Loeschen1, &QAction::triggered, this, &TfrmMain::Loeschen1Click);
+    Verbinden(dialoge_, DateiUmbenennen1, &QAction::triggered, this, &TfrmMain::DateiUmbenennen1Click);
+    Verbinden(dialoge_, DateinamenBilden1, &QAction::triggered, this, &TfrmMain::DateinamenBilden1Click);
+    Verbinden(dialoge_, ImOrdnerAnzeigen1, &QAction::triggered, this, &TfrmMain::ImOrdnerAnzeigen1Click);
+    Verbinden(dialoge_, Kopieren1, &QAction::triggered, this, &TfrmMain::Kopieren1Click);
+    // Replay files dropped anywhere on the window go into the library.
+    setAcceptDrops(true);
     Verbinden(dialoge_, UeberQuellarch1, &QAction::triggered, this, &TfrmMain::UeberQuellarch1Click);
 
     // The list's least width beside the panel's buttons.
@@ -186,6 +195,8 @@ void TfrmMain::ListeAufbauen() {
     grdReplays->OnZeileGewechselt = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZeileGewechselt);
     grdReplays->OnCanEditCell = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysCanEditCell);
     grdReplays->OnColumnMove = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysColumnMove);
+    grdReplays->OnKontextmenue = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysKontextmenue);
+    grdReplays->OnZiehen = MitFehlerbox(dialoge_, this, &TfrmMain::grdReplaysZiehen);
 }
 
 void TfrmMain::DetailsAufbauen() {
@@ -282,6 +293,26 @@ void TfrmMain::MenueAufbauen() {
     Importieren1 = Datei1->addAction(tr("Replays aus Playback &importieren"));
     Importieren1->setObjectName(QStringLiteral("Importieren1"));
     Importieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    Datei1->addSeparator();
+    Loeschen1 = Datei1->addAction(tr("&Löschen"));
+    Loeschen1->setObjectName(QStringLiteral("Loeschen1"));
+    Loeschen1->setShortcut(QKeySequence(QKeySequence::Delete));
+    DateiUmbenennen1 = Datei1->addAction(tr("Datei &umbenennen…"));
+    DateiUmbenennen1->setObjectName(QStringLiteral("DateiUmbenennen1"));
+    DateiUmbenennen1->setShortcut(QKeySequence(Qt::Key_F2));
+    DateinamenBilden1 = Datei1->addAction(tr("Datei&namen aus Replays bilden…"));
+    DateinamenBilden1->setObjectName(QStringLiteral("DateinamenBilden1"));
+    ImOrdnerAnzeigen1 = Datei1->addAction(tr("Im &Ordner anzeigen"));
+    ImOrdnerAnzeigen1->setObjectName(QStringLiteral("ImOrdnerAnzeigen1"));
+    Kopieren1 = Datei1->addAction(tr("Als Dateien &kopieren"));
+    Kopieren1->setObjectName(QStringLiteral("Kopieren1"));
+    Kopieren1->setShortcut(QKeySequence(QKeySequence::Copy));
+    // These keys act on the list's files only while the list has the focus: Del and
+    // Ctrl+C in the search field edit its text.
+    for (QAction* a : {Loeschen1, DateiUmbenennen1, DateinamenBilden1, ImOrdnerAnzeigen1, Kopieren1}) {
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        grdReplays->addAction(a);
+    }
     Datei1->addSeparator();
     Beenden1 = Datei1->addAction(tr("&Beenden"));
     Beenden1->setObjectName(QStringLiteral("Beenden1"));

@@ -2,14 +2,19 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/platform/dateistempel.h"
 
 #include "core/siegbedingungen.h"
 #include "gui/regionaleinstellungen.h"
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -81,6 +86,11 @@ public:
     QMenu* Datei1;
     QAction* Aktualisieren1;  // F5, as tbtRefresh
     QAction* Importieren1;    // Ctrl+I, as tbtKopieren
+    QAction* Loeschen1;           // Del
+    QAction* DateiUmbenennen1;    // F2
+    QAction* DateinamenBilden1;
+    QAction* ImOrdnerAnzeigen1;
+    QAction* Kopieren1;           // Ctrl+C: the replays as files on the clipboard
     QAction* Beenden1;
     QAction* mbtOptionen;
     QMenu* Hilfe1;
@@ -147,8 +157,30 @@ public:
     // "Replays kopieren": Playback emptied into the library, then the checked replays in.
     void AuswahlNachPlaybackKopieren();
 
+    // ---- The replay files themselves (mainunit_dateien.cpp, mainunit_ziehen.cpp). Each acts
+    // on the ticked replays the list shows, or on the current one when none is ticked;
+    // ticked ones the search hides are left alone and counted.
+    // "Löschen": into the system's trash, never for good, after one question.
+    void Loeschen1Click();
+    // "Datei umbenennen…": the current replay's file, keeping ".rec".
+    void DateiUmbenennen1Click();
+    // "Dateinamen aus Replays bilden…": by the naming template, old -> new shown first.
+    void DateinamenBilden1Click();
+    void ImOrdnerAnzeigen1Click();
+    void Kopieren1Click();
+    // Copies dropped .rec files, and the replays of dropped folders, into the library.
+    void DateienAufnehmen(const std::vector<std::string>& pfade);
+    // A right-click on a ticked row acts on the ticked; on another row on that row alone,
+    // which becomes current.
+    void grdReplaysKontextmenue(TCheckSortGrid* Sender, int ARow, QPoint Global);
+    void grdReplaysZiehen(TCheckSortGrid* Sender, int ARow);
+    // Opens the file manager at a file (UTF-8 path); tests put their own in.
+    std::function<bool(const std::string&)> OrdnerZeigen;
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
     // Closing keeps the window's layout in config.ini for the next start.
     void closeEvent(QCloseEvent* ereignis) override;
 
@@ -181,6 +213,19 @@ private:
     bool OrdnerBereit(bool playback);
     // Says after a scan which files could not be read, once for each new set of them.
     void ScanMelden(const class TScanMeldungen& meldungen);
+
+    // What a file command acts on: the library files, each with the stamp the list read it
+    // at, and the ticked ones the search hides.
+    struct TBefehlsziel {
+        std::vector<std::string> Dateien;
+        std::vector<std::optional<plattform::Dateistempel>> Stempel;
+        std::vector<std::string> Ausgeblendet;
+    };
+    TBefehlsziel Befehlsziel() const;
+    // Moves one library file to the trash; "" when it went, else why not.
+    QString InPapierkorb(const std::string& name, const std::optional<plattform::Dateistempel>& erwartet);
+    // Where a row's context menu is open on an unticked row: the commands take that row alone.
+    int nurZeile_ = -1;
 
     // The win conditions' check boxes, in the order of kSiegbedingungen.
     static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];

@@ -185,7 +185,10 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
     std::vector<std::string> markiert, ausgeblendet;
     for (int r = 1; r < grdReplays->RowCount(); ++r) {
         bool haken = false;
-        if (!grdReplays->ReadCheckBox(lsBox, r, haken) || !haken) continue;
+        // From the context menu of an unticked row: that row alone.
+        if (nurZeile_ >= 1) haken = r == nurZeile_;
+        else if (!grdReplays->ReadCheckBox(lsBox, r, haken)) continue;
+        if (!haken) continue;
         // Rows reach their replay through their number, never their position:
         // the user may have sorted them.
         if (const TReplay* replay = ReplayInZeile(r))

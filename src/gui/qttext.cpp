@@ -11,3 +11,9 @@ std::string AlsUtf8(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
+
+std::optional<QString> AlsQPfad(const std::string& pfad) {
+    QString text = AlsQString(pfad);
+    if (AlsUtf8(text) != pfad) return std::nullopt;
+    return text;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,6 @@
 QString AlsQString(std::string_view utf8);
 // What the user typed or chose, as the core's UTF-8.
 std::string AlsUtf8(const QString& text);
+// A path for Qt's file functions, or nothing where its bytes are no UTF-8: Qt would name
+// another file by it.
+std::optional<QString> AlsQPfad(const std::string& pfad);

@@ -96,31 +96,34 @@ TEST(PortablerName, JedesSystemNimmtIhn) {
         const char* titel;
         std::string stamm;
         std::string name;  // empty: only the rules are checked
+        TNamensfehler fehler;  // what a user typing stamm as a file name is told
     } faelle[] = {
-        {"verbotene Zeichen", "a<b>c:d\"e/f\\g|h?i*j", "a_b_c_d_e_f_g_h_i_j.rec"},
-        {"Steuerzeichen", "a\tb\nc\x01" "d\x7F" "e\xC2\x85" "f", "a_b_c_d_e_f.rec"},
-        {"Punkte und Leerzeichen am Ende", "Sieg. . ", "Sieg.rec"},
-        {"Leerzeichen am Anfang", "  Sieg", "Sieg.rec"},
-        {"Punkt am Anfang", ".versteckt", "_versteckt.rec"},
-        {"nur Punkte", "...", "Replay.rec"},
-        {"kaputtes UTF-8", "a\xFF" "b", "a\uFFFD" "b.rec"},
-        {"CON", "CON", "CON_.rec"},
-        {"con klein", "con", "con_.rec"},
-        {"NUL mit Endung", "NUL.txt", "NUL_.txt.rec"},
-        {"AUX mit Leerzeichen", "AUX .x", "AUX _.x.rec"},
-        {"PRN", "Prn", "Prn_.rec"},
-        {"COM1", "COM1", "COM1_.rec"},
-        {"LPT9", "lpt9", "lpt9_.rec"},
-        {"COM hochgestellt", "COM\u00B9", "COM\u00B9_.rec"},
-        {"COM0 ist frei", "COM0", "COM0.rec"},
-        {"COM10 ist frei", "COM10", "COM10.rec"},
-        {"CONSOLE ist frei", "CONSOLE", "CONSOLE.rec"},
-        {"CON im Namen ist frei", "CON vs AUX", "CON vs AUX.rec"},
-        {"lang", lang, std::string(kHoechsteNamenslaenge - 5, 'a') + ".rec"},
+        {"nur Leerzeichen", "  ", "Replay.rec", TNamensfehler::Leer},
+        {"gerade kurz genug", std::string(kHoechsteNamenslaenge - 5, 'a'), "", TNamensfehler::Keiner},
+        {"verbotene Zeichen", "a<b>c:d\"e/f\\g|h?i*j", "a_b_c_d_e_f_g_h_i_j.rec", TNamensfehler::Zeichen},
+        {"Steuerzeichen", "a\tb\nc\x01" "d\x7F" "e\xC2\x85" "f", "a_b_c_d_e_f.rec", TNamensfehler::Zeichen},
+        {"Punkte und Leerzeichen am Ende", "Sieg. . ", "Sieg.rec", TNamensfehler::Rand},
+        {"Leerzeichen am Anfang", "  Sieg", "Sieg.rec", TNamensfehler::Rand},
+        {"Punkt am Anfang", ".versteckt", "_versteckt.rec", TNamensfehler::Rand},
+        {"nur Punkte", "...", "Replay.rec", TNamensfehler::Rand},
+        {"kaputtes UTF-8", "a\xFF" "b", "a\uFFFD" "b.rec", TNamensfehler::Zeichen},
+        {"CON", "CON", "CON_.rec", TNamensfehler::Geraetename},
+        {"con klein", "con", "con_.rec", TNamensfehler::Geraetename},
+        {"NUL mit Endung", "NUL.txt", "NUL_.txt.rec", TNamensfehler::Geraetename},
+        {"AUX mit Leerzeichen", "AUX .x", "AUX _.x.rec", TNamensfehler::Geraetename},
+        {"PRN", "Prn", "Prn_.rec", TNamensfehler::Geraetename},
+        {"COM1", "COM1", "COM1_.rec", TNamensfehler::Geraetename},
+        {"LPT9", "lpt9", "lpt9_.rec", TNamensfehler::Geraetename},
+        {"COM hochgestellt", "COM\u00B9", "COM\u00B9_.rec", TNamensfehler::Geraetename},
+        {"COM0 ist frei", "COM0", "COM0.rec", TNamensfehler::Keiner},
+        {"COM10 ist frei", "COM10", "COM10.rec", TNamensfehler::Keiner},
+        {"CONSOLE ist frei", "CONSOLE", "CONSOLE.rec", TNamensfehler::Keiner},
+        {"CON im Namen ist frei", "CON vs AUX", "CON vs AUX.rec", TNamensfehler::Keiner},
+        {"lang", lang, std::string(kHoechsteNamenslaenge - 5, 'a') + ".rec", TNamensfehler::ZuLang},
         // Three bytes a character: the cut falls inside one and moves before it.
-        {"lang, Chinesisch", [] { std::string s; for (int i = 0; i < 60; ++i) s += "战"; return s; }(), ""},
-        {"lang, Emoji", [] { std::string s; for (int i = 0; i < 40; ++i) s += "\U0001F3C6"; return s; }(), ""},
-        {"lang, Punkt an der Schnittstelle", std::string(kHoechsteNamenslaenge - 6, 'a') + ". b", ""},
+        {"lang, Chinesisch", [] { std::string s; for (int i = 0; i < 60; ++i) s += "战"; return s; }(), "", TNamensfehler::ZuLang},
+        {"lang, Emoji", [] { std::string s; for (int i = 0; i < 40; ++i) s += "\U0001F3C6"; return s; }(), "", TNamensfehler::ZuLang},
+        {"lang, Punkt an der Schnittstelle", std::string(kHoechsteNamenslaenge - 6, 'a') + ". b", "", TNamensfehler::ZuLang},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.titel);
@@ -129,6 +132,9 @@ TEST(PortablerName, JedesSystemNimmtIhn) {
             EXPECT_EQ(name, fall.name);
         }
         PortabelPruefen(name);
+        // A typed name is taken exactly when the template would make it as it stands.
+        EXPECT_EQ(DateinamensFehler(fall.stamm), fall.fehler);
+        EXPECT_EQ(fall.fehler == TNamensfehler::Keiner, name == fall.stamm + ".rec");
         // The system takes it as it stands and lists it under that very name.
         TempVerzeichnis temp;
         temp.DateiSchreiben(name, "x");

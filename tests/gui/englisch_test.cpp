@@ -21,7 +21,8 @@
 namespace {
 
 QStringList Woerter(const QString& text) {
-    static const QRegularExpression kWort(QStringLiteral("\\p{L}+"));
+    // A word cut off by an ellipsis ("und…" of "under") is no word of its own.
+    static const QRegularExpression kWort(QStringLiteral("\\p{L}+(?!\\p{L}*…)"));
     QStringList woerter;
     for (auto treffer = kWort.globalMatch(text); treffer.hasNext();) woerter << treffer.next().captured().toLower();
     return woerter;
@@ -181,6 +182,15 @@ TEST_F(EnglischTest, KeinFensterZeigtEinDeutschesWort) {
     QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
     texte << Status();
     f.UeberQuellarch1->trigger();
+    // The file commands: Del's question, F2's query with a refused name, the template's question.
+    f.grdReplays->setFocus();
+    dlg.Nein().Eingeben("CON").EingabeAbbrechen().Nein();
+    for (const auto taste : {Qt::Key_Delete, Qt::Key_F2}) {
+        QTest::keyClick(f.grdReplays, taste);
+        texte << Status();
+    }
+    f.DateinamenBilden1->trigger();
+    texte << Status();
 
     // Optionen: the chooser, a game folder without the game, a new library moved.
     auto* optionen = new TfrmOptionen(&f, dlg);

@@ -132,10 +132,12 @@ TEST_F(OptionenTest, InstallationWaehlenUndWeiterePlaybackOrdner) {
         if (vonHand) Eintippen(d->edtDOWVerzeichnis, Text(tmp.Pfad() + "anders"));
         d->edtWeitere->setPlainText(Text("\n" + tmp.Pfad() + "de\n  \n"));
         Klick(d->btnOk);
-        EXPECT_EQ(DOWVerzeichnis, vonHand ? anders : spiel);
+        // A typed folder gets the platform's own separator.
+        EXPECT_EQ(DOWVerzeichnis, vonHand ? plattform::OrdnerMitTrenner(tmp.Pfad() + "anders") : spiel);
         EXPECT_EQ(DOWProgramm, vonHand ? "" : "Soulstorm.exe");
-        EXPECT_EQ(WeiterePlaybackOrdner, std::vector<std::string>{tmp.Pfad() + "de/"});
-        EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Weitere Playback-Ordner", "Ordner1", ""), tmp.Pfad() + "de/");
+        const std::string weiterer = plattform::OrdnerMitTrenner(tmp.Pfad() + "de");
+        EXPECT_EQ(WeiterePlaybackOrdner, std::vector<std::string>{weiterer});
+        EXPECT_EQ(plattform::IniLesen(ConfigDatei, "Weitere Playback-Ordner", "Ordner1", ""), weiterer);
     }
 }
 

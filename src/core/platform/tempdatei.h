@@ -74,6 +74,11 @@ private:
     bool eingesetzt_ = false;  // the name is no longer ours to remove
 };
 
+// Moves the file or folder at von to ziel, never replacing anything that carries the name
+// ziel (only the same file under another letter case). Where the file system offers no
+// such move in one step, the name is first reserved with an empty file of our own.
+Einsetzergebnis OhneErsetzenUmbenennen(const std::string& von, const std::string& ziel);
+
 // "quellarch-<16 hex digits>.tmp" with fresh digits; the letter case of a name the system
 // lists does not matter to IstTempName.
 std::string TempName();

@@ -138,23 +138,29 @@ std::unique_ptr<Quelldatei> TempDatei::Zuruecklesen() const {
     return datei;
 }
 
-Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {
-    if (SollFehlschlagen(Operation::Verschieben)) return Einsetzergebnis::Fehler;
-    if (Umbenennen2(pfad_, ziel, RENAME_NOREPLACE) == 0) {
-        eingesetzt_ = true;
-        return Einsetzergebnis::Eingesetzt;
+Einsetzergebnis OhneErsetzenUmbenennen(const std::string& von, const std::string& ziel) {
+    if (Umbenennen2(von, ziel, RENAME_NOREPLACE) == 0) return Einsetzergebnis::Eingesetzt;
+    if (errno == EEXIST) {
+        // One file under two spellings (a new letter case on a case-blind file system):
+        // nothing else is replaced when it moves.
+        struct stat a {}, b {};
+        if (Eintrag(von, a) && Eintrag(ziel, b) && a.st_dev == b.st_dev && a.st_ino == b.st_ino &&
+            !S_ISDIR(a.st_mode) && a.st_nlink == 1 && std::rename(von.c_str(), ziel.c_str()) == 0)
+            return Einsetzergebnis::Eingesetzt;
+        return Einsetzergebnis::Belegt;
     }
-    if (errno == EEXIST) return Einsetzergebnis::Belegt;
     if (!NichtAngeboten(errno)) return Einsetzergebnis::Fehler;
 
     // NFS and some FUSE mounts know no RENAME_NOREPLACE, but link() also refuses an
     // existing name, in one step.
     int rc = -1;
-    if (!SollFehlschlagen(Operation::Verknuepfen)) rc = ::link(pfad_.c_str(), ziel.c_str());
+    if (!SollFehlschlagen(Operation::Verknuepfen)) rc = ::link(von.c_str(), ziel.c_str());
     else errno = EPERM;
     if (rc == 0) {
-        eingesetzt_ = true;
-        ::unlink(pfad_.c_str());
+        if (::unlink(von.c_str()) != 0) {
+            ::unlink(ziel.c_str());
+            return Einsetzergebnis::Fehler;
+        }
         return Einsetzergebnis::Eingesetzt;
     }
     if (errno == EEXIST) return Einsetzergebnis::Belegt;
@@ -173,12 +179,18 @@ Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {
     if (!ok || !Eintrag(ziel, jetzt) || jetzt.st_dev != reserviert.st_dev || jetzt.st_ino != reserviert.st_ino ||
         jetzt.st_size != 0)
         return Einsetzergebnis::Belegt;
-    if (std::rename(pfad_.c_str(), ziel.c_str()) != 0) {
+    if (std::rename(von.c_str(), ziel.c_str()) != 0) {
         ::unlink(ziel.c_str());
         return Einsetzergebnis::Fehler;
     }
-    eingesetzt_ = true;
     return Einsetzergebnis::Eingesetzt;
+}
+
+Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {
+    if (SollFehlschlagen(Operation::Verschieben)) return Einsetzergebnis::Fehler;
+    const Einsetzergebnis ergebnis = OhneErsetzenUmbenennen(pfad_, ziel);
+    eingesetzt_ = ergebnis == Einsetzergebnis::Eingesetzt;
+    return ergebnis;
 }
 
 Ersetzergebnis TempDatei::Ersetzen(const std::string& ziel, const Dateizustand& alt) {

@@ -128,16 +128,21 @@ std::unique_ptr<Quelldatei> TempDatei::Zuruecklesen() const {
     return datei;
 }
 
+Einsetzergebnis OhneErsetzenUmbenennen(const std::string& von, const std::string& ziel) {
+    // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing name, in one step,
+    // on NTFS, FAT and network shares alike; a new letter case of the same name is allowed.
+    if (MoveFileExW(Breit(von).c_str(), Breit(ziel).c_str(), MOVEFILE_WRITE_THROUGH)) return Einsetzergebnis::Eingesetzt;
+    return Belegt(GetLastError()) ? Einsetzergebnis::Belegt : Einsetzergebnis::Fehler;
+}
+
 Einsetzergebnis TempDatei::Einsetzen(const std::string& ziel) {
     if (SollFehlschlagen(Operation::Verschieben)) return Einsetzergebnis::Fehler;
-    // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing name, in one step,
-    // on NTFS, FAT and network shares alike.
-    if (MoveFileExW(Breit(pfad_).c_str(), Breit(ziel).c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const Einsetzergebnis ergebnis = OhneErsetzenUmbenennen(pfad_, ziel);
+    if (ergebnis == Einsetzergebnis::Eingesetzt) {
         eingesetzt_ = true;
         Schliessen();
-        return Einsetzergebnis::Eingesetzt;
     }
-    return Belegt(GetLastError()) ? Einsetzergebnis::Belegt : Einsetzergebnis::Fehler;
+    return ergebnis;
 }
 
 Ersetzergebnis TempDatei::Ersetzen(const std::string& ziel, const Dateizustand& alt) {

@@ -699,6 +699,208 @@ Neuer Replayname (1-25 Zeichen):</translation>
         <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
         <translation>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</translation>
     </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Datei &amp;umbenennen…</source>
+        <translation>Datei &amp;umbenennen…</translation>
+    </message>
+    <message>
+        <source>Datei&amp;namen aus Replays bilden…</source>
+        <translation>Datei&amp;namen aus Replays bilden…</translation>
+    </message>
+    <message>
+        <source>Im &amp;Ordner anzeigen</source>
+        <translation>Im &amp;Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Als Dateien &amp;kopieren</source>
+        <translation>Als Dateien &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>den neuen Namen trägt schon eine andere Datei</source>
+        <translation>den neuen Namen trägt schon eine andere Datei</translation>
+    </message>
+    <message>
+        <source>die Datei gibt es nicht mehr</source>
+        <translation>die Datei gibt es nicht mehr</translation>
+    </message>
+    <message>
+        <source>die Datei wurde geändert, seit die Liste sie zeigt</source>
+        <translation>die Datei wurde geändert, seit die Liste sie zeigt</translation>
+    </message>
+    <message>
+        <source>kein freier Name</source>
+        <translation>kein freier Name</translation>
+    </message>
+    <message>
+        <source>das System hat es abgelehnt</source>
+        <translation>das System hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>Ein Dateiname darf keines der Zeichen &lt; &gt; : &quot; / \ | ? * und keine Steuerzeichen enthalten.</source>
+        <translation>Ein Dateiname darf keines der Zeichen &lt; &gt; : &quot; / \ | ? * und keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Ein Dateiname darf nicht mit einem Punkt oder Leerzeichen beginnen oder enden.</source>
+        <translation>Ein Dateiname darf nicht mit einem Punkt oder Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>Diesen Namen hält Windows für ein Gerät frei (wie CON, NUL, COM1).</source>
+        <translation>Diesen Namen hält Windows für ein Gerät frei (wie CON, NUL, COM1).</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang.</source>
+        <translation>Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>liegt nicht im Replay-Verzeichnis</source>
+        <translation>liegt nicht im Replay-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>der Name ist kein UTF-8, der Papierkorb nimmt ihn nicht</source>
+        <translation>der Name ist kein UTF-8, der Papierkorb nimmt ihn nicht</translation>
+    </message>
+    <message>
+        <source>kein Papierkorb für diesen Ordner, oder das System lehnte ab (%1); die Datei bleibt</source>
+        <translation>kein Papierkorb für diesen Ordner, oder das System lehnte ab (%1); die Datei bleibt</translation>
+    </message>
+    <message>
+        <source>Kein Replay gewählt: nichts gelöscht.</source>
+        <translation>Kein Replay gewählt: nichts gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays in den Papierkorb verschieben?</source>
+        <translation>
+            <numerusform>1 Replay in den Papierkorb verschieben?</numerusform>
+            <numerusform>%n Replays in den Papierkorb verschieben?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n markierte Replays sind durch die Suche ausgeblendet und bleiben, wo sie sind.</source>
+        <translation>
+            <numerusform>1 markiertes Replay ist durch die Suche ausgeblendet und bleibt, wo es ist.</numerusform>
+            <numerusform>%n markierte Replays sind durch die Suche ausgeblendet und bleiben, wo sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nichts gelöscht.</source>
+        <translation>Nichts gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays in den Papierkorb verschoben.</source>
+        <translation>
+            <numerusform>1 Replay in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Replays in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays wurden nicht gelöscht:</source>
+        <translation>
+            <numerusform>1 Replay wurde nicht gelöscht:</numerusform>
+            <numerusform>%n Replays wurden nicht gelöscht:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n markierte Replays sind durch die Suche ausgeblendet und blieben, wo sie sind.</source>
+        <translation>
+            <numerusform>1 markiertes Replay ist durch die Suche ausgeblendet und blieb, wo es ist.</numerusform>
+            <numerusform>%n markierte Replays sind durch die Suche ausgeblendet und blieben, wo sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Eine Datei „%1“ gibt es schon.</source>
+        <translation>Eine Datei „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Datei umbenennen</source>
+        <translation>Datei umbenennen</translation>
+    </message>
+    <message>
+        <source>Datei: %1<byte value="xd"/>
+<byte value="xd"/>
+Neuer Dateiname (die Endung .rec bleibt):</source>
+        <translation>Datei: %1<byte value="xd"/>
+<byte value="xd"/>
+Neuer Dateiname (die Endung .rec bleibt):</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 heißt jetzt %2.</source>
+        <translation>Die Datei %1 heißt jetzt %2.</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht umbenannt: %2.</source>
+        <translation>%1 wurde nicht umbenannt: %2.</translation>
+    </message>
+    <message>
+        <source>Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.</source>
+        <translation>Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien nach der Vorlage umbenennen?</source>
+        <translation>
+            <numerusform>1 Datei nach der Vorlage umbenennen?</numerusform>
+            <numerusform>%n Dateien nach der Vorlage umbenennen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dateinamen aus Replays bilden</source>
+        <translation>Dateinamen aus Replays bilden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien umbenannt.</source>
+        <translation>
+            <numerusform>1 Datei umbenannt.</numerusform>
+            <numerusform>%n Dateien umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien wurden nicht umbenannt:</source>
+        <translation>
+            <numerusform>1 Datei wurde nicht umbenannt:</numerusform>
+            <numerusform>%n Dateien wurden nicht umbenannt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 wird im Dateimanager gezeigt.</source>
+        <translation>Der Ordner %1 wird im Dateimanager gezeigt.</translation>
+    </message>
+    <message>
+        <source>Kein Dateimanager konnte den Ordner %1 öffnen.</source>
+        <translation>Kein Dateimanager konnte den Ordner %1 öffnen.</translation>
+    </message>
+    <message>
+        <source>Kein Replay gewählt: nichts kopiert.</source>
+        <translation>Kein Replay gewählt: nichts kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays als Dateien in die Zwischenablage gelegt.</source>
+        <translation>
+            <numerusform>1 Replay als Datei in die Zwischenablage gelegt.</numerusform>
+            <numerusform>%n Replays als Dateien in die Zwischenablage gelegt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>enthält keine Replays (*.rec)</source>
+        <translation>enthält keine Replays (*.rec)</translation>
+    </message>
+    <message>
+        <source>kein Replay (*.rec)</source>
+        <translation>kein Replay (*.rec)</translation>
+    </message>
+    <message>
+        <source>wird noch geschrieben oder änderte sich beim Kopieren</source>
+        <translation>wird noch geschrieben oder änderte sich beim Kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n abgelegte Dateien wurden nicht genommen:</source>
+        <translation>
+            <numerusform>1 abgelegte Datei wurde nicht genommen:</numerusform>
+            <numerusform>%n abgelegte Dateien wurden nicht genommen:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>

@@ -719,6 +719,208 @@ New replay name (1-25 characters):</translation>
         <source>Im Dawn of War - Verzeichnis %1 liegt keines der Programme W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe und W40k_gog.exe.</source>
         <translation>The Dawn of War folder %1 holds none of the programs W40k.exe, W40kWA.exe, DarkCrusade.exe, Soulstorm.exe and W40k_gog.exe.</translation>
     </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Datei &amp;umbenennen…</source>
+        <translation>Rename &amp;file…</translation>
+    </message>
+    <message>
+        <source>Datei&amp;namen aus Replays bilden…</source>
+        <translation>&amp;Name files from their replays…</translation>
+    </message>
+    <message>
+        <source>Im &amp;Ordner anzeigen</source>
+        <translation>Show in &amp;folder</translation>
+    </message>
+    <message>
+        <source>Als Dateien &amp;kopieren</source>
+        <translation>&amp;Copy as files</translation>
+    </message>
+    <message>
+        <source>den neuen Namen trägt schon eine andere Datei</source>
+        <translation>another file already has the new name</translation>
+    </message>
+    <message>
+        <source>die Datei gibt es nicht mehr</source>
+        <translation>the file no longer exists</translation>
+    </message>
+    <message>
+        <source>die Datei wurde geändert, seit die Liste sie zeigt</source>
+        <translation>the file was changed since the list showed it</translation>
+    </message>
+    <message>
+        <source>kein freier Name</source>
+        <translation>no free name</translation>
+    </message>
+    <message>
+        <source>das System hat es abgelehnt</source>
+        <translation>the system refused</translation>
+    </message>
+    <message>
+        <source>Ein Dateiname darf keines der Zeichen &lt; &gt; : &quot; / \ | ? * und keine Steuerzeichen enthalten.</source>
+        <translation>A file name may not contain any of the characters &lt; &gt; : &quot; / \ | ? * nor control characters.</translation>
+    </message>
+    <message>
+        <source>Ein Dateiname darf nicht mit einem Punkt oder Leerzeichen beginnen oder enden.</source>
+        <translation>A file name may not begin or end with a dot or a space.</translation>
+    </message>
+    <message>
+        <source>Diesen Namen hält Windows für ein Gerät frei (wie CON, NUL, COM1).</source>
+        <translation>Windows keeps this name for a device (like CON, NUL, COM1).</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>liegt nicht im Replay-Verzeichnis</source>
+        <translation>not in the library folder</translation>
+    </message>
+    <message>
+        <source>der Name ist kein UTF-8, der Papierkorb nimmt ihn nicht</source>
+        <translation>the name is not UTF-8, the trash does not take it</translation>
+    </message>
+    <message>
+        <source>kein Papierkorb für diesen Ordner, oder das System lehnte ab (%1); die Datei bleibt</source>
+        <translation>no trash for this folder, or the system refused (%1); the file stays</translation>
+    </message>
+    <message>
+        <source>Kein Replay gewählt: nichts gelöscht.</source>
+        <translation>No replay selected: nothing deleted.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays in den Papierkorb verschieben?</source>
+        <translation>
+            <numerusform>Move %n replay to the trash?</numerusform>
+            <numerusform>Move %n replays to the trash?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n markierte Replays sind durch die Suche ausgeblendet und bleiben, wo sie sind.</source>
+        <translation>
+            <numerusform>%n ticked replay is hidden by the search and stays where it is.</numerusform>
+            <numerusform>%n ticked replays are hidden by the search and stay where they are.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nichts gelöscht.</source>
+        <translation>Nothing deleted.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays in den Papierkorb verschoben.</source>
+        <translation>
+            <numerusform>%n replay moved to the trash.</numerusform>
+            <numerusform>%n replays moved to the trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays wurden nicht gelöscht:</source>
+        <translation>
+            <numerusform>%n replay was not deleted:</numerusform>
+            <numerusform>%n replays were not deleted:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n markierte Replays sind durch die Suche ausgeblendet und blieben, wo sie sind.</source>
+        <translation>
+            <numerusform>%n ticked replay is hidden by the search and stayed where it was.</numerusform>
+            <numerusform>%n ticked replays are hidden by the search and stayed where they were.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Eine Datei „%1“ gibt es schon.</source>
+        <translation>A file “%1” already exists.</translation>
+    </message>
+    <message>
+        <source>Datei umbenennen</source>
+        <translation>Rename file</translation>
+    </message>
+    <message>
+        <source>Datei: %1<byte value="xd"/>
+<byte value="xd"/>
+Neuer Dateiname (die Endung .rec bleibt):</source>
+        <translation>File: %1<byte value="xd"/>
+<byte value="xd"/>
+New file name (the ending .rec stays):</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 heißt jetzt %2.</source>
+        <translation>The file %1 is now called %2.</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht umbenannt: %2.</source>
+        <translation>%1 was not renamed: %2.</translation>
+    </message>
+    <message>
+        <source>Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.</source>
+        <translation>The files already have the names the template gives: nothing renamed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien nach der Vorlage umbenennen?</source>
+        <translation>
+            <numerusform>Rename %n file by the template?</numerusform>
+            <numerusform>Rename %n files by the template?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dateinamen aus Replays bilden</source>
+        <translation>Name files from their replays</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien umbenannt.</source>
+        <translation>
+            <numerusform>%n file renamed.</numerusform>
+            <numerusform>%n files renamed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien wurden nicht umbenannt:</source>
+        <translation>
+            <numerusform>%n file was not renamed:</numerusform>
+            <numerusform>%n files were not renamed:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 wird im Dateimanager gezeigt.</source>
+        <translation>The folder %1 is shown in the file manager.</translation>
+    </message>
+    <message>
+        <source>Kein Dateimanager konnte den Ordner %1 öffnen.</source>
+        <translation>No file manager could open the folder %1.</translation>
+    </message>
+    <message>
+        <source>Kein Replay gewählt: nichts kopiert.</source>
+        <translation>No replay selected: nothing copied.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Replays als Dateien in die Zwischenablage gelegt.</source>
+        <translation>
+            <numerusform>%n replay put on the clipboard as a file.</numerusform>
+            <numerusform>%n replays put on the clipboard as files.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>enthält keine Replays (*.rec)</source>
+        <translation>holds no replays (*.rec)</translation>
+    </message>
+    <message>
+        <source>kein Replay (*.rec)</source>
+        <translation>not a replay (*.rec)</translation>
+    </message>
+    <message>
+        <source>wird noch geschrieben oder änderte sich beim Kopieren</source>
+        <translation>still being written, or it changed while being copied</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n abgelegte Dateien wurden nicht genommen:</source>
+        <translation>
+            <numerusform>%n dropped file was not taken:</numerusform>
+            <numerusform>%n dropped files were not taken:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
