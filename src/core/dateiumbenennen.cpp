@@ -31,6 +31,18 @@ TUmbenennstand DateiUmbenennen(const std::string& ordner, const std::string& alt
     const auto stempel = plattform::StempelLesen(von);
     if (!stempel && !plattform::NameBelegt(von)) return TUmbenennstand::Fehlt;
     if (erwartet && stempel != erwartet) return TUmbenennstand::Geaendert;
+    // A new letter case of the same name: Wine and some shares take a move onto the name
+    // the file already has as done, without changing it. So the file goes through a name
+    // of its own first, and back to its old name if the second step fails.
+    if (Gefaltet(alt) == Gefaltet(neu)) {
+        const std::string zwischen = ordner + neu + ".quellarch-umbenennen.tmp";
+        if (plattform::OhneErsetzenUmbenennen(von, zwischen) != plattform::Einsetzergebnis::Eingesetzt)
+            return plattform::NameBelegt(von) ? TUmbenennstand::Gescheitert : TUmbenennstand::Fehlt;
+        if (plattform::OhneErsetzenUmbenennen(zwischen, ordner + neu) == plattform::Einsetzergebnis::Eingesetzt)
+            return TUmbenennstand::Umbenannt;
+        plattform::OhneErsetzenUmbenennen(zwischen, von);
+        return TUmbenennstand::Gescheitert;
+    }
     switch (plattform::OhneErsetzenUmbenennen(von, ordner + neu)) {
         case plattform::Einsetzergebnis::Eingesetzt: return TUmbenennstand::Umbenannt;
         case plattform::Einsetzergebnis::Belegt: return TUmbenennstand::Belegt;

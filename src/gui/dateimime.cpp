@@ -1,5 +1,6 @@
 #include "gui/dateimime.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
@@ -22,6 +23,7 @@ QMimeData* DateienAlsMime(const std::vector<std::string>& pfade) {
 std::vector<std::string> LokaleDateien(const QMimeData& daten) {
     std::vector<std::string> pfade;
     for (const QUrl& url : daten.urls())
-        if (url.isLocalFile()) pfade.push_back(AlsUtf8(url.toLocalFile()));
+        // As the user's system writes paths: messages name them so.
+        if (url.isLocalFile()) pfade.push_back(AlsUtf8(QDir::toNativeSeparators(url.toLocalFile())));
     return pfade;
 }

@@ -1,6 +1,7 @@
 // The commands on the replay files: Del into the trash of a home of the test's own, F2,
 // names from the template, the rows' context menu, the clipboard and drops.
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QStatusBar>
@@ -13,10 +14,16 @@
 #include "core/platform/dateisystem.h"
 #include "gui/dateimime.h"
 #include "mainunit_testhilfe.h"
+#include "support/nurposix.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// A path as the user's system writes it, as the window names paths.
+std::string Nativ(const std::string& pfad) {
+    return QDir::toNativeSeparators(QString::fromStdString(pfad)).toStdString();
+}
 
 class DateiTest : public MainTest {
 protected:
@@ -60,6 +67,7 @@ protected:
 // unticked row alone; everything goes to the trash with its .trashinfo, is remembered as
 // deleted, and the list drops it.
 TEST_F(DateiTest, LoeschenInDenPapierkorb) {
+    NUR_UNTER_POSIX();  // the freedesktop trash; Windows has its Recycle Bin below
     const struct {
         const char* titel;
         std::vector<std::string> angekreuzt;
@@ -126,6 +134,26 @@ TEST_F(DateiTest, LoeschenInDenPapierkorb) {
 }
 
 // A file rewritten after the list read it is not the replay the user chose: it stays.
+// Windows: the Recycle Bin takes the file, or where the shell refuses (Wine's does), the
+// file stays, is not remembered as deleted, and the message names it.
+TEST_F(DateiTest, PapierkorbUnterWindows) {
+    NUR_UNTER_WINDOWS();
+    auto& f = Oeffnen();
+    f.grdReplays->setFocus();
+    ZelleKlicken(2, ZeileMit("Alpha"));
+    const TInhalt inhalt = *InhaltBerechnen(Bibliothek() + "a.rec");
+    dlg.Ja();
+    QTest::keyClick(f.grdReplays, Qt::Key_Delete);
+    if (fs::exists(Bibliothek() + "a.rec")) {
+        ASSERT_EQ(dlg.Nachrichten().size(), 1u);
+        EXPECT_NE(dlg.Nachrichten()[0].find("a.rec"), std::string::npos) << dlg.Nachrichten()[0];
+        EXPECT_FALSE(f.Live()->Geloeschte().Enthaelt(inhalt));
+    } else {
+        EXPECT_TRUE(dlg.Nachrichten().empty());
+        EXPECT_TRUE(f.Live()->Geloeschte().Enthaelt(inhalt));
+    }
+}
+
 TEST_F(DateiTest, LoeschenLaesstEineGeaenderteDateiStehen) {
     auto& f = Oeffnen();
     f.grdReplays->setFocus();
@@ -189,7 +217,7 @@ TEST_F(DateiTest, StrgCLegtDieDateienAb) {
     QTest::keyClick(f.grdReplays, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(daten, nullptr);
-    EXPECT_EQ(LokaleDateien(*daten), (std::vector<std::string>{Bibliothek() + "b.rec", Bibliothek() + "d.rec"}));
+    EXPECT_EQ(LokaleDateien(*daten), (std::vector<std::string>{Nativ(Bibliothek() + "b.rec"), Nativ(Bibliothek() + "d.rec")}));
     EXPECT_EQ(daten->data(QStringLiteral("x-special/gnome-copied-files")).toStdString(),
               "copy\n" + QUrl::fromLocalFile(QString::fromStdString(Bibliothek() + "b.rec")).toEncoded().toStdString() +
                   "\n" + QUrl::fromLocalFile(QString::fromStdString(Bibliothek() + "d.rec")).toEncoded().toStdString());
@@ -220,7 +248,7 @@ TEST_F(DateiTest, AblegenKopiertInDieBibliothek) {
     ASSERT_EQ(dlg.Nachrichten().size(), 1u);
     EXPECT_EQ(dlg.Nachrichten()[0], "2 Replays wurden kopiert.\r\n1 Replay war schon vorhanden.\r\n"
                                     "1 abgelegte Datei wurde nicht genommen:\r\n" +
-                                        draussen + "notiz.txt: kein Replay (*.rec)");
+                                        Nativ(draussen + "notiz.txt") + ": kein Replay (*.rec)");
     Liefern();
     EXPECT_EQ(Replays.size(), 6u);
 }
