@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <map>
 
+#include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
+#include "core/zeichensatz.h"
 #include "support/heimordner.h"
 #include "support/nurposix.h"
 #include "support/replaybauer.h"
@@ -513,6 +515,47 @@ TEST_F(Cli, ConfigJsonNamesTheFileAndTheFolders) {
     EXPECT_TRUE(o["ConfigDatei"].toString().endsWith("config.ini"));
     for (const char* schluessel : {"DOWVerzeichnis", "DOWHerkunft", "ReplayVerzeichnis", "ReplayHerkunft"})
         EXPECT_TRUE(o[schluessel].isString()) << schluessel;
+}
+
+// A Soulstorm and a Dark Crusade through Steam and nothing else set up: config lists both
+// with where they were found and names the one chosen, and import --all takes the replays
+// of both Playback folders.
+TEST_F(Cli, ConfigUndImportAllerInstallationen) {
+    NUR_UNTER_POSIX();  // Steam of a Linux home
+    const std::string steam = ".local/share/Steam/steamapps/";
+    const struct {
+        const char* id;
+        const char* ordner;
+        const char* exe;
+    } spiele[] = {{"9450", "Soulstorm", "Soulstorm.exe"}, {"4580", "Dark Crusade", "DarkCrusade.exe"}};
+    for (const auto& spiel : spiele) {
+        heim.Datei(steam + "appmanifest_" + spiel.id + ".acf",
+                   std::string("\"AppState\"\n{\n\t\"AppID\"\t\t\"") + spiel.id + "\"\n\t\"InstallDir\"\t\t\"" +
+                       spiel.ordner + "\"\n}\n");
+        heim.Spiel(steam + "common/" + spiel.ordner, spiel.exe);
+        std::filesystem::create_directories(heim.Pfad() + steam + "common/" + spiel.ordner + "/Playback");
+        ReplayBauer bau;
+        bau.Name = Utf16AusUtf8(spiel.ordner);
+        bau.Schreiben(heim.Pfad() + steam + "common/" + spiel.ordner + "/Playback/temp.rec");
+    }
+    const Lauf config = Ausfuehren({"config", "--json"});
+    ASSERT_EQ(config.status, 0) << config.fehler.toStdString();
+    std::map<std::string, std::string> gefunden;  // edition -> Steam app id
+    int gewaehlt = 0;
+    for (const auto& wert : QJsonDocument::fromJson(config.aus).object()["Installationen"].toArray()) {
+        const QJsonObject i = wert.toObject();
+        EXPECT_EQ(i["Herkunft"].toString(), "Steam");
+        EXPECT_EQ(i["Playback"].toArray().size(), 1);
+        gefunden[i["Edition"].toString().toStdString()] = i["SteamAppId"].toString().toStdString();
+        gewaehlt += i["Gewaehlt"].toBool();
+    }
+    EXPECT_EQ(gefunden, (std::map<std::string, std::string>{{"Dark Crusade", "4580"}, {"Soulstorm", "9450"}}));
+    EXPECT_EQ(gewaehlt, 1);
+
+    const Lauf import = Ausfuehren({"import", "--all", Q(ordner.Pfad())});
+    EXPECT_EQ(import.status, 0) << import.fehler.toStdString();
+    EXPECT_EQ(import.aus.trimmed(), "2 Replays wurden kopiert.");
+    EXPECT_EQ(plattform::Aufzaehlen(ordner.Pfad() + "*.rec").size(), 2u);
 }
 
 }  // namespace
