@@ -6,7 +6,6 @@
 // (--benchmark_filter=.../100000) for a figure that earlier sizes do not inflate.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <memory>
 #include <string>
 
@@ -85,13 +84,3 @@ BENCHMARK(BM_DetailsKlick)->Apply(Groessen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Start)->Apply(Groessen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

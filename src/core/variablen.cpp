@@ -30,13 +30,15 @@ std::vector<std::unique_ptr<TReplay>> Replays;
 namespace {
 
 constexpr const char* kAbschnitt = "Verzeichnisse";
+constexpr const char* kEinstellungen = "Einstellungen";
 // One key per folder, "Ordner1" on, up to the first empty one.
 constexpr const char* kWeitere = "Weitere Playback-Ordner";
 // More than any set-up has; it bounds the reading of a hand-edited file.
 constexpr int kWeitereHoechstens = 100;
 
-void Schreiben(const char* schluessel, const std::string& wert) {
-    if (!plattform::IniSchreiben(ConfigDatei, kAbschnitt, schluessel, wert))
+// One key of config.ini; a refused write raises "In <ConfigDatei> kann nicht geschrieben werden".
+void Schreiben(const char* abschnitt, const std::string& schluessel, const std::string& wert) {
+    if (!plattform::IniSchreiben(ConfigDatei, abschnitt, schluessel, wert))
         throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
 }
 
@@ -103,44 +105,39 @@ std::string ConfigDateiFinden(const std::string& programmverzeichnis) {
 }
 
 std::string SpracheLesen(const std::string& configDatei) {
-    return configDatei.empty() ? std::string() : plattform::IniLesen(configDatei, "Einstellungen", "Sprache", "");
+    return configDatei.empty() ? std::string() : plattform::IniLesen(configDatei, kEinstellungen, "Sprache", "");
 }
 
-void SpracheSchreiben(const std::string& sprache) {
-    if (!plattform::IniSchreiben(ConfigDatei, "Einstellungen", "Sprache", sprache))
-        throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
-}
+void SpracheSchreiben(const std::string& sprache) { Schreiben(kEinstellungen, "Sprache", sprache); }
 
 void AutoSpeichernLesen() {
     AutoSpeichern = true;
     Namensvorlage = kStandardvorlage;
     if (ConfigDatei.empty()) return;
-    AutoSpeichern = plattform::IniLesen(ConfigDatei, "Einstellungen", "AutoSpeichern", "1") != "0";
+    AutoSpeichern = plattform::IniLesen(ConfigDatei, kEinstellungen, "AutoSpeichern", "1") != "0";
     // A template without any text would name every game ".rec".
-    const std::string vorlage = plattform::IniLesen(ConfigDatei, "Einstellungen", "Namensvorlage", "");
+    const std::string vorlage = plattform::IniLesen(ConfigDatei, kEinstellungen, "Namensvorlage", "");
     if (vorlage.find_first_not_of(' ') != std::string::npos) Namensvorlage = vorlage;
 }
 
 void AutoSpeichernSchreiben() {
-    if (!plattform::IniSchreiben(ConfigDatei, "Einstellungen", "AutoSpeichern", AutoSpeichern ? "1" : "0") ||
-        !plattform::IniSchreiben(ConfigDatei, "Einstellungen", "Namensvorlage", Namensvorlage))
-        throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
+    Schreiben(kEinstellungen, "AutoSpeichern", AutoSpeichern ? "1" : "0");
+    Schreiben(kEinstellungen, "Namensvorlage", Namensvorlage);
 }
 
 void VerzeichnisseSchreiben() {
-    Schreiben("DOW", DOWVerzeichnis);
-    Schreiben("Replays", ReplayVerzeichnis);
+    Schreiben(kAbschnitt, "DOW", DOWVerzeichnis);
+    Schreiben(kAbschnitt, "Replays", ReplayVerzeichnis);
     // The newer keys only where they say something, so a config.ini of the two folders
     // stays as it was.
     if (!DOWProgramm.empty() || !plattform::IniLesen(ConfigDatei, kAbschnitt, "Programm", "").empty())
-        Schreiben("Programm", DOWProgramm);
+        Schreiben(kAbschnitt, "Programm", DOWProgramm);
     // The list ends at its first empty key, so one more is emptied: a shorter list
     // written over a longer one leaves nothing of the old behind.
     for (std::size_t n = 0; n <= WeiterePlaybackOrdner.size(); ++n) {
         const std::string schluessel = "Ordner" + std::to_string(n + 1);
         const std::string wert = n < WeiterePlaybackOrdner.size() ? WeiterePlaybackOrdner[n] : std::string();
         if (wert.empty() && plattform::IniLesen(ConfigDatei, kWeitere, schluessel, "").empty()) break;
-        if (!plattform::IniSchreiben(ConfigDatei, kWeitere, schluessel, wert))
-            throw Fehler(TFehlerart::ConfigNichtSchreibbar, ConfigDatei);
+        Schreiben(kWeitere, schluessel, wert);
     }
 }

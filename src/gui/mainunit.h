@@ -230,11 +230,12 @@ private:
     // The win conditions' check boxes, in the order of kSiegbedingungen.
     static QCheckBox* TfrmMain::* const kSiegbedingungsboxen[kSiegbedingungen.size()];
 
-    // The live list's steps: the index in Replays of a file, the row of an index, a row's
-    // cells from its replay, and a changed row put where the search and the sort want it.
+    // A row's cells from Replays[index], for a fill and for the live list.
+    void ZeileFuellen(int zeile, int index);
+    // The live list's steps: the index in Replays of a file, the row of an index, and a
+    // changed row put where the search and the sort want it.
     int ReplayIndexVon(const std::string& datei) const;
     int ZeileVonIndex(int index) const;
-    void ZeileFuellen(int zeile, int index);
     void ZeileEinordnen(int zeile, int index, const TSuche& suche);
     void ReplayEntfernen(int index);
 

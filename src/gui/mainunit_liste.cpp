@@ -12,6 +12,7 @@
 #include "gui/dialoge.h"
 #include "gui/grid.h"
 #include "gui/kerntexte.h"
+#include "gui/gridmodell.h"
 #include "gui/gridspalten.h"
 #include "gui/kurzlabel.h"
 #include "gui/livebibliothek.h"
@@ -65,19 +66,10 @@ void TfrmMain::ListeAktualisieren() {
         } else {
             // All rows at once, as AppendRow would add them one by one.
             grdReplays->SetRowCount(static_cast<int>(Replays.size()) + 1);
-            const int spielname = grdReplays->Spaltenposition(lsSpielname);
-            const int anzahl = grdReplays->Spaltenposition(lsAnzahl);
-            const int karte = grdReplays->Spaltenposition(lsKarte);
-            const int datum = grdReplays->Spaltenposition(lsDatum);
-            for (size_t i = 0; i < Replays.size(); ++i) {
-                const TReplay& r = *Replays[i];
-                const int n = static_cast<int>(i) + 1;
-                grdReplays->CellStr(lsNummer, n, std::to_string(n));
-                grdReplays->PlaceCheckBox(lsBox, n, false, false);
-                grdReplays->CellStr(spielname, n, r.Spielname);
-                grdReplays->CellStr(anzahl, n, std::to_string(r.Spieleranzahl));
-                grdReplays->CellStr(karte, n, AlsUtf8(KartenText(r.Karte)));
-                grdReplays->CellStr(datum, n, regional_.DatumZeitText(r.Datum));
+            for (int i = 0; i < static_cast<int>(Replays.size()); ++i) {
+                // Every row starts unticked; the ticks come back by file below.
+                grdReplays->PlaceCheckBox(lsBox, i + 1, false, false);
+                ZeileFuellen(i + 1, i);
             }
         }
     }
@@ -85,6 +77,17 @@ void TfrmMain::ListeAktualisieren() {
     ScanMelden(meldungen);
     // From here on the list follows the folder by itself.
     LiveStarten();
+}
+
+// The box is placed only where the row has none, so a changed row keeps its tick.
+void TfrmMain::ZeileFuellen(int zeile, int index) {
+    const TReplay& r = *Replays[static_cast<size_t>(index)];
+    grdReplays->CellStr(lsNummer, zeile, std::to_string(index + 1));
+    if (!grdReplays->Modell().HatCheckbox(lsBox, zeile)) grdReplays->PlaceCheckBox(lsBox, zeile, false, false);
+    grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, r.Spielname);
+    grdReplays->CellStr(grdReplays->Spaltenposition(lsAnzahl), zeile, std::to_string(r.Spieleranzahl));
+    grdReplays->CellStr(grdReplays->Spaltenposition(lsKarte), zeile, AlsUtf8(KartenText(r.Karte)));
+    grdReplays->CellStr(grdReplays->Spaltenposition(lsDatum), zeile, regional_.DatumZeitText(r.Datum));
 }
 
 TfrmMain::TListenansicht TfrmMain::ListenansichtMerken() const {

@@ -47,16 +47,6 @@ int TfrmMain::ZeileVonIndex(int index) const {
     return -1;
 }
 
-void TfrmMain::ZeileFuellen(int zeile, int index) {
-    const TReplay& r = *Replays[static_cast<size_t>(index)];
-    grdReplays->CellStr(lsNummer, zeile, std::to_string(index + 1));
-    if (!grdReplays->Modell().HatCheckbox(lsBox, zeile)) grdReplays->PlaceCheckBox(lsBox, zeile, false, false);
-    grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, r.Spielname);
-    grdReplays->CellStr(grdReplays->Spaltenposition(lsAnzahl), zeile, std::to_string(r.Spieleranzahl));
-    grdReplays->CellStr(grdReplays->Spaltenposition(lsKarte), zeile, AlsUtf8(KartenText(r.Karte)));
-    grdReplays->CellStr(grdReplays->Spaltenposition(lsDatum), zeile, regional_.DatumZeitText(r.Datum));
-}
-
 void TfrmMain::ZeileEinordnen(int zeile, int index, const TSuche& suche) {
     if (suchtexteGefaltet_) {
         const std::string text = Suchtext(*Replays[static_cast<size_t>(index)], KernUebersetzer());
