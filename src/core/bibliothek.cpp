@@ -235,7 +235,9 @@ std::vector<TBibliotheksaenderung> TBibliothek::Aktualisieren(const std::vector<
     for (TBibliotheksaenderung& a : aenderungen) {
         if (a.Stand != TBibliotheksstand::Neu) continue;
         const auto& e = eintraege_.at(a.Name);
-        for (const auto& [alt, stempel] : weg) {
+        for (const auto& [altName, stempel] : weg) {
+            // A named copy: clang does not capture structured bindings in lambdas.
+            const std::string& alt = altName;
             const bool entfernt = std::any_of(aenderungen.begin(), aenderungen.end(), [&](const auto& b) {
                 return b.Name == alt && b.Stand == TBibliotheksstand::Entfernt;
             });
