@@ -90,6 +90,8 @@ QJsonObject ReplayAlsJson(const TReplay& r) {
     QJsonObject o;
     o["Dateiname"] = AlsQString(r.Dateiname);
     o["Spielname"] = AlsQString(r.Spielname);
+    // False for a file listed by its name alone: no other field was read from it.
+    o["Lesbar"] = r.Lesbar;
     const TAnzeigename karte = KartenAnzeige(r.Karte);
     o["Karte"] = AlsQString(karte.Schluessel);
     o["Kartenname"] = NameOderNull("Karte", karte);

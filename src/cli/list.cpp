@@ -1,7 +1,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <charconv>
-#include <set>
 #include <string_view>
 
 #include "cli/befehle.h"
@@ -61,13 +60,20 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
     Zeile(text, AlsUtf8(Tr("quellarch-cli", "Nr")), AlsUtf8(Tr("quellarch-cli", "Spielname")), "#",
           AlsUtf8(Tr("quellarch-cli", "Karte")), AlsUtf8(Tr("quellarch-cli", "Datum")));
     std::string nr, anzahl;
+    const std::string nichtLesbar = AlsUtf8(Tr("quellarch-cli", "nicht lesbar"));
     for (std::size_t i : gewaehlt) {
         const TReplay& r = *Replays[i];
         nr.clear();
         Zahl(nr, static_cast<std::int64_t>(i + 1), 0);
         anzahl.clear();
-        Zahl(anzahl, r.Spieleranzahl, 0);
-        Zeile(text, nr, Sichtbar(r.Spielname), anzahl, Sichtbar(AlsUtf8(KartenText(r.Karte))), DatumText(r.Datum, ' '));
+        if (!r.Lesbar) {
+            // As the window shows it: by its file name, said to be unreadable.
+            Zeile(text, nr, Sichtbar(r.Dateiname), anzahl, nichtLesbar, r.Datum != 0 ? DatumText(r.Datum, ' ') : "");
+        } else {
+            Zahl(anzahl, r.Spieleranzahl, 0);
+            Zeile(text, nr, Sichtbar(r.Spielname), anzahl, Sichtbar(AlsUtf8(KartenText(r.Karte))),
+                  DatumText(r.Datum, ' '));
+        }
         if (text.size() >= kBlock) {
             StdoutSchreibenUtf8(text);
             text.clear();
@@ -76,19 +82,19 @@ void TabelleSchreiben(const std::vector<std::size_t>& gewaehlt) {
     StdoutSchreibenUtf8(text);
 }
 
-// The scan leaves out a file it cannot parse, and tells only by its result code. Each one
-// is named on stderr with the reason, read once more: a file that came meanwhile and reads
-// well was simply not there yet.
-void AusgelasseneNennen(const std::string& ordner) {
-    std::set<std::string> gelesen;
-    for (const auto& replay : Replays) gelesen.insert(replay->Dateiname);
-    for (const std::string& name : plattform::Aufzaehlen(ordner + "*.rec")) {
-        if (gelesen.count(name) > 0) continue;
+// The scan holds a file it cannot parse by its name alone, and tells only by its result
+// code. Each one is named on stderr with the reason, read once more; one that could not
+// be opened has had its notice already.
+void UngeleseneNennen(const std::string& ordner) {
+    for (const auto& replay : Replays) {
+        if (replay->Lesbar) continue;
         try {
             TGesammelteMeldungen still;
-            TReplay nochmal(ordner + name, still);
+            TReplay nochmal(ordner + replay->Dateiname, still);
         } catch (const std::exception& f) {
-            StderrSchreiben(Tr("quellarch-cli", "%1: nicht in der Liste (%2)").arg(SichtbarQ(name), SichtbarQ(AlsUtf8(FehlerText(f)))) + "\n");
+            StderrSchreiben(Tr("quellarch-cli", "%1: nicht lesbar (%2)")
+                                .arg(SichtbarQ(replay->Dateiname), SichtbarQ(AlsUtf8(FehlerText(f)))) +
+                            "\n");
         }
     }
 }
@@ -112,7 +118,7 @@ int BefehlList(const std::vector<std::string>& argumente) {
         StderrSchreiben(Tr("quellarch-cli", "Der Ordner %1 kann nicht gelesen werden.").arg(SichtbarQ(ordner)) + "\n");
         return 1;
     }
-    if (LadeStatus == kLadenEinlesenFehlgeschlagen) AusgelasseneNennen(ordner);
+    if (LadeStatus == kLadenEinlesenFehlgeschlagen) UngeleseneNennen(ordner);
     // The window's search: the same words find the same replays. Without words every
     // replay matches, and no text is folded for it.
     const TSuche suche(filter != aufruf.werte.end() ? filter->second : std::string());

@@ -18,6 +18,14 @@ constexpr TEintrag kRassen[] = {
     {"chaos_marine_race", UEBERSETZBAR("Rasse", "Chaos Marines")},
     {"eldar_race", UEBERSETZBAR("Rasse", "Eldar")},
     {"ork_race", UEBERSETZBAR("Rasse", "Orkz")},
+    // The expansions' races, under the keys of the game's own race files (Winter Assault:
+    // guard; Dark Crusade: necron, tau; Soulstorm: dark_eldar, sisters). Any other key
+    // shows as it is stored.
+    {"guard_race", UEBERSETZBAR("Rasse", "Imperial Guard")},
+    {"necron_race", UEBERSETZBAR("Rasse", "Necrons")},
+    {"tau_race", UEBERSETZBAR("Rasse", "Tau Empire")},
+    {"dark_eldar_race", UEBERSETZBAR("Rasse", "Dark Eldar")},
+    {"sisters_race", UEBERSETZBAR("Rasse", "Sisters of Battle")},
 };
 
 // Maps show under the names of the game's German edition; the translations give the English.

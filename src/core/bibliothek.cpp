@@ -85,11 +85,11 @@ void TBibliothek::Austragen(const std::string& name) {
 }
 
 void TBibliothek::Eintragen(const std::string& name, const std::optional<plattform::Dateistempel>& stempel,
-                            const std::optional<TInhalt>& inhalt, bool inListe, bool imIndex) {
+                            const std::optional<TInhalt>& inhalt, bool imIndex) {
     TEintrag& e = Eintrag(name);
     e.stempel = stempel;
     e.gemeldet = stempel.has_value();
-    e.inListe = inListe;
+    e.inListe = true;
     e.imIndex = imIndex && stempel;
     GroesseSetzen(name, e, stempel ? std::optional(stempel->groesse) : std::nullopt);
     if (inhalt && stempel) {
@@ -207,8 +207,8 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
     try {
         a.Replay = std::make_unique<TReplay>(pfad, meldungen, &gelesen);
     } catch (const std::exception&) {
-        a.Replay.reset();
-        return melden(TBibliotheksstand::Beschaedigt, false);
+        a.Replay = TReplay::NurDateiname(name, gelesen);
+        return melden(TBibliotheksstand::NichtGelesen, true);
     }
     if (!datei || meldungen.gemeldet) return melden(TBibliotheksstand::Unlesbar, true);
     TBibliotheksaenderung fertig = melden(warInListe ? TBibliotheksstand::Geaendert : TBibliotheksstand::Neu, true);

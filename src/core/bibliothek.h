@@ -35,7 +35,8 @@ enum class TBibliotheksstand {
     Entfernt,         // nothing stands under the name any more
     Unveraendert,     // as the list holds it
     WirdGeschrieben,  // someone is still writing it: not read, not damaged; look again at NochmalUm
-    Beschaedigt,      // the reader cannot parse it; the scan leaves such files out
+    NichtGelesen,     // the reader does not know its layout (another edition's, or cut off):
+                      // Replay holds only the name and the stamp's date, as the scan shows it
     Unlesbar,         // it cannot be opened (a folder, no rights): Replay holds only the name,
                       // as the scan shows it
 };
@@ -64,10 +65,10 @@ public:
 
     // ReplaysLaden: one listed file as the scan left it. stempel is the stamp the replay was
     // read at, when known; imIndex says the replay may go into the index under it; inhalt
-    // is the content value the index held for that stamp.
-    // inListe says the list shows it (the scan read it).
+    // is the content value the index held for that stamp. The list shows every listed file,
+    // one the reader could not read by its name alone.
     void Eintragen(const std::string& name, const std::optional<plattform::Dateistempel>& stempel,
-                   const std::optional<TInhalt>& inhalt, bool inListe, bool imIndex);
+                   const std::optional<TInhalt>& inhalt, bool imIndex);
 
     // Looks at each name a watch reported and reads each file that is new or changed, and
     // only those. Files still being written are left for later (the rule of Uebertragen).

@@ -253,8 +253,7 @@ void BibliothekFuellen(const std::string& Verzeichnis, const std::vector<std::st
     bibliothek = TBibliothek(Verzeichnis);
     for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
         const Ergebnis& e = ergebnisse[i];
-        bibliothek.Eintragen(eintraege[i], e.behalten ? e.behalten : e.gesehen, e.inhalt, !e.fehlgeschlagen,
-                             e.behalten.has_value());
+        bibliothek.Eintragen(eintraege[i], e.behalten ? e.behalten : e.gesehen, e.inhalt, e.behalten.has_value());
     }
 }
 
@@ -299,7 +298,8 @@ std::int32_t ReplaysLaden(const std::string& Verzeichnis, TMeldungen& meldungen,
             for (const TMeldungsart art : e.meldungen) meldungen.DateiMeldung(eintraege[i], art);
             if (e.fehlgeschlagen) {
                 ergebnis = kLadenEinlesenFehlgeschlagen;
-                meldungen.Ausgelassen(eintraege[i]);
+                meldungen.NichtGelesen(eintraege[i]);
+                Replays.push_back(TReplay::NurDateiname(eintraege[i], e.gesehen));
             } else {
                 Replays.push_back(std::move(e.replay));
             }

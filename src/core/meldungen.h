@@ -22,6 +22,6 @@ public:
         (void)datei;
         Meldung(art);
     }
-    // The library scan left datei out of Replays: it could not be read as a replay.
-    virtual void Ausgelassen(const std::string& datei) { (void)datei; }
+    // The library scan could not read datei as a replay: Replays holds it by its name alone.
+    virtual void NichtGelesen(const std::string& datei) { (void)datei; }
 };

@@ -10,6 +10,7 @@
 #include "core/markensuche.h"
 #include "core/meldungen.h"
 #include "core/platform/datei.h"
+#include "core/platform/dateistempel.h"
 #include "core/platform/pfad.h"
 #include "core/platform/uhr.h"
 #include "core/zeichensatz.h"
@@ -130,6 +131,7 @@ TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<p
     : Dateiname(DateinameAusPfad(pfad)) {
     auto datei = plattform::Datei::OeffnenLesen(pfad);
     if (!datei) {
+        Lesbar = false;
         meldungen.Meldung(TMeldungsart::OeffnenFehlgeschlagen);
         return;
     }
@@ -142,6 +144,14 @@ TReplay::TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<p
 }
 
 TReplay::~TReplay() = default;
+
+std::unique_ptr<TReplay> TReplay::NurDateiname(std::string dateiname,
+                                               const std::optional<plattform::Dateistempel>& stempel) {
+    auto replay = std::make_unique<TReplay>(std::move(dateiname));
+    replay->Lesbar = false;
+    if (stempel) replay->Datum = DatumAusFat(plattform::FatAusStempel(*stempel));
+    return replay;
+}
 
 void TReplay::Einlesen(Leser& leser) {
     std::int64_t pos = 194;

@@ -51,6 +51,10 @@ public:
     TReplay(const std::string& pfad, TMeldungen& meldungen, std::optional<plattform::Dateistempel>* stempel = nullptr);
     // A replay with only Dateiname set, for the replay index to fill with what it stored.
     explicit TReplay(std::string dateiname) : Dateiname(std::move(dateiname)) {}
+    // A file the reader could not read (another edition's layout, or cut off): listed by
+    // its name alone, dated by its stamp where one is known.
+    static std::unique_ptr<TReplay> NurDateiname(std::string dateiname,
+                                                 const std::optional<plattform::Dateistempel>& stempel);
     ~TReplay();
     TReplay(const TReplay&) = delete;
     TReplay& operator=(const TReplay&) = delete;
@@ -62,6 +66,9 @@ public:
 
     std::string Spielname;
     std::string Dateiname;
+    // False for a file that could not be opened or read: only Dateiname (and maybe Datum)
+    // is known, and nothing is stored into it.
+    bool Lesbar = true;
     std::string Karte;
     std::int32_t Spieleranzahl = 0;
     TDateTime Datum = 0;

@@ -90,6 +90,14 @@ void TfrmMain::btnUmbenennenClick() {
         StatusMelden(tr("Kein Replay gewählt: nichts umbenannt."));
         return;
     }
+    if (!replay->Lesbar) {
+        // Its name is stored where the reader could not look.
+        const QString meldung =
+            tr("%1 wurde nicht umbenannt: Quellarch kann die Datei nicht lesen.").arg(AlsQString(replay->Dateiname));
+        StatusMelden(meldung);
+        dialoge_.Nachricht(AlsUtf8(meldung));
+        return;
+    }
     // The query names the replay and starts with its name, selected.
     std::string text = replay->Spielname;
     const std::string prompt = AlsUtf8(tr("Replay: %1\nDatei: %2\r\n\r\nNeuer Replayname (1-25 Zeichen):")

@@ -190,10 +190,16 @@ void TfrmMain::DateinamenBilden1Click() {
         return;
     }
     std::vector<TUmbenennung> plan;
+    // A file the reader could not read gives the template nothing and keeps its name.
+    int ungelesen = 0;
     for (std::size_t i = 0; i < ziel.Dateien.size(); ++i) {
         const int index = ReplayIndexVon(ziel.Dateien[i]);
         if (index < 0) continue;
         const TReplay& replay = *Replays[static_cast<std::size_t>(index)];
+        if (!replay.Lesbar) {
+            ++ungelesen;
+            continue;
+        }
         TUmbenennung u;
         u.Alt = replay.Dateiname;
         u.Wunsch = NameAusVorlage(Namensvorlage, NamensfelderAus(replay, AlsUtf8(KartenText(replay.Karte))));
@@ -204,8 +210,11 @@ void TfrmMain::DateinamenBilden1Click() {
     std::vector<std::string> zeilen;
     for (const TUmbenennung& u : plan)
         if (u.Neu != u.Alt) zeilen.push_back(u.Alt + " → " + u.Neu);
+    const QString unlesbar =
+        tr("%n Dateien kann Quellarch nicht lesen; sie behalten ihren Namen.", nullptr, ungelesen);
     if (zeilen.empty()) {
-        const QString meldung = tr("Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.");
+        QString meldung = tr("Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.");
+        if (ungelesen > 0) meldung = tr("%1 Nichts umbenannt.").arg(unlesbar);
         StatusMelden(meldung);
         dialoge_.Nachricht(AlsUtf8(meldung));
         return;
@@ -213,6 +222,7 @@ void TfrmMain::DateinamenBilden1Click() {
     std::string frage =
         AlsUtf8(tr("%n Dateien nach der Vorlage umbenennen?", nullptr, static_cast<int>(zeilen.size()))) +
         NamensListe(zeilen);
+    if (ungelesen > 0) frage += "\r\n\r\n" + AlsUtf8(unlesbar);
     if (!ziel.Ausgeblendet.empty())
         frage += "\r\n\r\n" + AlsUtf8(tr("%n markierte Replays sind durch die Suche ausgeblendet und bleiben, wo sie sind.",
                                          nullptr, static_cast<int>(ziel.Ausgeblendet.size())));

@@ -84,6 +84,15 @@ void TfrmMain::ZeileFuellen(int zeile, int index) {
     const TReplay& r = *Replays[static_cast<size_t>(index)];
     grdReplays->CellStr(lsNummer, zeile, std::to_string(index + 1));
     if (!grdReplays->Modell().HatCheckbox(lsBox, zeile)) grdReplays->PlaceCheckBox(lsBox, zeile, false, false);
+    if (!r.Lesbar) {
+        // A file the reader does not know is shown by its name, and says so.
+        grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, AlsUtf8(AlsQString(r.Dateiname)));
+        grdReplays->CellStr(grdReplays->Spaltenposition(lsAnzahl), zeile, std::string());
+        grdReplays->CellStr(grdReplays->Spaltenposition(lsKarte), zeile, AlsUtf8(tr("nicht lesbar")));
+        grdReplays->CellStr(grdReplays->Spaltenposition(lsDatum), zeile,
+                            r.Datum != 0 ? regional_.DatumZeitText(r.Datum) : std::string());
+        return;
+    }
     grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, r.Spielname);
     grdReplays->CellStr(grdReplays->Spaltenposition(lsAnzahl), zeile, std::to_string(r.Spieleranzahl));
     grdReplays->CellStr(grdReplays->Spaltenposition(lsKarte), zeile, AlsUtf8(KartenText(r.Karte)));
@@ -173,6 +182,11 @@ void TfrmMain::StatusMelden(const QString& text) { statusBar()->showMessage(text
 void TfrmMain::DetailsAnzeigen(int Index) {
     if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
     const TReplay& r = *Replays[static_cast<size_t>(Index)];
+    if (!r.Lesbar) {
+        PanelLeeren(AlsQString(r.Dateiname));
+        UeberschriftSetzen(tr("Quellarch kann diese Datei nicht lesen."));
+        return;
+    }
     UeberschriftSetzen(AlsQString(r.Spielname));
     // The file name is the file system's, not a name stored in the replay.
     lblDateiname->VollTextSetzen(AlsQString(r.Dateiname));

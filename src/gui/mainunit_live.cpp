@@ -78,12 +78,12 @@ void TfrmMain::LiveAenderungen(std::vector<TBibliotheksaenderung>& aenderungen) 
         a.Stand = TBibliotheksstand::Unveraendert;
     }
     bool nurGespeichertes = true;
-    std::string beschaedigt;
+    std::string ungelesen;
     for (TBibliotheksaenderung& a : aenderungen) {
         if (a.Stand == TBibliotheksstand::Unveraendert) continue;
         nurGespeichertes = nurGespeichertes && a.Name == zuletztGespeichert_;
         const int index = ReplayIndexVon(a.Name);
-        const bool zeigen = a.Replay && a.Stand != TBibliotheksstand::Beschaedigt;
+        const bool zeigen = a.Replay != nullptr;
         if (zeigen && index >= 0) {
             Replays[static_cast<size_t>(index)] = std::move(a.Replay);
             if (const int zeile = ZeileVonIndex(index); zeile >= 1) {
@@ -101,7 +101,7 @@ void TfrmMain::LiveAenderungen(std::vector<TBibliotheksaenderung>& aenderungen) 
         } else if (index >= 0) {
             ReplayEntfernen(index);
         }
-        if (a.Stand == TBibliotheksstand::Beschaedigt) beschaedigt = a.Name;
+        if (a.Stand == TBibliotheksstand::NichtGelesen) ungelesen = a.Name;
     }
     ReplayAnzahl = static_cast<std::int32_t>(Replays.size());
     if (!suche.Leer()) {
@@ -116,8 +116,8 @@ void TfrmMain::LiveAenderungen(std::vector<TBibliotheksaenderung>& aenderungen) 
         DetailsAnzeigen(std::max(0, IndexInZeile(grdReplays->CurrentRow())));
     }
     // A game saved a moment ago is what the status line says already.
-    if (!beschaedigt.empty())
-        StatusMelden(tr("%1 ist kein lesbares Replay und fehlt in der Liste.").arg(AlsQString(beschaedigt)));
+    if (!ungelesen.empty())
+        StatusMelden(tr("Quellarch kann %1 nicht lesen; die Liste zeigt nur den Dateinamen.").arg(AlsQString(ungelesen)));
     else if (!nurGespeichertes)
         StatusMelden(tr("%n Replays in %1", nullptr, static_cast<int>(Replays.size())).arg(AlsQString(ReplayVerzeichnis)));
 }

@@ -9,7 +9,7 @@
 #include "gui/uebersetzung.h"
 
 std::vector<std::string> TScanMeldungen::Betroffene() const {
-    std::vector<std::string> namen = Ausgelassene;
+    std::vector<std::string> namen = Ungelesene;
     for (const auto& [datei, text] : Dateien) namen.push_back(datei);
     std::sort(namen.begin(), namen.end());
     namen.erase(std::unique(namen.begin(), namen.end()), namen.end());
@@ -29,10 +29,12 @@ std::string ScanMeldungText(const TScanMeldungen& meldungen) {
             if (a == art) namen.push_back(datei);
         teile.push_back(AlsUtf8(MeldungText(art)) + NamensListe(namen));
     }
-    if (const auto n = static_cast<int>(meldungen.Ausgelassene.size()); n > 0) {
-        const QString kopf =
-            Tr("Scanmeldung", "Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:", nullptr, n);
-        teile.push_back(AlsUtf8(kopf) + NamensListe(meldungen.Ausgelassene));
+    if (const auto n = static_cast<int>(meldungen.Ungelesene.size()); n > 0) {
+        const QString kopf = Tr("Scanmeldung",
+                                "Diese %n Dateien kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem "
+                                "Dateinamen:",
+                                nullptr, n);
+        teile.push_back(AlsUtf8(kopf) + NamensListe(meldungen.Ungelesene));
     }
     std::string text;
     for (const std::string& teil : teile) text += (text.empty() ? "" : "\r\n\r\n") + teil;

@@ -241,7 +241,7 @@ TEST(AutoSpeichern, ZweiSpieleNacheinanderInDieselbeDatei) {
             inDerBibliothek.Warten(20);
             for (auto& a : bibliothek.Aktualisieren(inDerBibliothek.Abholen().Namen)) {
                 if (a.Stand == TBibliotheksstand::WirdGeschrieben) inDerBibliothek.SpaeterNochmal(a.Name, a.NochmalUm);
-                ASSERT_NE(a.Stand, TBibliotheksstand::Beschaedigt) << a.Name;
+                ASSERT_NE(a.Stand, TBibliotheksstand::NichtGelesen) << a.Name;
                 if (a.Replay) gelistet.push_back(a.Name);
             }
             // A saved game is in the list within the round (a second) it was saved in.

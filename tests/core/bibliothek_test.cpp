@@ -191,7 +191,7 @@ TEST_F(BibliothekTest, AktualisierenLiestNurWasSichGeaendertHat) {
              DateiSchreiben(b + "c.rec", kurz);
              AenderungszeitSetzen(b + "c.rec", 2024, 3, 4, 5, 6, 8);
          },
-         {"c.rec"}, {{"c.rec", S::Beschaedigt}}},
+         {"c.rec"}, {{"c.rec", S::NichtGelesen}}},
         {"ein Ordner mit dem Namen eines Replays", [](const std::string& b) { fs::create_directory(FsPfad(b + "d.rec")); },
          {"d.rec"}, {{"d.rec", S::Unlesbar}}},
     };
@@ -214,10 +214,11 @@ TEST_F(BibliothekTest, AktualisierenLiestNurWasSichGeaendertHat) {
             EXPECT_EQ(aenderungen[i].Stand, e.stand);
             EXPECT_EQ(aenderungen[i].Vorher, e.vorher);
             const bool gelesen = e.stand == S::Neu || e.stand == S::Geaendert || e.stand == S::Umbenannt ||
-                                 e.stand == S::Unlesbar;
+                                 e.stand == S::Unlesbar || e.stand == S::NichtGelesen;
             ASSERT_EQ(aenderungen[i].Replay != nullptr, gelesen);
             if (gelesen) {
                 EXPECT_EQ(aenderungen[i].Replay->Dateiname, e.name);
+                EXPECT_EQ(aenderungen[i].Replay->Lesbar, e.stand != S::NichtGelesen && e.stand != S::Unlesbar);
             }
         }
         // Told once, the same file is news no more.

@@ -26,10 +26,17 @@ TEST(PlaybackOrdner, JedesEinmalUndNurWasEsGibt) {
     const std::string basis = t.Pfad() + "dow/", dc = t.Pfad() + "dc/", ohne = t.Pfad() + "ohne/";
     for (const std::string& o : {basis + "Playback", dc + "Playback", ohne, t.Pfad() + "weiter"})
         std::filesystem::create_directories(FsPfad(o));
-    const std::vector<TInstallation> installationen = {{basis, "W40k.exe"},
-                                                       {basis, "W40kWA.exe", TEdition::WinterAssault},
-                                                       {dc, "DarkCrusade.exe", TEdition::DarkCrusade},
-                                                       {ohne, "Soulstorm.exe", TEdition::Soulstorm}};
+    const auto installation = [](const std::string& ordner, const char* programm, TEdition edition) {
+        TInstallation i;
+        i.Ordner = ordner;
+        i.Programm = programm;
+        i.Edition = edition;
+        return i;
+    };
+    const std::vector<TInstallation> installationen = {installation(basis, "W40k.exe", TEdition::DawnOfWar),
+                                                       installation(basis, "W40kWA.exe", TEdition::WinterAssault),
+                                                       installation(dc, "DarkCrusade.exe", TEdition::DarkCrusade),
+                                                       installation(ohne, "Soulstorm.exe", TEdition::Soulstorm)};
     EXPECT_EQ(AllePlaybackOrdner(dc, installationen, {t.Pfad() + "weiter", t.Pfad() + "fehlt"}),
               (std::vector<std::string>{PlaybackOrdner(dc), PlaybackOrdner(basis),
                                         plattform::OrdnerMitTrenner(t.Pfad() + "weiter")}));

@@ -155,8 +155,8 @@ TEST_F(TempDateiTest, ErsetzenNurWasGelesenWurde) {
                 });
             EXPECT_EQ(datei->Ersetzen(ziel, gelesen), fall.erwartet);
         }
-        if (fall.erwartet == Ersetzergebnis::Ersetzt) EXPECT_EQ(DateiLesen(ziel), neu);
-        if (fall.imLetztenAugenblick) EXPECT_EQ(DateiLesen(ziel), fremd);
+        if (fall.erwartet == Ersetzergebnis::Ersetzt) { EXPECT_EQ(DateiLesen(ziel), neu); }
+        if (fall.imLetztenAugenblick) { EXPECT_EQ(DateiLesen(ziel), fremd); }
         EXPECT_EQ(Temporaere(), 0);
         fs::remove(FsPfad(ziel));
         FehlerplanLeeren();

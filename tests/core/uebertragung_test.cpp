@@ -124,8 +124,9 @@ TEST(Uebertragen, WasDerZielordnerDanachHaelt) {
         Ordner erwartet = fall.danach;
         if (!fall.zielname.empty()) erwartet[fall.zielname] = kA;
         EXPECT_EQ(Inhalt(ziel), erwartet);
-        if (fall.stand == TKopierstand::Kopiert && fs::exists(FsPfad(quelle)))
+        if (fall.stand == TKopierstand::Kopiert && fs::exists(FsPfad(quelle))) {
             EXPECT_EQ(plattform::LetzteAenderungFat(ziel + fall.zielname), plattform::LetzteAenderungFat(quelle));
+        }
     }
 }
 

@@ -176,6 +176,12 @@ TEST_F(EnglischTest, KeinFensterZeigtEinDeutschesWort) {
     Suchen("ace");
     Sammeln(&f, texte);
     SucheLeeren();
+    // The unreadable file: its row, its panel and the rename's refusal.
+    f.grdReplays->SetCurrentCell(lsBox, ZeileVon("kaputt.rec"));
+    Sammeln(&f, texte);
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    texte << Status();
+    f.grdReplays->SetCurrentCell(lsBox, ZeileVon("a.rec"));
     dlg.EingabeAbbrechen();
     QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
     texte << Status();

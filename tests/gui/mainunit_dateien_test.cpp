@@ -108,7 +108,9 @@ TEST_F(DateiTest, LoeschenInDenPapierkorb) {
         ASSERT_EQ(dlg.Fragen().size(), 1u);
         EXPECT_NE(dlg.Fragen()[0].find(fall.fragteilt), std::string::npos) << dlg.Fragen()[0];
         EXPECT_EQ(Bibliotheksdateien(), fall.bleiben);
-        if (fall.ja) EXPECT_NE(Status().find("in den Papierkorb verschoben"), std::string::npos) << Status();
+        if (fall.ja) {
+            EXPECT_NE(Status().find("in den Papierkorb verschoben"), std::string::npos) << Status();
+        }
         Liefern();
         EXPECT_EQ(static_cast<int>(Replays.size()), static_cast<int>(fall.bleiben.size()));
         for (const auto& [datei, wert] : inhalt) {

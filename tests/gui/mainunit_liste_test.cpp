@@ -220,16 +220,17 @@ TEST_F(MainTest, KopfklickAendertDasPanelNie) {
     EXPECT_TRUE(dlg.Aufrufe.empty());
 }
 
-TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
-    // A folder named like a replay is listed but cannot be opened as a file.
+TEST_F(MainTest, NichtOeffnbaresReplayStehtMitSeinemNamenDa) {
+    // A folder named like a replay is listed but cannot be opened as a file: no date of
+    // 1899 is made up for it.
     std::filesystem::create_directories(Bibliothek() + "kaputt.rec");
     auto& f = Oeffnen();
     EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{"Fehler beim öffnen der Datei.\r\nkaputt.rec"});
     ASSERT_EQ(f.grdReplays->RowCount(), 2);
-    EXPECT_EQ(Zelle(lsSpielname, 1), "");
-    EXPECT_EQ(Zelle(lsAnzahl, 1), "0");
-    EXPECT_EQ(Zelle(lsKarte, 1), "");
-    EXPECT_EQ(Zelle(lsDatum, 1), "30.12.1899");
+    EXPECT_EQ(Zelle(lsSpielname, 1), "kaputt.rec");
+    EXPECT_EQ(Zelle(lsAnzahl, 1), "");
+    EXPECT_EQ(Zelle(lsKarte, 1), "nicht lesbar");
+    EXPECT_EQ(Zelle(lsDatum, 1), "");
     EXPECT_EQ(f.lblDateiname->text(), QStringLiteral("kaputt.rec"));
     // Told once: the same file at the next refresh is named in the status line only.
     dlg.Vergessen();
@@ -239,17 +240,29 @@ TEST_F(MainTest, NichtLesbaresReplayZeigtDasNulldatumOhneZeit) {
     for (auto* chk : f.grpSiegbedingungen->findChildren<QCheckBox*>()) EXPECT_FALSE(chk->isChecked());
 }
 
-// Files that are no readable replay are named in one box after the scan, ten at most.
-TEST_F(MainTest, BeschaedigteDateienInEinerMeldung) {
+// Files the reader cannot read (another edition's, or cut off) are named in one box after
+// the scan, ten at most, and listed by their file names; the rename leaves them alone.
+TEST_F(MainTest, UngeleseneDateienStehenMitIhremNamenInDerListe) {
     for (int i = 0; i < 12; ++i) std::ofstream(Bibliothek() + "kaputt" + std::to_string(10 + i) + ".rec") << "xx";
     InBibliothek("gut.rec", Bau("Gut"));
-    Oeffnen();
+    auto& f = Oeffnen();
     ASSERT_EQ(dlg.Nachrichten().size(), 1u);
     const std::string text = dlg.Nachrichten()[0];
-    EXPECT_EQ(text.rfind("Diese 12 Dateien sind keine lesbaren Replays und fehlen in der Liste:\r\nkaputt", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("Diese 12 Dateien kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem Dateinamen:\r\nkaputt", 0), 0u) << text;
     EXPECT_EQ(text.substr(text.size() - 15), "\r\nund 2 weitere");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 11);
-    EXPECT_EQ(Gezeigt(), std::vector<std::string>{"Gut"});
+    EXPECT_EQ(Gezeigt().size(), 13u);
+    const int zeile = ZeileMit("kaputt15.rec");
+    ASSERT_GE(zeile, 1);
+    EXPECT_EQ(Zelle(lsKarte, zeile), "nicht lesbar");
+    EXPECT_EQ(Zelle(lsAnzahl, zeile), "");
+    EXPECT_NE(Zelle(lsDatum, zeile), "") << "the file's own date";
+    ZelleKlicken(lsSpielname, zeile);
+    EXPECT_EQ(f.lblReplayname->VollText(), QStringLiteral("Quellarch kann diese Datei nicht lesen."));
+    dlg.Vergessen();
+    QTest::mouseClick(f.btnUmbenennen, Qt::LeftButton);
+    ASSERT_EQ(dlg.Nachrichten(),
+              std::vector<std::string>{"kaputt15.rec wurde nicht umbenannt: Quellarch kann die Datei nicht lesen."});
 }
 
 TEST_F(MainTest, SiegbedingungenSpiegelnDasGezeigteReplay) {

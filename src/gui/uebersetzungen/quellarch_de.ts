@@ -337,14 +337,34 @@
         <source>Orkz</source>
         <translation>Orkz</translation>
     </message>
+    <message>
+        <source>Imperial Guard</source>
+        <translation>Imperial Guard</translation>
+    </message>
+    <message>
+        <source>Necrons</source>
+        <translation>Necrons</translation>
+    </message>
+    <message>
+        <source>Tau Empire</source>
+        <translation>Tau Empire</translation>
+    </message>
+    <message>
+        <source>Dark Eldar</source>
+        <translation>Dark Eldar</translation>
+    </message>
+    <message>
+        <source>Sisters of Battle</source>
+        <translation>Sisters of Battle</translation>
+    </message>
 </context>
 <context>
     <name>Scanmeldung</name>
     <message numerus="yes">
-        <source>Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:</source>
+        <source>Diese %n Dateien kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem Dateinamen:</source>
         <translation>
-            <numerusform>Diese Datei ist kein lesbares Replay und fehlt in der Liste:</numerusform>
-            <numerusform>Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:</numerusform>
+            <numerusform>Diese Datei kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem Dateinamen:</numerusform>
+            <numerusform>Diese %n Dateien kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem Dateinamen:</numerusform>
         </translation>
     </message>
 </context>
@@ -684,10 +704,6 @@ Neuer Replayname (1-25 Zeichen):</translation>
         </translation>
     </message>
     <message>
-        <source>%1 ist kein lesbares Replay und fehlt in der Liste.</source>
-        <translation>%1 ist kein lesbares Replay und fehlt in der Liste.</translation>
-    </message>
-    <message>
         <source>Neues Spiel gespeichert: %1</source>
         <translation>Neues Spiel gespeichert: %1</translation>
     </message>
@@ -901,6 +917,33 @@ Neuer Dateiname (die Endung .rec bleibt):</translation>
             <numerusform>%n abgelegte Dateien wurden nicht genommen:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 wurde nicht umbenannt: Quellarch kann die Datei nicht lesen.</source>
+        <translation>%1 wurde nicht umbenannt: Quellarch kann die Datei nicht lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien kann Quellarch nicht lesen; sie behalten ihren Namen.</source>
+        <translation>
+            <numerusform>Eine Datei kann Quellarch nicht lesen; sie behält ihren Namen.</numerusform>
+            <numerusform>%n Dateien kann Quellarch nicht lesen; sie behalten ihren Namen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Nichts umbenannt.</source>
+        <translation>%1 Nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Quellarch kann diese Datei nicht lesen.</source>
+        <translation>Quellarch kann diese Datei nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Quellarch kann %1 nicht lesen; die Liste zeigt nur den Dateinamen.</source>
+        <translation>Quellarch kann %1 nicht lesen; die Liste zeigt nur den Dateinamen.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -1071,10 +1114,6 @@ Verwaltet die Replays von Dawn of War.</translation>
         <translation>Im Spielordner %1 gibt es keinen Ordner Playback.</translation>
     </message>
     <message>
-        <source>%1: nicht in der Liste (%2)</source>
-        <translation>%1: nicht in der Liste (%2)</translation>
-    </message>
-    <message>
         <source>Der Ordner %1 kann nicht gelesen werden.</source>
         <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
@@ -1181,6 +1220,14 @@ Drücken Sie eine beliebige Taste, um dieses Fenster zu schließen.
     <message>
         <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
         <translation>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: nicht lesbar (%2)</source>
+        <translation>%1: nicht lesbar (%2)</translation>
     </message>
 </context>
 </TS>

@@ -357,14 +357,34 @@
         <source>Orkz</source>
         <translation>Orks</translation>
     </message>
+    <message>
+        <source>Imperial Guard</source>
+        <translation>Imperial Guard</translation>
+    </message>
+    <message>
+        <source>Necrons</source>
+        <translation>Necrons</translation>
+    </message>
+    <message>
+        <source>Tau Empire</source>
+        <translation>Tau Empire</translation>
+    </message>
+    <message>
+        <source>Dark Eldar</source>
+        <translation>Dark Eldar</translation>
+    </message>
+    <message>
+        <source>Sisters of Battle</source>
+        <translation>Sisters of Battle</translation>
+    </message>
 </context>
 <context>
     <name>Scanmeldung</name>
     <message numerus="yes">
-        <source>Diese %n Dateien sind keine lesbaren Replays und fehlen in der Liste:</source>
+        <source>Diese %n Dateien kann Quellarch nicht lesen; die Liste zeigt sie nur mit ihrem Dateinamen:</source>
         <translation>
-            <numerusform>This file is not a readable replay and is missing from the list:</numerusform>
-            <numerusform>These %n files are not readable replays and are missing from the list:</numerusform>
+            <numerusform>Quellarch cannot read this file; the list shows it by its file name only:</numerusform>
+            <numerusform>Quellarch cannot read these %n files; the list shows them by their file names only:</numerusform>
         </translation>
     </message>
 </context>
@@ -704,10 +724,6 @@ New replay name (1-25 characters):</translation>
         </translation>
     </message>
     <message>
-        <source>%1 ist kein lesbares Replay und fehlt in der Liste.</source>
-        <translation>%1 is not a readable replay and is left out of the list.</translation>
-    </message>
-    <message>
         <source>Neues Spiel gespeichert: %1</source>
         <translation>New game saved: %1</translation>
     </message>
@@ -921,6 +937,33 @@ New file name (the ending .rec stays):</translation>
             <numerusform>%n dropped files were not taken:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 wurde nicht umbenannt: Quellarch kann die Datei nicht lesen.</source>
+        <translation>%1 was not renamed: Quellarch cannot read the file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien kann Quellarch nicht lesen; sie behalten ihren Namen.</source>
+        <translation>
+            <numerusform>Quellarch cannot read one file; it keeps its name.</numerusform>
+            <numerusform>Quellarch cannot read %n files; they keep their names.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Nichts umbenannt.</source>
+        <translation>%1 Nothing renamed.</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>Quellarch kann diese Datei nicht lesen.</source>
+        <translation>Quellarch cannot read this file.</translation>
+    </message>
+    <message>
+        <source>Quellarch kann %1 nicht lesen; die Liste zeigt nur den Dateinamen.</source>
+        <translation>Quellarch cannot read %1; the list shows its file name only.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptionen</name>
@@ -1091,10 +1134,6 @@ Manages the replays of Dawn of War.</translation>
         <translation>The game folder %1 has no Playback folder.</translation>
     </message>
     <message>
-        <source>%1: nicht in der Liste (%2)</source>
-        <translation>%1: not in the list (%2)</translation>
-    </message>
-    <message>
         <source>Der Ordner %1 kann nicht gelesen werden.</source>
         <translation>The folder %1 cannot be read.</translation>
     </message>
@@ -1201,6 +1240,14 @@ Press any key to close this window.
     <message>
         <source>Kein Playback-Ordner gefunden: keine Installation von Dawn of War und kein weiterer Playback-Ordner.</source>
         <translation>No Playback folder found: no installation of Dawn of War and no further Playback folder.</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>%1: nicht lesbar (%2)</source>
+        <translation>%1: unreadable (%2)</translation>
     </message>
 </context>
 </TS>
