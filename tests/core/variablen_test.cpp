@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "core/platform/pfad.h"
 #include "core/platform/programmpfad.h"
 #include "core/platform/programmstart.h"
+#include "core/spiel/spielsuche.h"
 #include "core/variablen.h"
 #include "support/heimordner.h"
 #include "support/nurposix.h"
@@ -129,6 +131,48 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
         EXPECT_EQ(f.Art(), TFehlerart::RegistryDatentyp);
     }
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
+}
+
+// Windows: a Soulstorm-only player with the game in Steam's second library. Steam's folder
+// comes from HKEY_CURRENT_USER (written with '/', as Steam writes it), the library from its
+// libraryfolders.vdf, the game from the library's manifest: found with nothing typed.
+TEST_F(VariablenTest, SteamUnterWindows) {
+    NUR_UNTER_WINDOWS();
+    const std::string steamSchluessel = "Software\\Valve\\Steam";
+    if (RegistrySchluesselVorhanden(steamSchluessel, RegistrySicht::Bit64, RegistryBereich::Benutzer))
+        GTEST_SKIP() << "Steam ist eingerichtet";
+    for (const char* thq : spiel::RegistrySchluessel())
+        for (const RegistrySicht sicht : {RegistrySicht::Bit32, RegistrySicht::Bit64})
+            if (RegistrySchluesselVorhanden(thq, sicht)) GTEST_SKIP() << "ein Spiel ist eingetragen";
+    struct Aufraeumen {
+        std::string schluessel;
+        ~Aufraeumen() { RegistrySchluesselLoeschen(schluessel, RegistrySicht::Bit64, RegistryBereich::Benutzer); }
+    } aufraeumen{steamSchluessel};
+
+    const std::string steam = ordner.Pfad() + "Steam", bibliothek = ordner.Pfad() + "Platte\\SteamLibrary";
+    std::string vdfPfad = bibliothek, steamPfad = steam;
+    for (std::size_t i = 0; (i = vdfPfad.find('\\', i)) != std::string::npos; i += 2) vdfPfad.insert(i, 1, '\\');
+    std::replace(steamPfad.begin(), steamPfad.end(), '\\', '/');
+    for (const char* unter : {"Steam/config", "Platte/SteamLibrary/steamapps/common/Dawn of War Soulstorm"})
+        std::filesystem::create_directories(FsPfad(ordner.Pfad() + unter));
+    ordner.DateiSchreiben("Steam/config/libraryfolders.vdf",
+                          "\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + vdfPfad + "\"\n\t}\n}\n");
+    ordner.DateiSchreiben("Platte/SteamLibrary/steamapps/appmanifest_9450.acf",
+                          "\"AppState\"\n{\n\t\"appid\"\t\t\"9450\"\n\t\"name\"\t\t\"Warhammer 40,000: Dawn of "
+                          "War - Soulstorm\"\n\t\"installdir\"\t\t\"Dawn of War Soulstorm\"\n}\n");
+    ordner.DateiSchreiben("Platte/SteamLibrary/steamapps/common/Dawn of War Soulstorm/SOULSTORM.EXE", "MZ");
+    ASSERT_TRUE(RegistryWertSetzen(steamSchluessel, "SteamPath", 1, steamPfad + '\0', RegistrySicht::Bit64,
+                                   RegistryBereich::Benutzer));
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=\nReplays=R\\\n");
+    VerzeichnisseLesen();
+    std::string spiel = bibliothek + "\\steamapps\\common\\Dawn of War Soulstorm\\";
+    std::replace(spiel.begin(), spiel.end(), '/', '\\');  // as Steam names its library
+    EXPECT_EQ(DOWVerzeichnis, spiel);
+    ASSERT_EQ(Installationen.size(), 1u);
+    EXPECT_EQ(Installationen[0].Edition, TEdition::Soulstorm);
+    EXPECT_EQ(Installationen[0].Programm, "SOULSTORM.EXE");
+    EXPECT_EQ(Installationen[0].Herkunft, "Steam");
+    EXPECT_EQ(Installationen[0].SteamAppId, "9450");
 }
 
 TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {

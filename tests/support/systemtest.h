@@ -10,16 +10,21 @@
 
 // Which half of the registry a 64-bit program on 64-bit Windows addresses.
 enum class RegistrySicht { Bit32, Bit64 };
+// HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER.
+enum class RegistryBereich { Maschine, Benutzer };
 
-// Whether the key exists under HKEY_LOCAL_MACHINE in the given view.
-bool RegistrySchluesselVorhanden(const std::string& schluessel, RegistrySicht sicht);
-// Creates the key under HKEY_LOCAL_MACHINE (with its parents) and sets one value of the
-// given type (REG_SZ = 1, REG_EXPAND_SZ = 2, REG_DWORD = 4, ...) to exactly these bytes.
-// False when the key may not be created (no administrator rights).
+// Whether the key exists in the given view.
+bool RegistrySchluesselVorhanden(const std::string& schluessel, RegistrySicht sicht,
+                                 RegistryBereich bereich = RegistryBereich::Maschine);
+// Creates the key (with its parents) and sets one value of the given type (REG_SZ = 1,
+// REG_EXPAND_SZ = 2, REG_DWORD = 4, ...) to exactly these bytes. False when the key may
+// not be created (no administrator rights).
 bool RegistryWertSetzen(const std::string& schluessel, const std::string& wert, unsigned long typ,
-                        const std::string& bytes, RegistrySicht sicht);
+                        const std::string& bytes, RegistrySicht sicht,
+                        RegistryBereich bereich = RegistryBereich::Maschine);
 // Removes the key with everything below it; a missing key is fine.
-void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sicht);
+void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sicht,
+                                RegistryBereich bereich = RegistryBereich::Maschine);
 
 // WideCharToMultiByte(CP_UTF8, 0, ...) of the whole text.
 std::string WindowsUtf8AusUtf16(const std::u16string& text);

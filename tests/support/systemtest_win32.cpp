@@ -11,21 +11,22 @@
 namespace {
 
 REGSAM Flagge(RegistrySicht sicht) { return sicht == RegistrySicht::Bit32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
+HKEY Wurzel(RegistryBereich bereich) { return bereich == RegistryBereich::Benutzer ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 
 }  // namespace
 
-bool RegistrySchluesselVorhanden(const std::string& schluessel, RegistrySicht sicht) {
+bool RegistrySchluesselVorhanden(const std::string& schluessel, RegistrySicht sicht, RegistryBereich bereich) {
     HKEY griff = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), 0, KEY_READ | Flagge(sicht), &griff) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(Wurzel(bereich), schluessel.c_str(), 0, KEY_READ | Flagge(sicht), &griff) != ERROR_SUCCESS)
         return false;
     RegCloseKey(griff);
     return true;
 }
 
 bool RegistryWertSetzen(const std::string& schluessel, const std::string& wert, unsigned long typ,
-                        const std::string& bytes, RegistrySicht sicht) {
+                        const std::string& bytes, RegistrySicht sicht, RegistryBereich bereich) {
     HKEY griff = nullptr;
-    LONG ergebnis = RegCreateKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    LONG ergebnis = RegCreateKeyExA(Wurzel(bereich), schluessel.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                     KEY_SET_VALUE | Flagge(sicht), nullptr, &griff, nullptr);
     if (ergebnis == ERROR_ACCESS_DENIED) return false;
     if (ergebnis != ERROR_SUCCESS) throw std::runtime_error("RegCreateKeyExA " + schluessel);
@@ -36,15 +37,15 @@ bool RegistryWertSetzen(const std::string& schluessel, const std::string& wert, 
     return true;
 }
 
-void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sicht) {
+void RegistrySchluesselLoeschen(const std::string& schluessel, RegistrySicht sicht, RegistryBereich bereich) {
     HKEY griff = nullptr;
     LONG ergebnis =
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), 0, KEY_ALL_ACCESS | Flagge(sicht), &griff);
+        RegOpenKeyExA(Wurzel(bereich), schluessel.c_str(), 0, KEY_ALL_ACCESS | Flagge(sicht), &griff);
     if (ergebnis == ERROR_FILE_NOT_FOUND) return;
     if (ergebnis != ERROR_SUCCESS) throw std::runtime_error("RegOpenKeyExA " + schluessel);
     ergebnis = RegDeleteTreeA(griff, nullptr);
     RegCloseKey(griff);
-    if (ergebnis == ERROR_SUCCESS) ergebnis = RegDeleteKeyExA(HKEY_LOCAL_MACHINE, schluessel.c_str(), Flagge(sicht), 0);
+    if (ergebnis == ERROR_SUCCESS) ergebnis = RegDeleteKeyExA(Wurzel(bereich), schluessel.c_str(), Flagge(sicht), 0);
     if (ergebnis != ERROR_SUCCESS && ergebnis != ERROR_FILE_NOT_FOUND)
         throw std::runtime_error("RegDeleteTreeA " + schluessel);
 }
