@@ -133,10 +133,11 @@ TEST_F(VariablenTest, RegistryUnterWindows) {
     EXPECT_EQ(ReplayVerzeichnis, "R\\");
 }
 
-// Windows: a Soulstorm-only player with the game in Steam's second library. Steam's folder
+// Windows: a Soulstorm-only player with the game in Steam's second library, then a Dark
+// Crusade beside it. Steam's folder
 // comes from HKEY_CURRENT_USER (written with '/', as Steam writes it), the library from its
 // libraryfolders.vdf, the game from the library's manifest: found with nothing typed.
-TEST_F(VariablenTest, SteamUnterWindows) {
+TEST_F(VariablenTest, ErweiterungenUnterWindows) {
     NUR_UNTER_WINDOWS();
     const std::string steamSchluessel = "Software\\Valve\\Steam";
     if (RegistrySchluesselVorhanden(steamSchluessel, RegistrySicht::Bit64, RegistryBereich::Benutzer))
@@ -173,6 +174,27 @@ TEST_F(VariablenTest, SteamUnterWindows) {
     EXPECT_EQ(Installationen[0].Programm, "SOULSTORM.EXE");
     EXPECT_EQ(Installationen[0].Herkunft, "Steam");
     EXPECT_EQ(Installationen[0].SteamAppId, "9450");
+
+    // Dark Crusade from its own key, in the 32-bit view its installer writes: the registry
+    // counts before Steam, so it is the one chosen.
+    const std::string dc = std::string(spiel::RegistrySchluessel()[1]);
+    struct Weg {
+        std::string schluessel;
+        ~Weg() { RegistrySchluesselLoeschen(schluessel, RegistrySicht::Bit32); }
+    } weg{dc};
+    std::filesystem::create_directories(FsPfad(ordner.Pfad() + "DC"));
+    ordner.DateiSchreiben("DC/DarkCrusade.exe", "MZ");
+    std::string dcOrdner = ordner.Pfad() + "DC";
+    std::replace(dcOrdner.begin(), dcOrdner.end(), '/', '\\');
+    if (!RegistryWertSetzen(dc, "InstallLocation", 1, dcOrdner + '\0', RegistrySicht::Bit32))
+        GTEST_SKIP() << "keine Administratorrechte";
+    ordner.DateiSchreiben("config.ini", "[Verzeichnisse]\nDOW=\nReplays=R\\\n");
+    VerzeichnisseLesen();
+    EXPECT_EQ(DOWVerzeichnis, dcOrdner + "\\");
+    ASSERT_EQ(Installationen.size(), 2u);
+    EXPECT_EQ(Installationen[0].Edition, TEdition::DarkCrusade);
+    EXPECT_EQ(Installationen[0].Herkunft, "Registry");
+    EXPECT_EQ(Installationen[1].Edition, TEdition::Soulstorm);
 }
 
 TEST_F(VariablenTest, FalscherRegistryTypNachDenReplays) {
