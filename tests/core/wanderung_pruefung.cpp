@@ -91,8 +91,10 @@ TWanderuhr::TWanderuhr(const std::string& ordner) {
 }
 
 fs::file_time_type TWanderuhr::Jetzt() const {
-    static const auto basis =
-        std::chrono::time_point_cast<std::chrono::seconds>(fs::file_time_type::clock::now() + std::chrono::hours(24));
+    // Whole days, so that the names a template makes of the times are the same in every
+    // walk of a day, and a failing walk repeats.
+    static const auto basis = std::chrono::floor<std::chrono::days>(fs::file_time_type::clock::now()) +
+                              std::chrono::days(2);
     return basis + std::chrono::seconds(sekunden_);
 }
 
