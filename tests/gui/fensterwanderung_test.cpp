@@ -1,6 +1,6 @@
 // The window walk from a seed: the core walk's generator, not RapidCheck, so that it runs
 // alike here and under Wine. QUELLARCH_FENSTERWANDERUNG="STEPS [SEED]" sets its length and
-// seed; by default 5,000 steps, about half a minute natively under the sanitizers, and a
+// seed; by default 4,000 steps, about 40 seconds natively under the sanitizers, and a
 // walk of 300 steps under Wine.
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "fensterwanderung.h"
 
 TEST(Fensterwanderung, VomSamen) {
-    std::size_t anzahl = plattform::IstPosix() ? 5000 : 300;
+    std::size_t anzahl = plattform::IstPosix() ? 4000 : 300;
     std::uint64_t saat = 1;
     if (const char* wahl = std::getenv("QUELLARCH_FENSTERWANDERUNG")) std::istringstream(wahl) >> anzahl >> saat;
     const auto schritte = Schritte(saat, anzahl, TFensterwanderung::Schrittarten());
