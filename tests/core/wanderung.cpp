@@ -26,14 +26,6 @@ namespace fs = std::filesystem;
 using plattform::Operation;
 using namespace wanderung;
 
-// A file the game is still writing: held open for writing, as the game holds it, so that
-// the program sees a writer; it grows by a third of its replay at a time.
-struct TWanderung::TWachsend {
-    std::ofstream aus;
-    Bytes ziel;
-    std::size_t geschrieben = 0;
-};
-
 namespace {
 
 // Names outside hands give files; the game's own "temp.rec" among them.
@@ -104,23 +96,16 @@ void TWanderung::Wachsen(const std::string& ordner, int wahl, int inhalt) {
         const std::string pfad = ordner + "wachsend " + kNamen[wahl % kAnzahlNamen];
         std::error_code fehler;
         if (wachsend_.count(pfad) || fs::exists(FsPfad(pfad), fehler)) return;
-        auto w = std::make_unique<TWachsend>();
+        auto w = std::make_unique<wanderung::TWachsend>();
         w->aus.open(FsPfad(pfad), std::ios::binary);
         w->ziel = vorrat_[inhalt % vorrat_.size()];
         it = wachsend_.emplace(pfad, std::move(w)).first;
     } else {
         ++protokoll_.draussenWeg[Einlesen(it->first)];
     }
-    TWachsend& w = *it->second;
-    const std::size_t stueck = std::min(w.ziel.size() - w.geschrieben, w.ziel.size() / 3 + 1);
-    w.aus.write(reinterpret_cast<const char*>(w.ziel.data() + w.geschrieben), static_cast<std::streamsize>(stueck));
-    w.aus.flush();
-    w.geschrieben += stueck;
-    const std::string pfad = it->first;
-    std::error_code fehler;
-    fs::last_write_time(FsPfad(pfad), uhr_.Jetzt(), fehler);
-    draussenGeschrieben_[pfad] = Bytes(w.ziel.begin(), w.ziel.begin() + static_cast<std::ptrdiff_t>(w.geschrieben));
-    if (w.geschrieben == w.ziel.size()) wachsend_.erase(it);
+    const bool fertig = Weiterschreiben(*it->second, it->first, uhr_.Jetzt());
+    draussenGeschrieben_[it->first] = it->second->Geschrieben();
+    if (fertig) wachsend_.erase(it);
 }
 
 TWanderung::TUmbenennung TWanderung::Umbenennen(const std::string& pfad, int name,
@@ -206,30 +191,12 @@ void TWanderung::Dazwischen(int aktion) {
 }
 
 
-std::string TWanderung::Beschreiben(const Bytes& inhalt) const {
-    for (std::size_t i = 0; i < vorrat_.size(); ++i)
-        if (vorrat_[i] == inhalt) return std::string("Spiel ") + char('A' + i);
-    if (vollstaendig_.count(inhalt)) return "ein umbenanntes Spiel";
-    return "ein Teil eines Spiels (" + std::to_string(inhalt.size()) + " Bytes)";
-}
+std::string TWanderung::Beschreiben(const Bytes& inhalt) const { return wanderung::Beschreiben(inhalt, vorrat_, vollstaendig_); }
 
 std::string TWanderung::Pruefen(const Bestand& vorher, const Bestand& nachher) {
-    std::string befund = Verlorene(vorher, nachher, protokoll_, [this](const Bytes& b) { return Beschreiben(b); });
-    for (const auto& [pfad, inhalt] : nachher) {
-        const std::string name = NameVon(pfad);
-        if (IstRec(name)) {
-            const auto draussen = draussenGeschrieben_.find(pfad);
-            if (!vollstaendig_.count(inhalt) && (draussen == draussenGeschrieben_.end() || draussen->second != inhalt))
-                befund += " unvollstaendig: " + name + " haelt " + Beschreiben(inhalt) + ";";
-        } else if (!plattform::IstTempName(name)) {
-            befund += " fremde Datei " + name + ";";
-        } else if (protokoll_.fehler) {
-            erlaubteReste_.insert(pfad);
-        } else if (!erlaubteReste_.count(pfad)) {
-            befund += " temporaere Datei " + name + " liegengeblieben;";
-        }
-    }
-    return befund;
+    const auto beschreiben = [this](const Bytes& b) { return Beschreiben(b); };
+    return Verlorene(vorher, nachher, protokoll_, beschreiben) +
+           DateienPruefen(nachher, vollstaendig_, draussenGeschrieben_, protokoll_.fehler, erlaubteReste_, beschreiben);
 }
 
 std::string TWanderung::Gehen(const TSchritt& schritt) {

@@ -72,7 +72,6 @@ public:
 
 private:
     friend struct TSchrittart;
-    struct TWachsend;
     struct TUmbenennung {
         bool gelesen = false;  // the replay was read, and its rename is known
         Bytes alt, neu;
@@ -136,7 +135,7 @@ private:
     std::vector<Bytes> vorrat_;   // the complete replays outside hands put into the folders
     std::set<Bytes> vollstaendig_;  // and every rename of them
     std::map<std::string, Bytes> draussenGeschrieben_;  // what outside hands last wrote at a path
-    std::map<std::string, std::unique_ptr<TWachsend>> wachsend_;  // files the game still writes
+    std::map<std::string, std::unique_ptr<wanderung::TWachsend>> wachsend_;  // files the game still writes
     std::set<std::string> erlaubteReste_;  // temporary files an interrupted step may leave
     wanderung::TWanderuhr uhr_;
     std::optional<Bestand> bestand_;  // the folders after the last step

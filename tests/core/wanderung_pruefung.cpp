@@ -7,6 +7,7 @@
 
 #include "core/platform/dateistempel.h"
 #include "core/platform/fehlerplan.h"
+#include "core/platform/tempdatei.h"
 #include "core/transfers.h"
 #include "support/replaybauer.h"
 #include "support/tempverzeichnis.h"
@@ -79,6 +80,16 @@ std::optional<Bytes> DraussenEntfernen(const std::string& pfad) {
     return alt;
 }
 
+bool Weiterschreiben(TWachsend& w, const std::string& pfad, fs::file_time_type zeit) {
+    const std::size_t stueck = std::min(w.ziel.size() - w.geschrieben, w.ziel.size() / 3 + 1);
+    w.aus.write(reinterpret_cast<const char*>(w.ziel.data() + w.geschrieben), static_cast<std::streamsize>(stueck));
+    w.aus.flush();
+    w.geschrieben += stueck;
+    std::error_code fehler;
+    fs::last_write_time(FsPfad(pfad), zeit, fehler);
+    return w.geschrieben == w.ziel.size();
+}
+
 TWanderuhr::TWanderuhr(const std::string& ordner) {
     const std::string probe = ordner + "uhr";
     std::ofstream(FsPfad(probe)).close();
@@ -121,6 +132,35 @@ std::vector<Bytes> Vorrat() {
         vorrat.push_back(bau.Bauen());
     }
     return vorrat;
+}
+
+std::string Beschreiben(const Bytes& inhalt, const std::vector<Bytes>& vorrat, const std::set<Bytes>& vollstaendig) {
+    for (std::size_t i = 0; i < vorrat.size(); ++i)
+        if (vorrat[i] == inhalt) return std::string("Spiel ") + char('A' + i);
+    if (vollstaendig.count(inhalt)) return "ein umbenanntes Spiel";
+    return "ein Teil eines Spiels (" + std::to_string(inhalt.size()) + " Bytes)";
+}
+
+std::string DateienPruefen(const Bestand& nachher, const std::set<Bytes>& vollstaendig,
+                           const std::map<std::string, Bytes>& draussenGeschrieben, bool fehler,
+                           std::set<std::string>& erlaubteReste,
+                           const std::function<std::string(const Bytes&)>& beschreiben) {
+    std::string befund;
+    for (const auto& [pfad, inhalt] : nachher) {
+        const std::string name = NameVon(pfad);
+        if (IstRec(name)) {
+            const auto draussen = draussenGeschrieben.find(pfad);
+            if (!vollstaendig.count(inhalt) && (draussen == draussenGeschrieben.end() || draussen->second != inhalt))
+                befund += " unvollstaendig: " + name + " haelt " + beschreiben(inhalt) + ";";
+        } else if (!plattform::IstTempName(name)) {
+            befund += " fremde Datei " + name + ";";
+        } else if (fehler) {
+            erlaubteReste.insert(pfad);
+        } else if (!erlaubteReste.count(pfad)) {
+            befund += " temporaere Datei " + name + " liegengeblieben;";
+        }
+    }
+    return befund;
 }
 
 std::vector<Bytes> Inhalte(const Bestand& bestand, const std::string& ordner) {

@@ -3,6 +3,7 @@
 // few file helpers both take their folders' state with.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -32,6 +33,17 @@ Bestand Lesen(const std::vector<std::string>& ordner);
 std::optional<Bytes> DraussenSchreiben(const std::string& pfad, const Bytes& inhalt, std::filesystem::file_time_type zeit);
 std::optional<Bytes> DraussenEntfernen(const std::string& pfad);
 
+// A file the game is still writing: held open for writing, as the game holds it, so that
+// the program sees a writer.
+struct TWachsend {
+    std::ofstream aus;
+    Bytes ziel;
+    std::size_t geschrieben = 0;
+    Bytes Geschrieben() const { return Bytes(ziel.begin(), ziel.begin() + static_cast<std::ptrdiff_t>(geschrieben)); }
+};
+// The game writes the next third of w's replay to pfad, stamped zeit; true when it is whole.
+bool Weiterschreiben(TWachsend& w, const std::string& pfad, std::filesystem::file_time_type zeit);
+
 // The walks' clock, which is the fault plan's: it starts a day ahead, so that what the
 // system stamps on its own (a status change) is long quiet, and the files outside hands
 // write carry the walk's time. Nothing waits for real time.
@@ -52,6 +64,17 @@ private:
 
 // Six complete replays, "Spiel A" to "Spiel F", on two maps, with one and two players.
 std::vector<Bytes> Vorrat();
+
+// "Spiel A" for the first of vorrat, "ein umbenanntes Spiel" for another of vollstaendig,
+// else what part of a replay.
+std::string Beschreiben(const Bytes& inhalt, const std::vector<Bytes>& vorrat, const std::set<Bytes>& vollstaendig);
+// Every file of nachher: a .rec file holds a complete replay or what outside hands last
+// wrote at its path; any other file is a temporary file of the program, which only a step
+// with a fault (fehler) may leave, and which may stay from then on (erlaubteReste).
+std::string DateienPruefen(const Bestand& nachher, const std::set<Bytes>& vollstaendig,
+                           const std::map<std::string, Bytes>& draussenGeschrieben, bool fehler,
+                           std::set<std::string>& erlaubteReste,
+                           const std::function<std::string(const Bytes&)>& beschreiben);
 
 // The contents of the .rec files directly in ordner.
 std::vector<Bytes> Inhalte(const Bestand& bestand, const std::string& ordner);

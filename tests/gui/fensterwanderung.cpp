@@ -24,13 +24,6 @@ namespace {
 constexpr std::size_t kHoechstensDateien = 24;  // per folder, so that a step stays cheap
 }  // namespace
 
-// A file the game is still writing into Playback, held open as the game holds it.
-struct TFensterwanderung::TWachsend {
-    std::ofstream aus;
-    Bytes ziel;
-    std::size_t geschrieben = 0;
-};
-
 bool TWanderdialoge::Eingabe(const std::string&, const std::string& prompt, std::string& text,
                              const TEingaberegeln& regeln) {
     eingabeTexte.push_back(prompt);
@@ -221,23 +214,16 @@ void TFensterwanderung::Waechst(const TSchritt& s) {
         const std::string pfad = ordner + "wachsend " + std::to_string(s.b % 4) + ".rec";
         std::error_code fehler;
         if (fs::exists(FsPfad(pfad), fehler)) return;
-        auto w = std::make_unique<TWachsend>();
+        auto w = std::make_unique<wanderung::TWachsend>();
         w->aus.open(FsPfad(pfad), std::ios::binary);
         w->ziel = vorrat_[static_cast<std::size_t>(s.c) % vorrat_.size()];
         it = wachsend_.emplace(pfad, std::move(w)).first;
     } else {
         ++protokoll_.draussenWeg[Einlesen(it->first)];
     }
-    TWachsend& w = *it->second;
-    const std::size_t stueck = std::min(w.ziel.size() - w.geschrieben, w.ziel.size() / 3 + 1);
-    w.aus.write(reinterpret_cast<const char*>(w.ziel.data() + w.geschrieben), static_cast<std::streamsize>(stueck));
-    w.aus.flush();
-    w.geschrieben += stueck;
-    const std::string pfad = it->first;
-    std::error_code fehler;
-    fs::last_write_time(FsPfad(pfad), uhr_.Jetzt(), fehler);
-    draussenGeschrieben_[pfad] = Bytes(w.ziel.begin(), w.ziel.begin() + static_cast<std::ptrdiff_t>(w.geschrieben));
-    if (w.geschrieben == w.ziel.size()) wachsend_.erase(it);
+    const bool fertig = Weiterschreiben(*it->second, it->first, uhr_.Jetzt());
+    draussenGeschrieben_[it->first] = it->second->Geschrieben();
+    if (fertig) wachsend_.erase(it);
     gesehen_ = false;
 }
 

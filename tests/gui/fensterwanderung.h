@@ -128,8 +128,7 @@ private:
     std::vector<Bytes> vorrat_;
     std::set<Bytes> vollstaendig_;
     std::map<std::string, Bytes> draussenGeschrieben_;
-    struct TWachsend;
-    std::map<std::string, std::unique_ptr<TWachsend>> wachsend_;
+    std::map<std::string, std::unique_ptr<wanderung::TWachsend>> wachsend_;
     wanderung::TWanderuhr uhr_;
     TWanderdialoge dlg_;
     std::unique_ptr<TfrmMain> fenster_;

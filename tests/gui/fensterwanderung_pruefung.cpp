@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/platform/tempdatei.h"
 #include "core/replay.h"
 #include "core/variablen.h"
 #include "fensterwanderung.h"
@@ -90,28 +89,14 @@ std::string TFensterwanderung::FensterPruefen() const {
 }
 
 std::string TFensterwanderung::Beschreiben(const Bytes& inhalt) const {
-    for (std::size_t i = 0; i < vorrat_.size(); ++i)
-        if (vorrat_[i] == inhalt) return std::string("Spiel ") + char('A' + i);
-    if (vollstaendig_.count(inhalt)) return "ein umbenanntes Spiel";
-    return "ein Teil eines Spiels (" + std::to_string(inhalt.size()) + " Bytes)";
+    return wanderung::Beschreiben(inhalt, vorrat_, vollstaendig_);
 }
 
 std::string TFensterwanderung::DateienPruefen(const Bestand& vorher, const Bestand& nachher) {
-    std::string befund = Verlorene(vorher, nachher, protokoll_, [this](const Bytes& b) { return Beschreiben(b); });
-    for (const auto& [pfad, inhalt] : nachher) {
-        const std::string name = NameVon(pfad);
-        if (IstRec(name)) {
-            const auto draussen = draussenGeschrieben_.find(pfad);
-            if (!vollstaendig_.count(inhalt) && (draussen == draussenGeschrieben_.end() || draussen->second != inhalt))
-                befund += " unvollstaendig: " + name + " haelt " + Beschreiben(inhalt) + ";";
-        } else if (!plattform::IstTempName(name)) {
-            befund += " fremde Datei " + name + ";";
-        } else if (protokoll_.fehler) {
-            erlaubteReste_.insert(pfad);
-        } else if (!erlaubteReste_.count(pfad)) {
-            befund += " temporaere Datei " + name + " liegengeblieben;";
-        }
-    }
+    const auto beschreiben = [this](const Bytes& b) { return Beschreiben(b); };
+    std::string befund = Verlorene(vorher, nachher, protokoll_, beschreiben) +
+                         wanderung::DateienPruefen(nachher, vollstaendig_, draussenGeschrieben_, protokoll_.fehler,
+                                                   erlaubteReste_, beschreiben);
     // A game the user deleted is not saved again from Playback: what the live library put
     // into the library after the command holds none.
     if (protokoll_.abgeholt && protokoll_.draussen == 0) {
