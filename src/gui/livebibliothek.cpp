@@ -22,24 +22,40 @@ TLiveBibliothek::~TLiveBibliothek() { Anhalten(); }
 void TLiveBibliothek::Starten(const TOrdner& ordner) {
     // The Playback watches stay over a refresh of the same folders: a game waiting for its
     // quiet time is still saved when that comes.
-    const bool gleich = ordner.Bibliothek == bibliotheksOrdner_ && ordner.AutoSpeichern == autoSpeichern_ &&
-                        ordner.Playback == playbackOrdner_;
+    const bool gleicheBibliothek = ordner.Bibliothek == bibliotheksOrdner_;
+    const bool gleich = gleicheBibliothek && ordner.AutoSpeichern == autoSpeichern_ && ordner.Playback == playbackOrdner_;
     std::vector<std::unique_ptr<TWache>> behalten;
     if (gleich) behalten.swap(playbackwachen_);
+    // So does the library's: it watched while the scan listed the folder, so a file another
+    // process adds meanwhile is reported, where a new watch would take the scan's view, which
+    // lacks it, as the folder's and never show it.
+    if (gleicheBibliothek && bibliothekswache_.verfolgung) {
+        for (auto& wache : playbackwachen_) WacheBeenden(*wache);
+        playbackwachen_.clear();
+        autoSpeichern_ = ordner.AutoSpeichern;
+        playbackOrdner_ = ordner.Playback;
+        if (!behalten.empty()) playbackwachen_ = std::move(behalten);
+        else PlaybackWachenStarten(ordner);
+        return;
+    }
     Anhalten();
     autoSpeichern_ = ordner.AutoSpeichern;
     playbackOrdner_ = ordner.Playback;
     bibliotheksOrdner_ = ordner.Bibliothek;
     if (ordner.Bibliothek.empty()) return;
-    geloeschte_ = TGeloeschte::Laden(ordner.Bibliothek);
+    // What the user deleted is read once per library folder: where the cache could not
+    // take the last deletions, reading it again at a refresh would forget them, and the
+    // automatic save would bring those games back from Playback.
+    if (!gleicheBibliothek) geloeschte_ = TGeloeschte::Laden(ordner.Bibliothek);
     // The scan's view of the library is the reference: nothing is listed twice.
     bibliothekswache_.verfolgung =
         std::make_unique<TOrdnerverfolgung>(ordner.Bibliothek, "*.rec", bibliothek_.Staende());
     WacheEinrichten(bibliothekswache_);
-    if (!behalten.empty()) {
-        playbackwachen_ = std::move(behalten);
-        return;
-    }
+    if (!behalten.empty()) playbackwachen_ = std::move(behalten);
+    else PlaybackWachenStarten(ordner);
+}
+
+void TLiveBibliothek::PlaybackWachenStarten(const TOrdner& ordner) {
     if (!ordner.AutoSpeichern) return;
     for (const std::string& playback : ordner.Playback) {
         auto& wache = *playbackwachen_.emplace_back(std::make_unique<TWache>());

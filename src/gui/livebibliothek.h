@@ -72,6 +72,7 @@ private:
         QTimer* termin = nullptr;
         std::unique_ptr<TAutoSpeicher> speicher;  // a Playback folder's; none for the library
     };
+    void PlaybackWachenStarten(const TOrdner& ordner);
     void WacheEinrichten(TWache& wache);
     void WacheBeenden(TWache& wache);
     void Abholen(TWache& wache);

@@ -69,4 +69,7 @@ void TfrmMain::SucheAnwenden() {
     }
     lblTreffer->setText(tr("%1 von %2").arg(gezeigt).arg(Replays.size()));
     lblTreffer->setVisible(!suche.Leer());
+    // A current row the search showed again holds what it holds now: the panel follows it,
+    // whatever it showed while the row was hidden.
+    if (const int zeile = grdReplays->CurrentRow(); zeile >= 1) DetailsAnzeigen(IndexInZeile(zeile));
 }

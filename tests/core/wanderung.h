@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/tempverzeichnis.h"
+#include "wanderung_pruefung.h"
 
 class TAutoSpeicher;
 class TBibliothek;
@@ -19,7 +20,7 @@ struct TKopierbericht;
 
 // A long random walk through the core's commands, changes from outside and faults, with a
 // model that says after every step what must still be there: no replay's content lost from
-// the library folders and Playback together, no file with a ".rec" name incomplete, and
+// the library folders and the Playback folders together, no file with a ".rec" name incomplete, and
 // every report counting what really happened. Steps are plain data, so a generator (ours,
 // or RapidCheck's, which also shrinks) makes them and a failing walk prints as a list.
 //
@@ -38,19 +39,20 @@ std::ostream& operator<<(std::ostream& aus, const TSchritt& schritt);
 // For RapidCheck's listing of a failing walk.
 void showValue(const TSchritt& schritt, std::ostream& aus);
 
-// How many kinds of step there are (the size of the table in wanderung.cpp).
+// How many kinds of step there are (the size of the table in wanderung_schritte.cpp).
 int Schrittarten();
 
 // Steps from a seed, for walks without RapidCheck (under Wine, and long walks): the same
-// seed gives the same steps on every system.
-std::vector<TSchritt> Schritte(std::uint64_t saat, std::size_t anzahl);
+// seed gives the same steps on every system. arten is the size of the walk's table.
+std::vector<TSchritt> Schritte(std::uint64_t saat, std::size_t anzahl, int arten = Schrittarten());
 
 class TWanderung {
 public:
-    using Bytes = std::vector<unsigned char>;
-    using Bestand = std::map<std::string, Bytes>;  // every file of the folders, by path
+    using Bytes = wanderung::Bytes;
+    using Bestand = wanderung::Bestand;
 
-    // Three fresh folders: the game's Playback and two library folders, the first in use.
+    // Fresh folders: the Playback folders of two installations and two library folders,
+    // the first in use.
     TWanderung();
     ~TWanderung();
     TWanderung(const TWanderung&) = delete;
@@ -63,16 +65,13 @@ public:
     const std::map<std::string, int>& Statistik() const { return statistik_; }
 
     // What one step did outside the program's own work and what the checks must allow for.
-    struct TProtokoll {
-        std::map<Bytes, int> draussenWeg;  // contents a file of which went by outside hands
-        std::map<Bytes, std::vector<Bytes>> umbenannt;  // a content and what renames made of it
+    struct TProtokoll : wanderung::TVerbleib {
         int draussen = 0;  // changes from outside and second-process commands run meanwhile
         bool fehler = false;  // a fault was planned
     };
 
 private:
     friend struct TSchrittart;
-    struct TWachsend;
     struct TUmbenennung {
         bool gelesen = false;  // the replay was read, and its rename is known
         Bytes alt, neu;
@@ -80,8 +79,9 @@ private:
         bool geworfen = false;
     };
 
-    // The steps, one per row of the table of step kinds (wanderung.cpp). Each may leave a
-    // check of its command's report in pruefung_.
+    // The steps, one per row of the table of step kinds (wanderung_schritte.cpp). Each may
+    // leave a check of its command's report in pruefung_.
+    std::string Schritt(const TSchritt& s, const Bestand& vorher);
     std::string Dazu(const TSchritt& s, const Bestand& vorher);
     std::string Weg(const TSchritt& s, const Bestand& vorher);
     std::string Neu(const TSchritt& s, const Bestand& vorher);
@@ -95,6 +95,8 @@ private:
     std::string NachPlayback(const TSchritt& s, const Bestand& vorher);
     std::string Umzug(const TSchritt& s, const Bestand& vorher);
     std::string Melden(const TSchritt& s, const Bestand& vorher);
+    std::string DateiUmbenennenSchritt(const TSchritt& s, const Bestand& vorher);
+    std::string Vorlage(const TSchritt& s, const Bestand& vorher);
 
     // Changes from outside: std::filesystem only, never the platform layer, so that they do
     // not count as the program's operations in the fault plan.
@@ -102,15 +104,14 @@ private:
     void DraussenEntfernen(const std::string& pfad);
     void Wachsen(const std::string& ordner, int wahl, int inhalt);
     void Beendet(const std::string& pfad);  // the game stops writing at pfad
-    std::filesystem::file_time_type ZeitJetzt() const;
-    void UhrStellen();
     // Renames the replay at pfad to one of the walk's names; vorher runs after the replay
     // was read, before the rename.
     TUmbenennung Umbenennen(const std::string& pfad, int name, const std::function<void()>& vorher);
     void NeuerBibliotheksstand();
 
-    // The .rec files of a folder, in name order.
-    std::vector<std::string> Replays(const std::string& ordner) const;
+    // One of the names outside hands give files.
+    static std::string Name(int wahl);
+    std::vector<std::string> Ordner() const;  // every folder of the walk
     std::string Waehlen(const std::string& ordner, int wahl) const;
     Bestand Lesen() const;
     std::string Beschreiben(const Bytes& inhalt) const;
@@ -126,18 +127,17 @@ private:
     void Dazwischen(int aktion);
 
     TempVerzeichnis temp_;
-    std::string spiel_, playback_, bib_[2];
+    std::string spiel_, playback_[2], bib_[2];  // spiel_ holds playback_[0]
     int aktuell_ = 0;
     std::unique_ptr<TGeloeschte> geloeschte_;
     std::unique_ptr<TBibliothek> bibliothek_;
-    std::unique_ptr<TAutoSpeicher> autoSpeicher_;
+    std::unique_ptr<TAutoSpeicher> autoSpeicher_[2];  // one for each Playback folder
     std::vector<Bytes> vorrat_;   // the complete replays outside hands put into the folders
     std::set<Bytes> vollstaendig_;  // and every rename of them
     std::map<std::string, Bytes> draussenGeschrieben_;  // what outside hands last wrote at a path
-    std::map<std::string, std::unique_ptr<TWachsend>> wachsend_;  // files the game still writes
+    std::map<std::string, std::unique_ptr<wanderung::TWachsend>> wachsend_;  // files the game still writes
     std::set<std::string> erlaubteReste_;  // temporary files an interrupted step may leave
-    std::int64_t uhrBasis_ = 0;  // the clock's start in the stamps' unit
-    int sekunden_ = 0;           // since then
+    wanderung::TWanderuhr uhr_;
     std::optional<Bestand> bestand_;  // the folders after the last step
     TProtokoll protokoll_;
     std::map<std::string, int> statistik_;

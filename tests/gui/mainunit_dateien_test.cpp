@@ -11,6 +11,7 @@
 
 #include "core/inhalt.h"
 #include "core/namensvorlage.h"
+#include "core/platform/benutzerordner.h"
 #include "core/platform/dateisystem.h"
 #include "gui/dateimime.h"
 #include "mainunit_testhilfe.h"
@@ -133,6 +134,39 @@ TEST_F(DateiTest, LoeschenInDenPapierkorb) {
         fs::remove_all(Papierkorb());
         dlg.Vergessen();
     }
+}
+
+// A deleted game stays deleted over a refresh, also where the cache folder took no note of
+// it (none set, or the disk refused): the automatic save does not bring it back.
+TEST_F(DateiTest, GeloeschtesBleibtNachAktualisieren) {
+    NUR_UNTER_POSIX();
+    const struct {
+        const char* titel;
+        bool cache;
+        bool cacheFehler;
+    } faelle[] = {{"Cache", true, false}, {"Cache lehnt ab", true, true}, {"kein Cache", false, false}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.titel);
+        IndexVerzeichnis = fall.cache ? plattform::BenutzerCacheOrdner() : std::string();
+        auto& f = Oeffnen();
+        f.grdReplays->setFocus();
+        ZelleKlicken(2, ZeileMit("Alpha"));
+        if (fall.cacheFehler) plattform::FehlerDauerhaftEinplanen(plattform::Operation::CacheSchreiben);
+        dlg.Ja();
+        QTest::keyClick(f.grdReplays, Qt::Key_Delete);
+        plattform::FehlerplanLeeren();
+        QTest::mouseClick(f.tbtRefresh, Qt::LeftButton);
+        fs::copy_file(Papierkorb() + "files/a.rec", Playback() + "temp.rec");
+        Liefern();
+        EXPECT_EQ(Bibliotheksdateien(), (std::vector<std::string>{"b.rec", "c.rec", "d.rec"}));
+        fenster.reset();
+        fs::rename(Papierkorb() + "files/a.rec", Bibliothek() + "a.rec");
+        fs::remove_all(Papierkorb());
+        fs::remove(Playback() + "temp.rec");
+        fs::remove_all(heim.Pfad() + ".cache");
+        dlg.Vergessen();
+    }
+    IndexVerzeichnis.clear();
 }
 
 // A file rewritten after the list read it is not the replay the user chose: it stays.
