@@ -36,7 +36,9 @@ TEST(Zeichensatz, Utf16NachUtf8) {
         EXPECT_EQ(Utf8AusUtf16(f.utf16), f.utf8);
         // Without lone surrogates the way back gives the stored units again.
         const bool wohlgeformt = f.utf8.find("\xEF\xBF\xBD") == std::string::npos;
-        if (wohlgeformt) EXPECT_EQ(Utf16AusUtf8(f.utf8), f.utf16);
+        if (wohlgeformt) {
+            EXPECT_EQ(Utf16AusUtf8(f.utf8), f.utf16);
+        }
         EXPECT_EQ(Utf16Einheiten(f.utf8), Utf16AusUtf8(f.utf8).size());
         // Paths keep a lone surrogate so that the file can be named again.
         EXPECT_EQ(Utf16AusPfad(PfadAusUtf16(f.utf16)), f.utf16);
