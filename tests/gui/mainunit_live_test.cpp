@@ -2,6 +2,7 @@
 // and told in the status line, and nothing is saved with the option off.
 #include <QStatusBar>
 
+#include "core/platform/fehlerplan.h"
 #include "mainunit_testhilfe.h"
 
 namespace {
@@ -41,6 +42,23 @@ TEST_F(MainTest, NeuesSpielWirdGespeichertUndGemeldet) {
         EXPECT_TRUE(dlg.Nachrichten().empty());
     }
     AutoSpeichern = true;
+}
+
+// A file another process adds while a refresh reads the folder is not in the scan's
+// listing; the watch that runs across the refresh brings it into the list.
+TEST_F(MainTest, WasWaehrendDesAktualisierensKommtErscheint) {
+    InBibliothek("a.rec", Bau("Alpha"));
+    auto& f = Oeffnen();
+    bool gekommen = false;
+    plattform::AktionEinplanen(plattform::Operation::Oeffnen, 1, [&] {
+        InBibliothek("neu.rec", Bau("Neu"));
+        gekommen = true;
+    });
+    f.Aktualisieren1->trigger();
+    plattform::FehlerplanLeeren();
+    ASSERT_TRUE(gekommen);
+    Liefern();
+    EXPECT_GE(ZeileVon("neu.rec"), 1);
 }
 
 }  // namespace
