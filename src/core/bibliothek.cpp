@@ -169,7 +169,9 @@ TBibliotheksaenderung TBibliothek::Ansehen(const std::string& name, std::int64_t
     const std::string pfad = verzeichnis_ + name;
     auto it = eintraege_.find(name);
     const auto stempel = plattform::StempelLesen(pfad);
-    if (!stempel && !plattform::NameBelegt(pfad)) {
+    // A name that only opens because Windows ignores the letter case is gone: the file was
+    // renamed to another case and is reported under its new name.
+    if (stempel ? !plattform::GenauSoGeschrieben(pfad) : !plattform::NameBelegt(pfad)) {
         if (it != eintraege_.end() && it->second.inListe) a.Stand = TBibliotheksstand::Entfernt;
         Austragen(name);
         return a;

@@ -32,4 +32,17 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
 
 bool NameBelegt(const std::string& pfad) { return GetFileAttributesW(Breit(pfad).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+bool GenauSoGeschrieben(const std::string& pfad) {
+    const std::wstring breit = Breit(pfad);
+    // Windows names hold neither '*' nor '?': the name is no pattern, and the one entry
+    // found is the file under the spelling its folder keeps.
+    if (breit.find_first_of(L"*?") != std::wstring::npos) return false;
+    WIN32_FIND_DATAW fund;
+    const HANDLE suche = FindFirstFileW(breit.c_str(), &fund);
+    if (suche == INVALID_HANDLE_VALUE) return false;
+    FindClose(suche);
+    const std::size_t trenner = breit.find_last_of(L"\\/");
+    return breit.compare(trenner == std::wstring::npos ? 0 : trenner + 1, std::wstring::npos, fund.cFileName) == 0;
+}
+
 }  // namespace plattform
