@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStatusBar>
 
+#include "core/platform/dateistempel.h"
 #include "core/platform/dateisystem.h"
 #include "core/platform/pfad.h"
 #include "core/spiel/playbackordner.h"
@@ -191,6 +192,7 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
     // What the user ticked and sees goes; a row hidden by the search keeps its mark and is
     // named as left out.
     std::vector<std::string> markiert, ausgeblendet;
+    std::vector<std::optional<plattform::Dateistempel>> gezeigt;  // the file as the list shows it
     for (int r = 1; r < grdReplays->RowCount(); ++r) {
         bool haken = false;
         // From the context menu of an unticked row: that row alone.
@@ -202,10 +204,19 @@ void TfrmMain::AuswahlNachPlaybackKopieren() {
         if (const TReplay* replay = ReplayInZeile(r))
             (grdReplays->RowHidden(r) ? ausgeblendet : markiert).push_back(replay->Dateiname);
     }
+    for (const std::string& datei : markiert) gezeigt.push_back(live_->Bibliothek().ListenStempel(datei));
     // First Playback is emptied into the library, so the game finds the chosen ones alone.
     const TKopierbericht geleert = PlaybackImportieren(DOWVerzeichnis, ReplayVerzeichnis, true, &live_->Bibliothek());
     std::vector<std::string> gescheitert;
-    for (const std::string& datei : markiert) {
+    for (std::size_t i = 0; i < markiert.size(); ++i) {
+        const std::string& datei = markiert[i];
+        // Only the replay the row shows: a file that took its name meanwhile, even one the
+        // emptying just brought in, is another replay.
+        const auto jetzt = plattform::StempelLesen(ReplayVerzeichnis + datei);
+        if (gezeigt[i] && jetzt && jetzt != gezeigt[i]) {
+            gescheitert.push_back(datei + ": " + AlsUtf8(tr("die Datei wurde geändert, seit die Liste sie zeigt")));
+            continue;
+        }
         const TKopierstand stand = ReplayNachPlayback(DOWVerzeichnis, ReplayVerzeichnis, datei);
         if (!Angekommen(stand)) gescheitert.push_back(datei + ": " + AlsUtf8(KopierGrund(stand)));
     }

@@ -121,6 +121,7 @@ TEST_F(MainTest, ReplaysKopierenNenntWasEsAuslaesst) {
         const char* suche;
         std::string meldung;
         std::vector<std::string> inPlayback;
+        std::function<void()> draussen = nullptr;  // another process, after the list read the folder
     };
     const Fall faelle[] = {
         {"Suche verbirgt einen Haken", {"Alpha", "Gamma"}, "gamma",
@@ -131,6 +132,16 @@ TEST_F(MainTest, ReplaysKopierenNenntWasEsAuslaesst) {
          "0 Replays aus Playback in die Bibliothek verschoben.\r\n0 Replays nach Playback kopiert.\r\n"
          "Kein Replay ist markiert: bitte die Replays ankreuzen, die das Spiel zeigen soll.",
          {}},
+        // The ticked file went, and emptying Playback brought another under its name: that
+        // one is not the replay the row shows.
+        {"ein Haken auf einer Datei, die nicht mehr die gezeigte ist", {"Alpha"}, "",
+         "1 Replay aus Playback in die Bibliothek verschoben.\r\n0 Replays nach Playback kopiert.\r\n"
+         "1 Replay konnte nicht nach Playback kopiert werden:\r\na.rec: die Datei wurde geändert, seit die Liste sie zeigt",
+         {},
+         [this] {
+             std::filesystem::remove(Bibliothek() + "a.rec");
+             Bau("Fremd", 3).Schreiben(Playback() + "a.rec");
+         }},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -143,11 +154,13 @@ TEST_F(MainTest, ReplaysKopierenNenntWasEsAuslaesst) {
         auto& f = Oeffnen();
         for (const char* name : fall.haken) BoxKlicken(ZeileMit(name));
         if (*fall.suche) Suchen(fall.suche);
+        if (fall.draussen) fall.draussen();
         QTest::mouseClick(f.btnKopieren, Qt::LeftButton);
         EXPECT_EQ(dlg.Nachrichten(), std::vector<std::string>{fall.meldung});
         EXPECT_EQ(plattform::Aufzaehlen(Playback() + "*.rec"), fall.inPlayback);
         SucheLeeren();
-        for (const char* name : fall.haken) {
+        // (Where the ticked replay went, its row went with it.)
+        for (const char* name : fall.draussen ? std::vector<const char*>{} : fall.haken) {
             bool haken = false;
             EXPECT_TRUE(Box(ZeileMit(name), &haken) && haken) << name << ": the mark stays";
         }
