@@ -110,6 +110,8 @@ public:
     void PanelLeeren(const QString& hinweis);
     // The line at the window's foot that answers every command.
     void StatusMelden(const QString& text);
+    // What the user has to look at: the status line, and a box.
+    void StatusUndNachricht(const QString& text);
     // The detail panel's heading, with room for what its marks pile above and below.
     void UeberschriftSetzen(const QString& text);
     void grdReplaysClickCell(TCheckSortGrid* Sender, int ARow, int ACol);

@@ -95,8 +95,7 @@ void TfrmMain::btnUmbenennenClick() {
         // Its name is stored where the reader could not look.
         const QString meldung =
             tr("%1 wurde nicht umbenannt: Quellarch kann die Datei nicht lesen.").arg(AlsQString(replay->Dateiname));
-        StatusMelden(meldung);
-        dialoge_.Nachricht(AlsUtf8(meldung));
+        StatusUndNachricht(meldung);
         return;
     }
     // The query names the replay and starts with its name, selected.

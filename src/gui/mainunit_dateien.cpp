@@ -179,8 +179,7 @@ void TfrmMain::DateiUmbenennen1Click() {
         return;
     }
     const QString meldung = tr("%1 wurde nicht umbenannt: %2.").arg(AlsQString(alt), UmbenennGrund(stand));
-    StatusMelden(meldung);
-    dialoge_.Nachricht(AlsUtf8(meldung));
+    StatusUndNachricht(meldung);
 }
 
 void TfrmMain::DateinamenBilden1Click() {
@@ -215,8 +214,7 @@ void TfrmMain::DateinamenBilden1Click() {
     if (zeilen.empty()) {
         QString meldung = tr("Die Dateien heißen schon so, wie die Vorlage sie nennt: nichts umbenannt.");
         if (ungelesen > 0) meldung = tr("%1 Nichts umbenannt.").arg(unlesbar);
-        StatusMelden(meldung);
-        dialoge_.Nachricht(AlsUtf8(meldung));
+        StatusUndNachricht(meldung);
         return;
     }
     std::string frage =
@@ -265,8 +263,7 @@ void TfrmMain::ImOrdnerAnzeigen1Click() {
         return;
     }
     const QString meldung = tr("Kein Dateimanager konnte den Ordner %1 öffnen.").arg(AlsQString(ReplayVerzeichnis));
-    StatusMelden(meldung);
-    dialoge_.Nachricht(AlsUtf8(meldung));
+    StatusUndNachricht(meldung);
 }
 
 void TfrmMain::Kopieren1Click() {

@@ -179,6 +179,11 @@ void TfrmMain::PanelLeeren(const QString& hinweis) {
 
 void TfrmMain::StatusMelden(const QString& text) { statusBar()->showMessage(text); }
 
+void TfrmMain::StatusUndNachricht(const QString& text) {
+    StatusMelden(text);
+    dialoge_.Nachricht(AlsUtf8(text));
+}
+
 void TfrmMain::DetailsAnzeigen(int Index) {
     if (Index < 0 || static_cast<size_t>(Index) >= Replays.size()) return;
     const TReplay& r = *Replays[static_cast<size_t>(Index)];

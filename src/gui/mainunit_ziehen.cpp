@@ -87,8 +87,7 @@ void TfrmMain::DateienAufnehmen(const std::vector<std::string>& pfade) {
         const QString meldung = ReplayVerzeichnis.empty()
                                     ? tr("Das Replay-Verzeichnis ist nicht eingetragen. Bitte unter Optionen eintragen.")
                                     : tr("Das Replay-Verzeichnis %1 gibt es nicht.").arg(AlsQString(ReplayVerzeichnis));
-        StatusMelden(meldung);
-        dialoge_.Nachricht(AlsUtf8(meldung));
+        StatusUndNachricht(meldung);
         return;
     }
     // What was dropped, as replay files: a folder gives the replays it holds itself.

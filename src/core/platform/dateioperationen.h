@@ -18,9 +18,9 @@ bool GleicheDatei(const std::string& a, const std::string& b);
 // Whether anything at all carries this name: a file, a folder, a dangling link.
 bool NameBelegt(const std::string& pfad);
 
-// Whether the folder holds an entry spelled exactly as pfad's last part. Windows opens a
+// For a name that opens: whether the folder holds it spelled exactly so. Windows opens a
 // name in any letter case, so after a rename that changed only the case the old spelling
-// still opens, though the folder no longer holds it. POSIX names are exact: NameBelegt.
+// still opens, though the folder no longer holds it. POSIX names are exact: always true.
 bool GenauSoGeschrieben(const std::string& pfad);
 
 }  // namespace plattform

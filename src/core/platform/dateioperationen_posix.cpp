@@ -23,6 +23,6 @@ bool NameBelegt(const std::string& pfad) {
     return ::lstat(pfad.c_str(), &st) == 0;
 }
 
-bool GenauSoGeschrieben(const std::string& pfad) { return NameBelegt(pfad); }
+bool GenauSoGeschrieben(const std::string&) { return true; }
 
 }  // namespace plattform
