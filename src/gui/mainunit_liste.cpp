@@ -9,6 +9,7 @@
 #include "core/dateifunktionen.h"
 #include "core/suche.h"
 #include "core/variablen.h"
+#include "core/zeichensatz.h"
 #include "gui/dialoge.h"
 #include "gui/grid.h"
 #include "gui/kerntexte.h"
@@ -86,7 +87,7 @@ void TfrmMain::ZeileFuellen(int zeile, int index) {
     if (!grdReplays->Modell().HatCheckbox(lsBox, zeile)) grdReplays->PlaceCheckBox(lsBox, zeile, false, false);
     if (!r.Lesbar) {
         // A file the reader does not know is shown by its name, and says so.
-        grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, AlsUtf8(AlsQString(r.Dateiname)));
+        grdReplays->CellStr(grdReplays->Spaltenposition(lsSpielname), zeile, AnzeigeText(r.Dateiname));
         grdReplays->CellStr(grdReplays->Spaltenposition(lsAnzahl), zeile, std::string());
         grdReplays->CellStr(grdReplays->Spaltenposition(lsKarte), zeile, AlsUtf8(tr("nicht lesbar")));
         grdReplays->CellStr(grdReplays->Spaltenposition(lsDatum), zeile,
